@@ -1,0 +1,30 @@
+// One game: the seventeen stored fields in file and column order, and the list's nineteen columns.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+enum class GameColumn : int {
+    Game, Year, Status, Color, Sound, Graphic, Palette, Manufacturer, Type, Display,
+    Orientation, Frequency, Origin, ROM, Source, RomOf, CHD,
+    Category, Players, // looked up at load time, not stored
+    Count
+};
+
+inline constexpr int kStoredFieldCount = static_cast<int>(GameColumn::Category); // 17
+inline constexpr int kGameColumnCount = static_cast<int>(GameColumn::Count);     // 19
+
+// Column captions in column order.
+inline constexpr std::array<const char*, kGameColumnCount> kGameColumnCaptions = {
+    "Game", "Year", "Status", "Color", "Sound", "Graphic", "Palette", "Manufacturer", "Type",
+    "Display", "Orientation", "Frequency", "Origin", "ROM", "Source", "ROM Of", "CHD",
+    "Category", "Players"};
+
+struct GameRecord {
+    std::array<QString, kStoredFieldCount> fields;
+
+    QString& operator[](GameColumn c) { return fields[static_cast<int>(c)]; }
+    const QString& operator[](GameColumn c) const { return fields[static_cast<int>(c)]; }
+    bool operator==(const GameRecord&) const = default;
+};

@@ -1,0 +1,97 @@
+#include "platform/LineReader.h"
+
+#include <cstring>
+
+qsizetype findLineEnd(const char* data, qsizetype size)
+{
+    // memchr is vectorised; two calls beat one byte loop on the large listings.
+    const void* lf = std::memchr(data, '\n', size);
+    const qsizetype lfPos = lf ? static_cast<const char*>(lf) - data : size;
+    const void* cr = std::memchr(data, '\r', lfPos);
+    return cr ? static_cast<const char*>(cr) - data : lfPos;
+}
+
+LineReader::LineReader(const QString& path, qsizetype blockSize)
+    : m_file(path), m_blockSize(blockSize)
+{
+    m_file.open(QIODevice::ReadOnly);
+}
+
+bool LineReader::fill()
+{
+    // Keep the unread tail, then append a block behind it.
+    if (m_pos > 0) {
+        m_buffer.remove(0, m_pos);
+        m_end -= m_pos;
+        m_pos = 0;
+    }
+    if (m_eof || !m_file.isOpen())
+        return false;
+    m_buffer.resize(m_end + m_blockSize);
+    const qint64 got = m_file.read(m_buffer.data() + m_end, m_blockSize);
+    if (got <= 0) {
+        m_eof = true;
+        m_buffer.resize(m_end);
+        return false;
+    }
+    m_end += got;
+    m_buffer.resize(m_end);
+    return true;
+}
+
+bool LineReader::next(QByteArrayView& line)
+{
+    for (;;) {
+        if (m_skipLeadingLF) {
+            if (m_pos == m_end && !fill())
+                return false;
+            if (m_buffer[m_pos] == '\n')
+                ++m_pos;
+            m_skipLeadingLF = false;
+        }
+        const char* data = m_buffer.constData() + m_pos;
+        const qsizetype avail = m_end - m_pos;
+        const qsizetype eol = findLineEnd(data, avail);
+        if (eol < avail) {
+            line = QByteArrayView(data, eol);
+            m_pos += eol + 1;
+            if (data[eol] == '\r') {
+                if (m_pos < m_end) {
+                    if (m_buffer[m_pos] == '\n')
+                        ++m_pos;
+                } else {
+                    m_skipLeadingLF = true;
+                }
+            }
+            m_terminated = true;
+            ++m_lineNumber;
+            return true;
+        }
+        if (!fill()) {
+            if (m_pos == m_end)
+                return false;
+            line = QByteArrayView(m_buffer.constData() + m_pos, m_end - m_pos);
+            m_pos = m_end;
+            m_terminated = false;
+            ++m_lineNumber;
+            return true;
+        }
+    }
+}
+
+bool LineSplitter::next(QByteArrayView& line)
+{
+    if (m_pos >= m_bytes.size())
+        return false;
+    const char* data = m_bytes.data() + m_pos;
+    const qsizetype avail = m_bytes.size() - m_pos;
+    const qsizetype eol = findLineEnd(data, avail);
+    line = QByteArrayView(data, eol);
+    m_pos += eol;
+    if (eol < avail) {
+        ++m_pos;
+        if (data[eol] == '\r' && m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
+            ++m_pos;
+    }
+    return true;
+}

@@ -1,0 +1,151 @@
+// The program-wide records, owned by the application and handed to the forms by reference.
+#pragma once
+
+#include "gamelist/GameRecord.h"
+
+#include <QString>
+
+#include <array>
+
+struct ProgramPaths {
+    QString strAppPath;        // the program folder, no trailing separator
+    QString strShortAppPath;   // its short form, used inside command lines
+    QString strOptionsIni;     // strAppPath + "/settings/options.ini"
+};
+
+// The sixteen folders, each held three times: the path, its short form for command lines and
+// mame.ini, and a copy taken before the options wizard opens.
+struct DirectorySettings {
+    QString strMAMEPath, strROMsPath, strAdditionalROMsPath, strSamplesPath, strIniPath, strCfgPath,
+        strNvramPath, strMemcardPath, strInputPath, strHiscorePath, strStatePath, strArtworkPath,
+        strSnapshotsPath, strDiffPath, strCtrlrPath, strCommentsPath;
+    QString strShortMAMEPath, strShortROMsPath, strShortAdditionalROMsPath, strShortSamplesPath,
+        strShortIniPath, strShortCfgPath, strShortNvramPath, strShortMemcardPath, strShortInputPath,
+        strShortHiscorePath, strShortStatePath, strShortArtworkPath, strShortSnapshotsPath,
+        strShortDiffPath, strShortCtrlrPath, strShortCommentsPath;
+    QString strTempMAMEPath, strTempROMsPath, strTempAdditionalROMsPath, strTempSamplesPath,
+        strTempIniPath, strTempCfgPath, strTempNvramPath, strTempMemcardPath, strTempInputPath,
+        strTempHiscorePath, strTempStatePath, strTempArtworkPath, strTempSnapshotsPath,
+        strTempDiffPath, strTempCtrlrPath, strTempCommentsPath;
+};
+
+// One row per folder, in the order of the Directories section of options.ini.
+struct FolderEntry {
+    const char* key;
+    QString DirectorySettings::* path;
+    QString DirectorySettings::* shortPath;
+    QString DirectorySettings::* tempPath;
+};
+
+inline constexpr std::array<FolderEntry, 16> kFolders = {{
+    {"MAME", &DirectorySettings::strMAMEPath, &DirectorySettings::strShortMAMEPath, &DirectorySettings::strTempMAMEPath},
+    {"ROMs", &DirectorySettings::strROMsPath, &DirectorySettings::strShortROMsPath, &DirectorySettings::strTempROMsPath},
+    {"AdditionalROMs", &DirectorySettings::strAdditionalROMsPath, &DirectorySettings::strShortAdditionalROMsPath, &DirectorySettings::strTempAdditionalROMsPath},
+    {"Samples", &DirectorySettings::strSamplesPath, &DirectorySettings::strShortSamplesPath, &DirectorySettings::strTempSamplesPath},
+    {"Ini", &DirectorySettings::strIniPath, &DirectorySettings::strShortIniPath, &DirectorySettings::strTempIniPath},
+    {"Cfg", &DirectorySettings::strCfgPath, &DirectorySettings::strShortCfgPath, &DirectorySettings::strTempCfgPath},
+    {"Nvram", &DirectorySettings::strNvramPath, &DirectorySettings::strShortNvramPath, &DirectorySettings::strTempNvramPath},
+    {"Memcard", &DirectorySettings::strMemcardPath, &DirectorySettings::strShortMemcardPath, &DirectorySettings::strTempMemcardPath},
+    {"Input", &DirectorySettings::strInputPath, &DirectorySettings::strShortInputPath, &DirectorySettings::strTempInputPath},
+    {"Hiscore", &DirectorySettings::strHiscorePath, &DirectorySettings::strShortHiscorePath, &DirectorySettings::strTempHiscorePath},
+    {"State", &DirectorySettings::strStatePath, &DirectorySettings::strShortStatePath, &DirectorySettings::strTempStatePath},
+    {"Artwork", &DirectorySettings::strArtworkPath, &DirectorySettings::strShortArtworkPath, &DirectorySettings::strTempArtworkPath},
+    {"Snapshots", &DirectorySettings::strSnapshotsPath, &DirectorySettings::strShortSnapshotsPath, &DirectorySettings::strTempSnapshotsPath},
+    {"Diff", &DirectorySettings::strDiffPath, &DirectorySettings::strShortDiffPath, &DirectorySettings::strTempDiffPath},
+    {"Ctrlr", &DirectorySettings::strCtrlrPath, &DirectorySettings::strShortCtrlrPath, &DirectorySettings::strTempCtrlrPath},
+    {"Comments", &DirectorySettings::strCommentsPath, &DirectorySettings::strShortCommentsPath, &DirectorySettings::strTempCommentsPath},
+}};
+
+struct ListFilters {
+    // The nineteen system flags, in the order of options.ini.
+    bool blnHideArcadia = false, blnHideBabyPhoenix = false, blnHideCassette = false,
+         blnHideCrystal = false, blnHideCVS = false, blnHideHyperNeo = false,
+         blnHideMaxAFlex = false, blnHideSEGAC2 = false, blnHideMultiCassette = false,
+         blnHideNeoGeo = false, blnHideNintendo = false, blnHidePGM = false,
+         blnHidePlayChoice = false, blnHideZN = false, blnHideStandard = false,
+         blnHideSTV = false, blnHideKaneko = false, blnHideSystemGX = false, blnHideMPU4 = false;
+    bool blnHideClones = false, blnHidePreliminary = false, blnHideVs = false, blnHideYear = false,
+         blnHideBootleg = false, blnHideTest = false, blnHideCHD = false, blnHideImperfect = false;
+    QString strHideYear; // the year limit used with blnHideYear
+};
+
+struct ListAppearance {
+    bool blnUseStarfield = false;
+    qint32 lngBackColor = -2147483643;     // system colour: window background
+    qint32 lngFontColor = 16777215;        // white
+    QString strFontSize = QStringLiteral("8");
+    qint32 lngGradientColor = -2147483632; // system colour: button shadow
+};
+
+struct GeneralPreferences {
+    bool blnDisableHotKeys = false;
+    bool blnCloneShots = false;
+    bool blnAutoRun = false;
+};
+
+// Counts and indexes are 32-bit: lists hold more than 32,767 games.
+struct ViewState {
+    bool blnFavorites = false;
+    bool blnScroll = true;
+    int intPanelShown = 0;
+    QString strGameView = QStringLiteral("All Games");
+    bool blnScreenShots = false;
+    qint32 intWindowState = 0;
+    qint32 intAllIndex = 1, intAllSortKey = 0, intAllSortOrder = 0;
+    qint32 intInstalledIndex = 1, intInstalledSortKey = 0, intInstalledSortOrder = 0;
+    qint32 intUninstalledIndex = 1, intUninstalledSortKey = 0, intUninstalledSortOrder = 0;
+};
+
+struct ListCounts {
+    qint32 intAllCount = 0;
+    qint32 intInstalledCount = 0;
+    qint32 intUninstalledCount = 0;
+};
+
+struct StartupState {
+    float sngStartTime = 0;  // seconds since midnight
+    float sngEndTime = 0;
+    bool blnLoading = false;
+    bool blnCatver = false;
+    bool blnNPlayers = false;
+    qint32 intZelvaneVersion = 0;
+    bool blnOptionsCancelled = false;
+};
+
+struct WebRequest {
+    QString strInetMode;
+    QString strNewsText;
+    QString strLastNews;
+};
+
+struct ReportState {
+    bool blnCancel = false;
+};
+
+struct SettingsEdit {
+    QString strSettingsFile;
+    QString strSettingsType;   // "Raster" or "Vector"
+    QString strCompareBase;
+    QString strCompareCustom;
+    QString strOtherCommands;
+    bool blnAtDefaults = false;
+    bool blnSettingsFixed = false;
+};
+
+struct AppState {
+    ProgramPaths paths;
+    DirectorySettings dirs;
+    ListFilters filters;
+    ListAppearance appearance;
+    GeneralPreferences prefs;
+    ViewState view;
+    ListCounts counts;
+    StartupState startup;
+    WebRequest web;
+    ReportState report;
+    SettingsEdit settings;
+    GameRecord game;          // the current game
+    QString strRotate;        // the current game's rotation, not stored
+    qint32 lngMAMESize = 0;   // size of the MAME program recorded in options.ini
+    qint32 lngNewMAMESize = 0;
+};

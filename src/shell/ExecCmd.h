@@ -1,0 +1,16 @@
+// Runs one command line in the MAME folder and waits for its end.
+#pragma once
+
+#include <QString>
+
+// Window states that callers pass; a hint that this platform may ignore.
+namespace ShowState {
+inline constexpr int Normal = 1;
+inline constexpr int Minimized = 2;
+}
+
+// Runs `cmdLine` with the MAME folder as the current directory and waits, without time-out and
+// without pumping events, for its end. Outside Windows the line goes to /bin/sh -f -c, so that
+// wildcards reach MAME unexpanded. A MAME folder that cannot be entered shows the drive message
+// and returns as though the command had run.
+void ExecCmd(const QString& cmdLine, int showState, const QString& mamePath);

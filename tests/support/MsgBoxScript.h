@@ -1,0 +1,31 @@
+// Replaces the message box for one test: scripted answers in, a record of every box out.
+#pragma once
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+class MsgBoxScript {
+public:
+    struct Shown {
+        QString prompt;
+        int style;
+        QString title;
+    };
+
+    MsgBoxScript();
+    ~MsgBoxScript();
+    MsgBoxScript(const MsgBoxScript&) = delete;
+    MsgBoxScript& operator=(const MsgBoxScript&) = delete;
+
+    // Queues the answer for the next box; without one, a box answers with its default button.
+    MsgBoxScript& answer(int code);
+
+    const std::vector<Shown>& shown() const { return m_shown; }
+    QString lastPrompt() const { return m_shown.empty() ? QString() : m_shown.back().prompt; }
+
+private:
+    std::deque<int> m_answers;
+    std::vector<Shown> m_shown;
+};
