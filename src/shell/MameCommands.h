@@ -1,0 +1,25 @@
+// The command lines the program hands to MAME, each built here and nowhere else. Every path and
+// name that comes from a file or a setting is quoted as a word (QuoteArg); the texts between
+// them are MAME's contract and stay exactly as they are.
+#pragma once
+
+#include <QString>
+
+// "mame -listxml>" and the listing file: `shortAppPath` is the program folder's command form.
+QString MameListXmlCommand(const QString& shortAppPath);
+
+// "mame -listcrc >" and the checksum file.
+QString MameListCrcCommand(const QString& shortAppPath);
+
+// The four reports of one set, each redirected into its own file (a full path).
+enum class MameSetReport { VerifyRoms, VerifySamples, ListRoms, ListSamples };
+QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile);
+
+// "mame * -verifyroms >" or "mame * -verifysamples >" over every set.
+QString MameVerifyAllCommand(bool samples, const QString& outputFile);
+
+// "mame -help > " and the version file.
+QString MameHelpCommand(const QString& outputFile);
+
+// "mame " and the ROM set name and the user's other commands, each word quoted.
+QString MamePlayCommand(const QString& rom, const QString& otherCommands);
