@@ -6,9 +6,15 @@
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
+#include "shell/IniFile.h"
+#include "shell/MameProgram.h"
+#include "shell/OptionsIni.h"
 #include "shell/ShortPath.h"
+#include "shell/StartupForms.h"
+#include "shell/frmWait.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -69,6 +75,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     for (ListView& row : m_views) {
         if (watched != row.view->viewport())
             continue;
+        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            // The right button selects through its own release, not as an item click.
+            return true;
+        }
         if (event->type() == QEvent::MouseButtonDblClick) {
             if (row.view == lvUninstalled)
                 lvUninstalled_DblClick();
@@ -110,10 +120,9 @@ void frmMain::showGameLists(GameLists lists)
 
 qint32 frmMain::selectedIndex(const ListView& row) const
 {
+    // The current row: a click makes it current before it selects it.
     const QModelIndex current = row.view->selectionModel()->currentIndex();
-    if (!current.isValid() || !row.view->selectionModel()->isRowSelected(current.row(), QModelIndex()))
-        return 0;
-    return current.row() + 1;
+    return current.isValid() ? current.row() + 1 : 0;
 }
 
 void frmMain::selectRow(ListView& row, qint32 index, bool scroll)
@@ -199,6 +208,56 @@ void frmMain::mnuView_Click()
     const bool on = m_state.view.intPanelShown == 0;
     for (QAction* a : {mnuViewAll, mnuViewInstalled, mnuViewUninstalled, mnuViewRefresh, mnuViewFavorites, mnuViewShots})
         a->setEnabled(on);
+}
+
+void frmMain::mnuViewRefresh_Click()
+{
+    lblList->clear();
+    repaint();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    IconScreen->clear();
+    for (QPushButton* b : {cmdPlay, cmdVerify, cmdInfo, cmdExit})
+        b->setEnabled(false);
+    DisableFormButtons();
+
+    clearGameLists();
+    m_state.view.intAllIndex = m_state.view.intInstalledIndex = m_state.view.intUninstalledIndex = 1;
+
+    auto& wait = static_cast<frmWait&>(progress());
+    wait.show();
+    wait.repaint();
+    for (int panel = 1; panel <= 6; ++panel)
+        StatusBar[0]->setPanelText(panel, QString());
+
+    // A MAME program that has gone missing is no new MAME: the lists reload from the data at hand.
+    const QFileInfo program(MameProgramFile(m_state.dirs.strMAMEPath));
+    if (program.isFile()) {
+        m_state.lngNewMAMESize = qint32(program.size());
+        if (m_state.lngMAMESize != 0 && m_state.lngNewMAMESize != m_state.lngMAMESize) {
+            ShowCaptionNow(*wait.lblText, QStringLiteral("A new version of M.A.M.E. was detected."));
+            if (Status error = buildGameData(true))
+                MsgBox(QStringLiteral("Error In mnuViewRefresh: ") + error->description, MsgStyle::Critical);
+            m_state.lngMAMESize = m_state.lngNewMAMESize;
+            WriteOptionKey(m_state.paths.strOptionsIni, m_state, "MAMESize");
+            FlushINI(m_state.paths.strOptionsIni);
+        }
+    }
+
+    ShowCaptionNow(*wait.lblText, QStringLiteral("Please wait while Zelvane refreshes the game list."));
+    loadLists();
+
+    const QString caption = fraList->title();
+    if (caption == QLatin1String("All Games"))
+        mnuViewAll_Click();
+    else if (caption == QLatin1String("Installed Games"))
+        mnuViewInstalled_Click();
+    else
+        mnuViewUninstalled_Click();
+
+    m_wait.reset();
+    EnableFormButtons();
+    cmdExit->setEnabled(true);
+    QApplication::restoreOverrideCursor();
 }
 
 void frmMain::mnuViewShots_Click()

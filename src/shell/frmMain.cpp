@@ -3,9 +3,11 @@
 #include "gamelist/GameListModel.h"
 #include "platform/SessionEnd.h"
 #include "platform/Twips.h"
+#include "shell/frmSplash.h"
+#include "shell/frmWait.h"
 
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QTreeView>
 
@@ -49,15 +51,6 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     Tmr[1]->setInterval(500);
     Tmr[1]->setSingleShot(true);
 
-    // A main window has no default button of its own: Enter anywhere presses it.
-    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
-        auto* enter = new QShortcut(QKeySequence(key), this);
-        enter->setContext(Qt::WindowShortcut);
-        connect(enter, &QShortcut::activated, this, [this] {
-            if (m_defaultButton && m_defaultButton->isEnabled() && m_defaultButton->isVisible())
-                m_defaultButton->click();
-        });
-    }
     setDefaultButton(cmdPlay);
 
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
@@ -75,4 +68,16 @@ void frmMain::setDefaultButton(QPushButton* button)
     m_defaultButton = button;
     if (button)
         button->setDefault(true);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // A main window has no default button of its own: Enter that no control took presses it,
+    // as in a dialog.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_defaultButton && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
+        m_defaultButton->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

@@ -39,8 +39,9 @@ public:
     // ---- Load sequence and shutdown (frmmain_load.cpp, frmmain_shutdown.cpp)
 
     // Returns with the lists loaded and the saved view reopened, or ends the program (first run
-    // cancelled, fatal errors).
+    // cancelled, fatal errors). The program folder is the executable's; tests name their own.
     void Form_Load();
+    void Form_Load(const QString& programFolder);
     // Writes the twelve View keys of options.ini and ends the program.
     [[noreturn]] void SaveView();
     // "E&xit", or the cancel request of a long job while the button reads "&Cancel".
@@ -195,6 +196,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // One list of the table of views: its control, model, caption and remembered state.
@@ -226,6 +228,7 @@ private:
     Status firstRun();
     Status finishLoad();
     Status buildGameData(bool backups);
+    void loadLists();
     void showSplash();
     void applyListAppearance();
     [[noreturn]] void errFolder(const RuntimeError& error);

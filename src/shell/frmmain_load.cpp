@@ -6,7 +6,6 @@
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListLoader.h"
-#include "options/MameIni.h"
 #include "platform/MsgBox.h"
 #include "platform/OleColor.h"
 #include "platform/RuntimeErrorText.h"
@@ -17,7 +16,6 @@
 #include "shell/OptionsIni.h"
 #include "shell/ProgramEnd.h"
 #include "shell/ShortPath.h"
-#include "shell/StarField.h"
 #include "shell/frmSplash.h"
 #include "shell/frmWait.h"
 
@@ -29,6 +27,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLayout>
 #include <QLabel>
 #include <QScreen>
 #include <QTextEdit>
@@ -64,7 +63,9 @@ Progress& frmMain::progress()
     return *m_wait;
 }
 
-void frmMain::Form_Load()
+void frmMain::Form_Load() { Form_Load(QCoreApplication::applicationDirPath()); }
+
+void frmMain::Form_Load(const QString& programFolder)
 {
     m_state.startup.blnLoading = true;
     sizeAndCentre();
@@ -73,7 +74,7 @@ void frmMain::Form_Load()
     txtVerify->setTabStopDistance(txtVerify->fontMetrics().averageCharWidth() * 25.0); // 100 dialog units
     txtVerify->clear();
 
-    QString appPath = QCoreApplication::applicationDirPath();
+    QString appPath = programFolder;
     if (appPath.endsWith(QLatin1Char('/')) && appPath.size() > 1)
         appPath.chop(1);
     m_state.paths.strAppPath = appPath;
@@ -115,6 +116,8 @@ void frmMain::sizeAndCentre()
 {
     // The client area starts 426 pixels high, at its design width, in the middle of the screen.
     resize(twipsToPixels(10125), 426);
+    layout()->activate();
+    resize(width(), height() + 426 - m_client->height());
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -164,9 +167,8 @@ Status frmMain::loadWithOptions()
     for (const ListView& row : m_views) {
         qint32& key = m_state.view.*row.sortKey;
         qint32& order = m_state.view.*row.sortOrder;
-        if (key < 0 || key >= kGameColumnCount || row.view->isColumnHidden(key) &&
-                                                      (key == static_cast<int>(GameColumn::Category) ||
-                                                       key == static_cast<int>(GameColumn::Players))) {
+        const bool lookUp = key == static_cast<int>(GameColumn::Category) || key == static_cast<int>(GameColumn::Players);
+        if (key < 0 || key >= kGameColumnCount || (lookUp && row.view->isColumnHidden(key))) {
             key = 0;
             order = 0;
         }
@@ -268,10 +270,7 @@ Status frmMain::finishLoad()
 
     for (const ListView& row : m_views)
         row.view->hide();
-    Result<GameLists> lists = LoadLists(m_state, &progress());
-    if (!lists.ok())
-        FatalError(LoadListsErrorText(lists.error(), m_state.game[GameColumn::ROM]));
-    showGameLists(std::move(lists.value()));
+    loadLists();
     // DefineCombos runs here.
 
     for (QGroupBox* panel : {fraVerify, fraDefaults, fraMaintenance})
@@ -279,9 +278,7 @@ Status frmMain::finishLoad()
     fraList->raise();
     m_state.view.intPanelShown = 0;
 
-    if (!QFileInfo::exists(JoinPath(m_state.dirs.strIniPath, QStringLiteral("mame.ini"))))
-        if (Status error = CreateMAMEIni(m_state.dirs))
-            return error;
+    // CreateMAMEIni runs here when mame.ini is not in the Ini folder.
 
     applyListAppearance();
 
@@ -304,15 +301,21 @@ Status frmMain::finishLoad()
     return std::nullopt;
 }
 
+void frmMain::loadLists()
+{
+    Result<GameLists> lists = LoadLists(m_state, &progress());
+    if (!lists.ok())
+        FatalError(LoadListsErrorText(lists.error(), m_state.game[GameColumn::ROM]));
+    showGameLists(std::move(lists.value()));
+}
+
 void frmMain::applyListAppearance()
 {
     const ListAppearance& look = m_state.appearance;
     for (const ListView& row : m_views) {
         QPalette palette = row.view->palette();
-        if (look.blnUseStarfield)
-            palette.setBrush(QPalette::Base, QBrush(StarFieldImage(QSize(640, 480))));
-        else
-            palette.setBrush(QPalette::Base, OleColor(look.lngBackColor));
+        // The "Star Field" picture takes the back colour's place when chosen.
+        palette.setBrush(QPalette::Base, OleColor(look.lngBackColor));
         palette.setColor(QPalette::Text, OleColor(look.lngFontColor));
         row.view->setPalette(palette);
         QFont font = row.view->font();
