@@ -104,8 +104,12 @@ void frmMain::clearGameLists()
 void frmMain::showGameLists(GameLists lists)
 {
     CodeSelection code(m_selectingFromCode);
-    for (ListView& row : m_views)
+    // Each list is sorted once, by the key it will be shown with.
+    for (ListView& row : m_views) {
         row.model->clear();
+        row.model->sort(m_state.view.*row.sortKey,
+                        m_state.view.*row.sortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
     m_lists = std::move(lists);
     std::vector<qint32> all(m_lists.games.size());
     for (size_t i = 0; i < all.size(); ++i)
