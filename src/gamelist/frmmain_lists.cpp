@@ -3,6 +3,7 @@
 #include "shell/frmMain.h"
 
 #include "gamelist/GameListModel.h"
+#include "gamelist/HideFilters.h"
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
@@ -370,15 +371,4 @@ void frmMain::GetSelectedIndex()
     row->view->setFocus();
 }
 
-void frmMain::CheckFilters()
-{
-    const ListFilters& f = m_state.filters;
-    const bool any = f.blnHideArcadia || f.blnHideBabyPhoenix || f.blnHideCassette || f.blnHideCrystal ||
-                     f.blnHideCVS || f.blnHideHyperNeo || f.blnHideMaxAFlex || f.blnHideSEGAC2 ||
-                     f.blnHideMultiCassette || f.blnHideNeoGeo || f.blnHideNintendo || f.blnHidePGM ||
-                     f.blnHidePlayChoice || f.blnHideZN || f.blnHideStandard || f.blnHideSTV ||
-                     f.blnHideKaneko || f.blnHideSystemGX || f.blnHideMPU4 || f.blnHideClones ||
-                     f.blnHidePreliminary || f.blnHideVs || f.blnHideYear || f.blnHideBootleg ||
-                     f.blnHideTest || f.blnHideCHD || f.blnHideImperfect;
-    lblFiltersApp->setVisible(any);
-}
+void frmMain::CheckFilters() { lblFiltersApp->setVisible(FiltersApplied(m_state.filters)); }

@@ -152,8 +152,7 @@ void frmMain::sizeAndCentre()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QSize frame = frameGeometry().size() - geometry().size() + size();
-    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void frmMain::prepareListColumns()
@@ -241,8 +240,7 @@ Status frmMain::firstRun()
 
     // ChooseOptions runs here; until the options wizard exists, a missing options.ini ends the
     // program as a cancelled wizard does.
-    MsgBox(QStringLiteral("The file options.ini is missing from the settings folder:\r") + m_state.paths.strOptionsIni,
-           MsgStyle::Information);
+    MsgBox(QStringLiteral("The file options.ini is missing from the settings folder."), MsgStyle::Information);
     m_state.startup.blnOptionsCancelled = true;
     QFile::remove(ReportsPath(m_state.paths.strAppPath, QStringLiteral("listxml.txt")));
     if (m_state.startup.blnOptionsCancelled)
