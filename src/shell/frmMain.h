@@ -271,7 +271,7 @@ private:
 
     AppState& m_state;
     GameLists m_lists;
-    std::array<ListView, 3> m_views;
+    std::array<ListView, 3> m_views{};
     QWidget* m_client = nullptr;
     QPushButton* m_defaultButton = nullptr;
     bool m_selectingFromCode = false;

@@ -239,12 +239,3 @@ TEST_F(Lists, RefreshReloadsAndSelectsTheFirstGames)
     EXPECT_TRUE(w.cmdRaster->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(report("oldlistxml.txt")));
 }
-
-TEST_F(Lists, FiltersAppliedFollowsTheHideFlags)
-{
-    frmMain& w = loaded(fiveGames(), "[Preferences]\r\nYear=1980\r\n");
-    EXPECT_FALSE(w.lblFiltersApp->isVisibleTo(w.fraList));
-    m_state.filters.blnHideImperfect = true;
-    w.CheckFilters();
-    EXPECT_TRUE(w.lblFiltersApp->isVisibleTo(w.fraList));
-}
