@@ -284,10 +284,14 @@ void frmMain::SetHeaderSortIcon(QTreeView* lv, int col, int image, bool show)
 {
     // The header shows one arrow: on the sort column, up for ascending, down for descending.
     QHeaderView* header = lv->header();
-    if (show)
-        header->setSortIndicator(col, image == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
-    else if (header->sortIndicatorSection() == col)
-        header->setSortIndicator(-1, header->sortIndicatorOrder());
+    ListView& row = listView(lv);
+    if (show) {
+        row.arrowColumn = col;
+        row.arrowOrder = image == 1 ? Qt::DescendingOrder : Qt::AscendingOrder;
+    } else if (row.arrowColumn == col) {
+        row.arrowColumn = -1;
+    }
+    header->setSortIndicator(row.arrowColumn, row.arrowOrder);
 }
 
 void frmMain::SortListView(ListView& row, int header)
@@ -309,8 +313,11 @@ void frmMain::SortListView(ListView& row, int header)
 
 void frmMain::columnClick(ListView& row, int column)
 {
-    if (m_state.counts.*row.count <= 1)
+    if (m_state.counts.*row.count <= 1) {
+        // The header moves its arrow on any click by itself: put it back.
+        row.view->header()->setSortIndicator(row.arrowColumn, row.arrowOrder);
         return;
+    }
     SortListView(row, column + 1);
     m_state.view.*row.sortKey = row.model->sortColumn();
     m_state.view.*row.sortOrder = row.model->sortOrder() == Qt::DescendingOrder ? 1 : 0;

@@ -210,6 +210,8 @@ private:
         qint32 ViewState::* sortKey;
         qint32 ViewState::* sortOrder;
         void (frmMain::*status)();
+        int arrowColumn = -1;               // where the program last put the header arrow
+        Qt::SortOrder arrowOrder = Qt::AscendingOrder;
     };
 
     // Construction (frmmain_controls.cpp, frmmain_menus.cpp)
