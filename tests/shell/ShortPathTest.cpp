@@ -35,11 +35,12 @@ TEST(QuoteArg, PlainWordsStayAsTheyAre)
 
 TEST(QuoteArg, WordsTheShellWouldActOnAreQuoted)
 {
-    EXPECT_EQ(QuoteArg("my roms"), "'my roms'");
-    EXPECT_EQ(QuoteArg("a;touch pwned"), "'a;touch pwned'");
-    EXPECT_EQ(QuoteArg("$HOME"), "'$HOME'");
-    EXPECT_EQ(QuoteArg("it's"), "'it'\\''s'");
-    EXPECT_EQ(QuoteArg(""), "''");
+    const std::pair<const char*, const char*> quoted[] = {
+        {"my roms", "'my roms'"}, {"a;touch pwned", "'a;touch pwned'"}, {"$HOME", "'$HOME'"},
+        {"it's", "'it'\\''s'"}, {"", "''"}};
+    for (const auto& [word, expected] : quoted)
+        EXPECT_EQ(QuoteArg(word), expected);
+    // What these do in a shell is checked by running them (ExecCmd's tests).
     for (const char* word : {"*", "~", "a&b", "a|b", "`id`", "$(id)", "#x", "a\\b", "\"q\"", "x>y", "(a)"})
         EXPECT_NE(QuoteArg(word), word) << word;
 }
