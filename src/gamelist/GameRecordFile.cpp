@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <array>
+#include <cstring>
 
 void AppendRecordLine(QByteArray& out, std::span<const QByteArrayView, kStoredFieldCount> fields)
 {
@@ -49,6 +50,22 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 } // namespace
+
+qsizetype GameRecordReader::lineCount() const
+{
+    const auto count = [this](char end) {
+        qsizetype lines = 0;
+        const char* p = m_bytes.constData();
+        const char* stop = p + m_bytes.size();
+        while ((p = static_cast<const char*>(std::memchr(p, end, size_t(stop - p))))) {
+            ++lines;
+            ++p;
+        }
+        return lines;
+    };
+    const qsizetype lf = count('\n');
+    return (lf > 0 ? lf : count('\r')) + 1;
+}
 
 Result<QByteArrayView> GameRecordReader::readField()
 {
@@ -95,13 +112,31 @@ Result<QByteArrayView> GameRecordReader::readField()
     return field;
 }
 
+QString GameRecordReader::fieldText(int column, QByteArrayView bytes)
+{
+    // The description and the ROM name are each game's own; a table that grows too large holds
+    // another such column and stops growing.
+    constexpr qsizetype kMostShared = 4096;
+    if (column == int(GameColumn::Game) || column == int(GameColumn::ROM))
+        return fromAnsi(bytes);
+    QHash<QByteArray, QString>& shared = m_shared[column];
+    auto found = shared.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    if (found == shared.cend()) {
+        const QString text = fromAnsi(bytes);
+        if (shared.size() >= kMostShared)
+            return text;
+        found = shared.insert(bytes.toByteArray(), text);
+    }
+    return found.value();
+}
+
 Status GameRecordReader::read(GameRecord& record)
 {
-    for (QString& value : record.fields) {
+    for (int column = 0; column < kStoredFieldCount; ++column) {
         const Result<QByteArrayView> field = readField();
         if (!field)
             return field.error();
-        value = fromAnsi(*field);
+        record.fields[column] = fieldText(column, *field);
     }
     return std::nullopt;
 }

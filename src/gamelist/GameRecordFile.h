@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <QHash>
+
+#include <array>
 #include <span>
 
 // Appends one record line. Every field is enclosed in double quotes and written exactly as it
@@ -31,6 +34,9 @@ public:
     // The whole file; a file that cannot be opened is the runtime's error 53 or its like.
     static Result<GameRecordReader> open(const QString& path);
 
+    // The number of lines in the data: about the number of records, for reserving room.
+    qsizetype lineCount() const;
+
     // True when nothing is left to read (the runtime's end-of-file test between records).
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 
@@ -42,6 +48,12 @@ public:
     Result<QByteArrayView> readField();
 
 private:
+    // Most fields take a few hundred values over a whole list (years, statuses, makers, drivers):
+    // equal values share one string instead of one allocation per field.
+
+    QString fieldText(int column, QByteArrayView bytes);
+
     QByteArray m_bytes;
     qsizetype m_pos = 0;
+    std::array<QHash<QByteArray, QString>, kStoredFieldCount> m_shared;
 };

@@ -13,17 +13,22 @@ constexpr std::array<bool ListFilters::*, 8> kOtherFlags = {
 
 bool IsHidden(const GameRecord& record, const ListFilters& filters)
 {
-    const QString& source = record[GameColumn::Source];
-    bool listedSystem = false;
-    for (const SystemFilter& system : kSystemFilters) {
-        if (source == QLatin1String(system.source)) {
-            if (filters.*system.flag)
-                return true;
-            listedSystem = true;
+    bool anySystem = filters.blnHideStandard;
+    for (const SystemFilter& system : kSystemFilters)
+        anySystem = anySystem || filters.*system.flag;
+    if (anySystem) {
+        const QString& source = record[GameColumn::Source];
+        bool listedSystem = false;
+        for (const SystemFilter& system : kSystemFilters) {
+            if (source == QLatin1String(system.source)) {
+                if (filters.*system.flag)
+                    return true;
+                listedSystem = true;
+            }
         }
+        if (filters.blnHideStandard && !listedSystem)
+            return true;
     }
-    if (filters.blnHideStandard && !listedSystem)
-        return true;
     if (filters.blnHideClones && record[GameColumn::Origin].startsWith(QLatin1String("Clone of")))
         return true;
     if (filters.blnHidePreliminary && record[GameColumn::Status] == QLatin1String("Preliminary"))

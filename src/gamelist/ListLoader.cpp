@@ -3,51 +3,37 @@
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameRecordFile.h"
 #include "gamelist/HideFilters.h"
+#include "gamelist/RomFolder.h"
+#include "platform/AnsiText.h"
 #include "shell/AppState.h"
 #include "shell/IniFile.h"
 #include "shell/Progress.h"
 #include "shell/ShortPath.h"
 
-#include <QFile>
-#include <QFileInfo>
 
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#endif
 
 namespace {
 
-// The installed test for one ROM folder: does "<folder>/<rom>.zip" stand there as a file? The
-// path is built in one reused buffer, as the test runs twice for every game.
-class RomFolder {
+// The Category or Players column: a key of the look-up file's section, answered by the INI
+// service from its one parse of the file. The answers repeat over thousands of games, so equal
+// answers share one string.
+class LookUp {
 public:
-    explicit RomFolder(const QString& folder)
-    {
-        if (folder.isEmpty())
-            return; // an empty setting would name a zip at the file system's root
-        m_path = QFile::encodeName(JoinPath(folder, QString()));
-        m_base = m_path.size();
-        m_used = true;
-    }
+    LookUp(const QString& file, const char* section) : m_file(file), m_section(section) {}
 
-    bool hasZip(const QString& rom)
+    QString value(const QString& rom)
     {
-        if (!m_used)
-            return false;
-#ifdef Q_OS_WIN
-        return QFileInfo(JoinPath(QFile::decodeName(m_path), rom + QStringLiteral(".zip"))).isFile();
-#else
-        m_path.resize(m_base);
-        m_path.append(QFile::encodeName(rom)).append(".zip");
-        struct stat info;
-        return ::stat(m_path.constData(), &info) == 0 && S_ISREG(info.st_mode);
-#endif
+        const QByteArray answer = IniService::instance().read(m_file, m_section, toAnsi(rom), "Not Found");
+        auto known = m_texts.constFind(answer);
+        if (known == m_texts.cend())
+            known = m_texts.insert(answer, fromAnsi(answer));
+        return *known;
     }
 
 private:
-    QByteArray m_path;
-    qsizetype m_base = 0;
-    bool m_used = false;
+    QString m_file;
+    QByteArray m_section;
+    QHash<QByteArray, QString> m_texts;
 };
 
 } // namespace
@@ -64,11 +50,11 @@ Result<GameLists> LoadLists(AppState& state, Progress* progress)
 
     RomFolder additionalRoms(state.dirs.strAdditionalROMsPath);
     RomFolder roms(state.dirs.strROMsPath);
-    const QString catver = JoinPath(appPath, QStringLiteral("catver.ini"));
-    const QString nplayers = JoinPath(appPath, QStringLiteral("nplayers.ini"));
-    const QString notFound = QStringLiteral("Not Found");
+    LookUp category(JoinPath(appPath, QStringLiteral("catver.ini")), "Category");
+    LookUp players(JoinPath(appPath, QStringLiteral("nplayers.ini")), "NPlayers");
 
     GameLists lists;
+    lists.games.reserve(reader.lineCount());
     GameRecord& game = state.game;
     while (!reader.atEnd()) {
         if (Status failed = reader.read(game))
@@ -82,9 +68,9 @@ Result<GameLists> LoadLists(AppState& state, Progress* progress)
         listed.installed = additionalRoms.hasZip(rom) || roms.hasZip(rom);
         // One look-up serves the game's rows in both of its lists.
         if (state.startup.blnCatver)
-            listed.category = ReadINI(catver, QStringLiteral("Category"), rom, notFound);
+            listed.category = category.value(rom);
         if (state.startup.blnNPlayers)
-            listed.players = ReadINI(nplayers, QStringLiteral("NPlayers"), rom, notFound);
+            listed.players = players.value(rom);
 
         const qint32 index = qint32(lists.games.size());
         (listed.installed ? lists.installed : lists.uninstalled).push_back(index);

@@ -67,14 +67,6 @@ QByteArrayView attribute(QByteArrayView s, QByteArrayView name, qsizetype& end)
     return textTo(s, open + 1, '"', end);
 }
 
-bool isAscii(QByteArrayView s)
-{
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 void assign(std::string& field, QByteArrayView value) { field.assign(value.data(), size_t(value.size())); }
 
 void assignProperCase(std::string& field, QByteArrayView value)

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -316,22 +315,6 @@ TEST_F(CreateGameInfoTest, MissingListingIsFileNotFoundAndTouchesNothing)
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->description, "File not found");
     EXPECT_EQ(gameinfo(), kPuckmanRecord);
-}
-
-TEST_F(CreateGameInfoTest, BuildsFakeMamesGeneratedListing)
-{
-    QProcess mame;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ZELVANE_FAKEMAME_GAMES", "200");
-    mame.setProcessEnvironment(env);
-    mame.start(ZELVANE_FAKEMAME_PATH, {"-listxml"});
-    ASSERT_TRUE(mame.waitForFinished(-1));
-    const QByteArray listing = mame.readAllStandardOutput();
-    ASSERT_FALSE(build(listing));
-    EXPECT_EQ(gameinfo().count("\r\n"), 200);
-    const QByteArray resource = readFile(report("resource.txt"));
-    EXPECT_TRUE(resource.startsWith("\t<game runnable=\"no\""));
-    EXPECT_TRUE(listing.endsWith(resource));
 }
 
 TEST(BackupListings, CopyOverTheOldCopyOnlyWhenTheListingExists)

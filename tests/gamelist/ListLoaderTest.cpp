@@ -6,6 +6,7 @@
 #include "shell/IniFile.h"
 #include "shell/Progress.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -113,6 +114,20 @@ TEST_F(LoadListsTest, ZipInEitherRomFolderMakesTheGameInstalled)
     ASSERT_TRUE(lists.ok());
     EXPECT_EQ(lists->installed, (std::vector<qint32>{0, 1}));
     EXPECT_EQ(lists->uninstalled, (std::vector<qint32>{2, 3}));
+}
+
+TEST_F(LoadListsTest, ZipTestAnswersAsTheFileSystemDoes)
+{
+    writeGames({{"upper"}, {"linked"}, {"dirlink"}, {"plain"}});
+    const QString roms = m_state.dirs.strROMsPath;
+    writeFile(roms + "/UPPER.ZIP", "zip"); // another name on a case-sensitive file system
+    writeFile(m_dir.filePath("elsewhere.zip"), "zip");
+    ASSERT_TRUE(QFile::link(m_dir.filePath("elsewhere.zip"), roms + "/linked.zip"));
+    ASSERT_TRUE(QFile::link(m_dir.path(), roms + "/dirlink.zip"));
+    writeFile(roms + "/plain.ZIP.zip", "zip");
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_TRUE(lists.ok());
+    EXPECT_EQ(lists->installed, std::vector<qint32>{1});
 }
 
 TEST_F(LoadListsTest, EmptyFolderSettingsFindNothing)
