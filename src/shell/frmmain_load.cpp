@@ -4,6 +4,7 @@
 #include "shell/frmMain.h"
 
 #include "gamelist/GameDataBuilder.h"
+#include "gamelist/GameDataCommands.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
@@ -262,7 +263,8 @@ Status frmMain::buildGameData(bool backups)
         if (Status error = BackupCRCInfo(appPath))
             return error;
     }
-    // CreateListXML and CreateCRCInfo run here.
+    CreateListXML(m_state.paths, m_state.dirs, &progress());
+    CreateCRCInfo(m_state.paths, m_state.dirs, &progress());
     if (Status error = CreateGameInfo(appPath, m_state.game, m_state.strRotate, &progress()))
         // The scan reports its own failure and the load goes on with what it wrote.
         MsgBox(CreateGameInfoErrorText(*error), MsgStyle::Critical);

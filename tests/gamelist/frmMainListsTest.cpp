@@ -246,3 +246,15 @@ TEST_F(Lists, RefreshReloadsAndSelectsTheFirstGames)
     EXPECT_TRUE(w.cmdRaster->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(report("oldlistxml.txt")));
 }
+
+TEST_F(Lists, RefreshAfterANewMameRebuildsAndStoresItsSize)
+{
+    frmMain& w = loaded(fiveGames());
+    writeMame(64);
+    qputenv("ZELVANE_FAKEMAME_GAMES", "9");
+    w.mnuViewRefresh->trigger();
+    EXPECT_EQ(m_state.counts.intAllCount, 9);
+    EXPECT_TRUE(QFileInfo::exists(report("oldlistxml.txt")));
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
+    EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 9");
+}

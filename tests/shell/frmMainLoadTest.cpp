@@ -83,29 +83,36 @@ TEST_F(MainWindowTest, ColumnsWithoutTheirFilesAreHiddenAndTheirSortFallsBack)
     EXPECT_EQ(m_state.view.intUninstalledSortKey, 0);
 }
 
-TEST_F(MainWindowTest, MissingGameDataFileRebuildsWithoutBackups)
+TEST_F(MainWindowTest, MissingGameDataFileRebuildsFromMameWithoutBackups)
 {
     writeGames(fiveGames());
     writeOptions();
     QFile::remove(report("crcinfo.txt"));
     writeFile(report("newroms.txt"), "kept");
+    qputenv("ZELVANE_FAKEMAME_GAMES", "12");
     load();
+    EXPECT_EQ(m_state.counts.intAllCount, 12);
+    EXPECT_TRUE(exists(report("crcinfo.txt")));
     EXPECT_FALSE(exists(report("oldlistxml.txt")));
     EXPECT_TRUE(exists(report("newroms.txt")));
+    EXPECT_TRUE(m_shown.empty());
 }
 
 TEST_F(MainWindowTest, NewMameDetectedBySizeRebuildsWithBackups)
 {
     writeGames(fiveGames());
     writeOptions();
-    writeMame(2000);
+    const QByteArray oldListing = readFile(report("listxml.txt"));
+    writeMame(100);
     writeFile(report("whatsnew.txt"), "old comparison");
+    qputenv("ZELVANE_FAKEMAME_GAMES", "12");
     load();
 
-    EXPECT_TRUE(exists(report("oldlistxml.txt")));
+    EXPECT_EQ(readFile(report("oldlistxml.txt")), oldListing);
+    EXPECT_EQ(m_state.counts.intAllCount, 12);
     EXPECT_FALSE(exists(report("whatsnew.txt")));
-    EXPECT_EQ(m_state.lngMAMESize, 2000);
-    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), "2000");
+    EXPECT_EQ(m_state.lngMAMESize, mameSize());
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
 }
 
 TEST_F(MainWindowTest, SameMameSizeOrNoStoredSizeRebuildsNothing)
@@ -113,15 +120,17 @@ TEST_F(MainWindowTest, SameMameSizeOrNoStoredSizeRebuildsNothing)
     writeGames(fiveGames());
     writeOptions();
     load();
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
     EXPECT_FALSE(exists(report("oldlistxml.txt")));
 
     m_window.reset();
+    WriteINI(optionsIni(), "Miscellaneous", "MAMESize", 0);
+    FlushINI(optionsIni());
     IniService::instance().dropAll();
-    writeOptions("");
-    writeFile(optionsIni(), readFile(optionsIni()).replace("MAMESize=1000", "MAMESize=0"));
-    writeMame(3000);
+    writeMame(300);
     m_state = AppState();
     load();
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
     EXPECT_FALSE(exists(report("oldlistxml.txt")));
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), "0");
 }

@@ -34,6 +34,7 @@ void MainWindowTest::TearDown()
     m_window.reset();
     setMsgBoxHandler({});
     qunsetenv(kSharedRoot);
+    qunsetenv("ZELVANE_FAKEMAME_GAMES");
     IniService::instance().dropAll();
 }
 
@@ -71,12 +72,19 @@ void MainWindowTest::writeGames(const std::vector<FixtureGame>& games)
     writeFile(report("resource.txt"), "");
 }
 
-void MainWindowTest::writeMame(int size) { writeFile(mame() + QStringLiteral("/mame"), QByteArray(size, 'x')); }
+void MainWindowTest::writeMame(int padding)
+{
+    // fakemame, made another size by bytes after its end, as a new MAME would be.
+    const QString program = mame() + QStringLiteral("/mame");
+    writeFile(program, readFile(QStringLiteral(ZELVANE_FAKEMAME_PATH)) + QByteArray(padding, '\0'));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+qint64 MainWindowTest::mameSize() const { return QFileInfo(mame() + QStringLiteral("/mame")).size(); }
 
 void MainWindowTest::writeOptions(const QByteArray& extra, const QByteArray& version)
 {
-    const qint64 size = QFileInfo(mame() + QStringLiteral("/mame")).size();
-    QByteArray text = "[Miscellaneous]\r\nZelvaneVersion=" + version + "\r\nMAMESize=" + QByteArray::number(size) +
+    QByteArray text = "[Miscellaneous]\r\nZelvaneVersion=" + version + "\r\nMAMESize=" + QByteArray::number(mameSize()) +
                       "\r\n[Directories]\r\nMAME=" + mame().toUtf8() + "\r\nROMs=" + roms().toUtf8() +
                       "\r\nSnapshots=" + snaps().toUtf8() + "\r\nSamples=" + samples().toUtf8() +
                       "\r\nIni=" + mame().toUtf8() + "\r\n" + extra;

@@ -42,8 +42,9 @@ protected:
     // Writes options.ini: the version, the MAME size of the fixture's program, the folders, and
     // `extra` lines appended as they stand (sections included).
     void writeOptions(const QByteArray& extra = {}, const QByteArray& version = "4.0.0");
-    // The MAME program of the fixture: `size` bytes.
-    void writeMame(int size = 1000);
+    // The MAME program of the fixture: fakemame, `padding` bytes longer than it is.
+    void writeMame(int padding = 0);
+    qint64 mameSize() const;
 
     // Builds the window and runs its load sequence over the fixture.
     frmMain& load();
