@@ -16,3 +16,6 @@ QString ListSortKey(const QString& text);
 // Orders `rows` (indexes into lists.games) by the text of `column`. Equal texts stay in load
 // order (ascending game index) in both directions: descending reverses the comparison only.
 void SortRows(std::vector<qint32>& rows, const GameLists& lists, int column, bool descending);
+
+// Whether game `a` comes before game `b` in a list ordered as SortRows orders it.
+bool RowBefore(const GameLists& lists, int column, bool descending, qint32 a, qint32 b);

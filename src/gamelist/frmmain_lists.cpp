@@ -123,6 +123,24 @@ void frmMain::showGameLists(GameLists lists)
     m_state.counts.intUninstalledCount = m_lists.intUninstalledCount();
 }
 
+int frmMain::addToList(QTreeView* lv, qint32 game)
+{
+    ListView& row = listView(lv);
+    CodeSelection code(m_selectingFromCode);
+    ++(m_state.counts.*row.count);
+    return row.model->insertGame(game);
+}
+
+void frmMain::removeFromList(QTreeView* lv, int at)
+{
+    ListView& row = listView(lv);
+    CodeSelection code(m_selectingFromCode);
+    row.model->removeGameRow(at);
+    --(m_state.counts.*row.count);
+}
+
+qint32 frmMain::gameOfRow(QTreeView* lv, int row) { return listView(lv).model->gameIndex(row); }
+
 qint32 frmMain::selectedIndex(const ListView& row) const
 {
     // The current row: a click makes it current before it selects it.
@@ -195,8 +213,10 @@ void frmMain::switchToList(ListView& row)
     }
     const int key = m_state.view.*row.sortKey;
     const Qt::SortOrder order = m_state.view.*row.sortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder;
-    if (row.model->sortColumn() != key || row.model->sortOrder() != order)
+    if (row.model->sortColumn() != key || row.model->sortOrder() != order) {
+        CodeSelection code(m_selectingFromCode);
         row.model->sort(key, order);
+    }
     SetHeaderSortIcon(row.view, key, m_state.view.*row.sortOrder, true);
     selectRow(row, m_state.view.*row.index, true);
     if (!m_state.startup.blnLoading)
@@ -301,7 +321,11 @@ void frmMain::SortListView(ListView& row, int header)
     Qt::SortOrder order = Qt::AscendingOrder;
     if (key == oldKey)
         order = row.model->sortOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    row.model->sort(key, order);
+    {
+        // The selection moves with its game; that is no item click.
+        CodeSelection code(m_selectingFromCode);
+        row.model->sort(key, order);
+    }
 
     const int image = order == Qt::DescendingOrder ? 1 : 0;
     for (int i = 0; i < kGameColumnCount; ++i)

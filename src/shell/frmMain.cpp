@@ -66,6 +66,13 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     m_client->setMinimumSize(twipsToPixels(10125), twipsToPixels(6390));
 }
 
+frmMain::~frmMain()
+{
+    // The views outlive this body (Qt deletes the children later) and must not reach the games
+    // that the members below take with them.
+    clearGameLists();
+}
+
 void frmMain::setDefaultButton(QPushButton* button)
 {
     if (m_defaultButton)

@@ -90,12 +90,16 @@ public:
     void mnuViewShots_Click();
     void GetSelectedIndex();
     void CheckFilters();
-    // The lists' data, shared by the three models.
-    const GameLists& gameLists() const { return m_lists; }
     // Puts freshly loaded games into the three lists and sets the counts.
     void showGameLists(GameLists lists);
     // Empties the three lists and sets their counts to 0.
     void clearGameLists();
+    // One game of the loaded lists added to, or a row removed from, one list (lvAll,
+    // lvInstalled or lvUninstalled), its count kept; the game an audit found installed moves so.
+    int addToList(QTreeView* lv, qint32 game);
+    void removeFromList(QTreeView* lv, int row);
+    // The index in the loaded lists of the game a list shows in `row` (from 0).
+    qint32 gameOfRow(QTreeView* lv, int row);
 
     // ---- Selected game display (gamelist/frmmain_selection.cpp)
 

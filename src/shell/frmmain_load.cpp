@@ -80,8 +80,6 @@ private:
 
 } // namespace
 
-frmMain::~frmMain() = default;
-
 Progress& frmMain::progress()
 {
     if (m_state.startup.blnLoading) {
