@@ -164,7 +164,9 @@ void frmMain::switchToList(ListView& row)
 {
     const bool uninstalled = row.view == lvUninstalled;
     fraList->setTitle(QLatin1String(row.caption));
-    placeLeft(lblFiltersApp, row.filtersLeft);
+    // Just after the caption; a wider font than the design's pushes it further right.
+    const int afterCaption = fraList->fontMetrics().horizontalAdvance(fraList->title()) + 16;
+    lblFiltersApp->move(std::max(twipsToPixels(row.filtersLeft), afterCaption), lblFiltersApp->y());
 
     mnuViewAll->setChecked(row.view == lvAll);
     mnuViewInstalled->setChecked(row.view == lvInstalled);
