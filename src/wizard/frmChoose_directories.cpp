@@ -1,0 +1,120 @@
+// The directories page: sixteen folder boxes with their browse buttons and the folder checks.
+#include "wizard/frmChoose.h"
+
+#include "platform/Dialogs.h"
+#include "platform/MsgBox.h"
+#include "shell/MameProgram.h"
+#include "wizard/FolderChecks.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+const QString kDirectories = QStringLiteral("Directories");
+const QString kInvalidSelection = QStringLiteral("Invalid selection!  Please try again.");
+const QString kCannotFindMame = QStringLiteral("Cannot find mame.exe!");
+
+} // namespace
+
+void frmChoose::buildDirectoriesPage()
+{
+    // Eight rows of two cells (label, box, "..."), filled row by row in table order.
+    constexpr int top = 22, rowHeight = 29, cellWidth = 318, labelWidth = 102, boxWidth = 176, buttonWidth = 26;
+    QWidget* previous = nullptr;
+    for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
+        const FolderBox& row = kFolderBoxes[i];
+        const int x = 10 + int(i % 2) * (cellWidth + 5);
+        const int y = top + int(i / 2) * rowHeight;
+        auto* label = new QLabel(QString::fromLatin1(row.label), fraDirectories);
+        label->setGeometry(x, y, labelWidth, 22);
+        if (row.toolTip)
+            label->setToolTip(QString::fromLatin1(row.toolTip));
+        auto* box = new QLineEdit(fraDirectories);
+        box->setObjectName(QLatin1String(row.box));
+        box->setGeometry(x + labelWidth, y, boxWidth, 22);
+        label->setBuddy(box);
+        auto* button = new QPushButton(QStringLiteral("..."), fraDirectories);
+        button->setObjectName(QLatin1String(row.button));
+        button->setGeometry(x + labelWidth + boxWidth + 4, y, buttonWidth, 22);
+        button->setAutoDefault(false);
+        txtFolder[i] = box;
+        cmdSelect[i] = button;
+        if (previous)
+            setTabOrder(previous, box);
+        setTabOrder(box, button);
+        previous = button;
+        if (int(i) == kMameBox) {
+            connect(button, &QPushButton::clicked, this, &frmChoose::cmdSelectMAME_Click);
+        } else {
+            connect(button, &QPushButton::clicked, this, [this, i] {
+                strFolderName = QString::fromLatin1(kFolderBoxes[i].name);
+                SelectPaths(txtFolder[i]);
+            });
+        }
+    }
+}
+
+void frmChoose::refuseFolder(QLineEdit* box, const QString& prompt, const QString& title)
+{
+    MsgBox(prompt, MsgStyle::Critical, title);
+    box->clear();
+    box->setFocus();
+}
+
+void frmChoose::SelectPaths(QLineEdit* box)
+{
+    const std::optional<QString> chosen =
+        BrowseForFolder(this, QStringLiteral("Select your ") + strFolderName + QStringLiteral(" folder..."));
+    if (!chosen)
+        return;
+    if (!IsStorableFolder(*chosen)) {
+        refuseFolder(box, kInvalidSelection, QStringLiteral("Zelvane"));
+        return;
+    }
+    box->setText(BrowsedFolderText(*chosen));
+    if (!IsRootFolder(box->text())) {
+        cmdOK->setFocus();
+        return;
+    }
+    refuseFolder(box, strFolderName + QStringLiteral(" cannot reside in the root!  Please select a folder."), kDirectories);
+}
+
+void frmChoose::cmdSelectMAME_Click()
+{
+    QLineEdit* mame = txtFolder[kMameBox];
+    const std::optional<QString> chosen = BrowseForFolder(this, QStringLiteral("Select your M.A.M.E. folder..."));
+    if (!chosen)
+        return;
+    if (!IsStorableFolder(*chosen)) {
+        refuseFolder(mame, kInvalidSelection, QStringLiteral("Zelvane"));
+        return;
+    }
+    mame->setText(BrowsedFolderText(*chosen));
+    if (!QFileInfo(MameProgramFile(mame->text())).isFile()) {
+        refuseFolder(mame, kCannotFindMame, kDirectories);
+        return;
+    }
+    // The usual folders under the MAME folder, for every box still empty; OK checks them.
+    for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
+        if (kFolderBoxes[i].fill && txtFolder[i]->text().isEmpty())
+            txtFolder[i]->setText(FillFromMame(mame->text(), QString::fromLatin1(kFolderBoxes[i].fill)));
+    }
+    cmdOK->setFocus();
+}
+
+void frmChoose::TestPaths(QLineEdit* box)
+{
+    const size_t index = size_t(std::find(txtFolder.begin(), txtFolder.end(), box) - txtFolder.begin());
+    const FolderVerdict verdict = CheckFolder(strFolderPath, strFolderName, kFolderBoxes[index].required);
+    strFolderPath = verdict.path;
+    if (verdict.passed)
+        return;
+    refuseFolder(box, verdict.message, kDirectories);
+    blnFolderError = true;
+}
