@@ -73,6 +73,16 @@ void ColorCombo::AddSysColors()
         AddColorItem(QString::fromLatin1(c.name), sysColorValue(c.index));
 }
 
+void ColorCombo::AddSysColorsAndGradients()
+{
+    AddSysColors();
+    if (!HasGradientCaptions())
+        return;
+    AddColorItem(QStringLiteral("ActiveTitleBarGradient"), GetSysColor(SysColor::ActiveTitleBarGradient));
+    AddColorItem(QStringLiteral("InactiveTitleBarGradient"), GetSysColor(SysColor::InactiveTitleBarGradient));
+    AddColorItem(QStringLiteral("HotTracking"), GetSysColor(SysColor::HotTracking));
+}
+
 void ColorCombo::AddColorItem(const QString& name, qint32 value)
 {
     const int selected = currentIndex();
@@ -89,6 +99,15 @@ int ColorCombo::FindValue(qint32 value) const
         if (ItemData(i) == value)
             return i;
     return -1;
+}
+
+bool ColorCombo::SelectValue(qint32 value)
+{
+    const int found = FindValue(value);
+    if (found < 0)
+        return false;
+    setCurrentIndex(found);
+    return true;
 }
 
 void ColorCombo::changeEvent(QEvent* event)

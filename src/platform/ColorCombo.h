@@ -15,6 +15,11 @@ public:
     // colour dialogs. A second request finds the set present and adds nothing.
     void AddSysColors();
 
+    // The set both colour lists offer: the built-in set, then, where the system has gradient
+    // title bars, "ActiveTitleBarGradient", "InactiveTitleBarGradient" and "HotTracking" carrying
+    // their current colours.
+    void AddSysColorsAndGradients();
+
     // Appends one entry. Adding never changes the selection (an empty list selects nothing).
     void AddColorItem(const QString& name, qint32 value);
 
@@ -23,6 +28,9 @@ public:
 
     // The first entry carrying the value, or -1.
     int FindValue(qint32 value) const;
+
+    // Selects the first entry carrying the value; false when no entry carries it.
+    bool SelectValue(qint32 value);
 
 protected:
     void changeEvent(QEvent* event) override;

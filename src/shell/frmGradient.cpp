@@ -2,7 +2,6 @@
 
 #include "platform/ColorCombo.h"
 #include "platform/MsgBox.h"
-#include "platform/SysColors.h"
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"
 
@@ -41,17 +40,9 @@ frmGradient::frmGradient(AppState& state, std::function<void()> setGradient, QWi
 
 void frmGradient::Form_Load()
 {
-    cboSysCol->AddSysColors();
-    if (HasGradientCaptions()) {
-        cboSysCol->AddColorItem(QStringLiteral("ActiveTitleBarGradient"), GetSysColor(SysColor::ActiveTitleBarGradient));
-        cboSysCol->AddColorItem(QStringLiteral("InactiveTitleBarGradient"), GetSysColor(SysColor::InactiveTitleBarGradient));
-        cboSysCol->AddColorItem(QStringLiteral("HotTracking"), GetSysColor(SysColor::HotTracking));
-    }
-    const int found = cboSysCol->FindValue(m_state.appearance.lngGradientColor);
-    if (found >= 0) {
-        cboSysCol->setCurrentIndex(found);
+    cboSysCol->AddSysColorsAndGradients();
+    if (cboSysCol->SelectValue(m_state.appearance.lngGradientColor))
         return;
-    }
     MsgBox(QStringLiteral("Problem getting color.  Reverting to default setting."), MsgStyle::Information,
            QStringLiteral("Zelvane"));
     cboSysCol->setCurrentIndex(kFallbackEntry);

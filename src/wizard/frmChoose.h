@@ -100,13 +100,14 @@ private:
     void cboBackColor_Click();
     void cboSize_Click();
     void fillBackColors();
-    void setHideYearColors(qint32 back, qint32 text);
+    void setHideYearLook(bool usable, int textColor);
     void setPreviewBackColor(qint32 color);
     void setPreviewTextColor(qint32 color);
     void takePreferences();
 
     // frmChoose_directories.cpp
     void buildDirectoriesPage();
+    bool browseInto(QLineEdit* box, const QString& title);
     void SelectPaths(QLineEdit* box);
     void TestPaths(QLineEdit* box);
     void refuseFolder(QLineEdit* box, const QString& prompt, const QString& title);

@@ -17,7 +17,6 @@
 namespace {
 
 const QString kDirectories = QStringLiteral("Directories");
-const QString kInvalidSelection = QStringLiteral("Invalid selection!  Please try again.");
 const QString kCannotFindMame = QStringLiteral("Cannot find mame.exe!");
 
 } // namespace
@@ -67,17 +66,24 @@ void frmChoose::refuseFolder(QLineEdit* box, const QString& prompt, const QStrin
     box->setFocus();
 }
 
-void frmChoose::SelectPaths(QLineEdit* box)
+// The folder browser for one box: true when the box received the chosen folder.
+bool frmChoose::browseInto(QLineEdit* box, const QString& title)
 {
-    const std::optional<QString> chosen =
-        BrowseForFolder(this, QStringLiteral("Select your ") + strFolderName + QStringLiteral(" folder..."));
+    const std::optional<QString> chosen = BrowseForFolder(this, title);
     if (!chosen)
-        return;
+        return false;
     if (!IsStorableFolder(*chosen)) {
-        refuseFolder(box, kInvalidSelection, QStringLiteral("Zelvane"));
-        return;
+        refuseFolder(box, QStringLiteral("Invalid selection!  Please try again."), QStringLiteral("Zelvane"));
+        return false;
     }
     box->setText(BrowsedFolderText(*chosen));
+    return true;
+}
+
+void frmChoose::SelectPaths(QLineEdit* box)
+{
+    if (!browseInto(box, QStringLiteral("Select your ") + strFolderName + QStringLiteral(" folder...")))
+        return;
     if (!IsRootFolder(box->text())) {
         cmdOK->setFocus();
         return;
@@ -88,14 +94,8 @@ void frmChoose::SelectPaths(QLineEdit* box)
 void frmChoose::cmdSelectMAME_Click()
 {
     QLineEdit* mame = txtFolder[kMameBox];
-    const std::optional<QString> chosen = BrowseForFolder(this, QStringLiteral("Select your M.A.M.E. folder..."));
-    if (!chosen)
+    if (!browseInto(mame, QStringLiteral("Select your M.A.M.E. folder...")))
         return;
-    if (!IsStorableFolder(*chosen)) {
-        refuseFolder(mame, kInvalidSelection, QStringLiteral("Zelvane"));
-        return;
-    }
-    mame->setText(BrowsedFolderText(*chosen));
     if (!QFileInfo(MameProgramFile(mame->text())).isFile()) {
         refuseFolder(mame, kCannotFindMame, kDirectories);
         return;

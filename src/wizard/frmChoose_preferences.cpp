@@ -135,16 +135,8 @@ void frmChoose::loadPreferences()
     const int storedYear = cboHideYear->findText(f.strHideYear);
     // A stored year the list does not offer cannot be shown; the newest year stands in for it.
     cboHideYear->setCurrentIndex(storedYear >= 0 ? storedYear : cboHideYear->count() - 1);
-    if (f.blnHideYear) {
-        chkHideYear->setChecked(true);
-        cboHideYear->setEnabled(true);
-        setHideYearColors(sysColorValue(SysColor::Window), sysColorValue(SysColor::ButtonText));
-    } else {
-        chkHideYear->setChecked(false);
-        const qint32 buttonFace = sysColorValue(SysColor::ButtonFace);
-        setHideYearColors(buttonFace, buttonFace);
-        cboHideYear->setEnabled(false);
-    }
+    chkHideYear->setChecked(f.blnHideYear);
+    setHideYearLook(f.blnHideYear, SysColor::ButtonText);
 
     chkHideBoot->setChecked(f.blnHideBootleg);
     chkHideTest->setChecked(f.blnHideTest);
@@ -184,17 +176,9 @@ void frmChoose::loadPreferences()
 
 void frmChoose::fillBackColors()
 {
-    cboBackColor->AddSysColors();
-    if (HasGradientCaptions()) {
-        cboBackColor->AddColorItem(QStringLiteral("ActiveTitleBarGradient"), GetSysColor(SysColor::ActiveTitleBarGradient));
-        cboBackColor->AddColorItem(QStringLiteral("InactiveTitleBarGradient"), GetSysColor(SysColor::InactiveTitleBarGradient));
-        cboBackColor->AddColorItem(QStringLiteral("HotTracking"), GetSysColor(SysColor::HotTracking));
-    }
-    const int found = cboBackColor->FindValue(m_state.appearance.lngBackColor);
-    if (found >= 0) {
-        cboBackColor->setCurrentIndex(found);
+    cboBackColor->AddSysColorsAndGradients();
+    if (cboBackColor->SelectValue(m_state.appearance.lngBackColor))
         return;
-    }
     MsgBox(QStringLiteral("Problem getting Back Color.  Reverting to default setting."), MsgStyle::Information,
            QStringLiteral("Preferences"));
     cboBackColor->setCurrentIndex(kFallbackBackColor);
@@ -211,18 +195,7 @@ void frmChoose::chkHideClones_Click()
     }
 }
 
-void frmChoose::chkHideYear_Click()
-{
-    if (chkHideYear->isChecked()) {
-        cboHideYear->setEnabled(true);
-        setHideYearColors(sysColorValue(SysColor::Window), sysColorValue(SysColor::WindowText));
-    } else {
-        cboHideYear->setEnabled(false);
-        // The chosen year stays, in the colour of its background.
-        const qint32 buttonFace = sysColorValue(SysColor::ButtonFace);
-        setHideYearColors(buttonFace, buttonFace);
-    }
-}
+void frmChoose::chkHideYear_Click() { setHideYearLook(chkHideYear->isChecked(), SysColor::WindowText); }
 
 void frmChoose::chkBackground_Click()
 {
@@ -247,13 +220,17 @@ void frmChoose::cboSize_Click()
     lblListText->setFont(f);
 }
 
-void frmChoose::setHideYearColors(qint32 back, qint32 text)
+void frmChoose::setHideYearLook(bool usable, int textColor)
 {
+    cboHideYear->setEnabled(usable);
+    // Unused, the chosen year stays but takes the colour of its background.
+    const QColor back = StoredColor(sysColorValue(usable ? SysColor::Window : SysColor::ButtonFace));
+    const QColor text = usable ? StoredColor(sysColorValue(textColor)) : back;
     QPalette p = cboHideYear->palette();
     for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(role, StoredColor(back));
+        p.setColor(role, back);
     for (const QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(role, StoredColor(text));
+        p.setColor(role, text);
     cboHideYear->setPalette(p);
 }
 
