@@ -1,0 +1,184 @@
+#include "gamelist/GameDataBuilder.h"
+
+#include "gamelist/ListingScan.h"
+#include "platform/LineReader.h"
+#include "platform/RuntimeErrorText.h"
+#include "shell/Progress.h"
+#include "shell/ShortPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr qsizetype kBlock = 4 << 20;
+
+// A byte copy that replaces the target only once it is complete.
+Status copyFileOver(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return FileRuntimeError(source, false);
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return FileRuntimeError(target, true);
+    QByteArray block(kBlock, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = source.read(block.data(), kBlock);
+        if (got < 0)
+            return FileRuntimeError(source, false);
+        if (got == 0)
+            break;
+        if (target.write(block.constData(), got) != got)
+            return FileRuntimeError(target, true);
+    }
+    if (!target.commit())
+        return FileRuntimeError(target, true);
+    return std::nullopt;
+}
+
+Status backup(const QString& appPath, const char* file, const char* old)
+{
+    const QString from = ReportsPath(appPath, QLatin1String(file));
+    if (!QFileInfo::exists(from))
+        return std::nullopt;
+    return copyFileOver(from, ReportsPath(appPath, QLatin1String(old)));
+}
+
+// A report file written in large blocks; what was written reaches the file only on commit.
+class BufferedOutput {
+public:
+    explicit BufferedOutput(const QString& path) : m_file(path) { m_buffer.reserve(kBlock + (64 << 10)); }
+
+    Status open()
+    {
+        if (!m_file.open(QIODevice::WriteOnly))
+            return FileRuntimeError(m_file, true);
+        return std::nullopt;
+    }
+    QByteArray& buffer() { return m_buffer; }
+    Status drainIfFull() { return m_buffer.size() >= kBlock ? drain() : std::nullopt; }
+    Status commit()
+    {
+        if (!m_file.isOpen())
+            return std::nullopt;
+        if (Status failed = drain())
+            return failed;
+        if (!m_file.commit())
+            return FileRuntimeError(m_file, true);
+        return std::nullopt;
+    }
+
+private:
+    Status drain()
+    {
+        if (!m_buffer.isEmpty() && m_file.write(m_buffer) != m_buffer.size())
+            return FileRuntimeError(m_file, true);
+        m_buffer.resize(0);
+        return std::nullopt;
+    }
+
+    QSaveFile m_file;
+    QByteArray m_buffer;
+};
+
+// The scan proper: listxml.txt into the two outputs. The line number of a failure is the
+// listing's line being handled, or the one that was to be read past the end.
+Status scanListing(LineReader& listing, ListingScan& scan, BufferedOutput& gameinfo, BufferedOutput& resource,
+                   Progress* progress)
+{
+    QByteArrayView line;
+    for (;;) {
+        if (!listing.next(line))
+            return MakeRuntimeError(ErrorNumber::InputPastEnd, int(listing.lineNumber() + 1));
+        if (const int number = scan.handleLine(line, gameinfo.buffer()))
+            return MakeRuntimeError(number, int(listing.lineNumber()));
+        if (Status failed = gameinfo.drainIfFull())
+            return failed;
+        if (ListingScan::isResourceLine(line))
+            break;
+    }
+
+    if (progress)
+        progress->message(QStringLiteral("Creating resource.txt..."));
+    do {
+        resource.buffer().append(line).append("\r\n", 2);
+        if (Status failed = resource.drainIfFull())
+            return failed;
+    } while (listing.next(line));
+    return std::nullopt;
+}
+
+} // namespace
+
+QString ReportsPath(const QString& appPath, const QString& fileName)
+{
+    return JoinPath(appPath, QStringLiteral("reports/") + fileName);
+}
+
+Status BackupListXML(const QString& appPath) { return backup(appPath, "listxml.txt", "oldlistxml.txt"); }
+
+Status BackupCRCInfo(const QString& appPath) { return backup(appPath, "crcinfo.txt", "oldcrcinfo.txt"); }
+
+Status CreateGameInfo(const QString& appPath, GameRecord& game, QString& rotate, Progress* progress)
+{
+    if (progress)
+        progress->message(QStringLiteral("Creating gameinfo.txt..."));
+    ListingScan scan;
+    const QString listxml = ReportsPath(appPath, QStringLiteral("listxml.txt"));
+    const QString resourcePath = ReportsPath(appPath, QStringLiteral("resource.txt"));
+
+    Status failed;
+    if (QFileInfo::exists(resourcePath))
+        failed = copyFileOver(resourcePath, ReportsPath(appPath, QStringLiteral("oldresource.txt")));
+
+    LineReader listing(listxml, kBlock);
+    if (!failed && !listing.isOpen())
+        failed = MakeRuntimeError(QFileInfo::exists(listxml) ? ErrorNumber::PathFileAccess : ErrorNumber::FileNotFound);
+
+    if (!failed) {
+        BufferedOutput gameinfo(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
+        BufferedOutput resource(resourcePath);
+        failed = gameinfo.open();
+        if (!failed)
+            failed = resource.open();
+        if (!failed)
+            failed = scanListing(listing, scan, gameinfo, resource, progress);
+        // What was written is kept even after a failure: the lists of this run show the games
+        // read before it. Committing a file that never opened does nothing.
+        const Status gameinfoCommitted = gameinfo.commit();
+        const Status resourceCommitted = resource.commit();
+        if (!failed)
+            failed = gameinfoCommitted ? gameinfoCommitted : resourceCommitted;
+    }
+
+    game = scan.record();
+    rotate = scan.rotate();
+    if (failed) {
+        // The start-up rebuilds only when a game data file is missing; without the listing the
+        // next start runs MAME again instead of trusting a partial gameinfo.txt.
+        QFile::remove(listxml);
+        return failed;
+    }
+    game[GameColumn::ROM].clear();
+    if (progress)
+        progress->message(QString());
+    return std::nullopt;
+}
+
+QString CreateGameInfoErrorText(const RuntimeError& error)
+{
+    return QStringLiteral("Error In CreateGameInfo: ") + error.description + QLatin1Char('\r') +
+           QStringLiteral("Line Number: ") + QString::number(error.line);
+}
+
+Status KillWhatsNewReports(const QString& appPath)
+{
+    for (const char* name : {"newroms.txt", "whatsnew.txt"}) {
+        QFile report(ReportsPath(appPath, QLatin1String(name)));
+        if (report.exists() && !report.remove())
+            return FileRuntimeError(report, true);
+    }
+    return std::nullopt;
+}

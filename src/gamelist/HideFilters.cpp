@@ -1,0 +1,61 @@
+#include "gamelist/HideFilters.h"
+
+namespace {
+
+// The eight flags that look at other fields than Source, in the order they are tested.
+constexpr std::array<bool ListFilters::*, 8> kOtherFlags = {
+    &ListFilters::blnHideClones, &ListFilters::blnHidePreliminary, &ListFilters::blnHideVs,
+    &ListFilters::blnHideYear,   &ListFilters::blnHideBootleg,     &ListFilters::blnHideTest,
+    &ListFilters::blnHideCHD,    &ListFilters::blnHideImperfect,
+};
+
+} // namespace
+
+bool IsHidden(const GameRecord& record, const ListFilters& filters)
+{
+    const QString& source = record[GameColumn::Source];
+    bool listedSystem = false;
+    for (const SystemFilter& system : kSystemFilters) {
+        if (source == QLatin1String(system.source)) {
+            if (filters.*system.flag)
+                return true;
+            listedSystem = true;
+        }
+    }
+    if (filters.blnHideStandard && !listedSystem)
+        return true;
+    if (filters.blnHideClones && record[GameColumn::Origin].startsWith(QLatin1String("Clone of")))
+        return true;
+    if (filters.blnHidePreliminary && record[GameColumn::Status] == QLatin1String("Preliminary"))
+        return true;
+    // The description, not the ROM name: "Vs. Super Mario Bros." and "VS Tennis" alike.
+    if (filters.blnHideVs && record[GameColumn::Game].left(2).toLower() == QLatin1String("vs"))
+        return true;
+    // Years compare as text; a game of unknown year always stays.
+    const QString& year = record[GameColumn::Year];
+    if (filters.blnHideYear && year != QLatin1String("19??") && year.compare(filters.strHideYear) > 0)
+        return true;
+    if (filters.blnHideBootleg && record[GameColumn::Manufacturer] == QLatin1String("bootleg"))
+        return true;
+    const QString& rom = record[GameColumn::ROM];
+    if (filters.blnHideTest && (rom == QLatin1String("ctsttape") || rom == QLatin1String("sentetst")))
+        return true;
+    if (filters.blnHideCHD && record[GameColumn::CHD] == QLatin1String("Yes"))
+        return true;
+    if (filters.blnHideImperfect && record[GameColumn::Status] == QLatin1String("Imperfect"))
+        return true;
+    return false;
+}
+
+bool FiltersApplied(const ListFilters& filters)
+{
+    if (filters.blnHideStandard)
+        return true;
+    for (const SystemFilter& system : kSystemFilters)
+        if (filters.*system.flag)
+            return true;
+    for (bool ListFilters::* flag : kOtherFlags)
+        if (filters.*flag)
+            return true;
+    return false;
+}

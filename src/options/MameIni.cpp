@@ -1,0 +1,376 @@
+#include "options/MameIni.h"
+
+#include "options/OptionCatalogue.h"
+#include "platform/AnsiText.h"
+#include "platform/RuntimeErrorText.h"
+#include "shell/IniFile.h"
+#include "shell/ShortPath.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <span>
+
+namespace {
+
+// The folders of the path part after rompath, samplepath and inipath, in file order.
+struct PathLine {
+    const char* name;
+    QString DirectorySettings::* shortPath;
+};
+
+constexpr std::array<PathLine, 11> kFolderLines = {{
+    {"cfg_directory", &DirectorySettings::strShortCfgPath},
+    {"nvram_directory", &DirectorySettings::strShortNvramPath},
+    {"memcard_directory", &DirectorySettings::strShortMemcardPath},
+    {"input_directory", &DirectorySettings::strShortInputPath},
+    {"hiscore_directory", &DirectorySettings::strShortHiscorePath},
+    {"state_directory", &DirectorySettings::strShortStatePath},
+    {"artpath", &DirectorySettings::strShortArtworkPath},
+    {"snapshot_directory", &DirectorySettings::strShortSnapshotsPath},
+    {"diff_directory", &DirectorySettings::strShortDiffPath},
+    {"ctrlrpath", &DirectorySettings::strShortCtrlrPath},
+    {"comment_directory", &DirectorySettings::strShortCommentsPath}, // left out when empty
+}};
+
+// How a line of the option part gets its value.
+enum class Source {
+    Section,      // opens a section: `name` is its title line
+    Fixed,        // always `fixed`
+    NotSet,       // always "# name" and "<NULL> (not set)"
+    Stored,       // the settings value as stored
+    Lower,        // the settings value in lower case
+    Bios,         // the BIOS name of a BIOS item
+    Playback,     // the ROM set name when Playback is ticked
+    Record,       // the ROM set name when Record is ticked
+    FrameSkip,    // autoframeskip and frameskip
+    Roll,         // ror, rol, autoror, autorol
+    Flip,         // flipx, flipy
+    AudioLatency, // the latency item's number
+    Controller,   // the controller item's file name
+};
+
+struct OptionLine {
+    Source source;
+    const char* name;
+    const OptionDef* option = nullptr;
+    const char* fixed = nullptr;
+};
+
+constexpr OptionLine section(const char* title) { return {Source::Section, title}; }
+constexpr OptionLine fixed(const char* name, const char* value) { return {Source::Fixed, name, nullptr, value}; }
+constexpr OptionLine notSet(const char* name) { return {Source::NotSet, name}; }
+consteval OptionLine from(Source source, const char* name, std::string_view control)
+{
+    return {source, name, &optionOf(control)};
+}
+
+constexpr OptionLine kOptionPart[] = {
+    section("# CONFIGURATION OPTIONS"),
+    fixed("readconfig", "1"),
+    from(Source::Stored, "skip_gameinfo", "chkSkipG"),
+    section("# MISCELLANEOUS OPTIONS"),
+    from(Source::Bios, "bios", "cboBios"),
+    from(Source::Stored, "cheat", "chkCheat"),
+    section("# STATE/PLAYBACK OPTIONS"),
+    notSet("state"),
+    from(Source::Stored, "autosave", "chkAutosave"),
+    {Source::Playback, "playback"},
+    {Source::Record, "record"},
+    notSet("mngwrite"),
+    notSet("wavwrite"),
+    section("# DEBUGGING OPTIONS"),
+    fixed("log", "0"),
+    fixed("oslog", "0"),
+    fixed("verbose", "0"),
+    section("# PERFORMANCE OPTIONS"),
+    from(Source::FrameSkip, "frameskip", "cboFrameSkip"),
+    fixed("frames_to_run", "0"),
+    from(Source::Stored, "throttle", "chkThrottle"),
+    from(Source::Stored, "sleep", "chkSleep"),
+    from(Source::Stored, "rdtsc", "chkRDTSC"),
+    from(Source::Stored, "priority", "cboPriority"),
+    section("# VIDEO OPTIONS"),
+    from(Source::Lower, "video", "cboVideo"),
+    fixed("numscreens", "1"),
+    from(Source::Stored, "window", "chkWindow"),
+    from(Source::Stored, "maximize", "chkMaximize"),
+    from(Source::Stored, "keepaspect", "chkKeepAspect"),
+    from(Source::Lower, "prescale", "cboPrescale"),
+    from(Source::Lower, "effect", "cboEffect"),
+    fixed("pause_brightness", "0.65"),
+    from(Source::Stored, "waitvsync", "chkWaitVSync"),
+    from(Source::Stored, "syncrefresh", "chkSyncRefresh"),
+    section("# VIDEO ROTATION OPTIONS"),
+    from(Source::Stored, "rotate", "chkRotate"),
+    from(Source::Roll, "ror", "cboRoll"),
+    from(Source::Flip, "flipx", "cboFlip"),
+    section("# DIRECTDRAW-SPECIFIC OPTIONS"),
+    from(Source::Stored, "hwstretch", "chkHwStretch"),
+    section("# DIRECT3D-SPECIFIC OPTIONS"),
+    notSet("d3dversion"),
+    from(Source::Stored, "filter", "chkFilter"),
+    section("# PER-WINDOW VIDEO OPTIONS"),
+    fixed("screen0", "auto"),
+    fixed("aspect0", "auto"),
+    from(Source::Lower, "resolution0", "cboResolution"),
+    fixed("view0", "auto"),
+    fixed("screen1", "auto"), fixed("aspect1", "auto"), fixed("resolution1", "auto"), fixed("view1", "auto"),
+    fixed("screen2", "auto"), fixed("aspect2", "auto"), fixed("resolution2", "auto"), fixed("view2", "auto"),
+    fixed("screen3", "auto"), fixed("aspect3", "auto"), fixed("resolution3", "auto"), fixed("view3", "auto"),
+    section("# FULL SCREEN OPTIONS"),
+    from(Source::Stored, "triplebuffer", "chkTripleBuffer"),
+    from(Source::Stored, "switchres", "chkSwitchRes"),
+    from(Source::Stored, "full_screen_brightness", "cboFullScreenBrightness"),
+    from(Source::Stored, "full_screen_contrast", "cboFullScreenContrast"),
+    from(Source::Stored, "full_screen_gamma", "cboFullScreenGamma"),
+    section("# GAME SCREEN OPTIONS"),
+    from(Source::Stored, "brightness", "cboBrightness"),
+    from(Source::Stored, "contrast", "cboContrast"),
+    from(Source::Stored, "gamma", "cboGamma"),
+    section("# VECTOR RENDERING OPTIONS"),
+    from(Source::Stored, "antialias", "chkAntialias"),
+    from(Source::Stored, "beam", "cboBeam"),
+    from(Source::Stored, "flicker", "cboFlicker"),
+    section("# ARTWORK OPTIONS"),
+    from(Source::Stored, "artwork", "chkArtwork"),
+    from(Source::Stored, "artwork_crop", "chkCrop"),
+    from(Source::Stored, "use_backdrops", "chkBackdrops"),
+    from(Source::Stored, "use_overlays", "chkOverlays"),
+    from(Source::Stored, "use_bezels", "chkBezels"),
+    section("# SOUND OPTIONS"),
+    from(Source::Stored, "sound", "chkSound"),
+    from(Source::Stored, "samplerate", "cboSampleRate"),
+    from(Source::Stored, "samples", "chkSamples"),
+    from(Source::Stored, "volume", "cboVolume"),
+    from(Source::AudioLatency, "audio_latency", "cboAudioLat"),
+    section("# INPUT DEVICE OPTIONS"),
+    from(Source::Controller, "ctrlr", "cboController"),
+    from(Source::Stored, "mouse", "chkMouse"),
+    from(Source::Stored, "joystick", "chkJoystick"),
+    from(Source::Stored, "lightgun", "chkLightgun"),
+    from(Source::Stored, "dual_lightgun", "chkDualLightgun"),
+    from(Source::Stored, "offscreen_reload", "chkOffReload"),
+    from(Source::Stored, "steadykey", "chkSteadyKey"),
+    from(Source::Stored, "a2d_deadzone", "cboDeadzone"),
+    fixed("digital", "none"),
+    section("# AUTOMATIC DEVICE SELECTION OPTIONS"),
+    from(Source::Lower, "paddle_device", "cboPaddleDev"),
+    from(Source::Lower, "adstick_device", "cboAdstickDev"),
+    from(Source::Lower, "pedal_device", "cboPedalDev"),
+    from(Source::Lower, "dial_device", "cboDialDev"),
+    from(Source::Lower, "trackball_device", "cboTrackballDev"),
+    from(Source::Lower, "lightgun_device", "cboLightgunDev"),
+    section("# OUTPUT DEVICE OPTIONS"),
+    from(Source::Stored, "keyboard_leds", "chkKeyLeds"),
+    from(Source::Lower, "led_mode", "cboLEDMode"),
+};
+
+// Item texts of the settings file and what they become; any other text writes no line.
+struct Translation {
+    const char* item;
+    const char* value;
+};
+
+constexpr Translation kAudioLatency[] = {
+    {"1/5 To 2/5", "1"}, {"2/5 To 3/5", "2"}, {"3/5 To 4/5", "3"}, {"4/5 To 5/5", "4"}};
+constexpr Translation kControllers[] = {
+    {"HotRod", "hotrod"}, {"HotRod SE", "hotrodse"}, {"SlikStik", "slikstik"}, {"X-Arcade", "xarcade"}};
+
+// Roll: the four direction lines in file order, and the item that sets each to "1".
+constexpr const char* kRollLines[] = {"ror", "rol", "autoror", "autorol"};
+constexpr const char* kRollItems[] = {"Right", "Left", "AutoRight", "AutoLeft"};
+
+struct FlipItem {
+    const char* item;
+    const char* flipx;
+    const char* flipy;
+};
+constexpr FlipItem kFlips[] = {
+    {"None", "0", "0"}, {"Horizontally", "0", "1"}, {"Vertically", "1", "0"}, {"Both", "1", "1"}};
+
+const char* translated(std::span<const Translation> table, const QString& item)
+{
+    for (const Translation& t : table)
+        if (item == QLatin1String(t.item))
+            return t.value;
+    return nullptr;
+}
+
+void writeLine(QByteArray& out, QByteArrayView name, QByteArrayView value)
+{
+    out.append(name).append('\t').append(value).append("\r\n");
+}
+
+void writeNotSet(QByteArray& out, QByteArrayView name)
+{
+    out.append("# ").append(name).append("\t<NULL> (not set)\r\n");
+}
+
+// MAME reads a quoted value whole; only a blank needs it.
+QByteArray pathValue(const QString& value)
+{
+    const QByteArray bytes = toAnsi(value);
+    return bytes.contains(' ') ? '"' + bytes + '"' : bytes;
+}
+
+QByteArray pathPart(const DirectorySettings& dirs)
+{
+    QString rompath = QStringLiteral(".;") + dirs.strShortROMsPath;
+    if (!dirs.strAdditionalROMsPath.isEmpty() && dirs.strAdditionalROMsPath != dirs.strROMsPath)
+        rompath += QLatin1Char(';') + dirs.strShortAdditionalROMsPath;
+
+    QByteArray out;
+    out.append("#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n");
+    writeLine(out, "rompath", pathValue(rompath));
+    writeLine(out, "samplepath", pathValue(QStringLiteral(".;") + dirs.strShortSamplesPath));
+    writeLine(out, "inipath", pathValue(QStringLiteral(".;") + dirs.strShortIniPath));
+    for (const PathLine& line : kFolderLines) {
+        const QString& folder = dirs.*line.shortPath;
+        if (line.shortPath == &DirectorySettings::strShortCommentsPath && folder.isEmpty())
+            continue;
+        writeLine(out, line.name, pathValue(folder));
+    }
+    writeLine(out, "cheat_file", "cheat.dat");
+    out.append("\r\n");
+    return out;
+}
+
+class OptionWriter {
+public:
+    OptionWriter(QByteArray& out, const BuildIniRequest& request) : m_out(out), m_request(request) {}
+
+    void write(const OptionLine& line)
+    {
+        switch (line.source) {
+        case Source::Section:
+            if (!m_firstSection)
+                m_out.append("\r\n");
+            m_firstSection = false;
+            m_out.append("#\r\n").append(line.name).append("\r\n#\r\n");
+            break;
+        case Source::Fixed:
+            writeLine(m_out, line.name, line.fixed);
+            break;
+        case Source::NotSet:
+            writeNotSet(m_out, line.name);
+            break;
+        case Source::Stored:
+            writeLine(m_out, line.name, toAnsi(value(line)));
+            break;
+        case Source::Lower:
+            writeLine(m_out, line.name, toAnsi(value(line).toLower()));
+            break;
+        case Source::Bios: {
+            // A BIOS item is a description, ": " and the BIOS name.
+            const QString item = value(line);
+            const QString name = item == QLatin1String("Default") ? item : item.mid(item.indexOf(QLatin1String(": ")) + 2);
+            writeLine(m_out, line.name, toAnsi(name.toLower()));
+            break;
+        }
+        case Source::Playback:
+        case Source::Record:
+            if (line.source == Source::Playback ? m_request.playback : m_request.record)
+                writeLine(m_out, line.name, toAnsi(m_request.rom));
+            else
+                writeNotSet(m_out, line.name);
+            break;
+        case Source::FrameSkip: {
+            const QString item = value(line);
+            const bool automatic = item == QLatin1String("Auto");
+            writeLine(m_out, "autoframeskip", automatic ? "1" : "0");
+            writeLine(m_out, "frameskip", automatic ? QByteArray("0") : toAnsi(item));
+            break;
+        }
+        case Source::Roll: {
+            const QString item = value(line);
+            bool known = item == QLatin1String("None");
+            for (const char* direction : kRollItems)
+                known = known || item == QLatin1String(direction);
+            if (!known)
+                break;
+            for (int i = 0; i < 4; ++i)
+                writeLine(m_out, kRollLines[i], item == QLatin1String(kRollItems[i]) ? "1" : "0");
+            break;
+        }
+        case Source::Flip: {
+            const QString item = value(line);
+            for (const FlipItem& flip : kFlips) {
+                if (item == QLatin1String(flip.item)) {
+                    writeLine(m_out, "flipx", flip.flipx);
+                    writeLine(m_out, "flipy", flip.flipy);
+                }
+            }
+            break;
+        }
+        case Source::AudioLatency:
+            if (const char* number = translated(kAudioLatency, value(line)))
+                writeLine(m_out, line.name, number);
+            break;
+        case Source::Controller: {
+            const QString item = value(line);
+            if (item == QLatin1String("None"))
+                writeNotSet(m_out, line.name);
+            else if (const char* file = translated(kControllers, item))
+                writeLine(m_out, line.name, file);
+            break;
+        }
+        }
+    }
+
+private:
+    QString value(const OptionLine& line) const
+    {
+        const OptionDef& option = *line.option;
+        return ReadINI(m_request.settingsFile, QLatin1String(option.section), QLatin1String(option.key),
+                       option.defaultText);
+    }
+
+    QByteArray& m_out;
+    const BuildIniRequest& m_request;
+    bool m_firstSection = true;
+};
+
+Status writeWhole(const QString& path, const QByteArray& content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileRuntimeError(file, true);
+    if (file.write(content) != content.size() || !file.commit())
+        return FileRuntimeError(file, true);
+    return std::nullopt;
+}
+
+} // namespace
+
+QString MameIniPath(const DirectorySettings& dirs) { return JoinPath(dirs.strIniPath, QStringLiteral("mame.ini")); }
+
+Status CreateMAMEIni(const DirectorySettings& dirs) { return writeWhole(MameIniPath(dirs), pathPart(dirs)); }
+
+Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request)
+{
+    const QString path = MameIniPath(dirs);
+    QByteArray content;
+    QFile existing(path);
+    if (existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            return FileRuntimeError(existing, false);
+        content = existing.readAll();
+        if (existing.error() != QFileDevice::NoError)
+            return FileRuntimeError(existing, false);
+        existing.close();
+    } else {
+        content = pathPart(dirs);
+    }
+
+    OptionWriter writer(content, request);
+    for (const OptionLine& line : kOptionPart)
+        writer.write(line);
+    const QString otherCommands = ReadINI(request.settingsFile, QStringLiteral("Miscellaneous"),
+                                          QStringLiteral("Other Commands"), "");
+    if (Status failed = writeWhole(path, content))
+        return *failed;
+    return otherCommands;
+}
+
+QString BuildIniErrorText(const RuntimeError& error) { return QStringLiteral("Error In BuildIni: ") + error.description; }

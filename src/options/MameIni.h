@@ -1,0 +1,34 @@
+// mame.ini, which the program owns: the path part (MAME's folders) written at rest, and the
+// option part translated from a settings file appended before a game runs.
+#pragma once
+
+#include "platform/RuntimeError.h"
+#include "shell/AppState.h"
+
+#include <QString>
+
+// Replaces <Ini folder>/mame.ini with the path part. Path values are the folders' command forms
+// (the short members of `dirs`); a value holding a blank is written in double quotes. A file
+// that cannot be written is reported to the caller.
+Status CreateMAMEIni(const DirectorySettings& dirs);
+
+// What BuildIni is asked for: the settings file in use (it should exist; missing keys give MAME's
+// defaults), the current game's ROM set name and the main window's Record and Playback boxes.
+struct BuildIniRequest {
+    QString settingsFile;
+    QString rom;
+    bool playback = false;
+    bool record = false;
+};
+
+// Appends the option part to mame.ini (writing the path part first when the file is missing)
+// and returns the settings file's Other Commands, which the caller puts on MAME's command line
+// or shows. The file is replaced in one write, so a failure leaves it as it was. A failure is
+// fatal for the caller: show BuildIniErrorText, then end the program.
+Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request);
+
+// "Error In BuildIni: " and the description.
+QString BuildIniErrorText(const RuntimeError& error);
+
+// The file both procedures write.
+QString MameIniPath(const DirectorySettings& dirs);

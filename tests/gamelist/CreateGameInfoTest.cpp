@@ -1,0 +1,367 @@
+#include "gamelist/GameDataBuilder.h"
+
+#include "shell/Progress.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "support/Files.h"
+
+namespace {
+
+class RecordedProgress : public Progress {
+public:
+    void message(const QString& text) override { messages.push_back(text); }
+    void count(qint32 games) override { counts.push_back(games); }
+    std::vector<QString> messages;
+    std::vector<qint32> counts;
+};
+
+// MAME's layout: one tab before a game line, two before the lines inside it.
+const QByteArray kHeader = "<?xml version=\"1.0\"?>\r\n"
+                           "<!DOCTYPE mame [\r\n"
+                           "\t\t<!ATTLIST game runnable (yes|no) \"yes\">\r\n"
+                           "]>\r\n"
+                           "\r\n"
+                           "<mame build=\"0.106 (May 16 2006)\">\r\n";
+const QByteArray kPuckman = "\t<game name=\"puckman\" sourcefile=\"pacman.c\">\r\n"
+                            "\t\t<description>PuckMan (Japan set 1)</description>\r\n"
+                            "\t\t<year>1980</year>\r\n"
+                            "\t\t<manufacturer>Namco</manufacturer>\r\n"
+                            "\t\t<rom name=\"namcopac.6e\" size=\"4096\" crc=\"fee263b3\" region=\"cpu1\" offset=\"0\"/>\r\n"
+                            "\t\t<chip type=\"cpu\" name=\"Z80\" clock=\"3072000\"/>\r\n"
+                            "\t\t<display type=\"raster\" rotate=\"90\" width=\"288\" height=\"224\" refresh=\"60.606061\" />\r\n"
+                            "\t\t<driver status=\"good\" emulation=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" savestate=\"supported\" palettesize=\"512\"/>\r\n"
+                            "\t</game>\r\n";
+const QByteArray kPuckmanRecord = "\"PuckMan (Japan set 1)\",\"1980\",\"Good\",\"Good\",\"Good\",\"Good\",\"   512\","
+                                  "\"Namco\",\"Raster\",\" 288x224\",\"Vertical\",\"60.606061\",\"Original\","
+                                  "\"puckman\",\"pacman.c\",\"N/A\",\"No\"\r\n";
+const QByteArray kResources = "\t<game runnable=\"no\" name=\"neogeo\" sourcefile=\"neogeo.c\">\r\n"
+                              "\t\t<description>Neo-Geo</description>\r\n"
+                              "\t\t<biosset name=\"euro\" description=\"Europe MVS (Ver. 2)\" default=\"yes\"/>\r\n"
+                              "\t</game>\r\n"
+                              "</mame>\r\n";
+
+// A game of the given lines between its game line and its end.
+QByteArray game(const QByteArray& gameLine, const QByteArray& body)
+{
+    return "\t" + gameLine + "\r\n" + body + "\t</game>\r\n";
+}
+
+QByteArray driver(const char* status = "good", const char* palette = "256")
+{
+    return QByteArray("\t\t<driver status=\"") + status +
+           "\" emulation=\"good\" color=\"good\" sound=\"imperfect\" graphic=\"good\" savestate=\"unsupported\" palettesize=\"" +
+           palette + "\"/>\r\n";
+}
+
+class CreateGameInfoTest : public ::testing::Test {
+protected:
+    void SetUp() override { makeDirs(m_dir.filePath("reports")); }
+
+    QString report(const char* name) const { return m_dir.filePath(QStringLiteral("reports/") + name); }
+
+    Status build(const QByteArray& listing)
+    {
+        writeFile(report("listxml.txt"), listing);
+        return CreateGameInfo(m_dir.path(), m_game, m_rotate, &m_progress);
+    }
+
+    QByteArray gameinfo() const { return readFile(report("gameinfo.txt")); }
+
+    // The fields of the only record a listing of one game yields.
+    QStringList onlyRecord(const QByteArray& gameText)
+    {
+        const Status failed = build(kHeader + gameText + kResources);
+        EXPECT_FALSE(failed) << (failed ? failed->description.toStdString() : "");
+        const QByteArray text = gameinfo();
+        EXPECT_EQ(text.count("\r\n"), 1) << text.toStdString();
+        QString line = QString::fromUtf8(text);
+        line.chop(3);
+        return line.mid(1).split(QStringLiteral("\",\""));
+    }
+
+    QTemporaryDir m_dir;
+    GameRecord m_game;
+    QString m_rotate;
+    RecordedProgress m_progress;
+};
+
+QString field(const QStringList& fields, GameColumn column) { return fields.value(static_cast<int>(column)); }
+
+} // namespace
+
+TEST_F(CreateGameInfoTest, WritesOneRecordPerGameInListingOrder)
+{
+    const QByteArray second = game("<game name=\"pacman\" sourcefile=\"pacman.c\" cloneof=\"puckman\" romof=\"puckman\">",
+                                   "\t\t<description>Pac-Man (Midway)</description>\r\n"
+                                   "\t\t<year>1980</year>\r\n"
+                                   "\t\t<manufacturer>[Namco] (Midway license)</manufacturer>\r\n"
+                                   "\t\t<display type=\"raster\" rotate=\"90\" width=\"288\" height=\"224\" refresh=\"60.606061\" />\r\n" +
+                                       driver("good", "512"));
+    ASSERT_FALSE(build(kHeader + kPuckman + second + kResources));
+    EXPECT_EQ(gameinfo(), kPuckmanRecord +
+                              "\"Pac-Man (Midway)\",\"1980\",\"Good\",\"Good\",\"Imperfect\",\"Good\",\"   512\","
+                              "\"[Namco] (Midway license)\",\"Raster\",\" 288x224\",\"Vertical\",\"60.606061\","
+                              "\"Clone of puckman\",\"pacman\",\"pacman.c\",\"puckman\",\"No\"\r\n");
+}
+
+TEST_F(CreateGameInfoTest, RomOfWithoutCloneOfKeepsTheGameOriginal)
+{
+    const QStringList f = onlyRecord(game("<game name=\"mslug\" sourcefile=\"neogeo.c\" romof=\"neogeo\">",
+                                          "\t\t<description>Metal Slug</description>\r\n" + driver()));
+    EXPECT_EQ(field(f, GameColumn::Origin), "Original");
+    EXPECT_EQ(field(f, GameColumn::RomOf), "neogeo");
+    EXPECT_EQ(field(f, GameColumn::Source), "neogeo.c");
+}
+
+TEST_F(CreateGameInfoTest, GameWithoutYearDisplayOrDiskGetsTheDefaults)
+{
+    const QStringList f = onlyRecord(game("<game name=\"nodata\" sourcefile=\"misc.c\">",
+                                          "\t\t<description>No Data</description>\r\n" + driver()));
+    EXPECT_EQ(field(f, GameColumn::Year), "19??");
+    EXPECT_EQ(field(f, GameColumn::CHD), "No");
+    EXPECT_EQ(field(f, GameColumn::RomOf), "N/A");
+    EXPECT_EQ(field(f, GameColumn::Manufacturer), "");
+    EXPECT_EQ(field(f, GameColumn::Type), "");
+    EXPECT_EQ(field(f, GameColumn::Display), "");
+    EXPECT_EQ(field(f, GameColumn::Orientation), "");
+    EXPECT_EQ(field(f, GameColumn::Frequency), "");
+}
+
+TEST_F(CreateGameInfoTest, DiskLineMakesAChdGame)
+{
+    const QStringList f = onlyRecord(game("<game name=\"kinst\" sourcefile=\"kinst.c\">",
+                                          "\t\t<description>Killer Instinct</description>\r\n"
+                                          "\t\t<disk name=\"kinst\" md5=\"0\" region=\"disks\" index=\"0\"/>\r\n" + driver()));
+    EXPECT_EQ(field(f, GameColumn::CHD), "Yes");
+}
+
+TEST_F(CreateGameInfoTest, RasterSizeIsRightAlignedInEightAndPaletteInSix)
+{
+    const QStringList f = onlyRecord(kPuckman);
+    EXPECT_EQ(field(f, GameColumn::Display), " 288x224");
+    EXPECT_EQ(field(f, GameColumn::Palette), "   512");
+    // Longer values are never cut.
+    const QStringList big = onlyRecord(game("<game name=\"big\" sourcefile=\"big.c\">",
+                                            "\t\t<display type=\"raster\" rotate=\"0\" width=\"1024\" height=\"7680\" refresh=\"60\" />\r\n" +
+                                                driver("good", "1048576")));
+    EXPECT_EQ(field(big, GameColumn::Display), "1024x7680");
+    EXPECT_EQ(field(big, GameColumn::Palette), "1048576");
+}
+
+TEST_F(CreateGameInfoTest, OrientationFollowsTheFirstDisplaysRotation)
+{
+    for (const auto& [rotate, expected] : {std::pair{"0", "Horizontal"}, {"90", "Vertical"}, {"180", "Horizontal"}, {"270", "Vertical"}}) {
+        const QStringList f = onlyRecord(game("<game name=\"r\" sourcefile=\"r.c\">",
+                                              QByteArray("\t\t<display type=\"raster\" rotate=\"") + rotate +
+                                                  "\" width=\"256\" height=\"224\" refresh=\"60.000000\" />\r\n" + driver()));
+        EXPECT_EQ(field(f, GameColumn::Orientation), expected) << rotate;
+    }
+}
+
+TEST_F(CreateGameInfoTest, VectorAndOtherDisplayTypes)
+{
+    const QStringList vector = onlyRecord(game("<game name=\"asteroid\" sourcefile=\"asteroid.c\">",
+                                               "\t\t<display type=\"vector\" rotate=\"0\" refresh=\"61.523438\" />\r\n" + driver()));
+    EXPECT_EQ(field(vector, GameColumn::Type), "Vector");
+    EXPECT_EQ(field(vector, GameColumn::Display), "N/A");
+    EXPECT_EQ(field(vector, GameColumn::Frequency), "61.523438");
+
+    const QStringList lcd = onlyRecord(game("<game name=\"gnw\" sourcefile=\"gnw.c\">",
+                                            "\t\t<display type=\"lcd\" rotate=\"270\" width=\"1\" height=\"1\" refresh=\"30\" />\r\n" + driver()));
+    EXPECT_EQ(field(lcd, GameColumn::Type), "Lcd");
+    EXPECT_EQ(field(lcd, GameColumn::Display), "Multiple");
+    EXPECT_EQ(field(lcd, GameColumn::Orientation), "Vertical");
+    EXPECT_EQ(field(lcd, GameColumn::Frequency), "30");
+}
+
+TEST_F(CreateGameInfoTest, SecondDisplayOnlyMakesItMultiple)
+{
+    const QStringList f = onlyRecord(game("<game name=\"darius\" sourcefile=\"darius.c\">",
+                                          "\t\t<display type=\"raster\" rotate=\"0\" width=\"288\" height=\"224\" refresh=\"60.000000\" />\r\n"
+                                          "\t\t<display type=\"vector\" rotate=\"90\" refresh=\"50.000000\" />\r\n" + driver()));
+    EXPECT_EQ(field(f, GameColumn::Display), "Multiple");
+    EXPECT_EQ(field(f, GameColumn::Type), "Raster");
+    EXPECT_EQ(field(f, GameColumn::Orientation), "Horizontal");
+    EXPECT_EQ(field(f, GameColumn::Frequency), "60.000000");
+}
+
+TEST_F(CreateGameInfoTest, StatusValuesAreProperCased)
+{
+    const QStringList f = onlyRecord(game("<game name=\"p\" sourcefile=\"p.c\">",
+                                          "\t\t<driver status=\"preliminary\" emulation=\"x\" color=\"IMPERFECT\" sound=\"good\" graphic=\"gOOd\" palettesize=\"0\"/>\r\n"));
+    EXPECT_EQ(field(f, GameColumn::Status), "Preliminary");
+    EXPECT_EQ(field(f, GameColumn::Color), "Imperfect");
+    EXPECT_EQ(field(f, GameColumn::Sound), "Good");
+    EXPECT_EQ(field(f, GameColumn::Graphic), "Good");
+    EXPECT_EQ(field(f, GameColumn::Palette), "     0");
+}
+
+TEST_F(CreateGameInfoTest, GameWithoutDriverLineAddsNothingAndItsValuesCarryOver)
+{
+    const QByteArray noDriver = game("<game name=\"broken\" sourcefile=\"broken.c\" cloneof=\"parent\" romof=\"parent\">",
+                                     "\t\t<description>Broken</description>\r\n"
+                                     "\t\t<year>1983</year>\r\n"
+                                     "\t\t<disk name=\"d\"/>\r\n");
+    const QByteArray next = game("<game name=\"next\" sourcefile=\"next.c\">", driver());
+    ASSERT_FALSE(build(kHeader + noDriver + next + kResources));
+    // Description, year, origin, ROM Of and CHD are the broken game's; name and source are next's.
+    EXPECT_EQ(gameinfo(), "\"Broken\",\"1983\",\"Good\",\"Good\",\"Imperfect\",\"Good\",\"   256\",\"\",\"\",\"\",\"\",\"\","
+                          "\"Clone of parent\",\"next\",\"next.c\",\"parent\",\"Yes\"\r\n");
+}
+
+TEST_F(CreateGameInfoTest, TextPassesThroughByteForByte)
+{
+    const QStringList f = onlyRecord(game("<game name=\"amp\" sourcefile=\"amp.c\">",
+                                          "\t\t<description>Tom &amp; Jerry \xe9t\xc3\xa9</description>\r\n"
+                                          "\t\t<manufacturer>Caf\xe9</manufacturer>\r\n" + driver()));
+    Q_UNUSED(f);
+    EXPECT_TRUE(gameinfo().startsWith("\"Tom &amp; Jerry \xe9t\xc3\xa9\",\"19??\""));
+    EXPECT_TRUE(gameinfo().contains(",\"Caf\xe9\","));
+}
+
+TEST_F(CreateGameInfoTest, ValuesComeFromFixedPositions)
+{
+    // Four blanks in place of two tabs: the description's text is taken two characters early.
+    const QStringList f = onlyRecord(game("<game name=\"pos\" sourcefile=\"pos.c\">",
+                                          "    <description>Position</description>\r\n" + driver()));
+    EXPECT_EQ(field(f, GameColumn::Game), "n>Position");
+}
+
+TEST_F(CreateGameInfoTest, AcceptsLfAndCrLineEnds)
+{
+    const QByteArray listing = kHeader + kPuckman + kResources;
+    for (const char* eol : {"\n", "\r"}) {
+        QByteArray converted = listing;
+        converted.replace("\r\n", eol);
+        ASSERT_FALSE(build(converted));
+        EXPECT_EQ(gameinfo(), kPuckmanRecord);
+        EXPECT_EQ(readFile(report("resource.txt")), kResources) << "resource lines end in CRLF";
+    }
+}
+
+TEST_F(CreateGameInfoTest, ResourceFileHoldsTheListingFromTheFirstResourceLine)
+{
+    const QByteArray secondResource = "\t<game runnable=\"no\" name=\"pgm\" sourcefile=\"pgm.c\">\r\n\t</game>\r\n";
+    QByteArray tail = kResources;
+    tail.insert(tail.indexOf("</mame>"), secondResource);
+    tail.chop(2); // a last line without a line end still gets one
+    ASSERT_FALSE(build(kHeader + kPuckman + tail));
+    EXPECT_EQ(readFile(report("resource.txt")), tail + "\r\n");
+    EXPECT_EQ(gameinfo(), kPuckmanRecord);
+}
+
+TEST_F(CreateGameInfoTest, KeepsThePreviousResourceFileAsOldResource)
+{
+    writeFile(report("resource.txt"), "previous\r\n");
+    ASSERT_FALSE(build(kHeader + kPuckman + kResources));
+    EXPECT_EQ(readFile(report("oldresource.txt")), "previous\r\n");
+    EXPECT_EQ(readFile(report("resource.txt")), kResources);
+}
+
+TEST_F(CreateGameInfoTest, LeavesTheLastGameAsCurrentWithoutItsRom)
+{
+    ASSERT_FALSE(build(kHeader + kPuckman + kResources));
+    EXPECT_EQ(m_game[GameColumn::ROM], "");
+    EXPECT_EQ(m_game[GameColumn::Game], "PuckMan (Japan set 1)");
+    EXPECT_EQ(m_game[GameColumn::Year], "19??"); // the defaults came back after its record
+    EXPECT_EQ(m_rotate, "");
+    EXPECT_EQ(m_progress.messages,
+              (std::vector<QString>{"Creating gameinfo.txt...", "Creating resource.txt...", ""}));
+}
+
+TEST_F(CreateGameInfoTest, ListingWithoutResourceLineReadsPastTheEnd)
+{
+    const QByteArray listing = kHeader + kPuckman + "</mame>\r\n";
+    const Status failed = build(listing);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->number, 62);
+    EXPECT_EQ(failed->line, listing.count("\r\n") + 1);
+    EXPECT_EQ(CreateGameInfoErrorText(*failed),
+              QString("Error In CreateGameInfo: Input past end of file\rLine Number: %1").arg(failed->line));
+    // This run keeps the games read before the failure; the next start rebuilds, as the listing is gone.
+    EXPECT_EQ(gameinfo(), kPuckmanRecord);
+    EXPECT_TRUE(QFileInfo::exists(report("resource.txt")));
+    EXPECT_FALSE(QFileInfo::exists(report("listxml.txt")));
+    EXPECT_EQ(m_progress.messages, std::vector<QString>{"Creating gameinfo.txt..."});
+}
+
+TEST_F(CreateGameInfoTest, MissingMarkerIsAnInvalidCallOnItsLine)
+{
+    const QByteArray cut = game("<game name=\"cut", "");
+    const Status failed = build(kHeader + kPuckman + cut + kResources);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->description, "Invalid procedure call or argument");
+    EXPECT_EQ(failed->line, (kHeader + kPuckman).count("\r\n") + 1);
+    EXPECT_EQ(gameinfo(), kPuckmanRecord);
+}
+
+TEST_F(CreateGameInfoTest, MissingAttributeIsAnInvalidCall)
+{
+    const Status failed = build(kHeader + game("<game name=\"w\" sourcefile=\"w.c\">",
+                                               "\t\t<display type=\"raster\" rotate=\"0\" height=\"224\" refresh=\"60\" />\r\n" + driver()) +
+                                kResources);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->number, 5);
+}
+
+TEST_F(CreateGameInfoTest, MissingListingIsFileNotFoundAndTouchesNothing)
+{
+    writeFile(report("gameinfo.txt"), kPuckmanRecord);
+    const Status failed = CreateGameInfo(m_dir.path(), m_game, m_rotate, nullptr);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->description, "File not found");
+    EXPECT_EQ(gameinfo(), kPuckmanRecord);
+}
+
+TEST_F(CreateGameInfoTest, BuildsFakeMamesGeneratedListing)
+{
+    QProcess mame;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZELVANE_FAKEMAME_GAMES", "200");
+    mame.setProcessEnvironment(env);
+    mame.start(ZELVANE_FAKEMAME_PATH, {"-listxml"});
+    ASSERT_TRUE(mame.waitForFinished(-1));
+    const QByteArray listing = mame.readAllStandardOutput();
+    ASSERT_FALSE(build(listing));
+    EXPECT_EQ(gameinfo().count("\r\n"), 200);
+    const QByteArray resource = readFile(report("resource.txt"));
+    EXPECT_TRUE(resource.startsWith("\t<game runnable=\"no\""));
+    EXPECT_TRUE(listing.endsWith(resource));
+}
+
+TEST(BackupListings, CopyOverTheOldCopyOnlyWhenTheListingExists)
+{
+    QTemporaryDir dir;
+    const QString reports = dir.filePath("reports/");
+    makeDirs(reports);
+    EXPECT_FALSE(BackupListXML(dir.path()));
+    EXPECT_FALSE(QFileInfo::exists(reports + "oldlistxml.txt"));
+
+    writeFile(reports + "listxml.txt", "new listing\r\n");
+    writeFile(reports + "oldlistxml.txt", "a much longer previous listing\r\n");
+    writeFile(reports + "crcinfo.txt", "crc\r\n");
+    EXPECT_FALSE(BackupListXML(dir.path()));
+    EXPECT_FALSE(BackupCRCInfo(dir.path()));
+    EXPECT_EQ(readFile(reports + "oldlistxml.txt"), "new listing\r\n");
+    EXPECT_EQ(readFile(reports + "oldcrcinfo.txt"), "crc\r\n");
+    EXPECT_EQ(readFile(reports + "listxml.txt"), "new listing\r\n");
+}
+
+TEST(KillWhatsNewReports, DeletesBothReportsWhenTheyExist)
+{
+    QTemporaryDir dir;
+    const QString reports = dir.filePath("reports/");
+    writeFile(reports + "newroms.txt", "x");
+    EXPECT_FALSE(KillWhatsNewReports(dir.path()));
+    EXPECT_FALSE(QFileInfo::exists(reports + "newroms.txt"));
+    writeFile(reports + "whatsnew.txt", "x");
+    writeFile(reports + "newroms.txt", "x");
+    EXPECT_FALSE(KillWhatsNewReports(dir.path()));
+    EXPECT_FALSE(QFileInfo::exists(reports + "whatsnew.txt"));
+    EXPECT_FALSE(QFileInfo::exists(reports + "newroms.txt"));
+}

@@ -1,0 +1,132 @@
+#include "gamelist/GameRecordFile.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+GameRecord recordOf(std::initializer_list<const char*> values)
+{
+    GameRecord record;
+    int i = 0;
+    for (const char* v : values)
+        record.fields[i++] = QString::fromUtf8(v);
+    return record;
+}
+
+const GameRecord kPuckman = recordOf({"PuckMan (Japan set 1)", "1980", "Good", "Good", "Good", "Good", "   512",
+                                      "Namco", "Raster", " 288x224", "Vertical", "60.606061", "Original",
+                                      "puckman", "pacman.c", "N/A", "No"});
+
+std::vector<QByteArray> fieldsOf(const QByteArray& bytes, Status* failure = nullptr)
+{
+    GameRecordReader reader(bytes);
+    std::vector<QByteArray> fields;
+    for (;;) {
+        const Result<QByteArrayView> field = reader.readField();
+        if (!field) {
+            if (failure)
+                *failure = field.error();
+            return fields;
+        }
+        fields.push_back(field->toByteArray());
+    }
+}
+
+} // namespace
+
+TEST(GameRecordLine, QuotesEveryFieldSeparatesByCommasAndEndsInCrLf)
+{
+    EXPECT_EQ(GameRecordLine(kPuckman),
+              "\"PuckMan (Japan set 1)\",\"1980\",\"Good\",\"Good\",\"Good\",\"Good\",\"   512\",\"Namco\","
+              "\"Raster\",\" 288x224\",\"Vertical\",\"60.606061\",\"Original\",\"puckman\",\"pacman.c\",\"N/A\",\"No\"\r\n");
+}
+
+TEST(GameRecordLine, EscapesNothing)
+{
+    GameRecord record = kPuckman;
+    record[GameColumn::Game] = "Tom & Jerry, \\ and &amp;";
+    EXPECT_TRUE(GameRecordLine(record).startsWith("\"Tom & Jerry, \\ and &amp;\",\"1980\""));
+}
+
+TEST(GameRecordReader, ReadsBackWhatTheWriterWrote)
+{
+    GameRecord second = kPuckman;
+    second[GameColumn::Game] = QString::fromUtf8("Pac-Man, the \xc3\xa9" "dition");
+    second[GameColumn::ROM] = "pacman";
+    GameRecordReader reader(GameRecordLine(kPuckman) + GameRecordLine(second));
+    GameRecord read;
+    ASSERT_FALSE(reader.read(read));
+    EXPECT_EQ(read, kPuckman);
+    ASSERT_FALSE(reader.atEnd());
+    ASSERT_FALSE(reader.read(read));
+    EXPECT_EQ(read, second);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(GameRecordReader, FollowsTheRuntimesFieldRules)
+{
+    // A comma inside quotes belongs to the field; text after the closing quote is skipped;
+    // unquoted fields lose their surrounding blanks; an empty field between two commas.
+    EXPECT_EQ(fieldsOf("\"a,b\" , \"c\"junk,  plain text  ,,\"\"\r\n"),
+              (std::vector<QByteArray>{"a,b", "c", "plain text", "", ""}));
+}
+
+TEST(GameRecordReader, LineEndsEndFieldsWhateverTheirForm)
+{
+    EXPECT_EQ(fieldsOf("\"a\"\r\"b\"\n\"c\"\r\n\"d\""), (std::vector<QByteArray>{"a", "b", "c", "d"}));
+}
+
+TEST(GameRecordReader, BlankLineIsOneEmptyField)
+{
+    EXPECT_EQ(fieldsOf("\"a\"\r\n\r\n\"b\"\r\n"), (std::vector<QByteArray>{"a", "", "b"}));
+}
+
+TEST(GameRecordReader, QuotedFieldRunsAcrossALineEnd)
+{
+    EXPECT_EQ(fieldsOf("\"one\r\ntwo\",\"x\""), (std::vector<QByteArray>{"one\r\ntwo", "x"}));
+}
+
+TEST(GameRecordReader, FieldsRunOnAcrossLinesWhenALineIsShort)
+{
+    // Sixteen fields on the first line: the record takes its seventeenth from the next line.
+    QByteArray bytes;
+    for (int i = 0; i < 16; ++i)
+        bytes += (i ? ",\"" : "\"") + QByteArray::number(i) + "\"";
+    bytes += "\r\n\"next\",\"more\"\r\n";
+    GameRecordReader reader(bytes);
+    GameRecord record;
+    ASSERT_FALSE(reader.read(record));
+    EXPECT_EQ(record[GameColumn::CHD], "next");
+}
+
+TEST(GameRecordReader, ReadingPastTheEndIsError62AndKeepsTheFieldsRead)
+{
+    GameRecord record = kPuckman;
+    GameRecordReader reader("\"Only\",\"Two\"\r\n");
+    const Status failed = reader.read(record);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->number, 62);
+    EXPECT_EQ(failed->description, "Input past end of file");
+    EXPECT_EQ(record[GameColumn::Game], "Only");
+    EXPECT_EQ(record[GameColumn::Year], "Two");
+    EXPECT_EQ(record[GameColumn::ROM], "puckman");
+}
+
+TEST(GameRecordReader, UnclosedQuoteIsError62)
+{
+    Status failure;
+    EXPECT_EQ(fieldsOf("\"a\",\"never closed\r\n", &failure), (std::vector<QByteArray>{"a"}));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->number, 62);
+}
+
+TEST(GameRecordReader, MissingFileIsFileNotFound)
+{
+    const Result<GameRecordReader> opened = GameRecordReader::open("/nonexistent/folder/gameinfo.txt");
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.error().number, 76);
+    const Result<GameRecordReader> missing = GameRecordReader::open(QDir::tempPath() + "/no-such-gameinfo.txt");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().description, "File not found");
+}

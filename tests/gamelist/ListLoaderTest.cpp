@@ -1,0 +1,289 @@
+#include "gamelist/ListLoader.h"
+
+#include "gamelist/GameRecordFile.h"
+#include "gamelist/HideFilters.h"
+#include "shell/AppState.h"
+#include "shell/IniFile.h"
+#include "shell/Progress.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "support/Files.h"
+
+namespace {
+
+struct Game {
+    const char* rom;
+    const char* description = "Some Game";
+    const char* source = "misc.c";
+    const char* year = "1985";
+    const char* status = "Good";
+    const char* manufacturer = "Namco";
+    const char* origin = "Original";
+    const char* chd = "No";
+};
+
+GameRecord recordOf(const Game& g)
+{
+    GameRecord r;
+    r[GameColumn::Game] = g.description;
+    r[GameColumn::Year] = g.year;
+    r[GameColumn::Status] = g.status;
+    r[GameColumn::Palette] = "   256";
+    r[GameColumn::Manufacturer] = g.manufacturer;
+    r[GameColumn::Type] = "Raster";
+    r[GameColumn::Origin] = g.origin;
+    r[GameColumn::ROM] = g.rom;
+    r[GameColumn::Source] = g.source;
+    r[GameColumn::RomOf] = "N/A";
+    r[GameColumn::CHD] = g.chd;
+    return r;
+}
+
+class CountingProgress : public Progress {
+public:
+    void message(const QString&) override {}
+    void count(qint32 games) override { counts.push_back(games); }
+    std::vector<qint32> counts;
+};
+
+class LoadListsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        IniService::instance().dropAll();
+        m_state.paths.strAppPath = m_dir.path();
+        m_state.dirs.strROMsPath = m_dir.filePath("roms");
+        makeDirs(m_state.dirs.strROMsPath);
+    }
+    void TearDown() override { IniService::instance().dropAll(); }
+
+    void writeGames(std::initializer_list<Game> games, const char* file = "gameinfo.txt")
+    {
+        QByteArray bytes;
+        for (const Game& g : games)
+            bytes += GameRecordLine(recordOf(g));
+        writeFile(m_dir.filePath(QStringLiteral("reports/") + file), bytes);
+    }
+
+    // The ROM names of the All list, in load order.
+    QStringList loadedRoms()
+    {
+        const Result<GameLists> lists = LoadLists(m_state, nullptr);
+        EXPECT_TRUE(lists.ok()) << (lists ? "" : lists.error().description.toStdString());
+        QStringList roms;
+        if (lists)
+            for (const ListedGame& g : lists->games)
+                roms << g.record[GameColumn::ROM];
+        return roms;
+    }
+
+    QTemporaryDir m_dir;
+    AppState m_state;
+};
+
+} // namespace
+
+TEST_F(LoadListsTest, SplitsKeptGamesIntoInstalledAndUninstalledInLoadOrder)
+{
+    writeGames({{"alpha"}, {"beta"}, {"gamma"}, {"delta"}});
+    writeFile(m_state.dirs.strROMsPath + "/beta.zip", "zip");
+    writeFile(m_state.dirs.strROMsPath + "/delta.zip", "zip");
+    CountingProgress progress;
+    const Result<GameLists> lists = LoadLists(m_state, &progress);
+    ASSERT_TRUE(lists.ok());
+    ASSERT_EQ(lists->intAllCount(), 4);
+    EXPECT_EQ(lists->games[0].record, recordOf({"alpha"}));
+    EXPECT_EQ(lists->installed, (std::vector<qint32>{1, 3}));
+    EXPECT_EQ(lists->uninstalled, (std::vector<qint32>{0, 2}));
+    EXPECT_TRUE(lists->games[1].installed);
+    EXPECT_FALSE(lists->games[2].installed);
+    EXPECT_EQ(progress.counts, (std::vector<qint32>{1, 2, 3, 4}));
+}
+
+TEST_F(LoadListsTest, ZipInEitherRomFolderMakesTheGameInstalled)
+{
+    m_state.dirs.strAdditionalROMsPath = m_dir.filePath("more roms");
+    writeGames({{"inmore"}, {"inroms"}, {"folder"}, {"nowhere"}});
+    writeFile(m_state.dirs.strAdditionalROMsPath + "/inmore.zip", "zip");
+    writeFile(m_state.dirs.strROMsPath + "/inroms.zip", "zip");
+    makeDirs(m_state.dirs.strROMsPath + "/folder.zip"); // a folder is not a zip file
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_TRUE(lists.ok());
+    EXPECT_EQ(lists->installed, (std::vector<qint32>{0, 1}));
+    EXPECT_EQ(lists->uninstalled, (std::vector<qint32>{2, 3}));
+}
+
+TEST_F(LoadListsTest, EmptyFolderSettingsFindNothing)
+{
+    m_state.dirs.strROMsPath.clear();
+    writeGames({{"alpha"}});
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_TRUE(lists.ok());
+    EXPECT_EQ(lists->intUninstalledCount(), 1);
+}
+
+TEST_F(LoadListsTest, FavoritesViewLoadsTheFavoritesWithTheSameFilters)
+{
+    writeGames({{"alpha"}, {"beta"}});
+    writeGames({{"fav1"}, {"fav2", "Fav Clone", "misc.c", "1985", "Good", "Namco", "Clone of fav1"}}, "favorite.txt");
+    m_state.view.blnFavorites = true;
+    m_state.filters.blnHideClones = true;
+    EXPECT_EQ(loadedRoms(), QStringList{"fav1"});
+}
+
+TEST_F(LoadListsTest, HideStandardKeepsOnlyTheEighteenSystems)
+{
+    writeGames({{"a", "A", "arcadia.c"}, {"b", "B", "konamigv.c"}, {"c", "C", "decocass.c"}, {"d", "D", "crystal.c"},
+                {"e", "E", "cvs.c"}, {"f", "F", "hng64.c"}, {"g", "G", "maxaflex.c"}, {"h", "H", "segac2.c"},
+                {"i", "I", "macs.c"}, {"j", "J", "neogeo.c"}, {"k", "K", "nss.c"}, {"l", "L", "pgm.c"},
+                {"m", "M", "playch10.c"}, {"n", "N", "zn.c"}, {"o", "O", "stv.c"}, {"p", "P", "suprnova.c"},
+                {"q", "Q", "konamigx.c"}, {"r", "R", "mpu4.c"}, {"std", "Standard", "pacman.c"},
+                {"case", "Case", "NeoGeo.c"}});
+    m_state.filters.blnHideStandard = true;
+    const QStringList kept = loadedRoms();
+    EXPECT_EQ(kept.size(), 18);
+    EXPECT_FALSE(kept.contains("std"));
+    EXPECT_FALSE(kept.contains("case")) << "source names compare exactly";
+}
+
+TEST_F(LoadListsTest, EachSystemFlagHidesOnlyItsDriver)
+{
+    writeGames({{"mslug", "Metal Slug", "neogeo.c"}, {"kov", "Knights", "pgm.c"}, {"pac", "Pac", "pacman.c"},
+                {"stvgame", "STV", "stv.c"}});
+    m_state.filters.blnHideNeoGeo = true;
+    m_state.filters.blnHideSTV = true;
+    EXPECT_EQ(loadedRoms(), (QStringList{"kov", "pac"}));
+}
+
+TEST_F(LoadListsTest, HideClonesPreliminaryAndImperfect)
+{
+    writeGames({{"orig"}, {"clone", "C", "misc.c", "1985", "Good", "Namco", "Clone of orig"},
+                {"prel", "P", "misc.c", "1985", "Preliminary"}, {"imp", "I", "misc.c", "1985", "Imperfect"},
+                {"lower", "L", "misc.c", "1985", "imperfect"}});
+    m_state.filters.blnHideClones = true;
+    EXPECT_EQ(loadedRoms(), (QStringList{"orig", "prel", "imp", "lower"}));
+    m_state.filters.blnHidePreliminary = true;
+    m_state.filters.blnHideImperfect = true;
+    EXPECT_EQ(loadedRoms(), (QStringList{"orig", "lower"}));
+}
+
+TEST_F(LoadListsTest, HideVsLooksAtTheDescription)
+{
+    writeGames({{"vsmario", "Super Mario"}, {"a", "Vs. Tennis"}, {"b", "VS Baseball"}, {"c", "vsx"},
+                {"d", "Versus"}});
+    m_state.filters.blnHideVs = true;
+    EXPECT_EQ(loadedRoms(), (QStringList{"vsmario", "d"}));
+}
+
+TEST_F(LoadListsTest, HideYearComparesYearsAsText)
+{
+    writeGames({{"y1991", "G", "m.c", "1991"}, {"y1990", "G", "m.c", "1990"}, {"unknown", "G", "m.c", "19??"},
+                {"y199q", "G", "m.c", "199?"}, {"y1989", "G", "m.c", "1989"}});
+    m_state.filters.blnHideYear = true;
+    m_state.filters.strHideYear = "1990";
+    EXPECT_EQ(loadedRoms(), (QStringList{"y1990", "unknown", "y1989"}));
+}
+
+TEST_F(LoadListsTest, HideBootlegTestSetsAndChd)
+{
+    writeGames({{"boot", "G", "m.c", "1985", "Good", "bootleg"}, {"boot2", "G", "m.c", "1985", "Good", "bootleg (Namco)"},
+                {"boot3", "G", "m.c", "1985", "Good", "Bootleg"}, {"ctsttape"}, {"sentetst"}, {"sentetst2"},
+                {"chd", "G", "m.c", "1985", "Good", "Namco", "Original", "Yes"}});
+    m_state.filters.blnHideBootleg = true;
+    m_state.filters.blnHideTest = true;
+    m_state.filters.blnHideCHD = true;
+    EXPECT_EQ(loadedRoms(), (QStringList{"boot2", "boot3", "sentetst2"}));
+}
+
+TEST_F(LoadListsTest, CategoryAndPlayersComeFromTheLookUpFiles)
+{
+    writeGames({{"pacman"}, {"unknown"}});
+    writeFile(m_dir.filePath("catver.ini"), "[Category]\r\nPacMan=Maze\r\n[VerAdded]\r\nunknown=0.30\r\n");
+    writeFile(m_dir.filePath("nplayers.ini"), "[NPlayers]\r\npacman=2P alt\r\n");
+    Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_TRUE(lists.ok());
+    EXPECT_EQ(lists->games[0].category, "") << "without catver.ini at start-up the column stays empty";
+    m_state.startup.blnCatver = true;
+    m_state.startup.blnNPlayers = true;
+    lists = LoadLists(m_state, nullptr);
+    ASSERT_TRUE(lists.ok());
+    EXPECT_EQ(lists->games[0].category, "Maze");
+    EXPECT_EQ(lists->games[0].players, "2P alt");
+    EXPECT_EQ(lists->games[1].category, "Not Found");
+    EXPECT_EQ(lists->games[1].players, "Not Found");
+}
+
+TEST_F(LoadListsTest, LeavesOnlySourceRomOfAndChdOfTheLastRecord)
+{
+    writeGames({{"first"}, {"hidden", "H", "hidden.c", "1985", "Good", "Namco", "Original", "Yes"}});
+    m_state.filters.blnHideCHD = true;
+    m_state.game[GameColumn::RomOf] = "stale";
+    ASSERT_EQ(loadedRoms(), QStringList{"first"});
+    for (int i = 0; i <= static_cast<int>(GameColumn::ROM); ++i)
+        EXPECT_EQ(m_state.game.fields[i], "") << i;
+    EXPECT_EQ(m_state.game[GameColumn::Source], "hidden.c");
+    EXPECT_EQ(m_state.game[GameColumn::RomOf], "N/A");
+    EXPECT_EQ(m_state.game[GameColumn::CHD], "Yes");
+}
+
+TEST_F(LoadListsTest, CountsPass32767Games)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 33000; ++i) {
+        Game g{nullptr};
+        const QByteArray rom = "g" + QByteArray::number(i);
+        g.rom = rom.constData();
+        bytes += GameRecordLine(recordOf(g));
+    }
+    writeFile(m_dir.filePath("reports/gameinfo.txt"), bytes);
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_TRUE(lists.ok());
+    EXPECT_EQ(lists->intAllCount(), 33000);
+    EXPECT_EQ(lists->intUninstalledCount(), 33000);
+}
+
+TEST_F(LoadListsTest, RecordCutShortIsFatalWithTheCurrentRom)
+{
+    QByteArray bytes = GameRecordLine(recordOf({"whole"})) + "\"Half\",\"1990\",\"Good\"\r\n";
+    writeFile(m_dir.filePath("reports/gameinfo.txt"), bytes);
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_FALSE(lists.ok());
+    EXPECT_EQ(lists.error().number, 62);
+    EXPECT_EQ(LoadListsErrorText(lists.error(), m_state.game[GameColumn::ROM]),
+              "Error In LoadLists: Input past end of file\rROM: whole\r\r"
+              "This might mean you are not using the correct version of M.A.M.E..");
+    EXPECT_EQ(m_state.game[GameColumn::Game], "Half");
+}
+
+TEST_F(LoadListsTest, MissingGameDataIsFatal)
+{
+    makeDirs(m_dir.filePath("reports"));
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_FALSE(lists.ok());
+    EXPECT_EQ(lists.error().description, "File not found");
+}
+
+TEST(FiltersApplied, AnyOfTheTwentySevenFlagsButNotTheYearLimit)
+{
+    ListFilters filters;
+    filters.strHideYear = "1990";
+    EXPECT_FALSE(FiltersApplied(filters));
+    const std::vector<bool ListFilters::*> flags = {
+        &ListFilters::blnHideArcadia, &ListFilters::blnHideBabyPhoenix, &ListFilters::blnHideCassette,
+        &ListFilters::blnHideCrystal, &ListFilters::blnHideCVS, &ListFilters::blnHideHyperNeo,
+        &ListFilters::blnHideMaxAFlex, &ListFilters::blnHideSEGAC2, &ListFilters::blnHideMultiCassette,
+        &ListFilters::blnHideNeoGeo, &ListFilters::blnHideNintendo, &ListFilters::blnHidePGM,
+        &ListFilters::blnHidePlayChoice, &ListFilters::blnHideZN, &ListFilters::blnHideStandard,
+        &ListFilters::blnHideSTV, &ListFilters::blnHideKaneko, &ListFilters::blnHideSystemGX,
+        &ListFilters::blnHideMPU4, &ListFilters::blnHideClones, &ListFilters::blnHidePreliminary,
+        &ListFilters::blnHideVs, &ListFilters::blnHideYear, &ListFilters::blnHideBootleg,
+        &ListFilters::blnHideTest, &ListFilters::blnHideCHD, &ListFilters::blnHideImperfect};
+    ASSERT_EQ(flags.size(), 27u);
+    for (bool ListFilters::* flag : flags) {
+        ListFilters one;
+        one.*flag = true;
+        EXPECT_TRUE(FiltersApplied(one));
+    }
+}

@@ -1,0 +1,302 @@
+#include "options/MameIni.h"
+
+#include "shell/IniFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "support/Files.h"
+
+namespace {
+
+// The option part for a settings file at MAME's defaults, line by line.
+const char* const kDefaultOptionPart =
+    "#\r\n# CONFIGURATION OPTIONS\r\n#\r\n"
+    "readconfig\t1\r\nskip_gameinfo\t0\r\n\r\n"
+    "#\r\n# MISCELLANEOUS OPTIONS\r\n#\r\n"
+    "bios\tdefault\r\ncheat\t0\r\n\r\n"
+    "#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\n"
+    "# state\t<NULL> (not set)\r\nautosave\t0\r\n# playback\t<NULL> (not set)\r\n# record\t<NULL> (not set)\r\n"
+    "# mngwrite\t<NULL> (not set)\r\n# wavwrite\t<NULL> (not set)\r\n\r\n"
+    "#\r\n# DEBUGGING OPTIONS\r\n#\r\n"
+    "log\t0\r\noslog\t0\r\nverbose\t0\r\n\r\n"
+    "#\r\n# PERFORMANCE OPTIONS\r\n#\r\n"
+    "autoframeskip\t0\r\nframeskip\t0\r\nframes_to_run\t0\r\nthrottle\t1\r\nsleep\t1\r\nrdtsc\t0\r\npriority\t0\r\n\r\n"
+    "#\r\n# VIDEO OPTIONS\r\n#\r\n"
+    "video\td3d\r\nnumscreens\t1\r\nwindow\t0\r\nmaximize\t1\r\nkeepaspect\t1\r\nprescale\t1\r\neffect\tnone\r\n"
+    "pause_brightness\t0.65\r\nwaitvsync\t0\r\nsyncrefresh\t0\r\n\r\n"
+    "#\r\n# VIDEO ROTATION OPTIONS\r\n#\r\n"
+    "rotate\t1\r\nror\t0\r\nrol\t0\r\nautoror\t0\r\nautorol\t0\r\nflipx\t0\r\nflipy\t0\r\n\r\n"
+    "#\r\n# DIRECTDRAW-SPECIFIC OPTIONS\r\n#\r\n"
+    "hwstretch\t1\r\n\r\n"
+    "#\r\n# DIRECT3D-SPECIFIC OPTIONS\r\n#\r\n"
+    "# d3dversion\t<NULL> (not set)\r\nfilter\t1\r\n\r\n"
+    "#\r\n# PER-WINDOW VIDEO OPTIONS\r\n#\r\n"
+    "screen0\tauto\r\naspect0\tauto\r\nresolution0\tauto\r\nview0\tauto\r\n"
+    "screen1\tauto\r\naspect1\tauto\r\nresolution1\tauto\r\nview1\tauto\r\n"
+    "screen2\tauto\r\naspect2\tauto\r\nresolution2\tauto\r\nview2\tauto\r\n"
+    "screen3\tauto\r\naspect3\tauto\r\nresolution3\tauto\r\nview3\tauto\r\n\r\n"
+    "#\r\n# FULL SCREEN OPTIONS\r\n#\r\n"
+    "triplebuffer\t0\r\nswitchres\t0\r\nfull_screen_brightness\t1.00\r\nfull_screen_contrast\t1.00\r\n"
+    "full_screen_gamma\t1.00\r\n\r\n"
+    "#\r\n# GAME SCREEN OPTIONS\r\n#\r\n"
+    "brightness\t1.00\r\ncontrast\t1.00\r\ngamma\t1.00\r\n\r\n"
+    "#\r\n# VECTOR RENDERING OPTIONS\r\n#\r\n"
+    "antialias\t1\r\nbeam\t1.00\r\nflicker\t0.00\r\n\r\n"
+    "#\r\n# ARTWORK OPTIONS\r\n#\r\n"
+    "artwork\t1\r\nartwork_crop\t0\r\nuse_backdrops\t1\r\nuse_overlays\t1\r\nuse_bezels\t1\r\n\r\n"
+    "#\r\n# SOUND OPTIONS\r\n#\r\n"
+    "sound\t1\r\nsamplerate\t48000\r\nsamples\t1\r\nvolume\t0\r\naudio_latency\t1\r\n\r\n"
+    "#\r\n# INPUT DEVICE OPTIONS\r\n#\r\n"
+    "# ctrlr\t<NULL> (not set)\r\nmouse\t0\r\njoystick\t0\r\nlightgun\t0\r\ndual_lightgun\t0\r\n"
+    "offscreen_reload\t0\r\nsteadykey\t0\r\na2d_deadzone\t0.30\r\ndigital\tnone\r\n\r\n"
+    "#\r\n# AUTOMATIC DEVICE SELECTION OPTIONS\r\n#\r\n"
+    "paddle_device\tkeyboard\r\nadstick_device\tkeyboard\r\npedal_device\tkeyboard\r\ndial_device\tkeyboard\r\n"
+    "trackball_device\tkeyboard\r\nlightgun_device\tkeyboard\r\n\r\n"
+    "#\r\n# OUTPUT DEVICE OPTIONS\r\n#\r\n"
+    "keyboard_leds\t1\r\nled_mode\tps/2\r\n";
+
+class MameIniTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        IniService::instance().dropAll();
+        // Each folder's command form is its path here; tests change single ones.
+        for (const FolderEntry& folder : kFolders) {
+            const QString path = m_dir.filePath(QString::fromLatin1(folder.key).toLower());
+            m_dirs.*folder.path = path;
+            m_dirs.*folder.shortPath = path;
+        }
+        m_dirs.strAdditionalROMsPath.clear();
+        m_dirs.strShortAdditionalROMsPath.clear();
+        makeDirs(m_dirs.strIniPath);
+        m_settings = m_dir.filePath("settings/raster.cfg");
+    }
+    void TearDown() override { IniService::instance().dropAll(); }
+
+    QByteArray pathPart() const
+    {
+        const QByteArray d = QFile::encodeName(m_dir.path());
+        return "#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n"
+               "rompath\t.;" + d + "/roms\r\n"
+               "samplepath\t.;" + d + "/samples\r\n"
+               "inipath\t.;" + d + "/ini\r\n"
+               "cfg_directory\t" + d + "/cfg\r\n"
+               "nvram_directory\t" + d + "/nvram\r\n"
+               "memcard_directory\t" + d + "/memcard\r\n"
+               "input_directory\t" + d + "/input\r\n"
+               "hiscore_directory\t" + d + "/hiscore\r\n"
+               "state_directory\t" + d + "/state\r\n"
+               "artpath\t" + d + "/artwork\r\n"
+               "snapshot_directory\t" + d + "/snapshots\r\n"
+               "diff_directory\t" + d + "/diff\r\n"
+               "ctrlrpath\t" + d + "/ctrlr\r\n"
+               "comment_directory\t" + d + "/comments\r\n"
+               "cheat_file\tcheat.dat\r\n"
+               "\r\n";
+    }
+
+    BuildIniRequest request() const
+    {
+        BuildIniRequest r;
+        r.settingsFile = m_settings;
+        return r;
+    }
+
+    QByteArray mameIni() const { return readFile(MameIniPath(m_dirs)); }
+
+    // The option part BuildIni appends for a settings file of these lines.
+    QByteArray optionPart(const QByteArray& settings, BuildIniRequest request = {})
+    {
+        writeFile(m_settings, settings);
+        request.settingsFile = m_settings;
+        EXPECT_FALSE(CreateMAMEIni(m_dirs));
+        const Result<QString> built = BuildIni(m_dirs, request);
+        EXPECT_TRUE(built.ok());
+        IniService::instance().dropAll();
+        return mameIni().mid(pathPart().size());
+    }
+
+    // The lines of the option part that begin with `prefix`.
+    QByteArrayList linesStarting(const QByteArray& part, const QByteArray& prefix)
+    {
+        QByteArrayList found;
+        for (const QByteArray& line : part.split('\n'))
+            if (line.startsWith(prefix))
+                found << line.chopped(1);
+        return found;
+    }
+
+    QTemporaryDir m_dir;
+    DirectorySettings m_dirs;
+    QString m_settings;
+};
+
+} // namespace
+
+TEST_F(MameIniTest, PathPartListsEveryFolderInOrder)
+{
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    EXPECT_EQ(mameIni().toStdString(), (pathPart()).toStdString());
+}
+
+TEST_F(MameIniTest, RompathAddsADifferentAdditionalFolder)
+{
+    m_dirs.strAdditionalROMsPath = "/extra";
+    m_dirs.strShortAdditionalROMsPath = "/short/extra";
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    EXPECT_TRUE(mameIni().contains("\r\nrompath\t.;" + QFile::encodeName(m_dirs.strShortROMsPath) + ";/short/extra\r\n"));
+
+    for (const QString& same : {QString(), m_dirs.strROMsPath}) {
+        m_dirs.strAdditionalROMsPath = same;
+        ASSERT_FALSE(CreateMAMEIni(m_dirs));
+        EXPECT_TRUE(mameIni().contains("\r\nrompath\t.;" + QFile::encodeName(m_dirs.strShortROMsPath) + "\r\n"));
+    }
+}
+
+TEST_F(MameIniTest, EmptyCommentsFolderLeavesOutItsLineOnly)
+{
+    m_dirs.strShortCommentsPath.clear();
+    m_dirs.strShortDiffPath.clear();
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    EXPECT_FALSE(mameIni().contains("comment_directory"));
+    EXPECT_TRUE(mameIni().contains("\r\ndiff_directory\t\r\n"));
+    EXPECT_TRUE(mameIni().endsWith("ctrlrpath\t" + QFile::encodeName(m_dirs.strShortCtrlrPath) + "\r\ncheat_file\tcheat.dat\r\n\r\n"));
+}
+
+TEST_F(MameIniTest, PathWithABlankIsQuoted)
+{
+    m_dirs.strShortROMsPath = "/my roms";
+    m_dirs.strShortArtworkPath = "/art & \"stuff\"";
+    m_dirs.strShortSamplesPath = "/a\tb";
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    EXPECT_TRUE(mameIni().contains("\r\nrompath\t\".;/my roms\"\r\n"));
+    EXPECT_TRUE(mameIni().contains("\r\nartpath\t\"/art & \"stuff\"\"\r\n"));
+    EXPECT_TRUE(mameIni().contains("\r\nsamplepath\t.;/a\tb\r\n"));
+}
+
+TEST_F(MameIniTest, CreateReplacesAWholeFile)
+{
+    writeFile(MameIniPath(m_dirs), QByteArray(5000, 'x'));
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    EXPECT_EQ(mameIni().toStdString(), (pathPart()).toStdString());
+}
+
+TEST_F(MameIniTest, MissingIniFolderIsReportedToTheCaller)
+{
+    m_dirs.strIniPath = m_dir.filePath("no/such/folder");
+    const Status failed = CreateMAMEIni(m_dirs);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->description, "Path not found");
+    const Result<QString> built = BuildIni(m_dirs, request());
+    ASSERT_FALSE(built.ok());
+    EXPECT_EQ(BuildIniErrorText(built.error()), "Error In BuildIni: Path not found");
+}
+
+TEST_F(MameIniTest, SettingsWithOnlyOtherCommandsGiveEveryDefault)
+{
+    writeFile(m_settings, "[Miscellaneous]\r\nOther Commands=-numscreens 2\r\n");
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    const Result<QString> built = BuildIni(m_dirs, request());
+    ASSERT_TRUE(built.ok());
+    EXPECT_EQ(*built, "-numscreens 2");
+    EXPECT_EQ(mameIni().toStdString(), (pathPart() + kDefaultOptionPart).toStdString());
+}
+
+TEST_F(MameIniTest, BuildWritesThePathPartFirstWhenTheFileIsMissing)
+{
+    writeFile(m_settings, "");
+    const Result<QString> built = BuildIni(m_dirs, request());
+    ASSERT_TRUE(built.ok());
+    EXPECT_EQ(*built, "");
+    EXPECT_EQ(mameIni().toStdString(), (pathPart() + kDefaultOptionPart).toStdString());
+}
+
+TEST_F(MameIniTest, BuildAppendsToWhatTheFileHolds)
+{
+    writeFile(MameIniPath(m_dirs), "# kept\r\n");
+    writeFile(m_settings, "");
+    ASSERT_TRUE(BuildIni(m_dirs, request()).ok());
+    EXPECT_EQ(mameIni().toStdString(), (QByteArray("# kept\r\n") + kDefaultOptionPart).toStdString());
+}
+
+TEST_F(MameIniTest, StoredValuesAreWrittenAsStoredOrLowerCased)
+{
+    const QByteArray part = optionPart("[Video Options]\r\nVideo=DDraw\r\nWindow=1\r\nEffect=Scan75 Lines\r\n"
+                                       "[Per-Window Video Options]\r\nResolution 0=640x480@60\r\n"
+                                       "[Game Screen Options]\r\nGamma=1.25\r\n"
+                                       "[Output Device Options]\r\nLED Mode=USB\r\n");
+    EXPECT_EQ(linesStarting(part, "video\t"), QByteArrayList{"video\tddraw"});
+    EXPECT_EQ(linesStarting(part, "window\t"), QByteArrayList{"window\t1"});
+    EXPECT_EQ(linesStarting(part, "effect\t"), QByteArrayList{"effect\tscan75 lines"});
+    EXPECT_EQ(linesStarting(part, "resolution0\t"), QByteArrayList{"resolution0\t640x480@60"});
+    EXPECT_EQ(linesStarting(part, "gamma\t"), QByteArrayList{"gamma\t1.25"});
+    EXPECT_TRUE(part.endsWith("\r\nled_mode\tusb\r\n"));
+}
+
+TEST_F(MameIniTest, BiosTakesTheNameAfterTheFirstColonAndBlank)
+{
+    EXPECT_EQ(linesStarting(optionPart("[Miscellaneous Options]\r\nBios=Europe MVS: Euro: x\r\n"), "bios\t"),
+              QByteArrayList{"bios\teuro: x"});
+    EXPECT_EQ(linesStarting(optionPart("[Miscellaneous Options]\r\nBios=USBios\r\n"), "bios\t"),
+              QByteArrayList{"bios\tsbios"});
+    EXPECT_EQ(linesStarting(optionPart("[Miscellaneous Options]\r\nBios=default\r\n"), "bios\t"),
+              QByteArrayList{"bios\tefault"});
+}
+
+TEST_F(MameIniTest, FrameSkipAutoOrANumber)
+{
+    EXPECT_EQ(linesStarting(optionPart("[Performance Options]\r\nFrameSkip=Auto\r\n"), "autoframeskip\t") +
+                  linesStarting(optionPart("[Performance Options]\r\nFrameSkip=Auto\r\n"), "frameskip\t"),
+              (QByteArrayList{"autoframeskip\t1", "frameskip\t0"}));
+    const QByteArray three = optionPart("[Performance Options]\r\nFrameSkip=3\r\n");
+    EXPECT_TRUE(three.contains("\r\nautoframeskip\t0\r\nframeskip\t3\r\n"));
+}
+
+TEST_F(MameIniTest, RollSetsOneDirectionOrWritesNoLine)
+{
+    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nRoll=AutoLeft\r\n")
+                    .contains("\r\nror\t0\r\nrol\t0\r\nautoror\t0\r\nautorol\t1\r\n"));
+    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nRoll=Right\r\n")
+                    .contains("\r\nror\t1\r\nrol\t0\r\nautoror\t0\r\nautorol\t0\r\n"));
+    const QByteArray unknown = optionPart("[Video Rotation Options]\r\nRoll=right\r\n");
+    EXPECT_TRUE(unknown.contains("\r\nrotate\t1\r\nflipx\t0\r\n"));
+}
+
+TEST_F(MameIniTest, FlipHorizontallyFlipsY)
+{
+    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nFlip=Horizontally\r\n").contains("\r\nflipx\t0\r\nflipy\t1\r\n"));
+    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nFlip=Vertically\r\n").contains("\r\nflipx\t1\r\nflipy\t0\r\n"));
+    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nFlip=Both\r\n").contains("\r\nflipx\t1\r\nflipy\t1\r\n"));
+    const QByteArray unknown = optionPart("[Video Rotation Options]\r\nFlip=Sideways\r\n");
+    EXPECT_TRUE(unknown.contains("\r\nautorol\t0\r\n\r\n#\r\n# DIRECTDRAW"));
+}
+
+TEST_F(MameIniTest, AudioLatencyAndControllerOutsideTheirListsWriteNoLine)
+{
+    EXPECT_EQ(linesStarting(optionPart("[Sound Options]\r\nAudio Latency=4/5 To 5/5\r\n"), "audio_latency"),
+              QByteArrayList{"audio_latency\t4"});
+    EXPECT_TRUE(linesStarting(optionPart("[Sound Options]\r\nAudio Latency=6\r\n"), "audio_latency").isEmpty());
+    EXPECT_EQ(linesStarting(optionPart("[Input Device Options]\r\nController=HotRod SE\r\n"), "ctrlr"),
+              QByteArrayList{"ctrlr\thotrodse"});
+    EXPECT_EQ(linesStarting(optionPart("[Input Device Options]\r\nController=X-Arcade\r\n"), "ctrlr"),
+              QByteArrayList{"ctrlr\txarcade"});
+    const QByteArray unknown = optionPart("[Input Device Options]\r\nController=Gamepad\r\n");
+    EXPECT_TRUE(linesStarting(unknown, "ctrlr").isEmpty());
+    EXPECT_TRUE(linesStarting(unknown, "# ctrlr").isEmpty());
+}
+
+TEST_F(MameIniTest, RecordAndPlaybackNameTheCurrentGame)
+{
+    BuildIniRequest record;
+    record.rom = "pacman";
+    record.record = true;
+    const QByteArray recording = optionPart("", record);
+    EXPECT_TRUE(recording.contains("\r\n# playback\t<NULL> (not set)\r\nrecord\tpacman\r\n"));
+    BuildIniRequest playback;
+    playback.rom = "galaga";
+    playback.playback = true;
+    EXPECT_TRUE(optionPart("", playback).contains("\r\nplayback\tgalaga\r\n# record\t<NULL> (not set)\r\n"));
+}

@@ -1,0 +1,312 @@
+#include "Commands.h"
+
+#include "Generator.h"
+#include "Listing.h"
+#include "Output.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+QStringList setList(const char* variable)
+{
+    QStringList sets = qEnvironmentVariable(variable).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (QString& set : sets)
+        set = set.trimmed();
+    return sets;
+}
+
+bool forEachGame(const FakeMameConfig& config, const GameVisitor& visit)
+{
+    if (config.listingFile.isEmpty()) {
+        forEachGeneratedGame(config.gameCount, visit);
+        return true;
+    }
+    if (forEachListedGame(config.listingFile, visit))
+        return true;
+    std::fprintf(stderr, "fakemame: cannot read the listing %s\n", qPrintable(config.listingFile));
+    return false;
+}
+
+QString unquoted(QString value)
+{
+    value = value.trimmed();
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+// The options of the mame.ini in the current folder: name (lower case) -> value. Lines are a name,
+// blanks or a TAB, and the value, which may stand in double quotes; "#" starts a comment line.
+QHash<QString, QString> readMameIni()
+{
+    QHash<QString, QString> options;
+    QFile file(QStringLiteral("mame.ini"));
+    if (!file.open(QIODevice::ReadOnly))
+        return options;
+    while (!file.atEnd()) {
+        const QString line = QString::fromLatin1(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype gap = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        if (gap < 0)
+            options.insert(line.toLower(), QString());
+        else
+            options.insert(line.left(gap).toLower(), unquoted(line.mid(gap)));
+    }
+    return options;
+}
+
+// The folders of a search path such as ".;roms;\"/my roms\"", relative ones from the current folder.
+QStringList searchFolders(const QString& path)
+{
+    QStringList folders;
+    for (const QString& part : unquoted(path).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString folder = unquoted(part);
+        if (!folder.isEmpty())
+            folders << QDir::current().absoluteFilePath(folder);
+    }
+    return folders;
+}
+
+bool zipFound(const QStringList& folders, const std::string& set)
+{
+    const QString zip = QString::fromStdString(set) + QStringLiteral(".zip");
+    for (const QString& folder : folders)
+        if (QFileInfo(QDir(folder).filePath(zip)).isFile())
+            return true;
+    return false;
+}
+
+void writeSetName(Output& out, const char* noun, const FakeGame& game)
+{
+    out << noun << ' ' << game.name;
+    if (!game.cloneof.empty())
+        out << " [" << game.cloneof << ']';
+}
+
+// Pads like printf's "%-*s" (left) and "%*s" (right).
+void padded(Output& out, const std::string& text, std::size_t width)
+{
+    out << text;
+    for (std::size_t i = text.size(); i < width; ++i)
+        out << ' ';
+}
+
+void padLeft(Output& out, const std::string& text, std::size_t width)
+{
+    for (std::size_t i = text.size(); i < width; ++i)
+        out << ' ';
+    out << text;
+}
+
+} // namespace
+
+FakeMameConfig FakeMameConfig::fromEnvironment()
+{
+    FakeMameConfig config;
+    config.listingFile = qEnvironmentVariable("ZELVANE_FAKEMAME_LISTXML");
+    bool ok = false;
+    const int games = qEnvironmentVariableIntValue("ZELVANE_FAKEMAME_GAMES", &ok);
+    if (ok && games >= 0)
+        config.gameCount = games;
+    config.badRomSets = setList("ZELVANE_FAKEMAME_BAD");
+    config.badSampleSets = setList("ZELVANE_FAKEMAME_BAD_SAMPLES");
+    config.logFile = qEnvironmentVariable("ZELVANE_FAKEMAME_LOG");
+    config.sleepMs = qEnvironmentVariableIntValue("ZELVANE_FAKEMAME_SLEEP_MS");
+    const QString version = qEnvironmentVariable("ZELVANE_FAKEMAME_VERSION");
+    if (!version.isEmpty())
+        config.version = version.toStdString();
+    return config;
+}
+
+int listXml(const FakeMameConfig& config)
+{
+    if (config.listingFile.isEmpty()) {
+        Output out(stdout);
+        writeGeneratedListing(out, config.gameCount, config.version);
+        return 0;
+    }
+    QFile file(config.listingFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "fakemame: cannot read the listing %s\n", qPrintable(config.listingFile));
+        return 1;
+    }
+    Output out(stdout);
+    while (!file.atEnd()) {
+        const QByteArray block = file.read(1 << 20);
+        out << std::string_view(block.constData(), std::size_t(block.size()));
+    }
+    return 0;
+}
+
+int listCrc(const FakeMameConfig& config)
+{
+    Output out(stdout);
+    const bool ok = forEachGame(config, [&out](const FakeGame& game) {
+        for (const FakeRom& rom : game.roms) {
+            out.hex(rom.crc, 8) << ' ' << rom.name << ' ' << game.description;
+            out.endl();
+        }
+    });
+    return ok ? 0 : 1;
+}
+
+int help(const FakeMameConfig& config)
+{
+    Output out(stdout);
+    out << "M.A.M.E. v" << config.version << " (fakemame)";
+    out.endl();
+    static constexpr std::string_view kUsage[] = {
+        "Multiple Arcade Machine Emulator",
+        "",
+        "Usage:  MAME gamename [options]",
+        "",
+        "        MAME -listxml       for the list of games",
+        "        MAME -listcrc       for the checksums of every ROM",
+        "        MAME -verifyroms    to verify ROM sets",
+        "        MAME -verifysamples to verify sample sets",
+    };
+    for (std::string_view line : kUsage) {
+        out << line;
+        out.endl();
+    }
+    return 0;
+}
+
+int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind)
+{
+    const bool roms = kind == AuditKind::Roms;
+    const char* noun = roms ? "romset" : "sampleset";
+    const QHash<QString, QString> ini = readMameIni();
+    const QStringList folders = searchFolders(ini.value(roms ? QStringLiteral("rompath") : QStringLiteral("samplepath")));
+    const QStringList& bad = roms ? config.badRomSets : config.badSampleSets;
+    const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
+                                   QRegularExpression::CaseInsensitiveOption);
+
+    Output out(stdout);
+    int matched = 0, found = 0, good = 0;
+    const bool ok = forEachGame(config, [&](const FakeGame& game) {
+        if ((roms ? game.roms.empty() : game.samples.empty()) || !match.match(QString::fromStdString(game.name)).hasMatch())
+            return;
+        ++matched;
+        if (!zipFound(folders, game.name)) {
+            writeSetName(out, noun, game);
+            out << " not found";
+            out.endl();
+            return;
+        }
+        ++found;
+        if (bad.contains(QString::fromStdString(game.name))) {
+            padded(out, game.name, 8);
+            if (roms)
+                out << ": " << game.roms.front().name << " (" << game.roms.front().size << " bytes) - INCORRECT CHECKSUM:";
+            else
+                out << ": " << game.samples.front() << ".wav - NOT FOUND";
+            out.endl();
+            writeSetName(out, noun, game);
+            out << " is bad";
+        } else {
+            ++good;
+            writeSetName(out, noun, game);
+            out << " is good";
+        }
+        out.endl();
+    });
+    if (!ok)
+        return 1;
+    if (matched == 0) {
+        out << noun << " \"" << pattern.toStdString() << "\" not found!";
+        out.endl();
+    }
+    out << found << ' ' << noun << "s found, " << good << " were OK.";
+    out.endl();
+    return 0;
+}
+
+int listFiles(const FakeMameConfig& config, const QString& set, AuditKind kind)
+{
+    Output out(stdout);
+    bool known = false;
+    const std::string name = set.toStdString();
+    const bool ok = forEachGame(config, [&](const FakeGame& game) {
+        if (game.name != name)
+            return;
+        known = true;
+        if (kind == AuditKind::Roms) {
+            out << "This is the list of the ROMs required for driver \"" << name << "\".";
+            out.endl();
+            out << "Name              Size Checksum";
+            out.endl();
+            for (const FakeRom& rom : game.roms) {
+                padded(out, rom.name, 12);
+                padLeft(out, std::to_string(rom.size), 10);
+                out << " CRC(";
+                out.hex(rom.crc, 8) << ')';
+                out.endl();
+            }
+        } else {
+            out << "Samples required for driver \"" << name << "\".";
+            out.endl();
+            for (const std::string& sample : game.samples) {
+                out << sample << ".wav";
+                out.endl();
+            }
+        }
+    });
+    if (!ok)
+        return 1;
+    if (!known) {
+        out << "Game \"" << name << "\" not supported!";
+        out.endl();
+        return 1;
+    }
+    return 0;
+}
+
+int playGame(const FakeMameConfig& config, const QStringList& arguments)
+{
+    QFile iniFile(QStringLiteral("mame.ini"));
+    QJsonValue iniCopy = QJsonValue::Null;
+    if (iniFile.open(QIODevice::ReadOnly))
+        iniCopy = QString::fromLatin1(iniFile.readAll());
+
+    if (!config.logFile.isEmpty()) {
+        QJsonObject run;
+        run.insert(QStringLiteral("args"), QJsonArray::fromStringList(arguments));
+        run.insert(QStringLiteral("cwd"), QDir::currentPath());
+        run.insert(QStringLiteral("mameIni"), iniCopy);
+        QFile log(config.logFile);
+        if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            std::fprintf(stderr, "fakemame: cannot append to the log %s\n", qPrintable(config.logFile));
+            return 1;
+        }
+        log.write(QJsonDocument(run).toJson(QJsonDocument::Compact) + '\n');
+    }
+
+    const QHash<QString, QString> ini = readMameIni();
+    const QString record = ini.value(QStringLiteral("record"));
+    if (record.isEmpty())
+        return 0;
+    // MAME's default input folder is "inp" in the current folder; it creates no folder itself.
+    const QString folder = ini.value(QStringLiteral("input_directory"), QStringLiteral("inp"));
+    QString name = record;
+    if (!name.endsWith(QLatin1String(".inp"), Qt::CaseInsensitive))
+        name += QLatin1String(".inp");
+    QFile inp(QDir(QDir::current().absoluteFilePath(folder)).filePath(name));
+    if (!inp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "fakemame: cannot record into %s\n", qPrintable(inp.fileName()));
+        return 1;
+    }
+    inp.write("fakemame input recording of " + arguments.value(0).toLocal8Bit() + "\r\n");
+    return 0;
+}

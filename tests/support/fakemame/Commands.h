@@ -1,0 +1,30 @@
+// The commands fakemame answers, one function each; the result is the process's exit code.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+struct FakeMameConfig {
+    QString listingFile;      // empty: generate `gameCount` games
+    int gameCount = 20;
+    QStringList badRomSets;
+    QStringList badSampleSets;
+    QString logFile;
+    int sleepMs = 0;
+    std::string version = "0.106";
+
+    static FakeMameConfig fromEnvironment();
+};
+
+enum class AuditKind { Roms, Samples };
+
+int listXml(const FakeMameConfig& config);
+int listCrc(const FakeMameConfig& config);
+int help(const FakeMameConfig& config);
+// `pattern` is a set name or a wildcard ("*" for all).
+int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind);
+int listFiles(const FakeMameConfig& config, const QString& set, AuditKind kind);
+// A game run: `arguments` are all arguments after the program's name.
+int playGame(const FakeMameConfig& config, const QStringList& arguments);

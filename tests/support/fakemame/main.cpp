@@ -1,0 +1,91 @@
+// fakemame: our stand-in for MAME in tests and benchmarks. It answers every command line the
+// program hands to MAME, from fixtures and settings that the test prepares:
+//
+//   mame -listxml               the listing, in MAME's line layout, resources at the end
+//   mame -listcrc               "crc romfile description" for every ROM of every set
+//   mame <set|*> -verifyroms    "romset <set> [parent] is good" / "is bad" / "not found",
+//   mame <set|*> -verifysamples   then "<n> romsets found, <m> were OK." (samplesets likewise);
+//                                 a set is found when <set>.zip lies in a folder of the rompath
+//                                 (samplepath) of the mame.ini in the current folder
+//   mame <set> -listroms        the ROM files of the set
+//   mame <set> -listsamples     the sample files of the set
+//   mame -help                  usage, first line "M.A.M.E. v<version> (fakemame)"
+//   mame <set> [options...]     a game run: appends a record to the log (see below) and, when
+//                               mame.ini has a record line, writes the .inp file into its
+//                               input_directory
+//
+// Output lines end in CR LF, as MAME writes them on the program's home platform. The behaviour
+// comes from the environment (ExecCmd hands the program's environment on):
+//
+//   ZELVANE_FAKEMAME_LISTXML      a listing file: -listxml copies it unchanged, and the other
+//                                 commands take their sets from it
+//   ZELVANE_FAKEMAME_GAMES        without a listing file: the number of generated games
+//                                 (default 20), each about 6 KB of listing
+//   ZELVANE_FAKEMAME_BAD          comma-separated ROM sets that verify as bad
+//   ZELVANE_FAKEMAME_BAD_SAMPLES  comma-separated sample sets that verify as bad
+//   ZELVANE_FAKEMAME_LOG          file that every game run appends one JSON line to:
+//                                 {"args": [...], "cwd": "...", "mameIni": "..." or null}
+//   ZELVANE_FAKEMAME_SLEEP_MS     milliseconds to wait before answering any command
+//   ZELVANE_FAKEMAME_VERSION      version shown by -help and the listing (default 0.106)
+#include "Commands.h"
+
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// The switch that names the command, and the set it applies to (empty for none).
+struct CommandLine {
+    QString command;
+    QString set;
+    QStringList arguments;
+};
+
+CommandLine parse(int argc, char** argv)
+{
+    static const QStringList kCommands = {"-listxml", "-listcrc", "-verifyroms", "-verifysamples",
+                                          "-listroms", "-listsamples", "-help"};
+    CommandLine line;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        line.arguments << arg;
+        if (kCommands.contains(arg.toLower()) && line.command.isEmpty())
+            line.command = arg.toLower();
+        else if (!arg.startsWith(QLatin1Char('-')) && line.set.isEmpty() && line.arguments.size() == 1)
+            line.set = arg;
+    }
+    return line;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const FakeMameConfig config = FakeMameConfig::fromEnvironment();
+    if (config.sleepMs > 0)
+        QThread::msleep(static_cast<unsigned long>(config.sleepMs));
+
+    const CommandLine line = parse(argc, argv);
+    if (line.command == QLatin1String("-listxml"))
+        return listXml(config);
+    if (line.command == QLatin1String("-listcrc"))
+        return listCrc(config);
+    if (line.command == QLatin1String("-help"))
+        return help(config);
+    if (line.set.isEmpty()) {
+        std::fprintf(stderr, "fakemame: no command and no set in the arguments\n");
+        return 1;
+    }
+    if (line.command == QLatin1String("-verifyroms"))
+        return verify(config, line.set, AuditKind::Roms);
+    if (line.command == QLatin1String("-verifysamples"))
+        return verify(config, line.set, AuditKind::Samples);
+    if (line.command == QLatin1String("-listroms"))
+        return listFiles(config, line.set, AuditKind::Roms);
+    if (line.command == QLatin1String("-listsamples"))
+        return listFiles(config, line.set, AuditKind::Samples);
+    return playGame(config, line.arguments);
+}
