@@ -54,6 +54,7 @@ struct FolderBox {
 inline constexpr int kMameBox = 0;
 inline constexpr int kROMsBox = 1;
 inline constexpr int kAddROMsBox = 2;
+inline constexpr int kIniBox = 4;
 
 inline constexpr std::array<FolderBox, 16> kFolderBoxes = {{
     {"txtMAMEPath", "M.A.M.E.:", "cmdSelectMAME", "M.A.M.E.", nullptr, true, nullptr},

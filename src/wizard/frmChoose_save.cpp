@@ -1,6 +1,7 @@
 // OK: the preferences taken over, every folder checked in order, mame.ini and options.ini written.
 #include "wizard/frmChoose.h"
 
+#include "options/MameIni.h"
 #include "platform/MsgBox.h"
 #include "shell/IniFile.h"
 #include "shell/MameProgram.h"
@@ -50,7 +51,12 @@ void frmChoose::cmdOK_Click()
         dirs.*kFolders[i].shortPath = CommandPath(strFolderPath);
     }
 
-    // CreateMAMEIni runs here
+    // An Ini folder that cannot take mame.ini saves nothing; the wizard stays open to choose another.
+    if (Status failed = CreateMAMEIni(dirs)) {
+        MsgBox(QStringLiteral("Error In cmdOK_Click: ") + failed->description, MsgStyle::Critical);
+        txtFolder[kIniBox]->setFocus();
+        return;
+    }
 
     const QString& ini = m_state.paths.strOptionsIni;
     WriteOptionBatch(ini, m_state, OptionBatch::Preferences);

@@ -106,6 +106,26 @@ TEST_F(WizardTest, OKWithValidFoldersWritesAllFiftyKeysInOrder)
     EXPECT_EQ(state.dirs.strShortMAMEPath, mameDir());
     EXPECT_EQ(state.dirs.strShortStatePath, mameDir() + "/sta");
     EXPECT_EQ(state.dirs.strShortCommentsPath, "");
+
+    // The base mame.ini in the Ini folder, with the folders just chosen.
+    const QByteArray mameIni = readFile(mameDir() + "/mame.ini");
+    EXPECT_TRUE(mameIni.startsWith("#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n")) << mameIni.toStdString();
+    EXPECT_TRUE(mameIni.contains(("rompath\t.;" + mameDir() + "/roms\r\n").toUtf8()));
+    EXPECT_TRUE(mameIni.contains(("state_directory\t" + mameDir() + "/sta\r\n").toUtf8()));
+}
+
+TEST_F(WizardTest, AnIniFolderThatCannotTakeMameIniSavesNothing)
+{
+    makeDirs(mameDir() + "/mame.ini");
+    auto form = openForm();
+    browseMame(*form);
+    form->cmdOK->click();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(boxes.lastPrompt().startsWith("Error In cmdOK_Click: ")) << boxes.lastPrompt().toStdString();
+    EXPECT_EQ(boxes.shown()[0].style, 16);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->focusWidget(), box(*form, "txtINIsPath"));
+    EXPECT_FALSE(QFileInfo::exists(optionsIni()));
 }
 
 TEST_F(WizardTest, PagesFollowTheirStateTable)
