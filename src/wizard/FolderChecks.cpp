@@ -1,6 +1,7 @@
 #include "wizard/FolderChecks.h"
 
 #include "platform/AnsiText.h"
+#include "shell/MameProgram.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,8 @@ bool isRootOnly(const QString& text, const QString& path)
 }
 
 } // namespace
+
+bool HoldsMameProgram(const QString& mameFolder) { return QFileInfo(MameProgramFile(mameFolder)).isFile(); }
 
 QString BrowsedFolderText(const QString& folder)
 {

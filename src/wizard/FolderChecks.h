@@ -5,6 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+// The message for a MAME folder without the program (which keeps its Windows name in the text).
+inline constexpr const char* kCannotFindMame = "Cannot find mame.exe!";
+
+// True when the MAME folder's text names a folder that holds the MAME program.
+bool HoldsMameProgram(const QString& mameFolder);
+
 // A browsed folder as its box shows it: lower case where file names ignore case (Windows);
 // elsewhere lower case would name another folder, so the case is kept.
 QString BrowsedFolderText(const QString& folder);

@@ -3,10 +3,8 @@
 
 #include "platform/Dialogs.h"
 #include "platform/MsgBox.h"
-#include "shell/MameProgram.h"
 #include "wizard/FolderChecks.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +15,6 @@
 namespace {
 
 const QString kDirectories = QStringLiteral("Directories");
-const QString kCannotFindMame = QStringLiteral("Cannot find mame.exe!");
 
 } // namespace
 
@@ -96,8 +93,8 @@ void frmChoose::cmdSelectMAME_Click()
     QLineEdit* mame = txtFolder[kMameBox];
     if (!browseInto(mame, QStringLiteral("Select your M.A.M.E. folder...")))
         return;
-    if (!QFileInfo(MameProgramFile(mame->text())).isFile()) {
-        refuseFolder(mame, kCannotFindMame, kDirectories);
+    if (!HoldsMameProgram(mame->text())) {
+        refuseFolder(mame, QLatin1String(kCannotFindMame), kDirectories);
         return;
     }
     // The usual folders under the MAME folder, for every box still empty; OK checks them.

@@ -4,12 +4,11 @@
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
 #include "shell/IniFile.h"
-#include "shell/MameProgram.h"
 #include "shell/OptionsIni.h"
 #include "shell/ShortPath.h"
+#include "wizard/FolderChecks.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 
 void frmChoose::cmdOK_Click()
@@ -19,8 +18,8 @@ void frmChoose::cmdOK_Click()
 
     const QString directories = QStringLiteral("Directories");
     QLineEdit* mame = txtFolder[kMameBox];
-    if (!QFileInfo(MameProgramFile(mame->text())).isFile()) {
-        refuseFolder(mame, QStringLiteral("Cannot find mame.exe!"), directories);
+    if (!HoldsMameProgram(mame->text())) {
+        refuseFolder(mame, QLatin1String(kCannotFindMame), directories);
         return;
     }
     DirectorySettings& dirs = m_state.dirs;
