@@ -1,10 +1,13 @@
 // The process entry point.
+#include "shell/modSubMain.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
-    // Main runs here.
+    Program program;
+    Main(program);
     return app.exec();
 }

@@ -12,28 +12,16 @@ MsgBoxHandler& handler()
     return h;
 }
 
-struct ButtonSpec {
-    QMessageBox::StandardButton button;
-    int answer;
-};
-
-QList<ButtonSpec> buttonsFor(int style)
+QMessageBox::StandardButton buttonFor(int answer)
 {
-    switch (style & 7) {
-    case MsgStyle::OKCancel:
-        return {{QMessageBox::Ok, MsgAnswer::OK}, {QMessageBox::Cancel, MsgAnswer::Cancel}};
-    case MsgStyle::AbortRetryIgnore:
-        return {{QMessageBox::Abort, MsgAnswer::Abort}, {QMessageBox::Retry, MsgAnswer::Retry},
-                {QMessageBox::Ignore, MsgAnswer::Ignore}};
-    case MsgStyle::YesNoCancel:
-        return {{QMessageBox::Yes, MsgAnswer::Yes}, {QMessageBox::No, MsgAnswer::No},
-                {QMessageBox::Cancel, MsgAnswer::Cancel}};
-    case MsgStyle::YesNo:
-        return {{QMessageBox::Yes, MsgAnswer::Yes}, {QMessageBox::No, MsgAnswer::No}};
-    case MsgStyle::RetryCancel:
-        return {{QMessageBox::Retry, MsgAnswer::Retry}, {QMessageBox::Cancel, MsgAnswer::Cancel}};
-    default:
-        return {{QMessageBox::Ok, MsgAnswer::OK}};
+    switch (answer) {
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    case MsgAnswer::Abort: return QMessageBox::Abort;
+    case MsgAnswer::Retry: return QMessageBox::Retry;
+    case MsgAnswer::Ignore: return QMessageBox::Ignore;
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
+    default: return QMessageBox::Ok;
     }
 }
 
@@ -50,6 +38,26 @@ QMessageBox::Icon iconFor(int style)
 
 } // namespace
 
+QList<int> MsgBoxButtons(int style)
+{
+    using namespace MsgAnswer;
+    switch (style & 7) {
+    case MsgStyle::OKCancel: return {OK, Cancel};
+    case MsgStyle::AbortRetryIgnore: return {Abort, Retry, Ignore};
+    case MsgStyle::YesNoCancel: return {Yes, No, Cancel};
+    case MsgStyle::YesNo: return {Yes, No};
+    case MsgStyle::RetryCancel: return {Retry, Cancel};
+    default: return {OK};
+    }
+}
+
+int MsgBoxDefaultAnswer(int style)
+{
+    const QList<int> answers = MsgBoxButtons(style);
+    const int index = (style & 0x300) >> 8;
+    return index < answers.size() ? answers[index] : answers.front();
+}
+
 void setMsgBoxHandler(MsgBoxHandler h) { handler() = std::move(h); }
 
 int MsgBox(const QString& prompt, int style, const QString& title)
@@ -58,20 +66,17 @@ int MsgBox(const QString& prompt, int style, const QString& title)
         return handler()(prompt, style, title);
 
     QMessageBox box(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
-    const QList<ButtonSpec> specs = buttonsFor(style);
-    for (const ButtonSpec& s : specs)
-        box.addButton(s.button);
-    const int defaultIndex = (style & 0x300) >> 8;
-    if (defaultIndex < specs.size())
-        box.setDefaultButton(specs[defaultIndex].button);
+    // Prompts carry file names and game descriptions; none of them is markup.
+    box.setTextFormat(Qt::PlainText);
+    const QList<int> answers = MsgBoxButtons(style);
+    for (int answer : answers)
+        box.addButton(buttonFor(answer));
+    box.setDefaultButton(buttonFor(MsgBoxDefaultAnswer(style)));
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
-    for (const ButtonSpec& s : specs)
-        if (s.button == clicked)
-            return s.answer;
-    // Closed without a button: the cancel answer where the box has one, else the only button.
-    for (const ButtonSpec& s : specs)
-        if (s.answer == MsgAnswer::Cancel)
-            return s.answer;
-    return specs.back().answer;
+    for (int answer : answers)
+        if (buttonFor(answer) == clicked)
+            return answer;
+    // Closed without a button: the cancel answer where the box has one, else the last button.
+    return answers.contains(MsgAnswer::Cancel) ? MsgAnswer::Cancel : answers.back();
 }

@@ -1,6 +1,7 @@
 // The program's one message box, taking the classic style numbers and returning answer codes.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -31,6 +32,12 @@ inline constexpr int Ignore = 5;
 inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 }
+
+// The answer codes of the style's buttons, left to right.
+QList<int> MsgBoxButtons(int style);
+
+// The answer of the style's default button (the first unless 256 or 512 name another).
+int MsgBoxDefaultAnswer(int style);
 
 // Shows the box modally and returns the answer. The default title is the program's name.
 int MsgBox(const QString& prompt, int style = MsgStyle::OKOnly, const QString& title = QStringLiteral("Zelvane"));

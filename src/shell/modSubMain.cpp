@@ -1,0 +1,51 @@
+#include "shell/modSubMain.h"
+
+#include "platform/RuntimeClock.h"
+#include "platform/VisualStyles.h"
+#include "shell/ShortPath.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+void ShowMainWindow(Program& program)
+{
+    program.mainWindow = std::make_unique<frmMain>(program.state);
+    if (program.instance)
+        program.instance->setWindow(program.mainWindow.get());
+    program.mainWindow->Form_Load();
+    program.mainWindow->show();
+}
+
+StartupEnvironment DefaultStartup()
+{
+    return {QCoreApplication::applicationDirPath(), &ShowMainWindow};
+}
+
+void Main(Program& program, const StartupEnvironment& env)
+{
+    AppState& state = program.state;
+    state.startup.sngStartTime = Timer();
+
+    if (QFileInfo::exists(JoinPath(env.appPath, QString::fromLatin1(kManifestFileName))))
+        InitCommonControlClasses();
+    else
+        UseClassicControls();
+
+    const QString instanceName = InstanceName(QCoreApplication::applicationName());
+    ActivatePrevInstance(instanceName);
+    // Should another start have taken the name meanwhile, this instance still runs, unreachable.
+    program.instance = std::make_unique<InstanceServer>();
+    program.instance->listen(instanceName);
+
+    env.showMainWindow(program);
+
+    // The AutoRun step runs here: with blnAutoRun, tick chkAutoRun and call cmdPlay_Click.
+
+    // Taken after AutoRun, so the start-up time includes a game it started.
+    state.startup.sngEndTime = Timer();
+
+    // The news steps run here: request "/zelvane/news.txt" and show it in the report panel when new.
+
+    state.web.strNewsText.clear();
+    state.web.strLastNews.clear();
+}

@@ -1,0 +1,111 @@
+#include "support/MainWindowFixture.h"
+
+#include "gamelist/GameRecordFile.h"
+#include "platform/MsgBox.h"
+#include "shell/IniFile.h"
+
+#include <cstdio>
+
+
+#include "support/Files.h"
+
+namespace {
+const char* kSharedRoot = "ZELVANE_TEST_SHARED_ROOT";
+}
+
+void MainWindowTest::SetUp()
+{
+    IniService::instance().dropAll();
+    m_root = qEnvironmentVariableIsSet(kSharedRoot) ? qEnvironmentVariable(kSharedRoot) : m_dir.path();
+    setMsgBoxHandler([this](const QString& prompt, int style, const QString&) {
+        m_shown.emplace_back(prompt, style);
+        fprintf(stderr, "MsgBox: %s\n", qPrintable(prompt));
+        return (style & 7) == MsgStyle::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
+    });
+    makeDirs(app());
+    makeDirs(roms());
+    makeDirs(snaps());
+    makeDirs(samples());
+    writeMame();
+}
+
+void MainWindowTest::TearDown()
+{
+    m_window.reset();
+    setMsgBoxHandler({});
+    qunsetenv(kSharedRoot);
+    IniService::instance().dropAll();
+}
+
+void MainWindowTest::shareFolderWithChild() { qputenv(kSharedRoot, m_root.toLocal8Bit()); }
+
+void MainWindowTest::writeGames(const std::vector<FixtureGame>& games)
+{
+    QByteArray data;
+    for (const FixtureGame& g : games) {
+        GameRecord r;
+        r[GameColumn::Game] = g.game;
+        r[GameColumn::Year] = g.year;
+        r[GameColumn::Status] = QStringLiteral("Good");
+        r[GameColumn::Color] = QStringLiteral("Good");
+        r[GameColumn::Sound] = QStringLiteral("Good");
+        r[GameColumn::Graphic] = QStringLiteral("Good");
+        r[GameColumn::Palette] = QStringLiteral("   512");
+        r[GameColumn::Manufacturer] = g.manufacturer;
+        r[GameColumn::Type] = QStringLiteral("Raster");
+        r[GameColumn::Display] = QStringLiteral(" 288x224");
+        r[GameColumn::Orientation] = g.orientation;
+        r[GameColumn::Frequency] = QStringLiteral("60");
+        r[GameColumn::Origin] = g.origin;
+        r[GameColumn::ROM] = g.rom;
+        r[GameColumn::Source] = QStringLiteral("driver.c");
+        r[GameColumn::RomOf] = QStringLiteral("N/A");
+        r[GameColumn::CHD] = QStringLiteral("No");
+        data += GameRecordLine(r);
+        if (g.installed)
+            writeFile(roms() + QLatin1Char('/') + g.rom + QStringLiteral(".zip"), "PK");
+    }
+    writeFile(report("gameinfo.txt"), data);
+    writeFile(report("listxml.txt"), "<?xml version=\"1.0\"?>\r\n");
+    writeFile(report("crcinfo.txt"), "");
+    writeFile(report("resource.txt"), "");
+}
+
+void MainWindowTest::writeMame(int size) { writeFile(mame() + QStringLiteral("/mame"), QByteArray(size, 'x')); }
+
+void MainWindowTest::writeOptions(const QByteArray& extra, const QByteArray& version)
+{
+    const qint64 size = QFileInfo(mame() + QStringLiteral("/mame")).size();
+    QByteArray text = "[Miscellaneous]\r\nZelvaneVersion=" + version + "\r\nMAMESize=" + QByteArray::number(size) +
+                      "\r\n[Directories]\r\nMAME=" + mame().toUtf8() + "\r\nROMs=" + roms().toUtf8() +
+                      "\r\nSnapshots=" + snaps().toUtf8() + "\r\nSamples=" + samples().toUtf8() +
+                      "\r\nIni=" + mame().toUtf8() + "\r\n" + extra;
+    writeFile(optionsIni(), text);
+}
+
+frmMain& MainWindowTest::load()
+{
+    m_window = std::make_unique<frmMain>(m_state);
+    m_window->Form_Load(app());
+    return *m_window;
+}
+
+std::vector<FixtureGame> MainWindowTest::fiveGames() const
+{
+    return {
+        {QStringLiteral("Pac-Man"), QStringLiteral("1980"), QStringLiteral("pacman")},
+        {QStringLiteral("galaxian"), QStringLiteral("1979"), QStringLiteral("galaxian"), QStringLiteral("Original"),
+         QStringLiteral("Vertical")},
+        {QStringLiteral("Ms. Pac-Man"), QStringLiteral("1981"), QStringLiteral("mspacman"),
+         QStringLiteral("Clone of pacman"), QStringLiteral("Vertical"), false},
+        {QStringLiteral("Asteroids"), QStringLiteral("1979"), QStringLiteral("asteroid"), QStringLiteral("Original"),
+         QStringLiteral("Horizontal"), false},
+        {QStringLiteral("Zaxxon"), QStringLiteral("1982"), QStringLiteral("zaxxon")},
+    };
+}
+
+QString storedOption(const QString& ini, const char* section, const char* key)
+{
+    IniService::instance().dropAll();
+    return ReadINI(ini, QLatin1String(section), QLatin1String(key), QStringLiteral("<missing>"));
+}
