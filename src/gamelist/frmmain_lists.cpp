@@ -3,6 +3,7 @@
 #include "shell/frmMain.h"
 
 #include "gamelist/GameListModel.h"
+#include "gamelist/HideFilters.h"
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
@@ -104,8 +105,12 @@ void frmMain::clearGameLists()
 void frmMain::showGameLists(GameLists lists)
 {
     CodeSelection code(m_selectingFromCode);
-    for (ListView& row : m_views)
+    // Each list is sorted once, by the key it will be shown with.
+    for (ListView& row : m_views) {
         row.model->clear();
+        row.model->sort(m_state.view.*row.sortKey,
+                        m_state.view.*row.sortOrder == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
     m_lists = std::move(lists);
     std::vector<qint32> all(m_lists.games.size());
     for (size_t i = 0; i < all.size(); ++i)
@@ -279,10 +284,14 @@ void frmMain::SetHeaderSortIcon(QTreeView* lv, int col, int image, bool show)
 {
     // The header shows one arrow: on the sort column, up for ascending, down for descending.
     QHeaderView* header = lv->header();
-    if (show)
-        header->setSortIndicator(col, image == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
-    else if (header->sortIndicatorSection() == col)
-        header->setSortIndicator(-1, header->sortIndicatorOrder());
+    ListView& row = listView(lv);
+    if (show) {
+        row.arrowColumn = col;
+        row.arrowOrder = image == 1 ? Qt::DescendingOrder : Qt::AscendingOrder;
+    } else if (row.arrowColumn == col) {
+        row.arrowColumn = -1;
+    }
+    header->setSortIndicator(row.arrowColumn, row.arrowOrder);
 }
 
 void frmMain::SortListView(ListView& row, int header)
@@ -304,8 +313,11 @@ void frmMain::SortListView(ListView& row, int header)
 
 void frmMain::columnClick(ListView& row, int column)
 {
-    if (m_state.counts.*row.count <= 1)
+    if (m_state.counts.*row.count <= 1) {
+        // The header moves its arrow on any click by itself: put it back.
+        row.view->header()->setSortIndicator(row.arrowColumn, row.arrowOrder);
         return;
+    }
     SortListView(row, column + 1);
     m_state.view.*row.sortKey = row.model->sortColumn();
     m_state.view.*row.sortOrder = row.model->sortOrder() == Qt::DescendingOrder ? 1 : 0;
@@ -366,15 +378,4 @@ void frmMain::GetSelectedIndex()
     row->view->setFocus();
 }
 
-void frmMain::CheckFilters()
-{
-    const ListFilters& f = m_state.filters;
-    const bool any = f.blnHideArcadia || f.blnHideBabyPhoenix || f.blnHideCassette || f.blnHideCrystal ||
-                     f.blnHideCVS || f.blnHideHyperNeo || f.blnHideMaxAFlex || f.blnHideSEGAC2 ||
-                     f.blnHideMultiCassette || f.blnHideNeoGeo || f.blnHideNintendo || f.blnHidePGM ||
-                     f.blnHidePlayChoice || f.blnHideZN || f.blnHideStandard || f.blnHideSTV ||
-                     f.blnHideKaneko || f.blnHideSystemGX || f.blnHideMPU4 || f.blnHideClones ||
-                     f.blnHidePreliminary || f.blnHideVs || f.blnHideYear || f.blnHideBootleg ||
-                     f.blnHideTest || f.blnHideCHD || f.blnHideImperfect;
-    lblFiltersApp->setVisible(any);
-}
+void frmMain::CheckFilters() { lblFiltersApp->setVisible(FiltersApplied(m_state.filters)); }

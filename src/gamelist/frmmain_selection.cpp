@@ -32,7 +32,7 @@ bool frmMain::gameIsInstalled(const QString& rom) const
     // An empty folder setting names no folder, so it holds no ROM set.
     const QString zip = rom + QStringLiteral(".zip");
     for (const QString& folder : {m_state.dirs.strROMsPath, m_state.dirs.strAdditionalROMsPath})
-        if (!folder.isEmpty() && QFileInfo::exists(JoinPath(folder, zip)))
+        if (!folder.isEmpty() && QFileInfo(JoinPath(folder, zip)).isFile())
             return true;
     return false;
 }

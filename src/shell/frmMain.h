@@ -222,6 +222,8 @@ private:
         qint32 ViewState::* sortKey;
         qint32 ViewState::* sortOrder;
         void (frmMain::*status)();
+        int arrowColumn = -1;               // where the program last put the header arrow
+        Qt::SortOrder arrowOrder = Qt::AscendingOrder;
     };
 
     // Construction (frmmain_controls.cpp, frmmain_menus.cpp)
@@ -285,7 +287,7 @@ private:
 
     AppState& m_state;
     GameLists m_lists;
-    std::array<ListView, 3> m_views;
+    std::array<ListView, 3> m_views{};
     QWidget* m_client = nullptr;
     QPushButton* m_defaultButton = nullptr;
     bool m_selectingFromCode = false;

@@ -13,7 +13,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyleOptionHeader>
 #include <QTextEdit>
 #include <QTreeView>
 
@@ -40,29 +39,15 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
 
 QGroupBox* panelFrame(QWidget* parent, const char* name)
 {
-    return make<QGroupBox>(parent, name, 120, 120, 8085, 5730);
+    // Opaque, so that the panel in front hides the ones stacked behind it.
+    auto* frame = make<QGroupBox>(parent, name, 120, 120, 8085, 5730);
+    frame->setAutoFillBackground(true);
+    return frame;
 }
-
-// The arrow of the sort column points up for ascending order and down for descending, as the
-// list headers of the program's own platform draw it.
-class SortArrowHeader : public QHeaderView {
-public:
-    explicit SortArrowHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
-
-protected:
-    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override
-    {
-        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
-        if (option->sortIndicator == QStyleOptionHeader::SortDown)
-            option->sortIndicator = QStyleOptionHeader::SortUp;
-        else if (option->sortIndicator == QStyleOptionHeader::SortUp)
-            option->sortIndicator = QStyleOptionHeader::SortDown;
-    }
-};
 
 // Column widths in twips, in GameColumn order.
 constexpr std::array<int, kGameColumnCount> kColumnWidths = {
-    4200, 700, 1200, 1000, 1000, 1000, 900, 2600, 900, 1100, 1200, 1300, 1600, 1100, 1300, 1100, 700, 2200, 1300};
+    4200, 850, 1200, 1000, 1000, 1000, 900, 2600, 900, 1100, 1200, 1300, 1600, 1100, 1300, 1100, 700, 2200, 1300};
 
 } // namespace
 
@@ -182,7 +167,6 @@ void frmMain::createListPanel()
 QTreeView* frmMain::createGameList(const char* name, GameListModel* model)
 {
     auto* lv = make<QTreeView>(fraList, name, 150, 270, 7755, 4785);
-    lv->setHeader(new SortArrowHeader(lv));
     lv->setModel(model);
     lv->setRootIsDecorated(false);
     lv->setUniformRowHeights(true);

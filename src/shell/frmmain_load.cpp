@@ -6,6 +6,7 @@
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListLoader.h"
+#include "options/MameIni.h"
 #include "platform/MsgBox.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/StatusPanels.h"
@@ -24,6 +25,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -48,6 +50,34 @@ Result<qint32> MameSize(const QString& mameFolder)
         return MakeRuntimeError(ErrorNumber::FileNotFound);
     return qint32(program.size());
 }
+
+// Painting the running count after every game would take longer than loading the games: the
+// count is painted at most every 40 ms, and once more with the last count at the end.
+class PaintedCount : public Progress {
+public:
+    explicit PaintedCount(Progress& target) : m_target(target) {}
+    void message(const QString& text) override { m_target.message(text); }
+    void count(qint32 games) override
+    {
+        m_last = games;
+        if (m_clock.isValid() && m_clock.elapsed() < 40)
+            return;
+        m_target.count(games);
+        m_shown = games;
+        m_clock.start();
+    }
+    void finish()
+    {
+        if (m_last != m_shown)
+            m_target.count(m_last);
+    }
+
+private:
+    Progress& m_target;
+    QElapsedTimer m_clock;
+    qint32 m_last = -1;
+    qint32 m_shown = -1;
+};
 
 } // namespace
 
@@ -124,8 +154,7 @@ void frmMain::sizeAndCentre()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QSize frame = frameGeometry().size() - geometry().size() + size();
-    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void frmMain::prepareListColumns()
@@ -276,7 +305,9 @@ Status frmMain::finishLoad()
     fraList->raise();
     m_state.view.intPanelShown = 0;
 
-    // CreateMAMEIni runs here when mame.ini is not in the Ini folder.
+    if (!QFileInfo::exists(MameIniPath(m_state.dirs)))
+        if (Status error = CreateMAMEIni(m_state.dirs))
+            return error;
 
     applyListAppearance();
 
@@ -301,7 +332,9 @@ Status frmMain::finishLoad()
 
 void frmMain::loadLists()
 {
-    Result<GameLists> lists = LoadLists(m_state, &progress());
+    PaintedCount shown(progress());
+    Result<GameLists> lists = LoadLists(m_state, &shown);
+    shown.finish();
     if (!lists.ok())
         FatalError(LoadListsErrorText(lists.error(), m_state.game[GameColumn::ROM]));
     showGameLists(std::move(lists.value()));

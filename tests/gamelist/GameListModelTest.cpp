@@ -58,12 +58,3 @@ TEST(GameListModel, SelectionFollowsItsGameThroughASort)
     EXPECT_EQ(selection.currentIndex().data().toString(), "Zaxxon");
     EXPECT_TRUE(selection.isRowSelected(0, QModelIndex()));
 }
-
-TEST(GameListModel, EmptyModelSortsWithoutRows)
-{
-    GameListModel m;
-    m.sort(5, Qt::DescendingOrder);
-    EXPECT_EQ(m.rowCount(), 0);
-    EXPECT_EQ(m.sortColumn(), 5);
-    EXPECT_EQ(m.sortOrder(), Qt::DescendingOrder);
-}

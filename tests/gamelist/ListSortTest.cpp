@@ -66,3 +66,18 @@ TEST(ListSort, KeyFoldsCaseAndDropsOnlyHyphensAndApostrophes)
     EXPECT_EQ(ListSortKey("Don't-Pull 2"), "dontpull 2");
     EXPECT_EQ(ListSortKey(""), "");
 }
+
+TEST(ListSort, LongTextsSharingTheirStartAreComparedWhole)
+{
+    const GameLists l = listOf({"Street Fighter II", "street fighter", "Street Fighter Alpha", "Street F", "STREET FIGHTER"});
+    // "street f" < "street fighter" (twice, load order) < "...alpha" < "...ii"
+    EXPECT_EQ(sorted(l, 0, false), (std::vector<qint32>{3, 1, 4, 2, 0}));
+    EXPECT_EQ(sorted(l, 0, true), (std::vector<qint32>{0, 2, 1, 4, 3}));
+}
+
+TEST(ListSort, FoldsLettersBeyondAscii)
+{
+    EXPECT_EQ(ListSortKey(QStringLiteral("ÉCLAIR Ü")), QStringLiteral("éclair ü"));
+    const GameLists l = listOf({"Öl", "öa", "Ob"});
+    EXPECT_EQ(sorted(l, 0, false), (std::vector<qint32>{2, 1, 0}));
+}

@@ -97,17 +97,6 @@ TEST_F(Selection, InstalledAndUninstalledListsLeaveThePlayControls)
     EXPECT_EQ(m_state.view.intUninstalledIndex, 2);
 }
 
-TEST_F(Selection, EverySelectionRestartsTheIconTimer)
-{
-    frmMain& w = loaded();
-    select(w.lvAll, 0);
-    w.Tmr[1]->stop();
-    select(w.lvAll, 1);
-    EXPECT_TRUE(w.Tmr[1]->isActive());
-    EXPECT_EQ(w.Tmr[1]->interval(), 500);
-    EXPECT_TRUE(w.Tmr[1]->isSingleShot());
-}
-
 TEST_F(Selection, ScreenShotShownOrNoticeWhenMissing)
 {
     writeShot("pacman", 40);

@@ -45,6 +45,7 @@ TEST_F(MainWindowTest, LoadShowsTheSavedListWithItsSelection)
     EXPECT_FALSE(m_state.startup.blnLoading);
     EXPECT_TRUE(m_shown.empty());
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "ZelvaneVersion"), "4.0.0");
+    EXPECT_TRUE(exists(mame() + "/mame.ini"));
 }
 
 TEST_F(MainWindowTest, AnyOtherSavedViewOpensAllGames)
