@@ -21,5 +21,8 @@ QString MameVerifyAllCommand(bool samples, const QString& outputFile);
 // "mame -help > " and the version file.
 QString MameHelpCommand(const QString& outputFile);
 
-// "mame " and the ROM set name and the user's other commands, each word quoted.
+// "mame ", the ROM set name and the user's other commands, run through the interpreter. Double
+// blanks in the other commands are reduced (one pass); each of their words (double quotes group
+// blanks into one word, as MAME reads its command line) is quoted, so that no text of a settings
+// file ever runs as shell syntax. Lower-cased where file names ignore case (Windows).
 QString MamePlayCommand(const QString& rom, const QString& otherCommands);

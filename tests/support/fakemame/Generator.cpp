@@ -81,8 +81,8 @@ constexpr std::array<sv, 10> kDipNames = {"Coinage", "Lives", "Bonus Life", "Dif
 constexpr std::array<sv, 9> kDipValues = {"1 Coin/1 Credit", "2 Coins/1 Credit", "1 Coin/2 Credits", "Off", "On",
                                           "Upright", "Cocktail", "10000 Points", "Hardest"};
 
-constexpr int kTestTapeIndex = 7;  // the two test sets that the loader can hide
-constexpr int kTestSetIndex = 8;
+constexpr int kTestTapeIndex = 14; // the two test sets that the loader can hide: originals,
+constexpr int kTestSetIndex = 8;   // so that no earlier rule hides them first
 
 bool isClone(int index) { return index % 5 == 1 || index % 5 == 2; }
 

@@ -1,0 +1,94 @@
+#include "shell/MameCommands.h"
+
+#include "shell/ShortPath.h"
+
+#include <QStringList>
+
+namespace {
+
+// A MAME command whose output goes into `file`, the text ending where the file's name begins.
+QString redirected(const QString& command, const QString& file)
+{
+    return CommandPrefix() + command + QuoteArg(file);
+}
+
+// Splits text into words as MAME's start-up splits its command line: blanks and TABs separate
+// words, double quotes group blanks into a word and are dropped ("" is an empty word).
+QStringList commandWords(const QString& text)
+{
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && (c == QLatin1Char(' ') || c == QLatin1Char('\t'))) {
+            if (inWord)
+                words << word;
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words << word;
+    return words;
+}
+
+} // namespace
+
+QString MameListXmlCommand(const QString& shortAppPath)
+{
+    return redirected(QStringLiteral("mame -listxml>"), JoinPath(shortAppPath, QStringLiteral("reports/listxml.txt")));
+}
+
+QString MameListCrcCommand(const QString& shortAppPath)
+{
+    return redirected(QStringLiteral("mame -listcrc >"), JoinPath(shortAppPath, QStringLiteral("reports/crcinfo.txt")));
+}
+
+QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile)
+{
+    QString command;
+    switch (report) {
+    case MameSetReport::VerifyRoms: command = QStringLiteral(" -verifyroms > "); break;
+    case MameSetReport::VerifySamples: command = QStringLiteral(" -verifysamples > "); break;
+    case MameSetReport::ListRoms: command = QStringLiteral(" -listroms > "); break;
+    case MameSetReport::ListSamples: command = QStringLiteral(" -listsamples > "); break;
+    }
+    return redirected(QStringLiteral("mame ") + QuoteArg(rom) + command, outputFile);
+}
+
+QString MameVerifyAllCommand(bool samples, const QString& outputFile)
+{
+    return redirected(samples ? QStringLiteral("mame * -verifysamples >") : QStringLiteral("mame * -verifyroms >"),
+                      outputFile);
+}
+
+QString MameHelpCommand(const QString& outputFile)
+{
+    return redirected(QStringLiteral("mame -help > "), outputFile);
+}
+
+QString MamePlayCommand(const QString& rom, const QString& otherCommands)
+{
+    // One left-to-right pass, as the settings' texts have always been tidied: three blanks in a
+    // row become two. Between words it makes no difference; inside double quotes it does.
+    QString other = otherCommands;
+    other.replace(QLatin1String("  "), QLatin1String(" "));
+    QString name = rom;
+#ifdef Q_OS_WIN
+    // File names ignore case there, and MAME has always been given the command in lower case;
+    // elsewhere lower-casing would change the file names in the options.
+    name = name.toLower();
+    other = other.toLower();
+#endif
+    QString line = CommandPrefix() + QStringLiteral("mame ") + QuoteArg(name);
+    for (const QString& word : commandWords(other))
+        line += QLatin1Char(' ') + QuoteArg(word);
+    return line;
+}

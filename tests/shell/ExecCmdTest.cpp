@@ -1,0 +1,166 @@
+#include "shell/ExecCmd.h"
+
+#include "shell/ShortPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include "support/FakeMame.h"
+#include "support/Files.h"
+#include "support/MsgBoxScript.h"
+#include "support/ScopedEnv.h"
+#include "support/SharedTestDir.h"
+
+namespace {
+
+const QString kDriveMessage = QStringLiteral("There is a problem communicating with the drive M.A.M.E. is on!  Try again.");
+
+QString canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
+
+class ExecCmdTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_start = QDir::currentPath();
+        makeDirs(m_mame);
+        makeDirs(m_elsewhere);
+        ASSERT_TRUE(QDir::setCurrent(m_elsewhere));
+    }
+    void TearDown() override { QDir::setCurrent(m_start); }
+
+    QString inMame(const QString& name) const { return QDir(m_mame).filePath(name); }
+
+    QTemporaryDir m_root;
+    const QString m_mame = m_root.filePath("mame folder");
+    const QString m_elsewhere = m_root.filePath("elsewhere");
+    QString m_start;
+    MsgBoxScript m_boxes;
+};
+
+} // namespace
+
+TEST_F(ExecCmdTest, RunsInTheMameFolderAndRestoresTheCurrentFolder)
+{
+    ExecCmd("pwd > here.txt", ShowState::Minimized, m_mame);
+    EXPECT_EQ(canonical(QString::fromLocal8Bit(readFile(inMame("here.txt")).trimmed())), canonical(m_mame));
+    EXPECT_EQ(canonical(QDir::currentPath()), canonical(m_elsewhere));
+
+    // Also when the command did nothing, or changed its own folder and failed.
+    ExecCmd("true", ShowState::Normal, m_mame);
+    EXPECT_EQ(canonical(QDir::currentPath()), canonical(m_elsewhere));
+    ExecCmd("cd / && exit 3", ShowState::Minimized, m_mame);
+    EXPECT_EQ(canonical(QDir::currentPath()), canonical(m_elsewhere));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(ExecCmdTest, ReturnsOnlyAfterTheCommandHasEnded)
+{
+    ExecCmd("sleep 1; echo done > late.txt", ShowState::Minimized, m_mame);
+    EXPECT_EQ(readFile(inMame("late.txt")), "done\n");
+}
+
+TEST_F(ExecCmdTest, MameFolderThatCannotBeEnteredShowsTheDriveMessageOnceAndStartsNothing)
+{
+    writeFile(m_root.filePath("a file"), "x");
+    const QString marker = m_root.filePath("started.txt");
+    for (const QString& folder : {m_root.filePath("missing"), m_root.filePath("a file"), QString()}) {
+        MsgBoxScript boxes;
+        ExecCmd("echo started > " + QuoteArg(marker), ShowState::Minimized, folder);
+        ASSERT_EQ(boxes.shown().size(), 1u) << folder.toStdString();
+        EXPECT_EQ(boxes.shown()[0].prompt, kDriveMessage);
+        EXPECT_EQ(boxes.shown()[0].style, 16);
+        EXPECT_EQ(boxes.shown()[0].title, "Zelvane");
+        EXPECT_FALSE(QFileInfo::exists(marker));
+        EXPECT_EQ(canonical(QDir::currentPath()), canonical(m_elsewhere));
+    }
+}
+
+TEST_F(ExecCmdTest, WildcardReachesTheCommandUnexpanded)
+{
+    writeFile(inMame("puckman.zip"), "zip");
+    ExecCmd("printf '[%s]' * > star.txt", ShowState::Minimized, m_mame);
+    EXPECT_EQ(readFile(inMame("star.txt")), "[*]");
+}
+
+TEST_F(ExecCmdTest, StandardInputIsTheNullDevice)
+{
+    ExecCmd("readlink /proc/self/fd/0 > stdin.txt", ShowState::Minimized, m_mame);
+    EXPECT_EQ(readFile(inMame("stdin.txt")), "/dev/null\n");
+}
+
+TEST_F(ExecCmdTest, MameIsTheMameFoldersProgramFirst)
+{
+    installFakeMame(m_mame);
+    const QString decoyFolder = m_root.filePath("decoy");
+    writeFile(QDir(decoyFolder).filePath("mame"), "#!/bin/sh\necho decoy\n");
+    QFile::setPermissions(QDir(decoyFolder).filePath("mame"), QFile::ReadOwner | QFile::ExeOwner);
+    ScopedEnv path("PATH", QFile::encodeName(decoyFolder) + ':' + qgetenv("PATH"));
+
+    ExecCmd("mame -help > help.txt", ShowState::Minimized, m_mame);
+    EXPECT_TRUE(readFile(inMame("help.txt")).startsWith("M.A.M.E. v"));
+
+    // A MAME folder given relative to the current folder is the same folder for the command.
+    QDir::setCurrent(m_root.path());
+    ExecCmd("mame -help > relative.txt", ShowState::Minimized, "mame folder");
+    EXPECT_TRUE(readFile(inMame("relative.txt")).startsWith("M.A.M.E. v"));
+}
+
+TEST_F(ExecCmdTest, QuotedPathsWithShellCharactersAreWordsNeverSyntax)
+{
+    const QStringList names = {"it's here", "$HOME", "a;touch pwned", "x & touch pwned", "`touch pwned`",
+                               "$(touch pwned)", "a|touch pwned", "tab\tand\nline", "#comment", "~"};
+    for (const QString& name : names) {
+        const QString file = QDir(m_elsewhere).filePath(name);
+        ExecCmd("echo ok > " + QuoteArg(file), ShowState::Minimized, m_mame);
+        EXPECT_EQ(readFile(file), "ok\n") << name.toStdString();
+    }
+    for (const QString& folder : {m_root.path(), m_mame, m_elsewhere})
+        EXPECT_FALSE(QFileInfo::exists(QDir(folder).filePath("pwned"))) << folder.toStdString();
+}
+
+TEST_F(ExecCmdTest, QuotedWordsReachTheCommandIntact)
+{
+    const QStringList words = {"", "*", "~", "a b", "it's", "$HOME", "\\n", "line\nbreak", "\"dq\"", "é", "-n"};
+    QString line = "printf '[%s]'";
+    QString expected;
+    for (const QString& word : words) {
+        line += ' ' + QuoteArg(word);
+        expected += '[' + word + ']';
+    }
+    ExecCmd(line + " > words.txt", ShowState::Minimized, m_mame);
+    EXPECT_EQ(QString::fromUtf8(readFile(inMame("words.txt"))), expected);
+}
+
+TEST_F(ExecCmdTest, MameFolderWithBlanksColonsAndQuotes)
+{
+    const QString folder = m_root.filePath("it's $x; a:b & c");
+    installFakeMame(folder);
+    const QString output = QDir(folder).filePath("help out.txt");
+    ExecCmd("mame -help > " + QuoteArg(output), ShowState::Minimized, folder);
+    EXPECT_TRUE(readFile(output).startsWith("M.A.M.E. v"));
+}
+
+TEST(ExecCmdDeathTest, CurrentFolderGoneAfterTheRunEndsTheProgram)
+{
+    SharedTestDir shared;
+    const QString gone = shared.filePath("gone");
+    const QString mame = shared.filePath("mame");
+    makeDirs(gone);
+    makeDirs(mame);
+    const QString start = QDir::currentPath();
+    EXPECT_EXIT(
+        {
+            recordMsgBoxesTo(shared.filePath("boxes.txt"));
+            QDir::setCurrent(gone);
+            ExecCmd("rmdir " + QuoteArg(gone), ShowState::Minimized, mame);
+            writeFile(shared.filePath("after.txt"), "ran");
+        },
+        [](int status) { return WIFEXITED(status) && WEXITSTATUS(status) != 0; }, "");
+    EXPECT_EQ(readFile(shared.filePath("boxes.txt")), "Error In ExecCmd: Path not found|16|Zelvane\n");
+    EXPECT_FALSE(QFileInfo::exists(shared.filePath("after.txt")));
+    EXPECT_EQ(QDir::currentPath(), start);
+}

@@ -1,0 +1,60 @@
+#include "shell/MameCommands.h"
+
+#include <gtest/gtest.h>
+
+// Elsewhere than Windows the interpreter prefix is empty: ExecCmd hands the line to /bin/sh.
+
+TEST(MameCommands, ListingsRedirectIntoTheReportsFolder)
+{
+    EXPECT_EQ(MameListXmlCommand("/opt/zel"), "mame -listxml>/opt/zel/reports/listxml.txt");
+    EXPECT_EQ(MameListCrcCommand("/opt/zel"), "mame -listcrc >/opt/zel/reports/crcinfo.txt");
+    EXPECT_EQ(MameListXmlCommand("/home/me/my apps"), "mame -listxml>'/home/me/my apps/reports/listxml.txt'");
+}
+
+TEST(MameCommands, SetReportsNameTheSetAndTheFile)
+{
+    EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::VerifyRoms, "/z/reports/temp1.txt"),
+              "mame puckman -verifyroms > /z/reports/temp1.txt");
+    EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::VerifySamples, "/z/reports/temp2.txt"),
+              "mame puckman -verifysamples > /z/reports/temp2.txt");
+    EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::ListRoms, "/z/reports/temp3.txt"),
+              "mame puckman -listroms > /z/reports/temp3.txt");
+    EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::ListSamples, "/z/reports/temp4.txt"),
+              "mame puckman -listsamples > /z/reports/temp4.txt");
+    // Names come from files: they are words, never shell syntax.
+    EXPECT_EQ(MameSetReportCommand("a;b", MameSetReport::ListRoms, "/my z/t.txt"), "mame 'a;b' -listroms > '/my z/t.txt'");
+}
+
+TEST(MameCommands, VerifyAllAndHelp)
+{
+    EXPECT_EQ(MameVerifyAllCommand(false, "/z/reports/roms.txt"), "mame * -verifyroms >/z/reports/roms.txt");
+    EXPECT_EQ(MameVerifyAllCommand(true, "/z/reports/samples.txt"), "mame * -verifysamples >/z/reports/samples.txt");
+    EXPECT_EQ(MameHelpCommand("/z/reports/version.txt"), "mame -help > /z/reports/version.txt");
+}
+
+TEST(MamePlayCommand, TheSetAloneOrWithTheOtherCommands)
+{
+    EXPECT_EQ(MamePlayCommand("puckman", ""), "mame puckman");
+    EXPECT_EQ(MamePlayCommand("puckman", "-nosound -skip_gameinfo"), "mame puckman -nosound -skip_gameinfo");
+}
+
+TEST(MamePlayCommand, BlanksBetweenWordsBecomeOne)
+{
+    EXPECT_EQ(MamePlayCommand("puckman", "  -nosound   -window "), "mame puckman -nosound -window");
+    // Inside double quotes one pass turns three blanks into two.
+    EXPECT_EQ(MamePlayCommand("puckman", "-snapname \"a   b\""), "mame puckman -snapname 'a  b'");
+}
+
+TEST(MamePlayCommand, CaseIsKeptWhereFileNamesHaveCase)
+{
+    EXPECT_EQ(MamePlayCommand("PuckMan", "-CfgName MyCfg"), "mame PuckMan -CfgName MyCfg");
+}
+
+TEST(MamePlayCommand, EveryWordIsQuotedNeverShellSyntax)
+{
+    EXPECT_EQ(MamePlayCommand("puckman", "-snapname \"My Shots\""), "mame puckman -snapname 'My Shots'");
+    EXPECT_EQ(MamePlayCommand("puckman", "; touch pwned && $(id) `id` > x"),
+              "mame puckman ';' touch pwned '&&' '$(id)' '`id`' '>' x");
+    EXPECT_EQ(MamePlayCommand("a b", "it's"), "mame 'a b' 'it'\\''s'");
+    EXPECT_EQ(MamePlayCommand("puckman", "-x \"\""), "mame puckman -x ''");
+}

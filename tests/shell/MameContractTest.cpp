@@ -1,0 +1,198 @@
+// Every MAME command of the program, run through ExecCmd as its callers run it, against fakemame.
+#include "shell/ExecCmd.h"
+#include "shell/MameCommands.h"
+#include "shell/ShortPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "support/FakeMame.h"
+#include "support/Files.h"
+#include "support/MsgBoxScript.h"
+#include "support/ScopedEnv.h"
+
+namespace {
+
+const QByteArray kListing =
+    "<?xml version=\"1.0\"?>\r\n"
+    "<mame build=\"0.106 (test)\">\r\n"
+    "\t<game name=\"astro\" sourcefile=\"astro.c\">\r\n"
+    "\t\t<description>Astro Chase (World)</description>\r\n"
+    "\t\t<year>1982</year>\r\n"
+    "\t\t<manufacturer>Acme</manufacturer>\r\n"
+    "\t\t<rom name=\"as1.6e\" size=\"4096\" crc=\"f36e88ab\" region=\"cpu1\" offset=\"0\"/>\r\n"
+    "\t\t<rom name=\"as2.6f\" size=\"4096\" crc=\"0618bd9b\" region=\"cpu1\" offset=\"1000\"/>\r\n"
+    "\t\t<display type=\"raster\" rotate=\"90\" width=\"288\" height=\"224\" refresh=\"60.606061\" />\r\n"
+    "\t\t<driver status=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" palettesize=\"512\"/>\r\n"
+    "\t</game>\r\n"
+    "\t<game name=\"astroj\" sourcefile=\"astro.c\" cloneof=\"astro\" romof=\"astro\">\r\n"
+    "\t\t<description>Astro Chase (Japan)</description>\r\n"
+    "\t\t<rom name=\"asj1.6e\" size=\"4096\" crc=\"c1e6ab10\" region=\"cpu1\" offset=\"0\"/>\r\n"
+    "\t\t<driver status=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" palettesize=\"512\"/>\r\n"
+    "\t</game>\r\n"
+    "\t<game name=\"blaster\" sourcefile=\"blast.c\">\r\n"
+    "\t\t<description>Blaster, Deluxe</description>\r\n"
+    "\t\t<rom name=\"bl.h\" size=\"2048\" crc=\"734f5ad8\" region=\"cpu1\" offset=\"0\"/>\r\n"
+    "\t\t<sample name=\"shot\"/>\r\n"
+    "\t\t<sample name=\"boom\"/>\r\n"
+    "\t\t<driver status=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" palettesize=\"2\"/>\r\n"
+    "\t</game>\r\n"
+    "\t<game runnable=\"no\" name=\"sysbios\" sourcefile=\"sys.c\">\r\n"
+    "\t\t<description>System BIOS</description>\r\n"
+    "\t\t<biosset name=\"euro\" description=\"Europe\" default=\"yes\"/>\r\n"
+    "\t\t<rom name=\"sys-euro.bin\" bios=\"euro\" size=\"131072\" crc=\"9036d879\" region=\"bios\" offset=\"0\"/>\r\n"
+    "\t</game>\r\n"
+    "</mame>\r\n";
+
+// Folders with blanks, as users have them; the MAME folder holds fakemame as "mame".
+class MameContract : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        makeDirs(QDir(m_app).filePath("reports"));
+        installFakeMame(m_mame);
+        writeFile(m_root.filePath("listing.xml"), kListing);
+        writeFile(m_root.filePath("my roms/astro.zip"), "zip");
+        writeFile(m_root.filePath("my roms/astroj.zip"), "zip");
+        writeFile(m_root.filePath("my roms/blaster.zip"), "zip");
+        writeFile(m_root.filePath("my samples/blaster.zip"), "zip");
+        makeDirs(m_root.filePath("my inp"));
+        writeMameIni("");
+    }
+
+    // The path part as the program writes it, path values that hold blanks in double quotes.
+    void writeMameIni(const QByteArray& extra)
+    {
+        const QByteArray root = QFile::encodeName(m_root.path());
+        writeFile(QDir(m_mame).filePath("mame.ini"),
+                  "#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n"
+                  "rompath\t\".;" + root + "/my roms\"\r\n"
+                  "samplepath\t\".;" + root + "/my samples\"\r\n"
+                  "input_directory\t\"" + root + "/my inp\"\r\n"
+                  "cheat_file\tcheat.dat\r\n\r\n" + extra);
+    }
+
+    QString report(const QString& name) const { return JoinPath(m_app, "reports/" + name); }
+
+    QTemporaryDir m_root;
+    const QString m_app = m_root.filePath("zel app");
+    const QString m_mame = m_root.filePath("mame folder");
+    ScopedEnv m_listing{"ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(m_root.filePath("listing.xml"))};
+    ScopedEnv m_bad{"ZELVANE_FAKEMAME_BAD", "astroj"};
+    ScopedEnv m_log{"ZELVANE_FAKEMAME_LOG", QFile::encodeName(m_root.filePath("runs.log"))};
+    MsgBoxScript m_boxes;
+};
+
+QList<QByteArray> linesOf(const QByteArray& text)
+{
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.pop_back();
+    for (QByteArray& line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    return lines;
+}
+
+} // namespace
+
+TEST_F(MameContract, ListXmlWritesTheListingIntoTheReportsFolder)
+{
+    ExecCmd(MameListXmlCommand(m_app), ShowState::Minimized, m_mame);
+    EXPECT_EQ(readFile(report("listxml.txt")), kListing);
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(MameContract, GeneratedListingEndsWithTheResources)
+{
+    ScopedEnv generated("ZELVANE_FAKEMAME_LISTXML", "");
+    ScopedEnv games("ZELVANE_FAKEMAME_GAMES", "25");
+    ExecCmd(MameListXmlCommand(m_app), ShowState::Minimized, m_mame);
+    const QList<QByteArray> lines = linesOf(readFile(report("listxml.txt")));
+    qsizetype gameLines = 0, firstResource = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith("\t<game name=\""))
+            ++gameLines;
+        if (firstResource < 0 && lines[i].mid(1, 15) == "<game runnable=")
+            firstResource = i;
+    }
+    EXPECT_EQ(gameLines, 25);
+    ASSERT_GT(firstResource, 0);
+    for (qsizetype i = firstResource; i < lines.size(); ++i)
+        EXPECT_FALSE(lines[i].startsWith("\t<game name=\"")) << "a game after the resources";
+    EXPECT_EQ(lines.back(), "</mame>");
+}
+
+TEST_F(MameContract, ListCrcGivesChecksumFileAndDescription)
+{
+    ExecCmd(MameListCrcCommand(m_app), ShowState::Minimized, m_mame);
+    EXPECT_EQ(readFile(report("crcinfo.txt")),
+              "f36e88ab as1.6e Astro Chase (World)\r\n"
+              "0618bd9b as2.6f Astro Chase (World)\r\n"
+              "c1e6ab10 asj1.6e Astro Chase (Japan)\r\n"
+              "734f5ad8 bl.h Blaster, Deluxe\r\n"
+              "9036d879 sys-euro.bin System BIOS\r\n");
+}
+
+TEST_F(MameContract, GameAuditReportsOfOneSet)
+{
+    const QString files[] = {report("temp1.txt"), report("temp2.txt"), report("temp3.txt"), report("temp4.txt")};
+    ExecCmd(MameSetReportCommand("blaster", MameSetReport::VerifyRoms, files[0]), ShowState::Minimized, m_mame);
+    ExecCmd(MameSetReportCommand("blaster", MameSetReport::VerifySamples, files[1]), ShowState::Minimized, m_mame);
+    ExecCmd(MameSetReportCommand("blaster", MameSetReport::ListRoms, files[2]), ShowState::Minimized, m_mame);
+    ExecCmd(MameSetReportCommand("blaster", MameSetReport::ListSamples, files[3]), ShowState::Minimized, m_mame);
+    EXPECT_EQ(readFile(files[0]), "romset blaster is good\r\n1 romsets found, 1 were OK.\r\n");
+    EXPECT_EQ(readFile(files[1]), "sampleset blaster is good\r\n1 samplesets found, 1 were OK.\r\n");
+    EXPECT_TRUE(readFile(files[2]).contains("\r\nbl.h ")) << readFile(files[2]).toStdString();
+    EXPECT_TRUE(readFile(files[3]).contains("\r\nshot.wav\r\nboom.wav\r\n")) << readFile(files[3]).toStdString();
+
+    ExecCmd(MameSetReportCommand("astroj", MameSetReport::VerifyRoms, files[0]), ShowState::Minimized, m_mame);
+    const QList<QByteArray> bad = linesOf(readFile(files[0]));
+    ASSERT_EQ(bad.size(), 3);
+    EXPECT_EQ(bad[1], "romset astroj [astro] is bad");
+    EXPECT_EQ(bad[2], "1 romsets found, 0 were OK.");
+}
+
+TEST_F(MameContract, VerifyAllReportsBadSetsAndTheSummary)
+{
+    ExecCmd(MameVerifyAllCommand(false, report("roms.txt")), ShowState::Normal, m_mame);
+    const QList<QByteArray> roms = linesOf(readFile(report("roms.txt")));
+    EXPECT_TRUE(roms.contains("romset astro is good"));
+    EXPECT_TRUE(roms.contains("romset astroj [astro] is bad"));
+    EXPECT_TRUE(roms.contains("romset blaster is good"));
+    EXPECT_TRUE(roms.contains("romset sysbios not found"));
+    ASSERT_FALSE(roms.isEmpty());
+    EXPECT_EQ(roms.back(), "3 romsets found, 2 were OK.");
+
+    ScopedEnv badSamples("ZELVANE_FAKEMAME_BAD_SAMPLES", "blaster");
+    ExecCmd(MameVerifyAllCommand(true, report("samples.txt")), ShowState::Normal, m_mame);
+    const QList<QByteArray> samples = linesOf(readFile(report("samples.txt")));
+    EXPECT_TRUE(samples.contains("sampleset blaster is bad"));
+    ASSERT_FALSE(samples.isEmpty());
+    EXPECT_EQ(samples.back(), "1 samplesets found, 0 were OK.");
+}
+
+TEST_F(MameContract, HelpBeginsWithTheVersionLine)
+{
+    ScopedEnv version("ZELVANE_FAKEMAME_VERSION", "0.999");
+    ExecCmd(MameHelpCommand(report("version.txt")), ShowState::Minimized, m_mame);
+    EXPECT_EQ(linesOf(readFile(report("version.txt"))).value(0), "M.A.M.E. v0.999 (fakemame)");
+}
+
+TEST_F(MameContract, PlayRunsTheSetWithTheWordsOfTheOtherCommands)
+{
+    writeMameIni("#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\nrecord\tastro\r\n");
+    ExecCmd(MamePlayCommand("astro", " -skip_gameinfo  -snapname \"My Shots\" ;touch pwned"), ShowState::Minimized,
+            m_mame);
+
+    const std::vector<FakeMameRun> runs = readFakeMameRuns(m_root.filePath("runs.log"));
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].args, QStringList({"astro", "-skip_gameinfo", "-snapname", "My Shots", ";touch", "pwned"}));
+    EXPECT_EQ(QFileInfo(runs[0].cwd).canonicalFilePath(), QFileInfo(m_mame).canonicalFilePath());
+    ASSERT_TRUE(runs[0].mameIni.has_value());
+    EXPECT_EQ(*runs[0].mameIni, readFile(QDir(m_mame).filePath("mame.ini")));
+    EXPECT_TRUE(QFileInfo::exists(m_root.filePath("my inp/astro.inp")));
+    EXPECT_FALSE(QFileInfo::exists(QDir(m_mame).filePath("pwned")));
+}
