@@ -26,7 +26,7 @@ void frmMain::mnuToolsOptions_Click()
     applyListAppearance();
     // Only what decides which games the lists hold, or how tall their rows are, needs a reload.
     if (dirs.strROMsPath != dirs.strTempROMsPath || dirs.strMAMEPath != dirs.strTempMAMEPath ||
-        dirs.strAdditionalROMsPath != dirs.strTempAdditionalROMsPath || !(m_state.filters == keptFilters) ||
+        dirs.strAdditionalROMsPath != dirs.strTempAdditionalROMsPath || m_state.filters != keptFilters ||
         m_state.appearance.strFontSize != keptFontSize)
         mnuViewRefresh_Click();
     if (m_state.prefs.blnCloneShots != keptCloneShots || dirs.strSnapshotsPath != dirs.strTempSnapshotsPath)
