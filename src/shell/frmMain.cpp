@@ -29,6 +29,8 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     createPanels(m_client);
     createStatusBars(m_client);
     createMenus();
+    connectHeader();
+    connectOptions();
 
     m_views = {{
         {lvAll, qobject_cast<GameListModel*>(lvAll->model()), "All Games", 850,

@@ -113,6 +113,18 @@ public:
 
     void VScrollPanel(int index);
 
+    // ---- Gradient background and the header's two information boxes (frmmain_header.cpp)
+
+    // Repaints the background gradient from lngGradientColor.
+    void SetGradient();
+    void lblGradient_Click();
+    void imgMachine_Click();
+    void lblDownload_Click();
+
+    // ---- Options wizard (wizard/frmmain_options.cpp)
+
+    void mnuToolsOptions_Click();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -219,6 +231,8 @@ private:
     };
 
     // Construction (frmmain_controls.cpp, frmmain_menus.cpp)
+    void connectHeader();
+    void connectOptions();
     void createHeaderAndColumn(QWidget* client);
     void createPanels(QWidget* client);
     void createListPanel();

@@ -61,7 +61,8 @@ void frmMain::Form_Resize()
         return;
     m_state.view.intWindowState = (windowState() & Qt::WindowMaximized) ? 2 : 0;
     const bool maximised = m_state.view.intWindowState == 2;
-    // SetGradient runs here, unless loading.
+    if (!m_state.startup.blnLoading)
+        SetGradient();
 
     const double W = scaleWidth();
     const double H = scaleHeight();

@@ -9,17 +9,19 @@
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
-#include "platform/OleColor.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/StatusPanels.h"
+#include "platform/SysColors.h"
 #include "platform/Twips.h"
 #include "shell/IniFile.h"
 #include "shell/MameProgram.h"
 #include "shell/OptionsIni.h"
 #include "shell/ProgramEnd.h"
 #include "shell/ShortPath.h"
+#include "shell/StarField.h"
 #include "shell/frmSplash.h"
 #include "shell/frmWait.h"
+#include "wizard/frmChoose.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -237,10 +239,7 @@ Status frmMain::firstRun()
     m_state.appearance = ListAppearance();
     m_state.view.blnScroll = true;
 
-    // ChooseOptions runs here; until the options wizard exists, a missing options.ini ends the
-    // program as a cancelled wizard does.
-    MsgBox(QStringLiteral("The file options.ini is missing from the settings folder."), MsgStyle::Information);
-    m_state.startup.blnOptionsCancelled = true;
+    ChooseOptions(m_state);
     QFile::remove(ReportsPath(m_state.paths.strAppPath, QStringLiteral("listxml.txt")));
     if (m_state.startup.blnOptionsCancelled)
         Form_Unload();
@@ -341,14 +340,25 @@ void frmMain::loadLists()
     showGameLists(std::move(lists.value()));
 }
 
+namespace {
+
+// The star field repeats across a list in tiles of this size.
+constexpr QSize kStarFieldTile(256, 256);
+
+} // namespace
+
 void frmMain::applyListAppearance()
 {
     const ListAppearance& look = m_state.appearance;
+    const QImage starField = look.blnUseStarfield ? StarFieldImage(kStarFieldTile) : QImage();
     for (const ListView& row : m_views) {
         QPalette palette = row.view->palette();
         // The "Star Field" picture takes the back colour's place when chosen.
-        palette.setBrush(QPalette::Base, OleColor(look.lngBackColor));
-        palette.setColor(QPalette::Text, OleColor(look.lngFontColor));
+        if (look.blnUseStarfield)
+            palette.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(starField)));
+        else
+            palette.setBrush(QPalette::Base, StoredColor(look.lngBackColor));
+        palette.setColor(QPalette::Text, StoredColor(look.lngFontColor));
         row.view->setPalette(palette);
         QFont font = row.view->font();
         bool ok = false;

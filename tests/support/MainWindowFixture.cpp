@@ -4,6 +4,8 @@
 #include "platform/MsgBox.h"
 #include "shell/IniFile.h"
 
+#include <QApplication>
+
 #include <cstdio>
 
 
@@ -91,8 +93,24 @@ void MainWindowTest::writeOptions(const QByteArray& extra, const QByteArray& ver
     writeFile(optionsIni(), text);
 }
 
+void MainWindowTest::answerWizard()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<frmChoose*>(w);
+        if (!form || !form->isVisible() || form == m_answered)
+            continue;
+        m_answered = form;
+        fprintf(stderr, "Wizard: shown\n");
+        m_wizard(*form);
+    }
+}
+
 frmMain& MainWindowTest::load()
 {
+    // The wizard is modal: it is answered from the event loop that shows it.
+    m_wizardWatch.setInterval(5);
+    QObject::connect(&m_wizardWatch, &QTimer::timeout, [this] { answerWizard(); });
+    m_wizardWatch.start();
     m_window = std::make_unique<frmMain>(m_state);
     m_window->Form_Load(app());
     return *m_window;

@@ -6,10 +6,15 @@
 #include "shell/AppState.h"
 #include "shell/IniFile.h"
 #include "shell/frmMain.h"
+#include "wizard/frmChoose.h"
 
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -60,8 +65,17 @@ protected:
     // Every message box shown: its prompt and style. Each prompt is also written to standard
     // error, where death tests look for it.
     std::vector<std::pair<QString, int>> m_shown;
+    // What the user does in the options wizard each time the window opens it (the first run,
+    // Tools > Options): Cancel unless a test says otherwise. Each opening is also written to
+    // standard error as "Wizard: shown".
+    std::function<void(frmChoose&)> m_wizard = [](frmChoose& form) { form.cmdCancel->click(); };
     AppState m_state;
     std::unique_ptr<frmMain> m_window;
+
+private:
+    void answerWizard();
+    QTimer m_wizardWatch;
+    QPointer<frmChoose> m_answered;
 };
 
 // Reads a key of options.ini from disk, bypassing the cache.
