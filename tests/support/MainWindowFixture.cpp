@@ -74,6 +74,27 @@ void MainWindowTest::writeGames(const std::vector<FixtureGame>& games)
     writeFile(report("resource.txt"), "");
 }
 
+QString MainWindowTest::writeListing(const std::vector<FixtureGame>& games)
+{
+    QByteArray xml = "<?xml version=\"1.0\"?>\r\n<mame build=\"0.106\">\r\n";
+    for (const FixtureGame& g : games) {
+        xml += "\t<game name=\"" + g.rom.toUtf8() + "\" sourcefile=\"driver.c\"";
+        if (g.origin.startsWith(QLatin1String("Clone of ")))
+            xml += " cloneof=\"" + g.origin.mid(9).toUtf8() + "\"";
+        xml += ">\r\n\t\t<description>" + g.game.toUtf8() + "</description>\r\n\t\t<year>" + g.year.toUtf8() +
+               "</year>\r\n\t\t<manufacturer>" + g.manufacturer.toUtf8() + "</manufacturer>\r\n" +
+               "\t\t<display type=\"raster\" rotate=\"" +
+               (g.orientation == QLatin1String("Vertical") ? "90" : "0") +
+               "\" width=\"288\" height=\"224\" refresh=\"60\" />\r\n"
+               "\t\t<driver status=\"good\" color=\"good\" sound=\"good\" graphic=\"good\" palettesize=\"512\"/>\r\n"
+               "\t</game>\r\n";
+    }
+    xml += "\t<game runnable=\"no\" name=\"bios\" sourcefile=\"driver.c\">\r\n\t</game>\r\n</mame>\r\n";
+    const QString path = m_root + QStringLiteral("/listing.xml");
+    writeFile(path, xml);
+    return path;
+}
+
 void MainWindowTest::writeMame(int padding)
 {
     // fakemame, made another size by bytes after its end, as a new MAME would be.

@@ -44,6 +44,9 @@ protected:
 
     // Writes gameinfo.txt (and the other three game data files) and the ROM zips of the games.
     void writeGames(const std::vector<FixtureGame>& games);
+    // Writes a listing of the games in MAME's line layout for fakemame to answer -listxml with,
+    // and returns its path; the records built from it equal those of writeGames.
+    QString writeListing(const std::vector<FixtureGame>& games);
     // Writes options.ini: the version, the MAME size of the fixture's program, the folders, and
     // `extra` lines appended as they stand (sections included).
     void writeOptions(const QByteArray& extra = {}, const QByteArray& version = "4.0.0");

@@ -23,6 +23,7 @@
 #include <gmock/gmock.h>
 
 #include "support/Files.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 
@@ -92,6 +93,8 @@ protected:
 TEST_F(MainWindowOptions, FirstRunOKSavesTheOptionsAndMameIniAndShowsTheLists)
 {
     writeGames(fiveGames());
+    // The first run rebuilds the game data: MAME lists the same five games.
+    ScopedEnv listing("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(writeListing(fiveGames())));
     m_wizard = [this](frmChoose& form) {
         form.cmdMyDefaults->click();
         fillFolders(form);
@@ -103,7 +106,7 @@ TEST_F(MainWindowOptions, FirstRunOKSavesTheOptionsAndMameIniAndShowsTheLists)
     EXPECT_EQ(storedOption(optionsIni(), "Preferences", "HideNeoGeo"), "True");
     EXPECT_EQ(storedOption(optionsIni(), "Preferences", "Year"), "1990");
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "ZelvaneVersion"), "4.0.0");
-    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), "1000");
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
     EXPECT_TRUE(readFile(mame() + "/mame.ini").contains(("rompath\t.;" + roms() + "\r\n").toUtf8()));
     // The preset hides clones: Ms. Pac-Man is not listed.
     EXPECT_EQ(w.lvAll->model()->rowCount(), 4);
