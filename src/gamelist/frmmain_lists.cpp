@@ -83,7 +83,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseButtonDblClick) {
             if (row.view == lvUninstalled)
                 lvUninstalled_DblClick();
-            // cmdPlay_Click runs here for the All and Installed lists.
+            else
+                cmdPlay_Click();
         } else if (event->type() == QEvent::MouseButtonRelease && row.view != lvUninstalled) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             listMouseUp(row, mouse->button(), mouse->position().toPoint());

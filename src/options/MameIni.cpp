@@ -65,6 +65,8 @@ consteval OptionLine from(Source source, const char* name, std::string_view cont
     return {source, name, &optionOf(control)};
 }
 
+constexpr const char* kStatePlaybackTitle = "# STATE/PLAYBACK OPTIONS";
+
 constexpr OptionLine kOptionPart[] = {
     section("# CONFIGURATION OPTIONS"),
     fixed("readconfig", "1"),
@@ -72,7 +74,7 @@ constexpr OptionLine kOptionPart[] = {
     section("# MISCELLANEOUS OPTIONS"),
     from(Source::Bios, "bios", "cboBios"),
     from(Source::Stored, "cheat", "chkCheat"),
-    section("# STATE/PLAYBACK OPTIONS"),
+    section(kStatePlaybackTitle),
     notSet("state"),
     from(Source::Stored, "autosave", "chkAutosave"),
     {Source::Playback, "playback"},
@@ -371,6 +373,17 @@ Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& r
     if (Status failed = writeWhole(path, content))
         return *failed;
     return otherCommands;
+}
+
+Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniRequest& request)
+{
+    QByteArray content = pathPart(dirs);
+    content.append("#\r\n").append(kStatePlaybackTitle).append("\r\n#\r\n");
+    if (request.playback)
+        writeLine(content, "playback", toAnsi(request.rom));
+    else if (request.record)
+        writeLine(content, "record", toAnsi(request.rom));
+    return writeWhole(MameIniPath(dirs), content);
 }
 
 QString BuildIniErrorText(const RuntimeError& error) { return QStringLiteral("Error In BuildIni: ") + error.description; }

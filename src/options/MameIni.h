@@ -27,6 +27,12 @@ struct BuildIniRequest {
 // fatal for the caller: show BuildIniErrorText, then end the program.
 Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request);
 
+// Replaces mame.ini with the path part and, under the three header lines of the state and
+// playback section, the request's `playback` or `record` line: what a game without any settings
+// file runs with while Playback or Record is ticked. Nothing else of the option part is written,
+// so MAME keeps its own defaults.
+Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniRequest& request);
+
 // "Error In BuildIni: " and the description.
 QString BuildIniErrorText(const RuntimeError& error);
 

@@ -48,7 +48,6 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
         connectListEvents(row);
 
     // Marquee step every 40 ms, on from the start; icon tick 500 ms after the last selection.
-    // Their ticks belong to the marquee and icon display.
     for (int i = 0; i < 2; ++i) {
         Tmr[i] = new QTimer(this);
         Tmr[i]->setObjectName(QStringLiteral("Tmr%1").arg(i));
@@ -57,6 +56,9 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     Tmr[0]->start();
     Tmr[1]->setInterval(500);
     Tmr[1]->setSingleShot(true);
+    connectTimers();
+    connectFavorites();
+    connectPlay();
 
     setDefaultButton(cmdPlay);
 

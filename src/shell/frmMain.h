@@ -109,6 +109,26 @@ public:
     void LoadShot();
     void NoStretchShot();
 
+    // ---- Favorites (gamelist/frmmain_favorites.cpp)
+
+    void mnuViewFavorites_Click();
+    void mnuAddFavorite_Click();
+    void mnuRemoveFavorite_Click();
+
+    // ---- Marquee and icon timers (gamelist/frmmain_timers.cpp)
+
+    // Index 0: the marquee step; 1: the icon, the artwork mark and the marquee text.
+    void Tmr_Timer(int index);
+    void RefreshScroll();
+    void fraScroll_Click();
+
+    // ---- Play, Record, Playback and AutoRun (options/frmmain_play.cpp)
+
+    void cmdPlay_Click();
+    void chkAutoRun_Click();
+    void chkRecord_Click();
+    void chkPlayback_Click();
+
     // ---- Panel scrolling (frmmain_state.cpp)
 
     void VScrollPanel(int index);
@@ -288,6 +308,24 @@ private:
     // Selection display (gamelist/frmmain_selection.cpp)
     void showSelectedStatus(const ListView& row);
     bool gameIsInstalled(const QString& rom) const;
+
+    // Favorites (gamelist/frmmain_favorites.cpp)
+    void connectFavorites();
+    void TestFavorites();
+    // The record of the selected game of the All or Installed list; null for any other list.
+    const GameRecord* selectedFavoriteCandidate();
+
+    // Marquee and icon timers (gamelist/frmmain_timers.cpp)
+    void connectTimers();
+    void marqueeStep();
+    void iconTick();
+    void SetMarquee();
+
+    // Play (options/frmmain_play.cpp)
+    void connectPlay();
+    bool writeGameIni(bool playback, bool record);
+    void restoreBaseIni();
+    bool prepareInputFolder(bool playback, bool record);
 
     AppState& m_state;
     GameLists m_lists;

@@ -263,9 +263,12 @@ Status frmMain::buildGameData(bool backups)
     CreateListXML(m_state.paths, m_state.dirs, &progress());
     CreateCRCInfo(m_state.paths, m_state.dirs, &progress());
     if (Status error = CreateGameInfo(appPath, m_state.game, m_state.strRotate, &progress()))
-        // The scan reports its own failure and the load goes on with what it wrote.
+        // The scan reports its own failure and the load goes on with what it wrote. The favorites
+        // wait for the rebuild that the next start makes: checked against a partial game list
+        // they would be dropped.
         MsgBox(CreateGameInfoErrorText(*error), MsgStyle::Critical);
-    // TestFavorites runs here.
+    else
+        TestFavorites();
     if (backups)
         return KillWhatsNewReports(appPath);
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include "platform/VisualStyles.h"
 #include "shell/ShortPath.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -39,7 +40,11 @@ void Main(Program& program, const StartupEnvironment& env)
 
     env.showMainWindow(program);
 
-    // The AutoRun step runs here: with blnAutoRun, tick chkAutoRun and call cmdPlay_Click.
+    // Ticking the box runs its handler, which stores AutoRun again and re-selects the game.
+    if (state.prefs.blnAutoRun && program.mainWindow) {
+        program.mainWindow->chkAutoRun->setChecked(true);
+        program.mainWindow->cmdPlay_Click();
+    }
 
     // Taken after AutoRun, so the start-up time includes a game it started.
     state.startup.sngEndTime = Timer();

@@ -1,0 +1,124 @@
+// The two timers that finish the display of the selected game: the manufacturer marquee that
+// scrolls under the lists, and the one-shot tick that draws the game's icon and artwork mark.
+// Distances are twips in the design, 15 to a pixel, so one marquee step is one pixel.
+#include "shell/frmMain.h"
+
+#include "gamelist/GameListModel.h"
+#include "platform/ClickFilter.h"
+#include "platform/StatusPanels.h"
+#include "shell/ShortPath.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+constexpr int kMarqueeStep = 1; // 15 twips
+constexpr int kIconSide = 32;
+
+// The icon at 32 by 32 pixels: of the images in the file the one of that size, else the
+// largest, scaled. A null image when Qt cannot read the file.
+QImage gameIcon(const QString& path)
+{
+    QImageReader reader(path);
+    QImage best;
+    do {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        const bool exact = image.size() == QSize(kIconSide, kIconSide);
+        const bool bestExact = best.size() == QSize(kIconSide, kIconSide);
+        if (best.isNull() || (exact && !bestExact) ||
+            (!bestExact && image.width() * image.height() > best.width() * best.height()))
+            best = image;
+    } while (reader.jumpToNextImage());
+    if (best.isNull() || best.size() == QSize(kIconSide, kIconSide))
+        return best;
+    return best.scaled(kIconSide, kIconSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+void frmMain::connectTimers()
+{
+    connect(Tmr[0], &QTimer::timeout, this, [this] { Tmr_Timer(0); });
+    connect(Tmr[1], &QTimer::timeout, this, [this] { Tmr_Timer(1); });
+    ConnectClick(fraScroll, [this] { fraScroll_Click(); });
+}
+
+void frmMain::Tmr_Timer(int index)
+{
+    if (index == 0)
+        marqueeStep();
+    else if (index == 1)
+        iconTick();
+}
+
+void frmMain::marqueeStep()
+{
+    picScroll->move(picScroll->x() - kMarqueeStep, picScroll->y());
+    // Only once the whole strip has left the viewport does it enter again from the right.
+    if (picScroll->x() + picScroll->width() <= 0)
+        picScroll->move(picBox->width(), picScroll->y());
+}
+
+void frmMain::iconTick()
+{
+    const QString rom = StatusBar[0]->panelText(3);
+    const QString iconFile = JoinPath(m_state.dirs.strMAMEPath, QStringLiteral("icons/") + rom + QStringLiteral(".ico"));
+    // A file Qt cannot read as a picture counts as no icon at all.
+    const QImage icon = QFileInfo(iconFile).isFile() ? gameIcon(iconFile) : QImage();
+    if (!icon.isNull()) {
+        IconScreen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        IconScreen->setPixmap(QPixmap::fromImage(icon));
+        IconScreen->show();
+    } else {
+        IconScreen->clear();
+        IconScreen->hide();
+    }
+
+    const QString artwork = JoinPath(m_state.dirs.strArtworkPath, rom + QStringLiteral(".zip"));
+    lblArtwork->setVisible(!m_state.dirs.strArtworkPath.isEmpty() && QFileInfo(artwork).isFile());
+    Tmr[1]->stop();
+    SetMarquee();
+}
+
+void frmMain::SetMarquee()
+{
+    const ListView* row = currentListView();
+    if (!row)
+        return;
+    const QModelIndex current = row->view->currentIndex();
+    if (m_state.counts.*row->count != 0 && current.isValid())
+        lblList->setText(row->model->text(current.row(), static_cast<int>(GameColumn::Manufacturer)).toUpper());
+    else
+        lblList->setText(QString());
+    // The label is as wide as its text, and the strip as wide as the label.
+    lblList->resize(lblList->sizeHint().width(), lblList->height());
+    picScroll->resize(lblList->width(), picScroll->height());
+    lblList->move(0, lblList->y());
+    RefreshScroll();
+}
+
+void frmMain::RefreshScroll()
+{
+    if (Tmr[0]->isActive())
+        picScroll->move(picBox->width(), picScroll->y());
+    else
+        picScroll->move((picBox->width() - picScroll->width()) / 2, picScroll->y());
+}
+
+void frmMain::fraScroll_Click()
+{
+    if (Tmr[0]->isActive())
+        Tmr[0]->stop();
+    else
+        Tmr[0]->start();
+    RefreshScroll();
+}

@@ -1,0 +1,204 @@
+// Starting the selected game in MAME, with its mame.ini built from its settings file, and the
+// Record, Playback and Auto Run boxes that steer it.
+#include "shell/frmMain.h"
+
+#include "gamelist/GameListModel.h"
+#include "options/MameIni.h"
+#include "options/SettingsChoice.h"
+#include "platform/MsgBox.h"
+#include "platform/RuntimeErrorText.h"
+#include "shell/ExecCmd.h"
+#include "shell/IniFile.h"
+#include "shell/MameCommands.h"
+#include "shell/OptionsIni.h"
+#include "shell/ProgramEnd.h"
+#include "shell/ShortPath.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+const QString kNotInstalled = QStringLiteral("This game is not installed.");
+
+void playError(const RuntimeError& error)
+{
+    MsgBox(QStringLiteral("Error In cmdPlay_Click: ") + error.description, MsgStyle::Critical);
+}
+
+} // namespace
+
+void frmMain::connectPlay()
+{
+    connect(cmdPlay, &QPushButton::clicked, this, &frmMain::cmdPlay_Click);
+    connect(mnuFilePlay, &QAction::triggered, this, &frmMain::cmdPlay_Click);
+    // Ticking a box from code runs its handler as a click does.
+    connect(chkAutoRun, &QCheckBox::stateChanged, this, &frmMain::chkAutoRun_Click);
+    connect(chkRecord, &QCheckBox::stateChanged, this, &frmMain::chkRecord_Click);
+    connect(chkPlayback, &QCheckBox::stateChanged, this, &frmMain::chkPlayback_Click);
+}
+
+bool frmMain::writeGameIni(bool playback, bool record)
+{
+    const GameRecord& game = m_state.game;
+    SettingsEdit& settings = m_state.settings;
+    const SettingsChoice choice = ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM],
+                                                     game[GameColumn::Type], settings.strSettingsType);
+    settings.strSettingsType = choice.type;
+    const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record};
+    if (!choice.file.isEmpty()) {
+        settings.strSettingsFile = choice.file;
+        const Result<QString> otherCommands = BuildIni(m_state.dirs, request);
+        if (!otherCommands)
+            FatalError(BuildIniErrorText(otherCommands.error()));
+        settings.strOtherCommands = *otherCommands;
+        return true;
+    }
+    // Without a settings file MAME keeps its own defaults, but a ticked Record or Playback must
+    // still reach it.
+    if (playback || record) {
+        if (Status failed = CreateMAMEIniWithInput(m_state.dirs, request)) {
+            playError(*failed);
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmMain::restoreBaseIni()
+{
+    if (Status failed = CreateMAMEIni(m_state.dirs))
+        playError(*failed);
+}
+
+bool frmMain::prepareInputFolder(bool playback, bool record)
+{
+    const QString& folder = m_state.dirs.strInputPath;
+    if (QFileInfo(folder).isDir())
+        return true;
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        playError(MakeRuntimeError(ErrorNumber::PathFileAccess));
+        return false;
+    }
+    // mame.ini named the folder while it did not exist, that is not at all: name it now.
+    m_state.dirs.strShortInputPath = CommandPath(folder);
+    if (Status failed = CreateMAMEIni(m_state.dirs)) {
+        playError(*failed);
+        return false;
+    }
+    return writeGameIni(playback, record);
+}
+
+void frmMain::cmdPlay_Click()
+{
+    GetSelectedIndex();
+    m_state.settings.strOtherCommands.clear();
+
+    const QString caption = fraList->title();
+    QTreeView* lv = nullptr;
+    if (caption == QLatin1String("All Games")) {
+        lv = lvAll;
+    } else if (caption == QLatin1String("Installed Games")) {
+        lv = lvInstalled;
+    } else {
+        if (caption == QLatin1String("Uninstalled Games"))
+            MsgBox(kNotInstalled, MsgStyle::Information, QStringLiteral("Play Game"));
+        return;
+    }
+    // Only Auto Run reaches here with nothing selected (an empty list): there is nothing to play.
+    const QModelIndex current = lv->currentIndex();
+    if (!current.isValid())
+        return;
+    const GameRecord& selected = m_lists.games[size_t(gameOfRow(lv, current.row()))].record;
+    GameRecord& game = m_state.game;
+    game[GameColumn::Type] = selected[GameColumn::Type];
+    game[GameColumn::ROM] = selected[GameColumn::ROM];
+    const QString rom = game[GameColumn::ROM];
+    if (lv == lvAll && !gameIsInstalled(rom)) {
+        MsgBox(kNotInstalled, MsgStyle::Information, QStringLiteral("Play Game"));
+        return;
+    }
+
+    const bool playback = chkPlayback->isChecked();
+    const bool record = chkRecord->isChecked();
+    if (!writeGameIni(playback, record))
+        return;
+
+    // The report panel's mame.ini view disables the button itself and wants only the file.
+    if (cmdFind->testAttribute(Qt::WA_ForceDisabled))
+        return;
+
+    const QString recording = JoinPath(m_state.dirs.strInputPath, rom + QStringLiteral(".inp"));
+    if (playback && !QFileInfo::exists(recording)) {
+        MsgBox(QStringLiteral("Cannot find the .inp file for this game.\rYou must record this game first."),
+               MsgStyle::Information, QStringLiteral("Playback"));
+        chkPlayback->setChecked(false);
+        restoreBaseIni();
+        return;
+    }
+    if (record) {
+        // One game only: cleared before it starts.
+        chkRecord->setChecked(false);
+        if (!prepareInputFolder(playback, record)) {
+            restoreBaseIni();
+            return;
+        }
+        if (QFileInfo::exists(recording) &&
+            MsgBox(QStringLiteral("An .inp file for this game already exists.\rDo you want to overwrite it?"),
+                   MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2,
+                   QStringLiteral("Record")) == MsgAnswer::No) {
+            restoreBaseIni();
+            chkRecord->setChecked(false);
+            return;
+        }
+    }
+
+    m_state.settings.strOtherCommands = MamePlayCommand(rom, m_state.settings.strOtherCommands);
+    m_state.view.blnScroll = Tmr[0]->isActive();
+    if (m_state.view.blnScroll)
+        Tmr[0]->stop();
+    hide();
+    // The system keys stay usable while the game runs: there is no lock for them here.
+    ExecCmd(m_state.settings.strOtherCommands, chkPlayback->isChecked() ? ShowState::Normal : ShowState::Minimized,
+            m_state.dirs.strMAMEPath);
+    show();
+    if (chkPlayback->isChecked())
+        chkPlayback->setChecked(false);
+    if (m_state.view.blnScroll)
+        Tmr[0]->start();
+    LoadShot();
+    restoreBaseIni();
+}
+
+void frmMain::chkRecord_Click()
+{
+    if (chkRecord->isChecked())
+        chkPlayback->setChecked(false);
+    GetSelectedIndex();
+}
+
+void frmMain::chkPlayback_Click()
+{
+    if (chkPlayback->isChecked())
+        chkRecord->setChecked(false);
+    GetSelectedIndex();
+}
+
+void frmMain::chkAutoRun_Click()
+{
+    const Qt::CheckState value = chkAutoRun->checkState();
+    if (value == Qt::Unchecked)
+        m_state.prefs.blnAutoRun = false;
+    else if (value == Qt::Checked)
+        m_state.prefs.blnAutoRun = true;
+    WriteOptionKey(m_state.paths.strOptionsIni, m_state, "AutoRun");
+    FlushINI(m_state.paths.strOptionsIni);
+    if (!m_state.startup.blnLoading)
+        GetSelectedIndex();
+}
