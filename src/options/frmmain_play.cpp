@@ -80,14 +80,16 @@ void frmMain::restoreBaseIni()
 bool frmMain::prepareInputFolder(bool playback, bool record)
 {
     const QString& folder = m_state.dirs.strInputPath;
-    if (QFileInfo(folder).isDir())
-        return true;
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    if (!QFileInfo(folder).isDir() && (folder.isEmpty() || !QDir().mkpath(folder))) {
         playError(MakeRuntimeError(ErrorNumber::PathFileAccess));
         return false;
     }
-    // mame.ini named the folder while it did not exist, that is not at all: name it now.
-    m_state.dirs.strShortInputPath = CommandPath(folder);
+    // mame.ini names the folder as it stood at start-up, which is not at all when it was made
+    // since: MAME would record elsewhere, or not find the recording.
+    const QString shortPath = CommandPath(folder);
+    if (shortPath == m_state.dirs.strShortInputPath)
+        return true;
+    m_state.dirs.strShortInputPath = shortPath;
     if (Status failed = CreateMAMEIni(m_state.dirs)) {
         playError(*failed);
         return false;
@@ -139,6 +141,10 @@ void frmMain::cmdPlay_Click()
         MsgBox(QStringLiteral("Cannot find the .inp file for this game.\rYou must record this game first."),
                MsgStyle::Information, QStringLiteral("Playback"));
         chkPlayback->setChecked(false);
+        restoreBaseIni();
+        return;
+    }
+    if (playback && !prepareInputFolder(playback, record)) {
         restoreBaseIni();
         return;
     }

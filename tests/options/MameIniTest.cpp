@@ -300,3 +300,18 @@ TEST_F(MameIniTest, RecordAndPlaybackNameTheCurrentGame)
     playback.playback = true;
     EXPECT_TRUE(optionPart("", playback).contains("\r\nplayback\tgalaga\r\n# record\t<NULL> (not set)\r\n"));
 }
+
+TEST_F(MameIniTest, InputLineAloneGoesUnderItsSectionHeader)
+{
+    writeFile(MameIniPath(m_dirs), "left over from a game\r\n");
+    BuildIniRequest r;
+    r.rom = "pacman";
+    r.record = true;
+    EXPECT_FALSE(CreateMAMEIniWithInput(m_dirs, r));
+    EXPECT_EQ(mameIni(), pathPart() + "#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\nrecord\tpacman\r\n");
+
+    r.record = false;
+    r.playback = true;
+    EXPECT_FALSE(CreateMAMEIniWithInput(m_dirs, r));
+    EXPECT_EQ(mameIni(), pathPart() + "#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\nplayback\tpacman\r\n");
+}

@@ -1,0 +1,191 @@
+#include "gamelist/Favorites.h"
+
+#include "gamelist/GameRecordFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "support/Files.h"
+
+namespace {
+
+GameRecord record(const QString& game, const QString& rom, const QString& year = QStringLiteral("1980"))
+{
+    GameRecord r;
+    for (QString& field : r.fields)
+        field = QStringLiteral("Good");
+    r[GameColumn::Game] = game;
+    r[GameColumn::ROM] = rom;
+    r[GameColumn::Year] = year;
+    return r;
+}
+
+QByteArray line(const QString& game, const QString& rom, const QString& year = QStringLiteral("1980"))
+{
+    return GameRecordLine(record(game, rom, year));
+}
+
+class FavoritesTest : public ::testing::Test {
+protected:
+    void SetUp() override { makeDirs(m_dir.filePath("reports")); }
+    QString report(const char* file) const { return m_dir.filePath(QStringLiteral("reports/") + file); }
+    QString app() const { return m_dir.path(); }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST(FavoriteDescription, TextUpToTheFirstFieldBreak)
+{
+    EXPECT_EQ(FavoriteDescription("\"Gals, Ganbare\",\"1980\",\"x\""), QByteArrayView("Gals, Ganbare"));
+    EXPECT_EQ(FavoriteDescription("\"no break\""), QByteArrayView("no break\""));
+    EXPECT_EQ(FavoriteDescription(""), QByteArrayView(""));
+}
+
+TEST_F(FavoritesTest, AddAppendsTheRecordOnce)
+{
+    ASSERT_TRUE(AddFavorite(app(), record("Pac-Man", "pacman")).ok());
+    const Result<FavoritesResult> again = AddFavorite(app(), record("Pac-Man", "puckman"));
+    ASSERT_TRUE(again.ok());
+    ASSERT_TRUE(again->notice.has_value());
+    EXPECT_EQ(again->notice->prompt, "Game already on list.");
+    EXPECT_EQ(again->notice->title, "Add To Favorites");
+    // The description compares exactly: another case is another favorite.
+    ASSERT_TRUE(AddFavorite(app(), record("PAC-MAN", "pacmanu")).ok());
+    EXPECT_EQ(readFile(FavoritesPath(app())), line("Pac-Man", "pacman") + line("PAC-MAN", "pacmanu"));
+}
+
+TEST_F(FavoritesTest, AddPutsTheRecordOnItsOwnLineAfterAnUnendedOne)
+{
+    writeFile(FavoritesPath(app()), line("Pac-Man", "pacman").chopped(2));
+    ASSERT_TRUE(AddFavorite(app(), record("Zaxxon", "zaxxon")).ok());
+    EXPECT_EQ(readFile(FavoritesPath(app())), line("Pac-Man", "pacman") + line("Zaxxon", "zaxxon"));
+}
+
+TEST_F(FavoritesTest, RemoveDropsEveryLineOfTheDescription)
+{
+    writeFile(FavoritesPath(app()), line("Pac-Man", "pacman") + line("Zaxxon", "zaxxon") + line("Pac-Man", "puckman"));
+    // Left by a run that stopped half-way: none of it may come back.
+    writeFile(report("newfav.txt"), line("Galaga", "galaga"));
+    const Result<FavoritesResult> removed = RemoveFavorite(app(), "Pac-Man");
+    ASSERT_TRUE(removed.ok());
+    EXPECT_FALSE(removed->emptied.has_value());
+    EXPECT_EQ(readFile(FavoritesPath(app())), line("Zaxxon", "zaxxon"));
+    EXPECT_FALSE(QFileInfo::exists(report("newfav.txt")));
+}
+
+TEST_F(FavoritesTest, RemovingTheLastLeavesAnEmptyListForTheReload)
+{
+    writeFile(FavoritesPath(app()), line("Pac-Man", "pacman"));
+    const Result<FavoritesResult> removed = RemoveFavorite(app(), "Pac-Man");
+    ASSERT_TRUE(removed.ok());
+    ASSERT_TRUE(removed->emptied.has_value());
+    EXPECT_EQ(removed->emptied->prompt, "Your favorites list is empty.  Zelvane will now return to the default list.");
+    EXPECT_EQ(removed->emptied->title, "Remove Favorite");
+    EXPECT_EQ(QFileInfo(FavoritesPath(app())).size(), 0);
+    EXPECT_TRUE(DeleteFavorites(app()));
+    EXPECT_FALSE(QFileInfo::exists(FavoritesPath(app())));
+}
+
+TEST_F(FavoritesTest, FailedRewriteKeepsTheOldList)
+{
+    const QByteArray list = line("Pac-Man", "pacman") + line("Zaxxon", "zaxxon");
+    writeFile(FavoritesPath(app()), list);
+    // A folder where the work file goes: the new list cannot take its place.
+    makeDirs(report("newfav.txt"));
+    EXPECT_FALSE(RemoveFavorite(app(), "Pac-Man").ok());
+    EXPECT_EQ(readFile(FavoritesPath(app())), list);
+}
+
+TEST_F(FavoritesTest, CheckKeepsCaseOnlyDifferencesAndReportsChangedRecords)
+{
+    writeFile(report("gameinfo.txt"),
+              line("Pac-Man", "pacman") + line("Gals, Ganbare", "galsgan", "1985") + line("Zaxxon", "zaxxon"));
+    writeFile(FavoritesPath(app()), line("PAC-MAN", "PACMAN") + line("Gals, Ganbare", "galsgan", "1984") +
+                                        "\r\n" + line("Zaxxon", "zaxxon"));
+    writeFile(report("changes.txt"), "Earlier Game\r\n");
+    writeFile(report("newfav.txt"), line("Galaga", "galaga"));
+
+    const Result<FavoritesResult> checked = VerifyFavorites(app());
+    ASSERT_TRUE(checked.ok());
+    ASSERT_TRUE(checked->notice.has_value());
+    EXPECT_EQ(checked->notice->prompt,
+              "At least one game was removed from your favorites list because\r"
+              "there were changes to it with this version of M.A.M.E.  You can\r"
+              "see a list of the games removed by selecting Favorite List Changes\r"
+              "from the Reports pull-down menu.");
+    EXPECT_EQ(checked->notice->title, "Favorites Verify");
+    EXPECT_FALSE(checked->emptied.has_value());
+    // The favorite keeps its own spelling; the blank line goes without a report.
+    EXPECT_EQ(readFile(FavoritesPath(app())), line("PAC-MAN", "PACMAN") + line("Zaxxon", "zaxxon"));
+    EXPECT_EQ(readFile(report("changes.txt")), "Earlier Game\r\nGals, Ganbare\r\n");
+    EXPECT_FALSE(QFileInfo::exists(report("newfav.txt")));
+}
+
+TEST_F(FavoritesTest, CheckThatDropsEveryFavoriteDeletesTheList)
+{
+    writeFile(report("gameinfo.txt"), line("Pac-Man", "pacman", "1981"));
+    writeFile(FavoritesPath(app()), line("Pac-Man", "pacman"));
+    const Result<FavoritesResult> checked = VerifyFavorites(app());
+    ASSERT_TRUE(checked.ok());
+    ASSERT_TRUE(checked->emptied.has_value());
+    EXPECT_EQ(checked->emptied->prompt, "Your favorites list is now empty.  Zelvane will now load\rthe default game list.");
+    EXPECT_FALSE(QFileInfo::exists(FavoritesPath(app())));
+    EXPECT_EQ(readFile(report("changes.txt")), "Pac-Man\r\n");
+}
+
+TEST_F(FavoritesTest, CheckWithoutAListOrWithoutGameData)
+{
+    writeFile(report("gameinfo.txt"), line("Pac-Man", "pacman"));
+    const Result<FavoritesResult> nothing = VerifyFavorites(app());
+    ASSERT_TRUE(nothing.ok());
+    EXPECT_FALSE(nothing->notice || nothing->emptied);
+    EXPECT_FALSE(QFileInfo::exists(report("changes.txt")));
+
+    QFile::remove(report("gameinfo.txt"));
+    writeFile(FavoritesPath(app()), line("Pac-Man", "pacman"));
+    EXPECT_FALSE(VerifyFavorites(app()).ok());
+    EXPECT_EQ(readFile(FavoritesPath(app())), line("Pac-Man", "pacman"));
+}
+
+TEST_F(FavoritesTest, CheckAgreesWithAScanOfTheGameDataPerFavorite)
+{
+    // Games, and favorites drawn from them: some as they are, some in other letter case, some
+    // with a changed field, some twice.
+    QRandomGenerator random(7);
+    std::vector<QByteArray> games;
+    QByteArray gameinfo;
+    for (int i = 0; i < 400; ++i) {
+        games.push_back(line(QStringLiteral("Game %1").arg(i), QStringLiteral("rom%1").arg(i)));
+        gameinfo += games.back();
+    }
+    writeFile(report("gameinfo.txt"), gameinfo);
+    QByteArrayList favorites;
+    for (int i = 0; i < 150; ++i) {
+        QByteArray f = games[random.bounded(int(games.size()))].chopped(2);
+        switch (random.bounded(4)) {
+        case 0: f = f.toUpper(); break;
+        case 1: f.replace("1980", "1981"); break;
+        case 2: f = f.toLower(); break;
+        default: break;
+        }
+        favorites << f;
+    }
+    writeFile(FavoritesPath(app()), favorites.join("\r\n") + "\r\n");
+
+    QByteArray expected;
+    const QString text = QString::fromLatin1(gameinfo);
+    for (const QByteArray& f : favorites) {
+        bool found = false;
+        for (const QString& g : text.split(QStringLiteral("\r\n")))
+            found = found || QString::fromLatin1(f).compare(g, Qt::CaseInsensitive) == 0;
+        if (found)
+            expected += f + "\r\n";
+    }
+    ASSERT_TRUE(VerifyFavorites(app()).ok());
+    EXPECT_EQ(readFile(FavoritesPath(app())), expected);
+}

@@ -1,0 +1,337 @@
+// Play, Record, Playback and Auto Run in the main window, with fakemame as MAME: what it is
+// started with, the mame.ini it finds, and what the window does around it.
+#include "support/MainWindowFixture.h"
+
+#include "platform/MsgBox.h"
+#include "shell/modSubMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include "support/FakeMame.h"
+#include "support/Files.h"
+#include "support/ScopedEnv.h"
+
+namespace {
+
+// The window's hide and show events, in order.
+class VisibilityLog : public QObject {
+public:
+    explicit VisibilityLog(QWidget* w) { w->installEventFilter(this); }
+    QList<QEvent::Type> events;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Show)
+            events << event->type();
+        return false;
+    }
+};
+
+class Play : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        m_log.emplace("ZELVANE_FAKEMAME_LOG", QFile::encodeName(m_root + "/runs.log"));
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        m_log.reset();
+    }
+
+    // All Games sorted: Asteroids, galaxian, Ms. Pac-Man, Pac-Man, Zaxxon; the third and the
+    // first are not installed.
+    frmMain& loaded(const QByteArray& options = {})
+    {
+        writeGames(fiveGames());
+        writeOptions(options);
+        frmMain& w = load();
+        w.show();
+        QApplication::processEvents();
+        return w;
+    }
+    frmMain& pacman(const QByteArray& options = {})
+    {
+        frmMain& w = loaded(options);
+        select(w.lvAll, 3);
+        return w;
+    }
+
+    static void select(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
+    QString settings(const char* file) const { return app() + "/settings/" + file; }
+    QString input() const { return m_root + "/inp"; }
+    QString mameIniPath() const { return mame() + "/mame.ini"; }
+    QByteArray mameIni() const { return readFile(mameIniPath()); }
+    std::vector<FakeMameRun> runs() const { return readFakeMameRuns(m_root + "/runs.log"); }
+    static QByteArray inputOption(const QString& folder) { return "Input=" + QFile::encodeName(folder) + "\r\n"; }
+
+    // Yes/No questions are answered No from here on.
+    void answerNo()
+    {
+        setMsgBoxHandler([this](const QString& prompt, int style, const QString&) {
+            m_shown.emplace_back(prompt, style);
+            return (style & 7) == MsgStyle::YesNo ? MsgAnswer::No : MsgAnswer::OK;
+        });
+    }
+
+    std::optional<ScopedEnv> m_log;
+};
+
+const QByteArray kOptionPartStart = "#\r\n# CONFIGURATION OPTIONS\r\n#\r\n";
+
+} // namespace
+
+TEST_F(Play, InstalledRasterGameRunsWithTheFullMameIniWhichThenGoesBackToThePathPart)
+{
+    writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=GDI\r\n");
+    frmMain& w = pacman();
+    VisibilityLog visibility(&w);
+    w.cmdPlay->click();
+
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].args, QStringList({"pacman"}));
+    EXPECT_EQ(QFileInfo(r[0].cwd).canonicalFilePath(), QFileInfo(mame()).canonicalFilePath());
+    ASSERT_TRUE(r[0].mameIni.has_value());
+    const QByteArray after = mameIni();
+    EXPECT_TRUE(after.startsWith("#\r\n# PATH AND DIRECTORY OPTIONS #\r\n"));
+    EXPECT_TRUE(after.endsWith("cheat_file\tcheat.dat\r\n\r\n"));
+    EXPECT_EQ(r[0].mameIni->left(after.size()), after);
+    EXPECT_TRUE(r[0].mameIni->mid(after.size()).startsWith(kOptionPartStart));
+    EXPECT_TRUE(r[0].mameIni->contains("\r\nvideo\tgdi\r\n"));
+    EXPECT_TRUE(r[0].mameIni->endsWith("led_mode\tps/2\r\n"));
+
+    EXPECT_EQ(visibility.events, QList<QEvent::Type>({QEvent::Hide, QEvent::Show}));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.Tmr[0]->isActive());
+    EXPECT_EQ(m_state.settings.strSettingsType, "Raster");
+    EXPECT_EQ(m_state.settings.strSettingsFile, settings("raster.cfg"));
+    EXPECT_TRUE(m_shown.empty());
+}
+
+TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
+{
+    writeFile(settings("raster.cfg"), "[Miscellaneous]\r\nOther Commands= -Cheat  -snapname x;touch&pwned\r\n");
+    frmMain& w = pacman();
+    w.Tmr[0]->stop();
+    w.cmdPlay->click();
+
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+#ifdef Q_OS_WIN
+    EXPECT_EQ(r[0].args, QStringList({"pacman", "-cheat", "-snapname", "x;touch&pwned"}));
+#else
+    // File names in the other commands may differ from each other by letter case here.
+    EXPECT_EQ(r[0].args, QStringList({"pacman", "-Cheat", "-snapname", "x;touch&pwned"}));
+#endif
+    EXPECT_FALSE(QFileInfo::exists(mame() + "/pwned"));
+    // A marquee that stood still before the game stands still after it.
+    EXPECT_FALSE(w.Tmr[0]->isActive());
+}
+
+TEST_F(Play, OwnSettingsFileComesBeforeTheTypesFile)
+{
+    writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=GDI\r\n");
+    writeFile(settings("pacman.cfg"), "[Video Options]\r\nVideo=DDraw\r\n");
+    pacman().cmdPlay->click();
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_TRUE(r[0].mameIni->contains("\r\nvideo\tddraw\r\n"));
+}
+
+TEST_F(Play, WithoutSettingsTheGameRunsOnThePathPartAndRecordStillReachesMame)
+{
+    makeDirs(input());
+    frmMain& w = pacman(inputOption(input()));
+    const QByteArray base = mameIni();
+    w.cmdPlay->click();
+    w.chkRecord->setChecked(true);
+    w.cmdPlay->click();
+
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].args, QStringList({"pacman"}));
+    EXPECT_EQ(*r[0].mameIni, base);
+    EXPECT_EQ(*r[1].mameIni, base + "#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\nrecord\tpacman\r\n");
+    EXPECT_TRUE(QFileInfo::exists(input() + "/pacman.inp"));
+    EXPECT_EQ(mameIni(), base);
+}
+
+TEST_F(Play, RecordCreatesTheInputFolderAndMameWritesTheRecording)
+{
+    writeFile(settings("raster.cfg"), "");
+    frmMain& w = pacman(inputOption(input()));
+    w.chkRecord->setChecked(true);
+    w.cmdPlay->click();
+
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_TRUE(r[0].mameIni->contains("\r\nrecord\tpacman\r\n"));
+    // The folder made for the recording is the one mame.ini names.
+    EXPECT_TRUE(r[0].mameIni->contains("\r\ninput_directory\t" + QFile::encodeName(input()) + "\r\n"));
+    EXPECT_EQ(readFile(input() + "/pacman.inp"), "fakemame input recording of pacman\r\n");
+    EXPECT_FALSE(w.chkRecord->isChecked());
+    EXPECT_FALSE(mameIni().contains(kOptionPartStart));
+}
+
+TEST_F(Play, RecordOverAnExistingRecordingAsksFirst)
+{
+    writeFile(settings("raster.cfg"), "");
+    writeFile(input() + "/pacman.inp", "old");
+    frmMain& w = pacman(inputOption(input()));
+    const QByteArray base = mameIni();
+    answerNo();
+    w.chkRecord->setChecked(true);
+    w.cmdPlay->click();
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_EQ(m_shown[0].first, "An .inp file for this game already exists.\rDo you want to overwrite it?");
+    EXPECT_EQ(m_shown[0].second, 292);
+    EXPECT_TRUE(runs().empty());
+    EXPECT_FALSE(w.chkRecord->isChecked());
+    EXPECT_EQ(mameIni(), base);
+    EXPECT_EQ(readFile(input() + "/pacman.inp"), "old");
+
+    setMsgBoxHandler([](const QString&, int, const QString&) { return MsgAnswer::Yes; });
+    w.chkRecord->setChecked(true);
+    w.cmdPlay->click();
+    ASSERT_EQ(runs().size(), 1u);
+    EXPECT_EQ(readFile(input() + "/pacman.inp"), "fakemame input recording of pacman\r\n");
+}
+
+TEST_F(Play, PlaybackWithoutARecordingStartsNothing)
+{
+    writeFile(settings("raster.cfg"), "");
+    frmMain& w = pacman(inputOption(input()));
+    const QByteArray base = mameIni();
+    w.chkPlayback->setChecked(true);
+    w.cmdPlay->click();
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_EQ(m_shown[0].first, "Cannot find the .inp file for this game.\rYou must record this game first.");
+    EXPECT_EQ(m_shown[0].second, 64);
+    EXPECT_TRUE(runs().empty());
+    EXPECT_FALSE(w.chkPlayback->isChecked());
+    EXPECT_EQ(mameIni(), base);
+}
+
+TEST_F(Play, PlaybackOfARecordingLastsOneGame)
+{
+    writeFile(settings("raster.cfg"), "");
+    writeFile(input() + "/pacman.inp", "recorded");
+    frmMain& w = pacman(inputOption(input()));
+    w.chkPlayback->setChecked(true);
+    w.cmdPlay->click();
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_TRUE(r[0].mameIni->contains("\r\nplayback\tpacman\r\n# record\t<NULL> (not set)\r\n"));
+    EXPECT_FALSE(w.chkPlayback->isChecked());
+}
+
+TEST_F(Play, GamesThatAreNotInstalledStartNothingAndLeaveMameIni)
+{
+    frmMain& w = loaded();
+    writeFile(mameIniPath(), "as it was");
+    select(w.lvAll, 0); // Asteroids, not installed
+    w.cmdPlay_Click();
+    w.mnuViewUninstalled->trigger();
+    w.cmdPlay_Click();
+    ASSERT_EQ(m_shown.size(), 2u);
+    for (const auto& shown : m_shown) {
+        EXPECT_EQ(shown.first, "This game is not installed.");
+        EXPECT_EQ(shown.second, 64);
+    }
+    EXPECT_TRUE(runs().empty());
+    EXPECT_EQ(mameIni(), "as it was");
+}
+
+TEST_F(Play, DisabledReportButtonStopsOnceMameIniIsBuilt)
+{
+    writeFile(settings("raster.cfg"), "");
+    frmMain& w = pacman();
+    // Disabled only through its parent: the button's own state counts, so the game runs.
+    w.cmdFind->parentWidget()->setEnabled(false);
+    w.cmdPlay_Click();
+    w.cmdFind->parentWidget()->setEnabled(true);
+    EXPECT_EQ(runs().size(), 1u);
+
+    w.cmdFind->setEnabled(false);
+    w.cmdPlay_Click();
+    EXPECT_EQ(runs().size(), 1u);
+    EXPECT_TRUE(mameIni().contains(kOptionPartStart));
+}
+
+TEST_F(Play, DoubleClickPlaysFromTheAllAndInstalledLists)
+{
+    frmMain& w = loaded();
+    QApplication::setActiveWindow(&w);
+    // A double click's first press selects the row, as in a real one.
+    const auto doubleClick = [](QTreeView* lv, int row) {
+        const QRect rect = lv->visualRect(lv->model()->index(row, 0));
+        QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(lv->viewport(), Qt::LeftButton, {}, rect.center());
+    };
+    doubleClick(w.lvAll, 4);
+    w.mnuViewInstalled->trigger();
+    doubleClick(w.lvInstalled, 0);
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].args, QStringList({"zaxxon"}));
+    EXPECT_EQ(r[1].args, QStringList({"galaxian"}));
+}
+
+TEST_F(Play, RecordAndPlaybackAreNeverTickedTogether)
+{
+    frmMain& w = pacman();
+    w.chkRecord->setChecked(true);
+    w.chkPlayback->setChecked(true);
+    EXPECT_FALSE(w.chkRecord->isChecked());
+    w.chkRecord->setChecked(true);
+    EXPECT_FALSE(w.chkPlayback->isChecked());
+    w.chkRecord->setChecked(false);
+    EXPECT_FALSE(w.chkPlayback->isChecked());
+    w.chkPlayback->setChecked(true);
+    w.chkPlayback->setChecked(false);
+    EXPECT_FALSE(w.chkRecord->isChecked());
+}
+
+TEST_F(Play, AutoRunIsSavedAtOnce)
+{
+    frmMain& w = pacman();
+    w.chkAutoRun->setChecked(true);
+    EXPECT_TRUE(m_state.prefs.blnAutoRun);
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "AutoRun"), "True");
+    w.chkAutoRun->setChecked(false);
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "AutoRun"), "False");
+}
+
+TEST_F(Play, StartUpWithAutoRunPlaysTheSelectedGame)
+{
+    ScopedEnv instance("ZELVANE_INSTANCE", QFile::encodeName(m_root + "/instance"));
+    writeGames(fiveGames());
+    writeOptions("[View]\r\nAllIndex=4\r\n");
+    WriteINI(optionsIni(), "Miscellaneous", "AutoRun", true);
+    FlushINI(optionsIni());
+    IniService::instance().dropAll();
+
+    Program program;
+    const QString folder = app();
+    Main(program, {folder, [folder](Program& p) {
+                       p.mainWindow = std::make_unique<frmMain>(p.state);
+                       p.mainWindow->Form_Load(folder);
+                       p.mainWindow->show();
+                   }});
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].args, QStringList({"pacman"}));
+    EXPECT_TRUE(program.mainWindow->chkAutoRun->isChecked());
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "AutoRun"), "True");
+    EXPECT_TRUE(program.mainWindow->isVisible());
+}
