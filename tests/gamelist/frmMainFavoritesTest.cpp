@@ -1,0 +1,146 @@
+// The favorites list in the main window: the view toggle, Add and Remove on the pop-up menu,
+// and the check of the list after a new MAME rebuilt the game data (fakemame as MAME).
+#include "support/MainWindowFixture.h"
+
+#include "gamelist/Favorites.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QTreeView>
+
+#include "support/Files.h"
+#include "support/ScopedEnv.h"
+
+namespace {
+
+class Favorites : public MainWindowTest {
+protected:
+    frmMain& loaded(const QByteArray& options = {})
+    {
+        writeOptions(options);
+        frmMain& w = load();
+        w.show();
+        QApplication::processEvents();
+        return w;
+    }
+
+    static void select(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
+    static QStringList names(QTreeView* lv)
+    {
+        QStringList list;
+        for (int r = 0; r < lv->model()->rowCount(); ++r)
+            list << lv->model()->index(r, 0).data().toString();
+        return list;
+    }
+
+    // The line of gameinfo.txt (as writeGames wrote it) that holds `description`.
+    QByteArray gameLine(const char* description) const
+    {
+        for (const QByteArray& line : readFile(report("gameinfo.txt")).split('\n'))
+            if (line.startsWith('"' + QByteArray(description) + "\","))
+                return line + '\n';
+        ADD_FAILURE() << "no game " << description;
+        return {};
+    }
+
+    QString favorites() const { return report("favorite.txt"); }
+};
+
+} // namespace
+
+TEST_F(Favorites, ViewWithoutAListIsRefused)
+{
+    writeGames(fiveGames());
+    frmMain& w = loaded();
+    w.mnuViewFavorites->trigger();
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_EQ(m_shown[0].first, "You do not have a favorites list.  ");
+    EXPECT_EQ(m_shown[0].second, 64);
+    EXPECT_FALSE(w.mnuViewFavorites->isChecked());
+    EXPECT_FALSE(m_state.view.blnFavorites);
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
+}
+
+TEST_F(Favorites, AddedGamesMakeTheFavoritesView)
+{
+    writeGames(fiveGames());
+    frmMain& w = loaded();
+    select(w.lvAll, 3); // Pac-Man
+    w.mnuAddFavorite->trigger();
+    w.mnuAddFavorite->trigger();
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_EQ(m_shown[0].first, "Game already on list.");
+    w.mnuViewInstalled->trigger();
+    select(w.lvInstalled, 2); // Zaxxon
+    w.mnuAddFavorite->trigger();
+    EXPECT_EQ(readFile(favorites()), gameLine("Pac-Man") + gameLine("Zaxxon"));
+
+    w.mnuViewFavorites->trigger();
+    EXPECT_TRUE(m_state.view.blnFavorites);
+    EXPECT_EQ(names(w.lvInstalled), QStringList({"Pac-Man", "Zaxxon"}));
+    EXPECT_EQ(m_state.counts.intAllCount, 2);
+}
+
+TEST_F(Favorites, RemovingTheLastFavoriteEndsTheView)
+{
+    writeGames(fiveGames());
+    writeFile(favorites(), gameLine("Pac-Man") + gameLine("Zaxxon") + gameLine("Pac-Man"));
+    frmMain& w = loaded("[View]\r\nFavorites=True\r\n");
+    ASSERT_EQ(names(w.lvAll), QStringList({"Pac-Man", "Pac-Man", "Zaxxon"}));
+
+    select(w.lvAll, 0);
+    w.mnuRemoveFavorite->trigger();
+    EXPECT_EQ(names(w.lvAll), QStringList({"Zaxxon"}));
+    EXPECT_TRUE(m_shown.empty());
+
+    select(w.lvAll, 0);
+    w.mnuRemoveFavorite->trigger();
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_EQ(m_shown[0].first, "Your favorites list is empty.  Zelvane will now return to the default list.");
+    EXPECT_FALSE(QFileInfo::exists(favorites()));
+    EXPECT_FALSE(w.mnuViewFavorites->isChecked());
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
+    EXPECT_EQ(storedOption(optionsIni(), "View", "Favorites"), "False");
+}
+
+TEST_F(Favorites, NewMameKeepsUnchangedFavoritesAndReportsTheOthers)
+{
+    ScopedEnv listing("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(writeListing(fiveGames())));
+    writeGames(fiveGames());
+    const QByteArray zaxxon = gameLine("Zaxxon");
+    QByteArray changed = zaxxon;
+    changed.replace("\"1982\"", "\"1983\"");
+    writeFile(favorites(), gameLine("Pac-Man").toUpper() + changed);
+    writeOptions("[View]\r\nFavorites=True\r\n");
+    writeMame(64);
+    frmMain& w = load();
+
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_TRUE(m_shown[0].first.startsWith("At least one game was removed from your favorites list because\r"));
+    EXPECT_EQ(readFile(report("changes.txt")), "Zaxxon\r\n");
+    EXPECT_EQ(readFile(favorites()), gameLine("Pac-Man").toUpper());
+    EXPECT_EQ(names(w.lvAll), QStringList({"PAC-MAN"}));
+    EXPECT_TRUE(w.mnuViewFavorites->isChecked());
+}
+
+TEST_F(Favorites, RefreshAfterANewMameThatDropsEveryFavoriteEndsTheView)
+{
+    ScopedEnv listing("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(writeListing(fiveGames())));
+    writeGames(fiveGames());
+    QByteArray changed = gameLine("Zaxxon");
+    changed.replace("\"Maker\"", "\"Another Maker\"");
+    writeFile(favorites(), changed);
+    frmMain& w = loaded("[View]\r\nFavorites=True\r\n");
+    ASSERT_EQ(m_state.counts.intAllCount, 1);
+
+    writeMame(64);
+    w.mnuViewRefresh->trigger();
+    ASSERT_EQ(m_shown.size(), 2u);
+    EXPECT_EQ(m_shown[1].first, "Your favorites list is now empty.  Zelvane will now load\rthe default game list.");
+    EXPECT_FALSE(QFileInfo::exists(favorites()));
+    EXPECT_FALSE(w.mnuViewFavorites->isChecked());
+    EXPECT_EQ(storedOption(optionsIni(), "View", "Favorites"), "False");
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
+    EXPECT_EQ(readFile(report("changes.txt")), "Zaxxon\r\n");
+}
