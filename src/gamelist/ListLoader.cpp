@@ -10,8 +10,6 @@
 #include "shell/Progress.h"
 #include "shell/ShortPath.h"
 
-
-
 namespace {
 
 // The Category or Players column: a key of the look-up file's section, answered by the INI
