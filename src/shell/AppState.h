@@ -67,6 +67,8 @@ struct ListFilters {
     bool blnHideClones = false, blnHidePreliminary = false, blnHideVs = false, blnHideYear = false,
          blnHideBootleg = false, blnHideTest = false, blnHideCHD = false, blnHideImperfect = false;
     QString strHideYear; // the year limit used with blnHideYear
+
+    bool operator==(const ListFilters&) const = default;
 };
 
 struct ListAppearance {

@@ -1,10 +1,33 @@
 // The main window: one object shared by every subsystem; its member functions live in several
-// files, by subsystem.
+// files, by subsystem (shell/frmmain_*.cpp, gamelist/frmmain_*.cpp).
 #pragma once
 
+#include "gamelist/GameLists.h"
+#include "platform/RuntimeError.h"
 #include "shell/AppState.h"
 
 #include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class GameListModel;
+class Progress;
+class frmSplash;
+class frmWait;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTextEdit;
+class QTimer;
+class QTreeView;
+class StatusPanels;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -13,10 +36,266 @@ public:
     explicit frmMain(AppState& state, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The load sequence: returns with the lists loaded and the saved view reopened, or ends the
-    // program (first run cancelled, fatal errors).
+    // ---- Load sequence and shutdown (frmmain_load.cpp, frmmain_shutdown.cpp)
+
+    // Returns with the lists loaded and the saved view reopened, or ends the program (first run
+    // cancelled, fatal errors). The program folder is the executable's; tests name their own.
     void Form_Load();
+    void Form_Load(const QString& programFolder);
+    // Writes the twelve View keys of options.ini and ends the program.
+    [[noreturn]] void SaveView();
+    // "E&xit", or the cancel request of a long job while the button reads "&Cancel".
+    void cmdExit_Click();
+    // Where long jobs and the loader show progress: the splash while loading, else the wait form.
+    Progress& progress();
+
+    // ---- Button, menu and timer state (frmmain_state.cpp)
+
+    void DisableFormButtons();
+    void EnableFormButtons();
+    void EnableButtons();
+    void DisableGameButtons();
+    void DisableFormTimers();
+
+    // How a panel treats the status bars and the header while it covers the lists.
+    enum class PanelStatus {
+        KeepList,     // reports about the selected game: StatusBar(0) and the header stay
+        General,      // whole-program panels: StatusBar(1) over StatusBar(0), icon timer stopped
+        SelectedGame, // maintenance and one game's options: StatusBar(1) with the game's name
+    };
+    // Covers the lists with `panel` (fraDefaults, fraMaintenance or fraVerify).
+    void EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status);
+    // Leaves `panel` for the game lists; `busyPointer` shows the hourglass meanwhile.
+    void ReturnToGameList(QGroupBox* panel, bool busyPointer);
+
+    // The default button, pressed by Enter anywhere in the window (nullptr: none).
+    void setDefaultButton(QPushButton* button);
+    QPushButton* defaultButton() const { return m_defaultButton; }
+
+    // ---- Menus (frmmain_menus.cpp)
+
+    void mnuFile_Click();
+    void mnuTools_Click();
+    void mnuReports_Click();
+    void mnuHelp_Click();
+    void mnuFileExit_Click();
+
+    // ---- Views, sorting and list events (gamelist/frmmain_lists.cpp)
+
+    void mnuView_Click();
+    void mnuViewAll_Click();
+    void mnuViewInstalled_Click();
+    void mnuViewUninstalled_Click();
+    void mnuViewRefresh_Click();
+    void mnuViewShots_Click();
+    void GetSelectedIndex();
+    void CheckFilters();
+    // Puts freshly loaded games into the three lists and sets the counts.
+    void showGameLists(GameLists lists);
+    // Empties the three lists and sets their counts to 0.
+    void clearGameLists();
+    // One game of the loaded lists added to, or a row removed from, one list (lvAll,
+    // lvInstalled or lvUninstalled), its count kept; the game an audit found installed moves so.
+    int addToList(QTreeView* lv, qint32 game);
+    void removeFromList(QTreeView* lv, int row);
+    // The index in the loaded lists of the game a list shows in `row` (from 0).
+    qint32 gameOfRow(QTreeView* lv, int row);
+
+    // ---- Selected game display (gamelist/frmmain_selection.cpp)
+
+    void LoadAllStatus();
+    void LoadInstalledStatus();
+    void LoadUninstalledStatus();
+    void LoadShot();
+    void NoStretchShot();
+
+    // ---- Panel scrolling (frmmain_state.cpp)
+
+    void VScrollPanel(int index);
+
+    // ---- Gradient background and the header's two information boxes (frmmain_header.cpp)
+
+    // Repaints the background gradient from lngGradientColor.
+    void SetGradient();
+    void lblGradient_Click();
+    void imgMachine_Click();
+    void lblDownload_Click();
+
+    // ---- Options wizard (wizard/frmmain_options.cpp)
+
+    void mnuToolsOptions_Click();
+
+    // ---- Controls, named as the program names them (objectName too)
+
+    // Header and right-hand column
+    std::array<QFrame*, 2> LineSeparator{};
+    QGroupBox* fraScroll = nullptr;
+    QFrame* picBox = nullptr;
+    QFrame* picScroll = nullptr;
+    QLabel* lblList = nullptr;
+    QLabel* imgMachine = nullptr;
+    QLabel* lblArtwork = nullptr;
+    QLabel* IconScreen = nullptr;
+    QPushButton* cmdRaster = nullptr;
+    QPushButton* cmdVector = nullptr;
+    QPushButton* cmdFind = nullptr;
+    QLabel* lblGradient = nullptr;
+    QLabel* lblDownload = nullptr;
+    QFrame* picAutoRun = nullptr;
+    QCheckBox* chkAutoRun = nullptr;
+    QFrame* picRecPlay = nullptr;
+    QCheckBox* chkRecord = nullptr;
+    QCheckBox* chkPlayback = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+    // Game lists
+    QGroupBox* fraList = nullptr;
+    QTreeView* lvAll = nullptr;
+    QTreeView* lvInstalled = nullptr;
+    QTreeView* lvUninstalled = nullptr;
+    QLabel* imgShots = nullptr;
+    QLabel* lblShots = nullptr;
+    QLabel* lblFiltersApp = nullptr;
+    QPushButton* cmdPlay = nullptr;
+    QPushButton* cmdVerify = nullptr;
+    QPushButton* cmdInfo = nullptr;
+
+    // Option panel
+    QGroupBox* fraDefaults = nullptr;
+    QFrame* picDefaults = nullptr;
+    QFrame* picBox1 = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdRestore = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    // Maintenance panel
+    QGroupBox* fraMaintenance = nullptr;
+    QFrame* picMaintenance = nullptr;
+    QFrame* picBox2 = nullptr;
+    QPushButton* cmdGameList2 = nullptr;
+
+    // Report panel
+    QGroupBox* fraVerify = nullptr;
+    QTextEdit* txtVerify = nullptr;
+    QPushButton* cmdGameList = nullptr;
+
+    std::array<QScrollBar*, 2> VScroll{};
+    std::array<StatusPanels*, 2> StatusBar{};
+    std::array<QProgressBar*, 2> ProgressBar{};
+    std::array<QTimer*, 2> Tmr{};
+
+    // Menus: top-level and sub-menus, then the items.
+    QMenu *mnuFile = nullptr, *mnuView = nullptr, *mnuTools = nullptr, *mnuReports = nullptr,
+          *mnuHelp = nullptr, *mnuRightClick = nullptr;
+    QMenu *mnuReportsROMs = nullptr, *mnuReportsSamples = nullptr, *mnuReportsSets = nullptr,
+          *mnuReportsWhatsChanged = nullptr, *mnuReportsChangedROMs = nullptr,
+          *mnuReportsChangedAll = nullptr, *mnuReportsMAMEDiff = nullptr;
+    QAction *mnuFilePlay = nullptr, *mnuFileVerify = nullptr, *mnuFileInfo = nullptr,
+            *mnuFileExport = nullptr, *mnuFileExit = nullptr;
+    QAction *mnuViewAll = nullptr, *mnuViewInstalled = nullptr, *mnuViewUninstalled = nullptr,
+            *mnuViewFavorites = nullptr, *mnuViewRefresh = nullptr, *mnuViewShots = nullptr;
+    QAction *mnuToolsRaster = nullptr, *mnuToolsVector = nullptr, *mnuToolsCustom = nullptr,
+            *mnuToolsRebuildSettings = nullptr, *mnuToolsMaintenance = nullptr, *mnuToolsOptions = nullptr;
+    QAction *mnuReportsVerifyRoms = nullptr, *mnuReportsLastRom = nullptr,
+            *mnuReportsVerifySamples = nullptr, *mnuReportsLastSample = nullptr,
+            *mnuReportsVerifySets = nullptr, *mnuReportsLastSets = nullptr,
+            *mnuReportsWhatsNewROMs = nullptr, *mnuReportsWhatsChangedROMs = nullptr,
+            *mnuReportsWhatsNewAll = nullptr, *mnuReportsWhatsChangedAll = nullptr,
+            *mnuMAMEDiffSummary = nullptr, *mnuMAMEDiffMSplit = nullptr, *mnuMAMEDiffFSplit = nullptr,
+            *mnuReportsRebuildSettings = nullptr, *mnuReportsChanges = nullptr, *mnuReportsFind = nullptr;
+    QAction *mnuHelpZelvane = nullptr, *mnuHelpNewvideo = nullptr, *mnuHelpWindows = nullptr,
+            *mnuHelpNews = nullptr, *mnuHelpCheck = nullptr, *mnuHelpAbout = nullptr;
+    QAction *mnuAddFavorite = nullptr, *mnuRemoveFavorite = nullptr, *mnuDeleteROM = nullptr,
+            *mnuDeleteSamples = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // One list of the table of views: its control, model, caption and remembered state.
+    struct ListView {
+        QTreeView* view;
+        GameListModel* model;
+        const char* caption;
+        int filtersLeft;                    // twips
+        qint32 ListCounts::* count;
+        qint32 ViewState::* index;
+        qint32 ViewState::* sortKey;
+        qint32 ViewState::* sortOrder;
+        void (frmMain::*status)();
+        int arrowColumn = -1;               // where the program last put the header arrow
+        Qt::SortOrder arrowOrder = Qt::AscendingOrder;
+    };
+
+    // Construction (frmmain_controls.cpp, frmmain_menus.cpp)
+    void connectHeader();
+    void connectOptions();
+    void createHeaderAndColumn(QWidget* client);
+    void createPanels(QWidget* client);
+    void createListPanel();
+    void createStatusBars(QWidget* client);
+    void createMenus();
+    QTreeView* createGameList(const char* name, GameListModel* model);
+
+    // Load sequence steps (frmmain_load.cpp)
+    void sizeAndCentre();
+    void prepareListColumns();
+    Result<bool> versionGate();
+    Status loadWithOptions();
+    Status firstRun();
+    Status finishLoad();
+    Status buildGameData(bool backups);
+    void loadLists();
+    void showSplash();
+    void applyListAppearance();
+    [[noreturn]] void errFolder(const RuntimeError& error);
+    void errOptions(const RuntimeError& error);
+    [[noreturn]] void stopAfterSecondFailure(const RuntimeError& error);
+
+    // Shutdown (frmmain_shutdown.cpp)
+    void Form_QueryUnload(int unloadMode);
+    [[noreturn]] void Form_Unload();
+
+    // Layout (frmmain_layout.cpp)
+    void Form_Resize();
+    void place(QWidget* w, double left, double top);
+    void placeLeft(QWidget* w, double left);
+    void placeTop(QWidget* w, double top);
+    void setWidthTwips(QWidget* w, double width);
+    void setHeightTwips(QWidget* w, double height);
+    double scaleWidth() const;
+    double scaleHeight() const;
+    bool noStretchFileExists() const;
+
+    // Views (gamelist/frmmain_lists.cpp)
+    ListView& listView(QTreeView* view);
+    ListView* currentListView();
+    void switchToList(ListView& row);
+    void SortListView(ListView& row, int header);
+    void SetHeaderSortIcon(QTreeView* lv, int col, int image, bool show);
+    void columnClick(ListView& row, int column);
+    void itemClick(ListView& row);
+    void selectRow(ListView& row, qint32 index, bool scroll);
+    qint32 selectedIndex(const ListView& row) const;
+    void listMouseUp(ListView& row, Qt::MouseButton button, const QPoint& pos);
+    void lvUninstalled_DblClick();
+    void connectListEvents(ListView& row);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Selection display (gamelist/frmmain_selection.cpp)
+    void showSelectedStatus(const ListView& row);
+    bool gameIsInstalled(const QString& rom) const;
+
     AppState& m_state;
+    GameLists m_lists;
+    std::array<ListView, 3> m_views{};
+    QWidget* m_client = nullptr;
+    QPushButton* m_defaultButton = nullptr;
+    bool m_selectingFromCode = false;
+    bool m_restartedAfterOptionsError = false;
+    std::unique_ptr<frmSplash> m_splash;
+    std::unique_ptr<frmWait> m_wait;
 };

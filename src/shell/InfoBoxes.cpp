@@ -1,0 +1,51 @@
+#include "shell/InfoBoxes.h"
+
+#include "platform/RuntimeText.h"
+
+#include <QStringList>
+
+namespace {
+
+// Lower case where file names ignore case; elsewhere it would show another folder.
+QString shownPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return path.toLower();
+#else
+    return path;
+#endif
+}
+
+} // namespace
+
+QString PathInformationText(const ProgramPaths& paths, const DirectorySettings& dirs)
+{
+    const QString tab = QStringLiteral("\t");
+    const QStringList lines = {
+        QStringLiteral("Application Path:") + tab + tab + shownPath(paths.strAppPath),
+        QStringLiteral("Short Application Path:") + tab + paths.strShortAppPath,
+        QString(),
+        QStringLiteral("M.A.M.E. Path:") + tab + tab + dirs.strMAMEPath,
+        QStringLiteral("Short M.A.M.E. Path:") + tab + dirs.strShortMAMEPath,
+        QStringLiteral("Temp M.A.M.E. Path:") + tab + dirs.strTempMAMEPath,
+        QString(),
+        QStringLiteral("ROMs Path:") + tab + tab + dirs.strROMsPath,
+        QStringLiteral("Short ROMs Path:") + tab + tab + dirs.strShortROMsPath,
+        QStringLiteral("Temp ROMs Path:") + tab + tab + dirs.strTempROMsPath,
+        QString(),
+        QStringLiteral("Additional ROMs Path:") + tab + dirs.strAdditionalROMsPath,
+        QStringLiteral("Short Additional ROMs Path:") + tab + dirs.strShortAdditionalROMsPath,
+        QStringLiteral("Temp Additional ROMs Path:") + tab + dirs.strTempAdditionalROMsPath,
+    };
+    // The message box breaks lines at line feeds on this platform.
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString StartUpTimeText(float startTime, float endTime)
+{
+    constexpr double kSecondsPerDay = 86400.0;
+    double seconds = double(endTime) - double(startTime);
+    if (seconds < 0)
+        seconds += kSecondsPerDay;
+    return QString::number(qint64(RoundHalfEven(seconds))) + QStringLiteral(" Second(s)");
+}

@@ -1,0 +1,65 @@
+// Closing the main window ends the program: the view is saved to options.ini on the way out,
+// except after a cancelled first run.
+#include "shell/frmMain.h"
+
+#include "shell/IniFile.h"
+#include "shell/OptionsIni.h"
+#include "shell/ProgramEnd.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+
+// The reasons a window closes, as the unload handlers tell them apart.
+constexpr int kUnloadFromControlMenu = 0;
+constexpr int kUnloadFromCode = 1;
+constexpr int kUnloadSessionEnd = 2;
+
+} // namespace
+
+void frmMain::SaveView()
+{
+    const QString& ini = m_state.paths.strOptionsIni;
+    m_state.view.strGameView = fraList->title();
+    m_state.view.blnScreenShots = mnuViewShots->isChecked();
+    m_state.view.blnFavorites = mnuViewFavorites->isChecked();
+    WriteOptionBatch(ini, m_state, OptionBatch::View);
+    FlushINI(ini);
+    DisableFormTimers();
+    EndProgram(0);
+}
+
+void frmMain::Form_QueryUnload(int unloadMode)
+{
+    if (unloadMode == kUnloadSessionEnd)
+        SaveView();
+}
+
+void frmMain::Form_Unload()
+{
+    if (m_state.startup.blnOptionsCancelled) {
+        DisableFormTimers();
+        EndProgram(0);
+    }
+    SaveView();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Never cancelled: unloading the window always ends the program.
+    event->accept();
+    Form_QueryUnload(event->spontaneous() ? kUnloadFromControlMenu : kUnloadFromCode);
+    Form_Unload();
+}
+
+void frmMain::cmdExit_Click()
+{
+    if (cmdExit->text() == QLatin1String("&Cancel")) {
+        m_state.report.blnCancel = true;
+        return;
+    }
+    close();
+}

@@ -1,0 +1,125 @@
+// Switching the window's buttons and timers around panels and long jobs, the one way in and out
+// of a panel, and the scrolling of the two tall panels.
+#include "shell/frmMain.h"
+
+#include "platform/StatusPanels.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+void frmMain::DisableFormButtons()
+{
+    for (QWidget* w : {static_cast<QWidget*>(cmdRaster), static_cast<QWidget*>(cmdVector),
+                       static_cast<QWidget*>(cmdFind), static_cast<QWidget*>(chkAutoRun),
+                       static_cast<QWidget*>(chkRecord), static_cast<QWidget*>(chkPlayback)})
+        w->setEnabled(false);
+}
+
+void frmMain::EnableFormButtons()
+{
+    cmdRaster->setEnabled(true);
+    cmdVector->setEnabled(true);
+    cmdFind->setEnabled(true);
+    if (fraList->title() != QLatin1String("Uninstalled Games")) {
+        chkAutoRun->setEnabled(true);
+        chkRecord->setEnabled(true);
+        chkPlayback->setEnabled(true);
+    }
+}
+
+void frmMain::EnableButtons()
+{
+    cmdPlay->setEnabled(true);
+    cmdVerify->setEnabled(true);
+    cmdInfo->setEnabled(true);
+    EnableFormButtons();
+}
+
+void frmMain::DisableGameButtons()
+{
+    for (int panel = 2; panel <= 6; ++panel)
+        StatusBar[0]->setPanelText(panel, QString());
+    cmdPlay->setEnabled(false);
+    cmdVerify->setEnabled(false);
+    cmdInfo->setEnabled(false);
+    chkAutoRun->setEnabled(false);
+    // Unticking goes through the box's own handler, which stores AutoRun as off.
+    chkAutoRun->setChecked(false);
+    chkRecord->setEnabled(false);
+    chkPlayback->setEnabled(false);
+}
+
+void frmMain::DisableFormTimers()
+{
+    Tmr[0]->stop();
+    Tmr[1]->stop();
+}
+
+void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status)
+{
+    panel->setEnabled(true);
+    fraList->setEnabled(false);
+    m_state.view.intPanelShown = 1;
+    DisableFormButtons();
+    panel->raise();
+    panel->setTitle(caption);
+
+    switch (status) {
+    case PanelStatus::KeepList:
+        break;
+    case PanelStatus::General:
+        StatusBar[1]->show();
+        StatusBar[1]->raise();
+        Tmr[1]->stop();
+        IconScreen->hide();
+        lblArtwork->hide();
+        lblList->clear();
+        break;
+    case PanelStatus::SelectedGame:
+        StatusBar[1]->setPanelText(2, StatusBar[0]->panelText(2));
+        StatusBar[1]->setPanelText(3, StatusBar[0]->panelText(3));
+        StatusBar[1]->show();
+        StatusBar[1]->raise();
+        break;
+    }
+
+    if (panel == fraVerify)
+        cmdGameList->setFocus();
+    else if (panel == fraMaintenance)
+        cmdGameList2->setFocus();
+}
+
+void frmMain::ReturnToGameList(QGroupBox* panel, bool busyPointer)
+{
+    if (busyPointer)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    fraList->setEnabled(true);
+    GetSelectedIndex();
+    m_state.view.intPanelShown = 0;
+    EnableFormButtons();
+    StatusBar[1]->hide();
+    StatusBar[1]->setPanelText(2, QString());
+    StatusBar[1]->setPanelText(3, QString());
+    fraList->raise();
+    panel->setEnabled(false);
+    if (busyPointer)
+        QApplication::restoreOverrideCursor();
+}
+
+void frmMain::VScrollPanel(int index)
+{
+    // The content follows the bar only when it is taller than its viewport.
+    if (index == 0) {
+        if (picBox1->height() > picDefaults->height())
+            picBox1->move(picBox1->x(), -twipsToPixels(VScroll[0]->value()));
+    } else if (index == 1) {
+        if (picBox2->height() > picMaintenance->height())
+            picBox2->move(picBox2->x(), -twipsToPixels(VScroll[1]->value()));
+    }
+}

@@ -1,0 +1,83 @@
+#include "wizard/FolderChecks.h"
+
+#include "platform/AnsiText.h"
+#include "shell/MameProgram.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kFirstYear = 1975;
+constexpr qsizetype kStoredValueLimit = 254; // what a value read back from options.ini keeps
+
+QChar separator() { return QDir::separator(); }
+
+// Too short to be a folder: empty, or a drive or file system root.
+bool isRootOnly(const QString& text, const QString& path)
+{
+#ifdef Q_OS_WIN
+    return path.isEmpty() || text.size() < 4;
+#else
+    Q_UNUSED(text);
+    return path.isEmpty() || QDir(path).isRoot();
+#endif
+}
+
+} // namespace
+
+bool HoldsMameProgram(const QString& mameFolder) { return QFileInfo(MameProgramFile(mameFolder)).isFile(); }
+
+QString BrowsedFolderText(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(folder).toLower();
+#else
+    return QDir::toNativeSeparators(folder);
+#endif
+}
+
+bool IsRootFolder(const QString& text) { return text.endsWith(separator()); }
+
+bool IsStorableFolder(const QString& folder)
+{
+    if (folder.contains(QLatin1Char('\r')) || folder.contains(QLatin1Char('\n')))
+        return false;
+    const QByteArray bytes = toAnsi(folder);
+    return bytes.size() <= kStoredValueLimit && fromAnsi(bytes) == folder;
+}
+
+QString FillFromMame(const QString& mameFolder, const QString& subFolder)
+{
+    if (subFolder.isEmpty())
+        return mameFolder;
+    if (IsRootFolder(mameFolder))
+        return mameFolder + subFolder;
+    return mameFolder + separator() + subFolder;
+}
+
+FolderVerdict CheckFolder(const QString& text, const QString& name, bool required)
+{
+    FolderVerdict verdict;
+    verdict.path = text;
+    if (verdict.path.endsWith(separator()))
+        verdict.path.chop(1);
+    if (required && isRootOnly(text, verdict.path)) {
+        verdict.message = QStringLiteral("You must select a ") + name + QStringLiteral(" folder!");
+        return verdict;
+    }
+    if (verdict.path.isEmpty() || QFileInfo(verdict.path).isDir()) {
+        verdict.passed = true;
+        return verdict;
+    }
+    verdict.message = QStringLiteral("The ") + name + QStringLiteral(" folder does not exist!  Please select an existing folder.");
+    return verdict;
+}
+
+QStringList YearList(int currentYear)
+{
+    QStringList years;
+    for (int year = kFirstYear; year < currentYear; ++year)
+        years << QString::number(year);
+    return years;
+}

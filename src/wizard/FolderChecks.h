@@ -1,0 +1,40 @@
+// The options wizard's folder rules: what a browsed folder becomes, the root refusal, the fill
+// from the MAME folder and the check each folder passes at OK.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The message for a MAME folder without the program (which keeps its Windows name in the text).
+inline constexpr const char* kCannotFindMame = "Cannot find mame.exe!";
+
+// True when the MAME folder's text names a folder that holds the MAME program.
+bool HoldsMameProgram(const QString& mameFolder);
+
+// A browsed folder as its box shows it: lower case where file names ignore case (Windows);
+// elsewhere lower case would name another folder, so the case is kept.
+QString BrowsedFolderText(const QString& folder);
+
+// True when the text is a file system root (it ends with the separator: "c:\" or "/").
+bool IsRootFolder(const QString& text);
+
+// False for a folder that options.ini cannot hold as it is (a line break, characters the file's
+// code page lacks, or more bytes than a value read back keeps).
+bool IsStorableFolder(const QString& folder);
+
+// What the MAME browse puts into an empty box: the MAME folder, or the sub-folder in it.
+QString FillFromMame(const QString& mameFolder, const QString& subFolder);
+
+struct FolderVerdict {
+    bool passed = false;
+    QString path;    // the folder without one trailing separator
+    QString message; // why it failed
+};
+
+// The check of one folder box. `name` is the folder's display name; an optional folder may be
+// empty. A required folder must be more than a root (on Windows: at least 4 characters), and any
+// folder given must exist.
+FolderVerdict CheckFolder(const QString& text, const QString& name, bool required);
+
+// The years offered by the hide-by-year list: 1975 to the year before `currentYear`, ascending.
+QStringList YearList(int currentYear);

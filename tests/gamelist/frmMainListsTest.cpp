@@ -1,0 +1,275 @@
+// The three lists of the main window: switching, empty lists, column clicks with their header
+// arrow, the remembered selection, the list events and the Enter key.
+#include "support/MainWindowFixture.h"
+
+#include "platform/StatusPanels.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include "support/Files.h"
+
+namespace {
+
+class Lists : public MainWindowTest {
+protected:
+    frmMain& loaded(const std::vector<FixtureGame>& games, const QByteArray& options = {})
+    {
+        writeGames(games);
+        writeOptions(options);
+        frmMain& w = load();
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QApplication::processEvents();
+        return w;
+    }
+
+    static QStringList names(QTreeView* lv)
+    {
+        QStringList list;
+        for (int r = 0; r < lv->model()->rowCount(); ++r)
+            list << lv->model()->index(r, 0).data().toString();
+        return list;
+    }
+
+    static void clickRow(QTreeView* lv, int row)
+    {
+        const QRect rect = lv->visualRect(lv->model()->index(row, 0));
+        QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    // A real click on the header section, which Qt's header also answers by itself.
+    static void clickHeader(QTreeView* lv, int column)
+    {
+        QHeaderView* header = lv->header();
+        lv->scrollTo(lv->model()->index(0, column));
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+};
+
+} // namespace
+
+TEST_F(Lists, SwitchingShowsTheListAndItsCount)
+{
+    frmMain& w = loaded(fiveGames());
+    EXPECT_EQ(names(w.lvAll), QStringList({"Asteroids", "galaxian", "Ms. Pac-Man", "Pac-Man", "Zaxxon"}));
+    w.mnuViewUninstalled->trigger();
+    EXPECT_EQ(w.fraList->title(), "Uninstalled Games");
+    EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 2");
+    EXPECT_TRUE(w.mnuViewUninstalled->isChecked());
+    EXPECT_FALSE(w.mnuViewAll->isChecked());
+    EXPECT_FALSE(w.cmdPlay->isEnabled());
+    EXPECT_FALSE(w.chkAutoRun->isEnabled());
+    EXPECT_TRUE(w.cmdVerify->isEnabled());
+    EXPECT_EQ(w.defaultButton(), nullptr);
+    EXPECT_GE(w.lblFiltersApp->x(), twipsToPixels(1465));
+    EXPECT_GT(w.lblFiltersApp->x(), w.fraList->fontMetrics().horizontalAdvance("Uninstalled Games"));
+
+    w.mnuViewInstalled->trigger();
+    EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 3");
+    EXPECT_TRUE(w.cmdPlay->isEnabled());
+    EXPECT_EQ(w.defaultButton(), w.cmdPlay);
+    EXPECT_GE(w.lblFiltersApp->x(), twipsToPixels(1270));
+    EXPECT_GT(w.lblFiltersApp->x(), w.fraList->fontMetrics().horizontalAdvance("Installed Games"));
+    EXPECT_EQ(QApplication::focusWidget(), w.lvInstalled);
+}
+
+TEST_F(Lists, EmptyUninstalledListSwitchesThePlayControlsOff)
+{
+    frmMain& w = loaded({{"Pac-Man", "1980", "pacman"}});
+    w.chkAutoRun->setChecked(true);
+    w.Tmr[1]->start();
+    w.IconScreen->show();
+    w.lblArtwork->show();
+    w.lblList->setText("NAMCO");
+    w.lblShots->show();
+    w.mnuViewUninstalled->trigger();
+
+    EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 0");
+    EXPECT_EQ(w.StatusBar[0]->panelText(2), "");
+    EXPECT_FALSE(w.cmdPlay->isEnabled());
+    EXPECT_FALSE(w.cmdVerify->isEnabled());
+    EXPECT_FALSE(w.chkAutoRun->isEnabled());
+    EXPECT_FALSE(w.chkAutoRun->isChecked());
+    EXPECT_FALSE(w.chkRecord->isEnabled());
+    EXPECT_FALSE(w.Tmr[1]->isActive());
+    EXPECT_FALSE(w.IconScreen->isVisible());
+    EXPECT_FALSE(w.lblArtwork->isVisible());
+    EXPECT_FALSE(w.lblShots->isVisible());
+    EXPECT_EQ(w.lblList->text(), "");
+}
+
+TEST_F(Lists, EmptyInstalledListDisablesTheGameButtons)
+{
+    frmMain& w = loaded({{"Pac-Man", "1980", "pacman", "Original", "Horizontal", false}});
+    w.mnuViewInstalled->trigger();
+    EXPECT_FALSE(w.cmdPlay->isEnabled());
+    EXPECT_FALSE(w.cmdInfo->isEnabled());
+    EXPECT_EQ(w.StatusBar[0]->panelText(6), "");
+    // Returning to a list with games brings the buttons back.
+    w.mnuViewAll->trigger();
+    EXPECT_TRUE(w.cmdVerify->isEnabled());
+    EXPECT_EQ(w.StatusBar[0]->panelText(6), "Not Installed");
+}
+
+TEST_F(Lists, ColumnClicksSortAndFlipWithOneArrow)
+{
+    frmMain& w = loaded(fiveGames());
+    QHeaderView* header = w.lvAll->header();
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+
+    clickHeader(w.lvAll, 1);
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(names(w.lvAll), QStringList({"galaxian", "Asteroids", "Pac-Man", "Ms. Pac-Man", "Zaxxon"}));
+    EXPECT_EQ(m_state.view.intAllSortKey, 1);
+    EXPECT_EQ(m_state.view.intAllSortOrder, 0);
+
+    clickHeader(w.lvAll, 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(names(w.lvAll), QStringList({"Zaxxon", "Ms. Pac-Man", "Pac-Man", "galaxian", "Asteroids"}));
+    EXPECT_EQ(m_state.view.intAllSortOrder, 1);
+
+    clickHeader(w.lvAll, 13);
+    EXPECT_EQ(header->sortIndicatorSection(), 13);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(names(w.lvAll).first(), "Asteroids"); // asteroid
+}
+
+TEST_F(Lists, ColumnClickOnAListOfOneChangesNothing)
+{
+    frmMain& w = loaded({{"Pac-Man", "1980", "pacman"}, {"Zaxxon", "1982", "zaxxon", "Original", "Horizontal", false}});
+    w.mnuViewInstalled->trigger();
+    clickHeader(w.lvInstalled, 3);
+    EXPECT_EQ(w.lvInstalled->header()->sortIndicatorSection(), 0);
+    EXPECT_EQ(m_state.view.intInstalledSortKey, 0);
+}
+
+TEST_F(Lists, RememberedIndexFollowsTheGameThroughASort)
+{
+    frmMain& w = loaded(fiveGames());
+    clickRow(w.lvAll, 4); // Zaxxon
+    EXPECT_EQ(m_state.view.intAllIndex, 5);
+    clickHeader(w.lvAll, 1);
+    clickHeader(w.lvAll, 1); // years descending: Zaxxon first
+    EXPECT_EQ(m_state.view.intAllIndex, 1);
+    w.mnuViewInstalled->trigger();
+    w.mnuViewAll->trigger();
+    EXPECT_EQ(w.StatusBar[0]->panelText(2), "Zaxxon");
+    EXPECT_EQ(w.lvAll->currentIndex().row(), 0);
+}
+
+TEST_F(Lists, GetSelectedIndexReselectsUnlessAPanelCoversTheLists)
+{
+    frmMain& w = loaded(fiveGames(), "[View]\r\nAllIndex=3\r\n");
+    w.lvAll->clearSelection();
+    w.GetSelectedIndex();
+    EXPECT_EQ(w.lvAll->currentIndex().row(), 2);
+    EXPECT_TRUE(w.lvAll->selectionModel()->isRowSelected(2, QModelIndex()));
+
+    w.EnterPanel(w.fraVerify, "Report", frmMain::PanelStatus::KeepList);
+    w.lvAll->selectionModel()->clear();
+    w.GetSelectedIndex();
+    EXPECT_FALSE(w.lvAll->currentIndex().isValid());
+}
+
+TEST_F(Lists, DoubleClickOnAnUninstalledGameOnlyTellsSo)
+{
+    frmMain& w = loaded(fiveGames());
+    w.mnuViewUninstalled->trigger();
+    const QRect rect = w.lvUninstalled->visualRect(w.lvUninstalled->model()->index(0, 0));
+    QTest::mouseDClick(w.lvUninstalled->viewport(), Qt::LeftButton, {}, rect.center());
+    ASSERT_EQ(m_shown.size(), 1u);
+    EXPECT_EQ(m_shown[0].first, "This game is not installed.");
+    EXPECT_EQ(m_shown[0].second, 64);
+}
+
+TEST_F(Lists, RightClickPopsUpOnlyOverAGame)
+{
+    frmMain& w = loaded(fiveGames());
+    writeFile(samples() + "/asteroid.zip", "PK");
+    clickRow(w.lvAll, 0); // Asteroids: not installed, has samples
+    QTest::mouseClick(w.lvAll->viewport(), Qt::RightButton, {}, QPoint(5, w.lvAll->viewport()->height() - 3));
+    EXPECT_FALSE(w.mnuRightClick->isVisible());
+    EXPECT_FALSE(w.lvAll->currentIndex().isValid());
+
+    clickRow(w.lvAll, 0);
+    const QRect rect = w.lvAll->visualRect(w.lvAll->model()->index(1, 0));
+    QTest::mouseClick(w.lvAll->viewport(), Qt::RightButton, {}, rect.center());
+    EXPECT_TRUE(w.mnuRightClick->isVisible());
+    EXPECT_EQ(w.lvAll->currentIndex().row(), 1);
+    EXPECT_TRUE(w.mnuAddFavorite->isEnabled());
+    EXPECT_FALSE(w.mnuRemoveFavorite->isEnabled());
+    // The pop-up reads the game from the status bar, which the right click does not change.
+    EXPECT_FALSE(w.mnuDeleteROM->isEnabled());
+    EXPECT_TRUE(w.mnuDeleteSamples->isEnabled());
+    w.mnuRightClick->hide();
+}
+
+TEST_F(Lists, EnterPressesTheDefaultButton)
+{
+    frmMain& w = loaded(fiveGames());
+    QSignalSpy play(w.cmdPlay, &QPushButton::clicked);
+    QTest::keyClick(w.lvAll, Qt::Key_Return); // Asteroids, not installed: Play is off
+    EXPECT_EQ(play.count(), 0);
+    clickRow(w.lvAll, 3);
+    QTest::keyClick(w.lvAll, Qt::Key_Return);
+    EXPECT_EQ(play.count(), 1);
+    w.mnuViewUninstalled->trigger();
+    QTest::keyClick(w.lvUninstalled, Qt::Key_Enter);
+    EXPECT_EQ(play.count(), 1);
+}
+
+TEST_F(Lists, RefreshReloadsAndSelectsTheFirstGames)
+{
+    frmMain& w = loaded(fiveGames(), "[View]\r\nAllIndex=4\r\n");
+    EXPECT_EQ(w.lvAll->currentIndex().row(), 3);
+    writeGames({{"Pac-Man", "1980", "pacman"}, {"Bosconian", "1981", "bosco", "Original", "Horizontal", false}});
+    w.mnuViewRefresh->trigger();
+    EXPECT_EQ(m_state.counts.intAllCount, 2);
+    EXPECT_EQ(m_state.counts.intUninstalledCount, 1);
+    EXPECT_EQ(m_state.view.intAllIndex, 1);
+    EXPECT_EQ(w.lvAll->currentIndex().row(), 0);
+    EXPECT_EQ(w.StatusBar[0]->panelText(2), "Bosconian");
+    EXPECT_TRUE(w.cmdExit->isEnabled());
+    EXPECT_TRUE(w.cmdRaster->isEnabled());
+    EXPECT_FALSE(QFileInfo::exists(report("oldlistxml.txt")));
+}
+
+TEST_F(Lists, RefreshAfterANewMameRebuildsAndStoresItsSize)
+{
+    frmMain& w = loaded(fiveGames());
+    writeMame(64);
+    qputenv("ZELVANE_FAKEMAME_GAMES", "9");
+    w.mnuViewRefresh->trigger();
+    EXPECT_EQ(m_state.counts.intAllCount, 9);
+    EXPECT_TRUE(QFileInfo::exists(report("oldlistxml.txt")));
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
+    EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 9");
+}
+
+TEST_F(Lists, GameMovedBetweenListsKeepsTheCounts)
+{
+    frmMain& w = loaded(fiveGames());
+    w.mnuViewUninstalled->trigger();
+    const qint32 game = w.gameOfRow(w.lvUninstalled, 0); // Asteroids
+    w.removeFromList(w.lvUninstalled, 0);
+    EXPECT_EQ(w.addToList(w.lvInstalled, game), 0);
+    EXPECT_EQ(m_state.counts.intUninstalledCount, 1);
+    EXPECT_EQ(m_state.counts.intInstalledCount, 4);
+    w.mnuViewInstalled->trigger();
+    EXPECT_EQ(names(w.lvInstalled), QStringList({"Asteroids", "galaxian", "Pac-Man", "Zaxxon"}));
+}

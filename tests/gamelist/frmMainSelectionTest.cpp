@@ -1,0 +1,161 @@
+// What the window shows for the selected game: status bar panels, play controls, the screenshot
+// with the clone rule and nostretch.ini, and the re-armed icon timer.
+#include "support/MainWindowFixture.h"
+
+#include "platform/StatusPanels.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+
+#include "support/Files.h"
+
+namespace {
+
+class Selection : public MainWindowTest {
+protected:
+    frmMain& loaded(const QByteArray& options = {})
+    {
+        writeGames(fiveGames());
+        writeOptions(options);
+        frmMain& w = load();
+        w.show();
+        QApplication::processEvents();
+        return w;
+    }
+
+    static void select(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
+
+    void writeShot(const char* rom, int width)
+    {
+        QImage image(width, 20, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        ASSERT_TRUE(image.save(snaps() + "/" + rom + ".png"));
+    }
+
+    static QStringList panels(frmMain& w)
+    {
+        QStringList texts;
+        for (int p = 2; p <= 6; ++p)
+            texts << w.StatusBar[0]->panelText(p);
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(Selection, AllListShowsTheGameAndSwitchesPlayByItsZip)
+{
+    frmMain& w = loaded();
+    select(w.lvAll, 2);
+    EXPECT_EQ(panels(w), QStringList({"Ms. Pac-Man", "mspacman", "Clone", "V", "Not Installed"}));
+    EXPECT_FALSE(w.cmdPlay->isEnabled());
+    EXPECT_FALSE(w.chkPlayback->isEnabled());
+    EXPECT_TRUE(w.Tmr[1]->isActive());
+    EXPECT_EQ(m_state.view.intAllIndex, 3);
+
+    writeFile(app() + "/settings/pacman.cfg", "[x]\r\n");
+    select(w.lvAll, 3);
+    EXPECT_EQ(panels(w), QStringList({"Pac-Man", "pacman", "Original", "H", "Custom Settings"}));
+    EXPECT_TRUE(w.cmdPlay->isEnabled());
+    EXPECT_TRUE(w.chkAutoRun->isEnabled());
+    EXPECT_TRUE(w.chkRecord->isEnabled());
+}
+
+TEST_F(Selection, AdditionalRomFolderCountsAsInstalled)
+{
+    makeDirs(m_root + "/more");
+    writeFile(m_root + "/more/asteroid.zip", "PK");
+    writeGames(fiveGames());
+    writeOptions();
+    WriteINI(optionsIni(), "Directories", "AdditionalROMs", m_root + "/more");
+    FlushINI(optionsIni());
+    frmMain& w = load();
+    select(w.lvAll, 0);
+    EXPECT_EQ(w.StatusBar[0]->panelText(6), "Default Settings");
+}
+
+TEST_F(Selection, InstalledAndUninstalledListsLeaveThePlayControls)
+{
+    frmMain& w = loaded();
+    w.mnuViewInstalled->trigger();
+    w.cmdPlay->setEnabled(false);
+    select(w.lvInstalled, 1);
+    EXPECT_EQ(w.StatusBar[0]->panelText(6), "Default Settings");
+    EXPECT_FALSE(w.cmdPlay->isEnabled());
+
+    w.mnuViewUninstalled->trigger();
+    select(w.lvUninstalled, 1);
+    EXPECT_EQ(panels(w), QStringList({"Ms. Pac-Man", "mspacman", "Clone", "V", "Not Installed"}));
+    EXPECT_EQ(m_state.view.intUninstalledIndex, 2);
+}
+
+TEST_F(Selection, ScreenShotShownOrNoticeWhenMissing)
+{
+    writeShot("pacman", 40);
+    frmMain& w = loaded("[View]\r\nScreenShots=True\r\nAllIndex=4\r\n");
+    EXPECT_TRUE(w.mnuViewShots->isChecked());
+    EXPECT_FALSE(w.imgShots->pixmap().isNull());
+    EXPECT_FALSE(w.lblShots->isVisibleTo(w.fraList));
+
+    select(w.lvAll, 4); // zaxxon: no file
+    EXPECT_TRUE(w.imgShots->pixmap().isNull());
+    EXPECT_TRUE(w.lblShots->isVisibleTo(w.fraList));
+    EXPECT_NEAR(w.lblShots->geometry().center().x(), w.imgShots->geometry().center().x(), 1);
+}
+
+TEST_F(Selection, CloneRuleShowsOnlyTheParentsShot)
+{
+    writeShot("mspacman", 30);
+    frmMain& w = loaded("[Preferences]\r\nCloneShots=True\r\n[View]\r\nScreenShots=True\r\n");
+    select(w.lvAll, 2); // Ms. Pac-Man, clone of pacman, which has no shot
+    EXPECT_TRUE(w.lblShots->isVisibleTo(w.fraList));
+    writeShot("pacman", 40);
+    select(w.lvAll, 1);
+    select(w.lvAll, 2);
+    EXPECT_EQ(w.imgShots->pixmap().width(), 40);
+    writeShot("galaxian", 50);
+    select(w.lvAll, 1); // an original uses its own name under the rule
+    EXPECT_EQ(w.imgShots->pixmap().width(), 50);
+}
+
+TEST_F(Selection, ShotsOffLoadNothing)
+{
+    writeShot("pacman", 40);
+    frmMain& w = loaded("[View]\r\nAllIndex=4\r\n");
+    EXPECT_TRUE(w.imgShots->pixmap().isNull());
+    w.mnuViewShots->trigger();
+    EXPECT_FALSE(w.imgShots->pixmap().isNull());
+}
+
+TEST_F(Selection, EmptyListHidesTheNoticeAndKeepsThePicture)
+{
+    writeShot("asteroid", 40);
+    std::vector<FixtureGame> games = {{"Asteroids", "1979", "asteroid"}};
+    writeGames(games);
+    writeOptions("[View]\r\nScreenShots=True\r\n");
+    frmMain& w = load();
+    w.show();
+    ASSERT_FALSE(w.imgShots->pixmap().isNull());
+    w.lblShots->show();
+    w.mnuViewUninstalled->trigger();
+    w.LoadShot();
+    EXPECT_FALSE(w.lblShots->isVisibleTo(w.fraList));
+    EXPECT_FALSE(w.imgShots->pixmap().isNull());
+}
+
+TEST_F(Selection, NoStretchFilePlacesTheShotWithDefaultsForMissingOrBadKeys)
+{
+    writeFile(app() + "/settings/nostretch.ini", "[Position]\r\nTop=oops\r\n[Size]\r\nHeight=1200\r\n");
+    writeShot("pacman", 40);
+    frmMain& w = loaded("[View]\r\nScreenShots=True\r\nAllIndex=4\r\n");
+    EXPECT_FALSE(w.imgShots->hasScaledContents());
+    EXPECT_EQ(w.imgShots->geometry(), QRect(twipsToPixels(3145), twipsToPixels(240), twipsToPixels(4760), twipsToPixels(1200)));
+}

@@ -1,0 +1,195 @@
+// The main window's layout: controls anchored to the right and bottom edges in twips, the
+// screenshot square or fixed by nostretch.ini, maximised centring, and nothing when minimised.
+#include "support/MainWindowFixture.h"
+
+#include "platform/StatusPanels.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTreeView>
+
+#include "support/Files.h"
+
+namespace {
+
+double tw(int pixels) { return pixelsToTwips(pixels); }
+
+// Pixel positions are twips rounded to whole pixels, each step on its own: allow one pixel.
+#define EXPECT_TWIPS(actualPixels, expectedTwips) EXPECT_NEAR((actualPixels), (expectedTwips) / 15.0, 1.01)
+
+class Layout : public MainWindowTest {
+protected:
+    frmMain& loaded()
+    {
+        writeGames(fiveGames());
+        writeOptions();
+        frmMain& w = load();
+        w.show();
+        QApplication::processEvents();
+        return w;
+    }
+
+    void resizeClient(frmMain& w, int width, int height)
+    {
+        const QSize frame = w.size() - w.centralWidget()->size();
+        w.resize(QSize(width, height) + frame);
+        QApplication::processEvents();
+    }
+
+    // Every anchored control against the formulas, at the client size the window has now.
+    void expectAnchored(frmMain& w)
+    {
+        const double W = tw(w.centralWidget()->width());
+        const double H = tw(w.centralWidget()->height());
+        EXPECT_TWIPS(w.cmdExit->x(), W - 1615);
+        EXPECT_TWIPS(w.cmdExit->y(), H - 885);
+        EXPECT_TWIPS(w.cmdFind->y(), H - 2780);
+        EXPECT_TWIPS(w.cmdRaster->x(), W - 1615);
+        EXPECT_TWIPS(w.picRecPlay->y(), H - 1710);
+        EXPECT_TWIPS(w.lblDownload->x(), W - 310);
+        EXPECT_TWIPS(w.IconScreen->x(), W - 1160);
+        EXPECT_TWIPS(w.LineSeparator[1]->width(), W);
+        for (QGroupBox* panel : {w.fraList, w.fraDefaults, w.fraMaintenance, w.fraVerify}) {
+            EXPECT_TWIPS(panel->width(), W - 2040);
+            EXPECT_TWIPS(panel->height(), H - 660);
+        }
+        EXPECT_TWIPS(w.lvUninstalled->height(), H - 1605);
+        EXPECT_TWIPS(w.txtVerify->height(), H - 1605);
+        EXPECT_TWIPS(w.VScroll[0]->height(), H - 1690);
+        EXPECT_TWIPS(w.cmdPlay->y(), tw(w.fraList->height()) - 550);
+        EXPECT_TWIPS(w.cmdInfo->x(), tw(w.fraList->width()) - tw(w.cmdInfo->width()) - 190);
+        EXPECT_TWIPS(w.cmdVerify->x(), (tw(w.fraList->width()) - tw(w.cmdVerify->width())) / 2 - 5);
+        EXPECT_TWIPS(w.cmdCancel->x(), tw(w.cmdOK->x()) + 5340);
+        for (StatusPanels* bar : w.StatusBar) {
+            EXPECT_EQ(bar->width(), w.centralWidget()->width());
+            EXPECT_TWIPS(bar->y(), H - 300);
+            EXPECT_TWIPS(bar->panelWidth(2), W - 5450);
+        }
+        EXPECT_TWIPS(w.ProgressBar[1]->y(), tw(w.StatusBar[0]->y()) + 60);
+    }
+
+    void expectSquareShot(frmMain& w)
+    {
+        const double side = tw(w.lvAll->height()) - 25;
+        EXPECT_TRUE(w.imgShots->hasScaledContents());
+        EXPECT_TWIPS(w.imgShots->width(), side);
+        EXPECT_TWIPS(w.imgShots->height(), side);
+        EXPECT_TWIPS(w.imgShots->x(), tw(w.fraList->width()) - (tw(w.imgShots->width()) + 180));
+        EXPECT_TWIPS(w.imgShots->y(), 270);
+    }
+};
+
+} // namespace
+
+TEST_F(Layout, StartsWithAClientArea426PixelsHigh)
+{
+    frmMain& w = loaded();
+    EXPECT_EQ(w.centralWidget()->height(), 426);
+    EXPECT_EQ(m_state.view.intWindowState, 0);
+    expectAnchored(w);
+    expectSquareShot(w);
+}
+
+TEST_F(Layout, FollowsTheEdgesAtTwoSizes)
+{
+    frmMain& w = loaded();
+    resizeClient(w, 900, 600);
+    expectAnchored(w);
+    expectSquareShot(w);
+    resizeClient(w, 1200, 700);
+    expectAnchored(w);
+    expectSquareShot(w);
+    EXPECT_TWIPS(w.picDefaults->x(), 180);
+    EXPECT_TWIPS(w.txtVerify->x(), 160);
+}
+
+TEST_F(Layout, ListWidthsFollowTheScreenShotSwitch)
+{
+    frmMain& w = loaded();
+    resizeClient(w, 1000, 650);
+    EXPECT_TWIPS(w.lvAll->width(), tw(w.fraList->width()) - 330);
+    w.mnuViewShots->trigger();
+    QApplication::processEvents();
+    EXPECT_TWIPS(w.lvAll->width(), tw(w.fraList->width()) - (tw(w.imgShots->width()) + 480));
+    resizeClient(w, 1100, 700);
+    EXPECT_TWIPS(w.lvInstalled->width(), tw(w.fraList->width()) - (tw(w.imgShots->width()) + 480));
+    w.mnuViewShots->trigger();
+    EXPECT_TWIPS(w.lvUninstalled->width(), tw(w.fraList->width()) - 330);
+}
+
+TEST_F(Layout, MaximisedCentresThePanelContentsAndIgnoresNoStretch)
+{
+    writeFile(app() + "/settings/nostretch.ini", "[Position]\r\nLeft=600\r\nTop=300\r\n[Size]\r\nWidth=1500\r\n");
+    frmMain& w = loaded();
+    EXPECT_FALSE(w.imgShots->hasScaledContents());
+    EXPECT_TWIPS(w.imgShots->x(), 600);
+    EXPECT_TWIPS(w.imgShots->width(), 1500);
+    EXPECT_TWIPS(w.imgShots->height(), 4760);
+
+    w.showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(w.isMaximized());
+    EXPECT_EQ(m_state.view.intWindowState, 2);
+    expectAnchored(w);
+    expectSquareShot(w);
+    EXPECT_TWIPS(w.picDefaults->x(), (tw(w.fraDefaults->width()) - tw(w.picDefaults->width())) / 2);
+    EXPECT_TWIPS(w.picMaintenance->x(), (tw(w.fraMaintenance->width()) - tw(w.picMaintenance->width())) / 2);
+    EXPECT_TWIPS(w.txtVerify->x(), (tw(w.fraVerify->width()) - tw(w.txtVerify->width())) / 2 + 20);
+
+    w.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(m_state.view.intWindowState, 0);
+    EXPECT_FALSE(w.imgShots->hasScaledContents());
+    EXPECT_TWIPS(w.imgShots->x(), 600);
+}
+
+TEST_F(Layout, MinimisingMovesNothingAndKeepsTheRecordedState)
+{
+    frmMain& w = loaded();
+    w.showMaximized();
+    QApplication::processEvents();
+    const QRect exit = w.cmdExit->geometry();
+    const QRect list = w.lvAll->geometry();
+    w.setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    EXPECT_EQ(m_state.view.intWindowState, 2);
+    EXPECT_EQ(w.cmdExit->geometry(), exit);
+    EXPECT_EQ(w.lvAll->geometry(), list);
+}
+
+TEST_F(Layout, MaintenanceScrollBarIsOffOnlyWhenTheViewportIsTaller)
+{
+    frmMain& w = loaded();
+    resizeClient(w, 700, 426);
+    EXPECT_TRUE(w.VScroll[1]->isEnabledTo(w.picMaintenance));
+    EXPECT_GT(w.VScroll[1]->maximum(), 0);
+    // Content and viewport of the same height: on, with nothing to scroll.
+    w.picBox2->resize(w.picBox2->width(), w.picMaintenance->height());
+    resizeClient(w, 701, 426);
+    EXPECT_TRUE(w.VScroll[1]->isEnabledTo(w.picMaintenance));
+    EXPECT_EQ(w.VScroll[1]->maximum(), 0);
+    resizeClient(w, 700, 800);
+    EXPECT_FALSE(w.VScroll[1]->isEnabledTo(w.picMaintenance));
+}
+
+TEST_F(Layout, ScrollingMovesContentOnlyWhenItIsTaller)
+{
+    frmMain& w = loaded();
+    w.VScroll[0]->setValue(1500);
+    EXPECT_EQ(w.picBox1->y(), -100);
+    w.VScroll[0]->setValue(0);
+    EXPECT_EQ(w.picBox1->y(), 0);
+
+    w.picBox2->resize(w.picBox2->width(), w.picMaintenance->height() - 10);
+    const int before = w.picBox2->y();
+    w.VScroll[1]->setMaximum(3000);
+    w.VScroll[1]->setValue(3000);
+    EXPECT_EQ(w.picBox2->y(), before);
+}

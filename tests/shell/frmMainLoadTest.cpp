@@ -1,0 +1,252 @@
+// The main window's load sequence and its shutdown: options.ini read or recreated, the version
+// gate, the recovery from a failing load, a new MAME, and the saved view.
+#include "support/MainWindowFixture.h"
+
+#include "gamelist/GameListModel.h"
+#include "platform/StatusPanels.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeView>
+#include <gmock/gmock.h>
+
+#include <csignal>
+
+#include "support/Files.h"
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace {
+
+bool exists(const QString& path) { return QFileInfo::exists(path); }
+
+} // namespace
+
+TEST_F(MainWindowTest, LoadShowsTheSavedListWithItsSelection)
+{
+    writeGames(fiveGames());
+    writeOptions("[View]\r\nGameView=Installed Games\r\nInstalledIndex=2\r\n");
+    frmMain& w = load();
+
+    EXPECT_EQ(w.fraList->title(), "Installed Games");
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
+    EXPECT_EQ(m_state.counts.intInstalledCount, 3);
+    EXPECT_EQ(m_state.counts.intUninstalledCount, 2);
+    EXPECT_EQ(w.lvInstalled->currentIndex().row(), 1);
+    EXPECT_TRUE(w.mnuViewInstalled->isChecked());
+    EXPECT_FALSE(w.mnuViewAll->isChecked());
+    EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 3");
+    EXPECT_FALSE(m_state.startup.blnLoading);
+    EXPECT_TRUE(m_shown.empty());
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "ZelvaneVersion"), "4.0.0");
+    EXPECT_TRUE(exists(mame() + "/mame.ini"));
+}
+
+TEST_F(MainWindowTest, AnyOtherSavedViewOpensAllGames)
+{
+    writeGames(fiveGames());
+    writeOptions("[View]\r\nGameView=Favourite Games\r\n");
+    EXPECT_EQ(load().fraList->title(), "All Games");
+}
+
+TEST_F(MainWindowTest, SavedIndexBeyondAShrunkListSelectsItsLastGame)
+{
+    writeGames(fiveGames());
+    writeOptions("[View]\r\nGameView=Installed Games\r\nInstalledIndex=40\r\n");
+    frmMain& w = load();
+    EXPECT_EQ(w.lvInstalled->currentIndex().row(), 2);
+    EXPECT_TRUE(m_shown.empty());
+}
+
+TEST_F(MainWindowTest, ColumnsWithoutTheirFilesAreHiddenAndTheirSortFallsBack)
+{
+    writeGames(fiveGames());
+    writeFile(app() + "/nplayers.ini", "[NPlayers]\r\npacman=2P alt\r\n");
+    writeOptions("[View]\r\nAllSortKey=17\r\nAllSortOrder=1\r\nInstalledSortKey=18\r\nInstalledSortOrder=1\r\n"
+                 "UninstalledSortKey=25\r\n");
+    frmMain& w = load();
+
+    for (const int c : {14, 15, 16, 17})
+        EXPECT_TRUE(w.lvAll->isColumnHidden(c)) << c;
+    EXPECT_FALSE(w.lvAll->isColumnHidden(18));
+    EXPECT_FALSE(w.lvAll->isColumnHidden(13));
+    EXPECT_EQ(m_state.view.intAllSortKey, 0);
+    EXPECT_EQ(m_state.view.intAllSortOrder, 0);
+    EXPECT_EQ(m_state.view.intInstalledSortKey, 18);
+    EXPECT_EQ(m_state.view.intInstalledSortOrder, 1);
+    EXPECT_EQ(m_state.view.intUninstalledSortKey, 0);
+}
+
+TEST_F(MainWindowTest, MissingGameDataFileRebuildsFromMameWithoutBackups)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    QFile::remove(report("crcinfo.txt"));
+    writeFile(report("newroms.txt"), "kept");
+    qputenv("ZELVANE_FAKEMAME_GAMES", "12");
+    load();
+    EXPECT_EQ(m_state.counts.intAllCount, 12);
+    EXPECT_TRUE(exists(report("crcinfo.txt")));
+    EXPECT_FALSE(exists(report("oldlistxml.txt")));
+    EXPECT_TRUE(exists(report("newroms.txt")));
+    EXPECT_TRUE(m_shown.empty());
+}
+
+TEST_F(MainWindowTest, NewMameDetectedBySizeRebuildsWithBackups)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    const QByteArray oldListing = readFile(report("listxml.txt"));
+    writeMame(100);
+    writeFile(report("whatsnew.txt"), "old comparison");
+    qputenv("ZELVANE_FAKEMAME_GAMES", "12");
+    load();
+
+    EXPECT_EQ(readFile(report("oldlistxml.txt")), oldListing);
+    EXPECT_EQ(m_state.counts.intAllCount, 12);
+    EXPECT_FALSE(exists(report("whatsnew.txt")));
+    EXPECT_EQ(m_state.lngMAMESize, mameSize());
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
+}
+
+TEST_F(MainWindowTest, SameMameSizeOrNoStoredSizeRebuildsNothing)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    load();
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
+    EXPECT_FALSE(exists(report("oldlistxml.txt")));
+
+    m_window.reset();
+    WriteINI(optionsIni(), "Miscellaneous", "MAMESize", 0);
+    FlushINI(optionsIni());
+    IniService::instance().dropAll();
+    writeMame(300);
+    m_state = AppState();
+    load();
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
+    EXPECT_FALSE(exists(report("oldlistxml.txt")));
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), "0");
+}
+
+TEST_F(MainWindowTest, Version341PassesTheGate)
+{
+    writeGames(fiveGames());
+    writeOptions({}, "3.4.1");
+    load();
+    EXPECT_TRUE(m_shown.empty());
+    EXPECT_EQ(m_state.startup.intZelvaneVersion, 341);
+}
+
+TEST_F(MainWindowTest, OlderVersionDeletesOptionsAndTakesTheFirstRunPath)
+{
+    writeGames(fiveGames());
+    writeOptions({}, "3.4.0");
+    shareFolderWithChild();
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(0),
+                AllOf(HasSubstr("MsgBox: The options.ini file must be recreated with this version of Zelvane."),
+                      HasSubstr("Wizard: shown"), Not(HasSubstr("Problem in options.ini"))));
+    EXPECT_FALSE(exists(optionsIni()));
+}
+
+TEST_F(MainWindowTest, VersionThatIsNoNumberIsAProblemOfTheFile)
+{
+    writeGames(fiveGames());
+    writeOptions({}, "4.x");
+    shareFolderWithChild();
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(0),
+                AllOf(HasSubstr("MsgBox: Problem in options.ini file.  Zelvane will now create a new one."),
+                      Not(HasSubstr("must be recreated"))));
+}
+
+TEST_F(MainWindowTest, FailingLoadKeepsOptionsAsBackupAndRestartsAsFirstRun)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    const QByteArray original = readFile(optionsIni());
+    QFile::remove(mame() + "/mame");
+    shareFolderWithChild();
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(0),
+                AllOf(HasSubstr("MsgBox: Problem in options.ini file.  Zelvane will now create a new one."),
+                      HasSubstr("Wizard: shown")));
+    EXPECT_FALSE(exists(optionsIni()));
+    EXPECT_EQ(readFile(optionsIni() + ".bak"), original);
+}
+
+TEST_F(MainWindowTest, CancelledFirstRunWizardEndsAndWritesNothing)
+{
+    writeGames(fiveGames());
+    shareFolderWithChild();
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(0), HasSubstr("Wizard: shown"));
+    EXPECT_FALSE(exists(optionsIni()));
+    EXPECT_FALSE(exists(report("listxml.txt")));
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheViewThatTheNextStartReopens)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    shareFolderWithChild();
+    EXPECT_EXIT(
+        {
+            frmMain& w = load();
+            w.mnuViewInstalled->trigger();
+            emit w.lvInstalled->header()->sectionClicked(1);
+            emit w.lvInstalled->header()->sectionClicked(1);
+            w.mnuViewShots->trigger();
+            w.close();
+        },
+        ::testing::ExitedWithCode(0), "");
+
+    EXPECT_EQ(storedOption(optionsIni(), "View", "GameView"), "Installed Games");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "ScreenShots"), "True");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "Favorites"), "False");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "InstalledSortKey"), "1");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "InstalledSortOrder"), "1");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "Scroll"), "<missing>");
+
+    IniService::instance().dropAll();
+    frmMain& again = load();
+    EXPECT_EQ(again.fraList->title(), "Installed Games");
+    EXPECT_TRUE(again.mnuViewShots->isChecked());
+    EXPECT_EQ(again.lvInstalled->header()->sortIndicatorSection(), 1);
+    EXPECT_EQ(again.lvInstalled->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    // Installed games by year, newest first: Zaxxon 1982, Pac-Man 1980, galaxian 1979.
+    EXPECT_EQ(again.lvInstalled->model()->index(0, 0).data().toString(), "Zaxxon");
+}
+
+TEST_F(MainWindowTest, TerminationSavesTheViewOnceAndEnds)
+{
+    writeGames(fiveGames());
+    writeOptions("[View]\r\nGameView=Uninstalled Games\r\n");
+    shareFolderWithChild();
+    EXPECT_EXIT(
+        {
+            load();
+            std::raise(SIGTERM);
+            for (int i = 0; i < 10; ++i)
+                QCoreApplication::processEvents();
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "GameView"), "Uninstalled Games");
+    EXPECT_EQ(readFile(optionsIni()).count("[View]"), 1);
+    EXPECT_EQ(readFile(optionsIni()).count("GameView="), 1);
+}
+
+TEST_F(MainWindowTest, ExitReadingCancelOnlyRequestsTheCancel)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    frmMain& w = load();
+    w.show();
+    w.cmdExit->setText("&Cancel");
+    w.cmdExit->click();
+    EXPECT_TRUE(m_state.report.blnCancel);
+    EXPECT_TRUE(w.isVisible());
+}

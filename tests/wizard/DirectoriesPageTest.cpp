@@ -1,0 +1,206 @@
+// The directories page: browsing, the MAME folder's fill, the folder checks and what OK takes.
+#include "WizardFixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "support/Files.h"
+
+namespace {
+
+QPushButton* button(frmChoose& form, const char* name) { return form.findChild<QPushButton*>(name); }
+
+} // namespace
+
+TEST_F(WizardTest, BrowsedFolderKeepsItsCaseAndMovesTheFocusToOK)
+{
+    auto form = openForm();
+    form->cmdNext->click();
+    const QString roms = m_root.filePath("Emu/My ROMs");
+    makeDirs(roms);
+    dialogs.folder(roms).folder(m_root.filePath("Emu/Snaps"));
+    button(*form, "cmdSelectROM")->click();
+    button(*form, "cmdSelectSnap")->click();
+    EXPECT_EQ(dialogs.browseTitles(), (QStringList{"Select your ROMs folder...", "Select your Snapshot folder..."}));
+    EXPECT_EQ(box(*form, "txtROMPath")->text(), roms);
+    EXPECT_EQ(box(*form, "txtSnapPath")->text(), m_root.filePath("Emu/Snaps"));
+    EXPECT_EQ(form->focusWidget(), form->cmdOK);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(WizardTest, TheRootIsRefusedAndAClosedBrowserChangesNothing)
+{
+    state.dirs.strSamplesPath = "/emu/samples";
+    auto form = openForm();
+    form->cmdNext->click();
+    dialogs.folder("/");
+    button(*form, "cmdSelectROM")->click();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.lastPrompt(), "ROMs cannot reside in the root!  Please select a folder.");
+    EXPECT_EQ(boxes.shown()[0].style, 16);
+    EXPECT_EQ(boxes.shown()[0].title, "Directories");
+    EXPECT_EQ(box(*form, "txtROMPath")->text(), "");
+    EXPECT_EQ(form->focusWidget(), box(*form, "txtROMPath"));
+
+    dialogs.closeBrowser();
+    button(*form, "cmdSelectSam")->click();
+    EXPECT_EQ(box(*form, "txtSamPath")->text(), "/emu/samples");
+    EXPECT_EQ(boxes.shown().size(), 1u);
+}
+
+TEST_F(WizardTest, AFolderOptionsIniCannotHoldIsAnInvalidSelection)
+{
+    state.dirs.strMAMEPath = "/emu/mame";
+    state.dirs.strCfgPath = "/emu/cfg";
+    auto form = openForm();
+    form->cmdNext->click();
+    dialogs.folder("/emu/two\nlines").folder("/emu/two\nlines");
+    button(*form, "cmdSelectCfg")->click();
+    button(*form, "cmdSelectMAME")->click();
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    for (const auto& shown : boxes.shown()) {
+        EXPECT_EQ(shown.prompt, "Invalid selection!  Please try again.");
+        EXPECT_EQ(shown.style, 16);
+        EXPECT_EQ(shown.title, "Zelvane");
+    }
+    EXPECT_EQ(box(*form, "txtCfgPath")->text(), "");
+    EXPECT_EQ(box(*form, "txtMAMEPath")->text(), "");
+    EXPECT_EQ(form->focusWidget(), box(*form, "txtMAMEPath"));
+}
+
+TEST_F(WizardTest, MameBrowseFillsOnlyTheEmptyBoxesWithTheUsualFolders)
+{
+    state.dirs.strSamplesPath = "/e/samples";
+    auto form = openForm();
+    browseMame(*form);
+    EXPECT_EQ(dialogs.browseTitles(), QStringList{"Select your M.A.M.E. folder..."});
+    EXPECT_TRUE(boxes.shown().empty());
+    const QString m = mameDir();
+    EXPECT_EQ(box(*form, "txtMAMEPath")->text(), m);
+    EXPECT_EQ(box(*form, "txtROMPath")->text(), m + "/roms");
+    EXPECT_EQ(box(*form, "txtSamPath")->text(), "/e/samples");
+    EXPECT_EQ(box(*form, "txtINIsPath")->text(), m);
+    EXPECT_EQ(box(*form, "txtInpPath")->text(), m + "/inp");
+    EXPECT_EQ(box(*form, "txtHiPath")->text(), m + "/hi");
+    EXPECT_EQ(box(*form, "txtStaPath")->text(), m + "/sta");
+    EXPECT_EQ(box(*form, "txtSnapPath")->text(), m + "/snap");
+    EXPECT_EQ(box(*form, "txtCtrlrPath")->text(), m + "/ctrlr");
+    EXPECT_EQ(box(*form, "txtAddROMPath")->text(), "");
+    EXPECT_EQ(box(*form, "txtCommentPath")->text(), "");
+    EXPECT_EQ(form->focusWidget(), form->cmdOK);
+}
+
+TEST_F(WizardTest, MameBrowseWithoutTheProgramEmptiesOnlyTheMameBox)
+{
+    state.dirs.strROMsPath = "/e/roms";
+    auto form = openForm();
+    form->cmdNext->click();
+    dialogs.folder(m_root.filePath("Emu"));
+    button(*form, "cmdSelectMAME")->click();
+    EXPECT_EQ(boxes.lastPrompt(), "Cannot find mame.exe!");
+    EXPECT_EQ(boxes.shown().back().title, "Directories");
+    EXPECT_EQ(box(*form, "txtMAMEPath")->text(), "");
+    EXPECT_EQ(box(*form, "txtROMPath")->text(), "/e/roms");
+    EXPECT_EQ(box(*form, "txtSamPath")->text(), "");
+    EXPECT_EQ(form->focusWidget(), box(*form, "txtMAMEPath"));
+}
+
+TEST_F(WizardTest, FailedOKKeepsWhatItTookAndAFixedOKSavesEverything)
+{
+    QDir(mameDir()).rmdir("sta");
+    state.dirs.strTempStatePath = "/before";
+    auto form = openForm();
+    form->chkHideVS->setChecked(true);
+    browseMame(*form);
+    box(*form, "txtMAMEPath")->setText(mameDir() + "/");
+    form->cmdOK->click();
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.lastPrompt(), "The State folder does not exist!  Please select an existing folder.");
+    EXPECT_EQ(boxes.shown()[0].title, "Directories");
+    EXPECT_EQ(box(*form, "txtStaPath")->text(), "");
+    EXPECT_EQ(form->focusWidget(), box(*form, "txtStaPath"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(optionsIni()));
+    // Taken: the preferences, the MAME folder and every folder before the State folder.
+    EXPECT_TRUE(state.filters.blnHideVs);
+    EXPECT_EQ(state.dirs.strMAMEPath, mameDir());
+    EXPECT_EQ(state.dirs.strHiscorePath, mameDir() + "/hi");
+    EXPECT_EQ(state.dirs.strShortHiscorePath, mameDir() + "/hi");
+    EXPECT_EQ(state.dirs.strStatePath, "");
+    EXPECT_EQ(state.dirs.strArtworkPath, "");
+
+    makeDirs(mameDir() + "/sta");
+    box(*form, "txtStaPath")->setText(mameDir() + "/sta/");
+    form->cmdOK->click();
+    EXPECT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(state.dirs.strStatePath, mameDir() + "/sta");
+    EXPECT_EQ(state.dirs.strArtworkPath, mameDir() + "/artwork");
+    EXPECT_EQ(keysOf(optionsIni()).size(), 50);
+    EXPECT_TRUE(readFile(optionsIni()).contains(("State=" + mameDir() + "/sta\r\n").toUtf8()));
+}
+
+TEST_F(WizardTest, RequiredFoldersMustBeGivenAndMoreThanTheRoot)
+{
+    auto form = openForm();
+    browseMame(*form);
+    box(*form, "txtROMPath")->clear();
+    form->cmdOK->click();
+    EXPECT_EQ(boxes.lastPrompt(), "You must select a ROMs folder!");
+    EXPECT_EQ(form->focusWidget(), box(*form, "txtROMPath"));
+
+    box(*form, "txtROMPath")->setText(mameDir() + "/roms");
+    box(*form, "txtINIsPath")->setText("/");
+    form->cmdOK->click();
+    EXPECT_EQ(boxes.lastPrompt(), "You must select a Ini folder!");
+    EXPECT_EQ(box(*form, "txtINIsPath")->text(), "");
+    EXPECT_FALSE(QFileInfo::exists(optionsIni()));
+}
+
+TEST_F(WizardTest, MameFolderWithoutTheProgramStopsOKFirst)
+{
+    auto form = openForm();
+    browseMame(*form);
+    box(*form, "txtMAMEPath")->setText(m_root.filePath("Emu"));
+    box(*form, "txtROMPath")->clear();
+    form->cmdOK->click();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.lastPrompt(), "Cannot find mame.exe!");
+    EXPECT_EQ(box(*form, "txtMAMEPath")->text(), "");
+    EXPECT_EQ(state.dirs.strMAMEPath, "");
+}
+
+TEST_F(WizardTest, TabRunsRowByRowBoxBeforeButton)
+{
+    auto form = openForm();
+    form->cmdNext->click();
+    const QStringList expected = {"cmdSelectMAME", "txtROMPath", "cmdSelectROM", "txtAddROMPath", "cmdSelectAddROM",
+                                  "txtSamPath"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(form->focusWidget(), &tab);
+        visited << form->focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(WizardTest, FolderLabelsNameTheirBoxes)
+{
+    auto form = openForm();
+    QLabel* romsLabel = nullptr;
+    for (QLabel* label : form->fraDirectories->findChildren<QLabel*>())
+        if (label->buddy() == box(*form, "txtROMPath"))
+            romsLabel = label;
+    ASSERT_NE(romsLabel, nullptr);
+    EXPECT_EQ(romsLabel->text(), "ROMs:");
+    EXPECT_EQ(romsLabel->toolTip(), "This Is For Your Main ROM Directory");
+}

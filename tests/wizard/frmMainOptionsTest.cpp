@@ -1,0 +1,217 @@
+// The main window's side of the options wizard: the first run, Tools > Options and what it
+// redoes, and the header's gradient, path and start-up boxes.
+#include "support/MainWindowFixture.h"
+
+#include "platform/ColorCombo.h"
+#include "platform/SysColors.h"
+#include "shell/frmGradient.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTreeView>
+
+#include <map>
+
+#include <gmock/gmock.h>
+
+#include "support/Files.h"
+#include "support/ScopedEnv.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+
+class MainWindowOptions : public MainWindowTest {
+protected:
+    // Every required folder box that is empty gets the fixture's folder or a folder of its own.
+    void fillFolders(frmChoose& form)
+    {
+        form.cmdNext->click();
+        const std::map<int, QString> fixture = {
+            {kMameBox, mame()}, {kROMsBox, roms()}, {3 /* Samples */, samples()}, {kIniBox, mame()},
+            {12 /* Snapshots */, snaps()}};
+        for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
+            QLineEdit* box = form.txtFolder[i];
+            if (!kFolderBoxes[i].required || !box->text().isEmpty())
+                continue;
+            const auto known = fixture.find(int(i));
+            const QString folder = known != fixture.end() ? known->second : m_root + "/" + kFolderBoxes[i].box;
+            makeDirs(folder);
+            box->setText(folder);
+        }
+    }
+
+    frmMain& loaded(const QByteArray& options = {})
+    {
+        writeGames(fiveGames());
+        // A stored year: without one the wizard offers the newest, which counts as a change.
+        writeOptions("[Preferences]\r\nYear=1990\r\n" + options);
+        frmMain& w = load();
+        w.show();
+        QApplication::processEvents();
+        for (QTreeView* lv : {w.lvAll, w.lvInstalled, w.lvUninstalled})
+            QObject::connect(lv->model(), &QAbstractItemModel::modelReset, [this] { ++m_resets; });
+        return w;
+    }
+
+    // Tools > Options, with `change` as what the user does before OK.
+    void options(frmMain& w, std::function<void(frmChoose&)> change)
+    {
+        m_resets = 0;
+        m_wizard = [this, change](frmChoose& form) {
+            change(form);
+            fillFolders(form);
+            form.cmdOK->click();
+        };
+        w.mnuToolsOptions->trigger();
+    }
+
+    static void click(QWidget* w)
+    {
+        const QPointF at(2, 2);
+        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+
+    int m_resets = 0;
+};
+
+} // namespace
+
+TEST_F(MainWindowOptions, FirstRunOKSavesTheOptionsAndMameIniAndShowsTheLists)
+{
+    writeGames(fiveGames());
+    // The first run rebuilds the game data: MAME lists the same five games.
+    ScopedEnv listing("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(writeListing(fiveGames())));
+    m_wizard = [this](frmChoose& form) {
+        form.cmdMyDefaults->click();
+        fillFolders(form);
+        form.cmdOK->click();
+    };
+    frmMain& w = load();
+    EXPECT_FALSE(m_state.startup.blnLoading);
+    EXPECT_EQ(storedOption(optionsIni(), "Directories", "MAME"), mame());
+    EXPECT_EQ(storedOption(optionsIni(), "Preferences", "HideNeoGeo"), "True");
+    EXPECT_EQ(storedOption(optionsIni(), "Preferences", "Year"), "1990");
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "ZelvaneVersion"), "4.0.0");
+    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
+    EXPECT_TRUE(readFile(mame() + "/mame.ini").contains(("rompath\t.;" + roms() + "\r\n").toUtf8()));
+    // The preset hides clones: Ms. Pac-Man is not listed.
+    EXPECT_EQ(w.lvAll->model()->rowCount(), 4);
+    EXPECT_TRUE(w.lblFiltersApp->isVisibleTo(w.fraList));
+}
+
+TEST_F(MainWindowOptions, CancelledToolsOptionsLeavesTheWindowAsItWas)
+{
+    frmMain& w = loaded();
+    const QColor base = w.lvAll->palette().color(QPalette::Base);
+    m_resets = 0;
+    w.mnuToolsOptions->trigger();
+    EXPECT_FALSE(m_state.startup.blnOptionsCancelled);
+    EXPECT_EQ(m_resets, 0);
+    EXPECT_EQ(w.lvAll->palette().color(QPalette::Base), base);
+    EXPECT_EQ(m_state.dirs.strTempROMsPath, "");
+}
+
+TEST_F(MainWindowOptions, NewBackColourRecoloursTheListsAtOnceWithoutAReload)
+{
+    frmMain& w = loaded();
+    options(w, [](frmChoose& form) { form.cboBackColor->setCurrentIndex(0); });
+    EXPECT_EQ(m_resets, 0);
+    const QColor chosen = StoredColor(m_state.appearance.lngBackColor);
+    for (QTreeView* lv : {w.lvAll, w.lvInstalled, w.lvUninstalled})
+        EXPECT_EQ(lv->palette().color(QPalette::Base), chosen);
+    EXPECT_EQ(m_state.dirs.strTempROMsPath, roms());
+}
+
+TEST_F(MainWindowOptions, NewFontSizeTakesEffectAndReloads)
+{
+    frmMain& w = loaded();
+    options(w, [](frmChoose& form) { form.cboSize->setCurrentIndex(form.cboSize->findText("10")); });
+    EXPECT_EQ(w.lvInstalled->font().pointSize(), 10);
+    EXPECT_GT(m_resets, 0);
+}
+
+TEST_F(MainWindowOptions, StarFieldTilesTheLists)
+{
+    frmMain& w = loaded();
+    options(w, [](frmChoose& form) { form.chkBackground->setChecked(true); });
+    EXPECT_EQ(m_resets, 0);
+    EXPECT_FALSE(w.lvAll->palette().brush(QPalette::Base).texture().isNull());
+}
+
+TEST_F(MainWindowOptions, HideFlagOrROMsFolderChangeReloadsAndShowsTheFiltersMark)
+{
+    frmMain& w = loaded();
+    EXPECT_FALSE(w.lblFiltersApp->isVisibleTo(w.fraList));
+    options(w, [](frmChoose& form) { form.lstHideBios->item(3)->setCheckState(Qt::Checked); });
+    EXPECT_GT(m_resets, 0);
+    EXPECT_TRUE(w.lblFiltersApp->isVisibleTo(w.fraList));
+
+    const QString other = m_root + "/otherroms";
+    makeDirs(other);
+    options(w, [other](frmChoose& form) { form.txtFolder[kROMsBox]->setText(other); });
+    EXPECT_GT(m_resets, 0);
+    EXPECT_EQ(m_state.dirs.strROMsPath, other);
+    EXPECT_EQ(m_state.dirs.strTempROMsPath, roms());
+}
+
+TEST_F(MainWindowOptions, CloneShotsChangeReloadsOnlyTheScreenshot)
+{
+    QImage parent(40, 20, QImage::Format_RGB32);
+    parent.fill(Qt::red);
+    ASSERT_TRUE(parent.save(snaps() + "/pacman.png"));
+    frmMain& w = loaded("[View]\r\nScreenShots=True\r\n");
+    w.lvAll->setCurrentIndex(w.lvAll->model()->index(2, 0)); // Ms. Pac-Man, clone of pacman
+    EXPECT_TRUE(w.imgShots->pixmap().isNull());
+    options(w, [](frmChoose& form) { form.chkCloneShots->setChecked(true); });
+    EXPECT_EQ(m_resets, 0);
+    EXPECT_EQ(w.imgShots->pixmap().width(), 40);
+}
+
+TEST_F(MainWindowOptions, PathInformationShowsTheThreeFormsOfEachFolder)
+{
+    frmMain& w = loaded();
+    click(w.imgMachine);
+    ASSERT_FALSE(m_shown.empty());
+    EXPECT_EQ(m_shown.back().second, 64);
+    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(("M.A.M.E. Path:\t\t" + mame()).toStdString()));
+    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr("Temp ROMs Path:\t\t\n"));
+
+    options(w, [](frmChoose&) {});
+    click(w.imgMachine);
+    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(("Temp ROMs Path:\t\t" + roms()).toStdString()));
+
+    click(w.lblDownload);
+    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(" Second(s)"));
+}
+
+TEST_F(MainWindowOptions, GradientLabelOpensTheColourDialogWhichSavesOnOK)
+{
+    frmMain& w = loaded();
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<frmGradient*>(top); dialog && dialog->isVisible()) {
+                dialog->cboSysCol->SelectValue(sysColorValue(SysColor::Window));
+                dialog->cmdOK->click();
+                answered = true;
+            }
+    });
+    click(w.lblGradient);
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(m_state.appearance.lngGradientColor, -2147483643);
+    EXPECT_EQ(storedOption(optionsIni(), "Preferences", "GradientColor"), "-2147483643");
+}
