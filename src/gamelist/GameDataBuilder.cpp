@@ -110,6 +110,36 @@ Status scanListing(LineReader& listing, ListingScan& scan, BufferedOutput& gamei
     return std::nullopt;
 }
 
+// Keeps the previous resource.txt, then scans listxml.txt into gameinfo.txt and resource.txt.
+Status writeGameData(const QString& appPath, ListingScan& scan, Progress* progress)
+{
+    const QString resourcePath = ReportsPath(appPath, QStringLiteral("resource.txt"));
+    if (QFileInfo::exists(resourcePath)) {
+        if (Status failed = copyFileOver(resourcePath, ReportsPath(appPath, QStringLiteral("oldresource.txt"))))
+            return failed;
+    }
+
+    const QString listxml = ReportsPath(appPath, QStringLiteral("listxml.txt"));
+    LineReader listing(listxml, kBlock);
+    if (!listing.isOpen())
+        return MakeRuntimeError(QFileInfo::exists(listxml) ? ErrorNumber::PathFileAccess : ErrorNumber::FileNotFound);
+
+    BufferedOutput gameinfo(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
+    BufferedOutput resource(resourcePath);
+    Status failed = gameinfo.open();
+    if (!failed)
+        failed = resource.open();
+    if (!failed)
+        failed = scanListing(listing, scan, gameinfo, resource, progress);
+    // What was written is kept even after a failure: the lists of this run show the games read
+    // before it. Committing a file that never opened does nothing.
+    const Status gameinfoCommitted = gameinfo.commit();
+    const Status resourceCommitted = resource.commit();
+    if (failed)
+        return failed;
+    return gameinfoCommitted ? gameinfoCommitted : resourceCommitted;
+}
+
 } // namespace
 
 QString ReportsPath(const QString& appPath, const QString& fileName)
@@ -126,39 +156,13 @@ Status CreateGameInfo(const QString& appPath, GameRecord& game, QString& rotate,
     if (progress)
         progress->message(QStringLiteral("Creating gameinfo.txt..."));
     ListingScan scan;
-    const QString listxml = ReportsPath(appPath, QStringLiteral("listxml.txt"));
-    const QString resourcePath = ReportsPath(appPath, QStringLiteral("resource.txt"));
-
-    Status failed;
-    if (QFileInfo::exists(resourcePath))
-        failed = copyFileOver(resourcePath, ReportsPath(appPath, QStringLiteral("oldresource.txt")));
-
-    LineReader listing(listxml, kBlock);
-    if (!failed && !listing.isOpen())
-        failed = MakeRuntimeError(QFileInfo::exists(listxml) ? ErrorNumber::PathFileAccess : ErrorNumber::FileNotFound);
-
-    if (!failed) {
-        BufferedOutput gameinfo(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
-        BufferedOutput resource(resourcePath);
-        failed = gameinfo.open();
-        if (!failed)
-            failed = resource.open();
-        if (!failed)
-            failed = scanListing(listing, scan, gameinfo, resource, progress);
-        // What was written is kept even after a failure: the lists of this run show the games
-        // read before it. Committing a file that never opened does nothing.
-        const Status gameinfoCommitted = gameinfo.commit();
-        const Status resourceCommitted = resource.commit();
-        if (!failed)
-            failed = gameinfoCommitted ? gameinfoCommitted : resourceCommitted;
-    }
-
+    const Status failed = writeGameData(appPath, scan, progress);
     game = scan.record();
     rotate = scan.rotate();
     if (failed) {
         // The start-up rebuilds only when a game data file is missing; without the listing the
         // next start runs MAME again instead of trusting a partial gameinfo.txt.
-        QFile::remove(listxml);
+        QFile::remove(ReportsPath(appPath, QStringLiteral("listxml.txt")));
         return failed;
     }
     game[GameColumn::ROM].clear();

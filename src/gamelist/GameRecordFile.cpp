@@ -132,11 +132,11 @@ QString GameRecordReader::fieldText(int column, QByteArrayView bytes)
 
 Status GameRecordReader::read(GameRecord& record)
 {
-    for (int column = 0; column < kStoredFieldCount; ++column) {
+    for (m_fieldsRead = 0; m_fieldsRead < kStoredFieldCount; ++m_fieldsRead) {
         const Result<QByteArrayView> field = readField();
         if (!field)
             return field.error();
-        record.fields[column] = fieldText(column, *field);
+        record.fields[m_fieldsRead] = fieldText(m_fieldsRead, *field);
     }
     return std::nullopt;
 }

@@ -44,6 +44,9 @@ public:
     // before it keep their new values and the rest their old ones, as with the runtime.
     Status read(GameRecord& record);
 
+    // How many fields the last read() stored: 17 after a success.
+    int fieldsRead() const { return m_fieldsRead; }
+
     // The next field's bytes, valid until the next call.
     Result<QByteArrayView> readField();
 
@@ -55,5 +58,6 @@ private:
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;
+    int m_fieldsRead = 0;
     std::array<QHash<QByteArray, QString>, kStoredFieldCount> m_shared;
 };

@@ -10,8 +10,6 @@
 #include "shell/Progress.h"
 #include "shell/ShortPath.h"
 
-
-
 namespace {
 
 // The Category or Players column: a key of the look-up file's section, answered by the INI
@@ -55,22 +53,28 @@ Result<GameLists> LoadLists(AppState& state, Progress* progress)
 
     GameLists lists;
     lists.games.reserve(reader.lineCount());
-    GameRecord& game = state.game;
+    // The runtime reads every record into the current game. Here a record is read into `current`
+    // and moves into the lists when kept, so the current game is the last list entry when the
+    // last record was kept, else `current`.
+    GameRecord current = state.game;
+    bool lastKept = false;
     while (!reader.atEnd()) {
-        if (Status failed = reader.read(game))
+        if (Status failed = reader.read(current)) {
+            // The fields not reached keep the previous record's values, as in the runtime's buffer.
+            if (lastKept)
+                for (int i = reader.fieldsRead(); i < kStoredFieldCount; ++i)
+                    current.fields[i] = lists.games.back().record.fields[i];
+            state.game = std::move(current);
             return *failed;
-        if (IsHidden(game, state.filters))
+        }
+        lastKept = !IsHidden(current, state.filters);
+        if (!lastKept)
             continue;
 
         ListedGame listed;
-        listed.record = game;
-        const QString& rom = game[GameColumn::ROM];
+        const QString& rom = current[GameColumn::ROM];
         listed.installed = additionalRoms.hasZip(rom) || roms.hasZip(rom);
-        // One look-up serves the game's rows in both of its lists.
-        if (state.startup.blnCatver)
-            listed.category = category.value(rom);
-        if (state.startup.blnNPlayers)
-            listed.players = players.value(rom);
+        listed.record = std::move(current);
 
         const qint32 index = qint32(lists.games.size());
         (listed.installed ? lists.installed : lists.uninstalled).push_back(index);
@@ -79,8 +83,18 @@ Result<GameLists> LoadLists(AppState& state, Progress* progress)
             progress->count(lists.intAllCount());
     }
 
+    // One look-up serves the game's rows in both of its lists. The look-ups go file by file,
+    // so that one file's table at a time stays in the processor's cache.
+    if (state.startup.blnCatver)
+        for (ListedGame& listed : lists.games)
+            listed.category = category.value(listed.record[GameColumn::ROM]);
+    if (state.startup.blnNPlayers)
+        for (ListedGame& listed : lists.games)
+            listed.players = players.value(listed.record[GameColumn::ROM]);
+
+    state.game = lastKept ? lists.games.back().record : std::move(current);
     for (int i = 0; i <= static_cast<int>(GameColumn::ROM); ++i)
-        game.fields[i].clear();
+        state.game.fields[i].clear();
     return lists;
 }
 

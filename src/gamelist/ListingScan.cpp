@@ -139,10 +139,10 @@ bool ListingScan::isResourceLine(QByteArrayView line)
 
 int ListingScan::handleLine(QByteArrayView line, QByteArray& records)
 {
-    const void* lt = std::memchr(line.data(), '<', size_t(line.size()));
-    if (!lt)
-        return 0;
-    const qsizetype at = static_cast<const char*>(lt) - line.data();
+    // The "<" follows an indent of a few characters: a plain loop beats a library call here.
+    qsizetype at = 0;
+    while (at < line.size() && line[at] != '<')
+        ++at;
     if (line.size() - at < 5)
         return 0;
     const QByteArrayView tag = line.sliced(at, 5);

@@ -1,14 +1,38 @@
 #include "platform/LineReader.h"
 
+#include <bit>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 qsizetype findLineEnd(const char* data, qsizetype size)
 {
+#ifdef __SSE2__
+    // Lines of a MAME listing are about 50 bytes long: one pass over 16 bytes at a time for
+    // either end character beats two memchr calls per line, which cost more in the call than in
+    // the search.
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    qsizetype i = 0;
+    for (; i + 16 <= size; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const unsigned mask = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, lf), _mm_cmpeq_epi8(chunk, cr))));
+        if (mask)
+            return i + std::countr_zero(mask);
+    }
+    for (; i < size; ++i)
+        if (data[i] == '\n' || data[i] == '\r')
+            return i;
+    return size;
+#else
     // memchr is vectorised; two calls beat one byte loop on the large listings.
     const void* lf = std::memchr(data, '\n', size);
     const qsizetype lfPos = lf ? static_cast<const char*>(lf) - data : size;
     const void* cr = std::memchr(data, '\r', lfPos);
     return cr ? static_cast<const char*>(cr) - data : lfPos;
+#endif
 }
 
 LineReader::LineReader(const QString& path, qsizetype blockSize)

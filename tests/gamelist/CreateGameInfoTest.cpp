@@ -91,6 +91,12 @@ protected:
 
 QString field(const QStringList& fields, GameColumn column) { return fields.value(static_cast<int>(column)); }
 
+void expectFields(const QStringList& fields, std::initializer_list<std::pair<GameColumn, const char*>> expected)
+{
+    for (const auto& [column, value] : expected)
+        EXPECT_EQ(field(fields, column), value) << kGameColumnCaptions[static_cast<int>(column)];
+}
+
 } // namespace
 
 TEST_F(CreateGameInfoTest, WritesOneRecordPerGameInListingOrder)
@@ -112,23 +118,17 @@ TEST_F(CreateGameInfoTest, RomOfWithoutCloneOfKeepsTheGameOriginal)
 {
     const QStringList f = onlyRecord(game("<game name=\"mslug\" sourcefile=\"neogeo.c\" romof=\"neogeo\">",
                                           "\t\t<description>Metal Slug</description>\r\n" + driver()));
-    EXPECT_EQ(field(f, GameColumn::Origin), "Original");
-    EXPECT_EQ(field(f, GameColumn::RomOf), "neogeo");
-    EXPECT_EQ(field(f, GameColumn::Source), "neogeo.c");
+    expectFields(f, {{GameColumn::Origin, "Original"}, {GameColumn::RomOf, "neogeo"},
+                     {GameColumn::Source, "neogeo.c"}});
 }
 
 TEST_F(CreateGameInfoTest, GameWithoutYearDisplayOrDiskGetsTheDefaults)
 {
     const QStringList f = onlyRecord(game("<game name=\"nodata\" sourcefile=\"misc.c\">",
                                           "\t\t<description>No Data</description>\r\n" + driver()));
-    EXPECT_EQ(field(f, GameColumn::Year), "19??");
-    EXPECT_EQ(field(f, GameColumn::CHD), "No");
-    EXPECT_EQ(field(f, GameColumn::RomOf), "N/A");
-    EXPECT_EQ(field(f, GameColumn::Manufacturer), "");
-    EXPECT_EQ(field(f, GameColumn::Type), "");
-    EXPECT_EQ(field(f, GameColumn::Display), "");
-    EXPECT_EQ(field(f, GameColumn::Orientation), "");
-    EXPECT_EQ(field(f, GameColumn::Frequency), "");
+    expectFields(f, {{GameColumn::Year, "19??"}, {GameColumn::CHD, "No"}, {GameColumn::RomOf, "N/A"},
+                     {GameColumn::Manufacturer, ""}, {GameColumn::Type, ""}, {GameColumn::Display, ""},
+                     {GameColumn::Orientation, ""}, {GameColumn::Frequency, ""}});
 }
 
 TEST_F(CreateGameInfoTest, DiskLineMakesAChdGame)
@@ -166,16 +166,13 @@ TEST_F(CreateGameInfoTest, VectorAndOtherDisplayTypes)
 {
     const QStringList vector = onlyRecord(game("<game name=\"asteroid\" sourcefile=\"asteroid.c\">",
                                                "\t\t<display type=\"vector\" rotate=\"0\" refresh=\"61.523438\" />\r\n" + driver()));
-    EXPECT_EQ(field(vector, GameColumn::Type), "Vector");
-    EXPECT_EQ(field(vector, GameColumn::Display), "N/A");
-    EXPECT_EQ(field(vector, GameColumn::Frequency), "61.523438");
+    expectFields(vector, {{GameColumn::Type, "Vector"}, {GameColumn::Display, "N/A"},
+                          {GameColumn::Frequency, "61.523438"}});
 
     const QStringList lcd = onlyRecord(game("<game name=\"gnw\" sourcefile=\"gnw.c\">",
                                             "\t\t<display type=\"lcd\" rotate=\"270\" width=\"1\" height=\"1\" refresh=\"30\" />\r\n" + driver()));
-    EXPECT_EQ(field(lcd, GameColumn::Type), "Lcd");
-    EXPECT_EQ(field(lcd, GameColumn::Display), "Multiple");
-    EXPECT_EQ(field(lcd, GameColumn::Orientation), "Vertical");
-    EXPECT_EQ(field(lcd, GameColumn::Frequency), "30");
+    expectFields(lcd, {{GameColumn::Type, "Lcd"}, {GameColumn::Display, "Multiple"},
+                       {GameColumn::Orientation, "Vertical"}, {GameColumn::Frequency, "30"}});
 }
 
 TEST_F(CreateGameInfoTest, SecondDisplayOnlyMakesItMultiple)
@@ -183,21 +180,17 @@ TEST_F(CreateGameInfoTest, SecondDisplayOnlyMakesItMultiple)
     const QStringList f = onlyRecord(game("<game name=\"darius\" sourcefile=\"darius.c\">",
                                           "\t\t<display type=\"raster\" rotate=\"0\" width=\"288\" height=\"224\" refresh=\"60.000000\" />\r\n"
                                           "\t\t<display type=\"vector\" rotate=\"90\" refresh=\"50.000000\" />\r\n" + driver()));
-    EXPECT_EQ(field(f, GameColumn::Display), "Multiple");
-    EXPECT_EQ(field(f, GameColumn::Type), "Raster");
-    EXPECT_EQ(field(f, GameColumn::Orientation), "Horizontal");
-    EXPECT_EQ(field(f, GameColumn::Frequency), "60.000000");
+    expectFields(f, {{GameColumn::Display, "Multiple"}, {GameColumn::Type, "Raster"},
+                     {GameColumn::Orientation, "Horizontal"}, {GameColumn::Frequency, "60.000000"}});
 }
 
 TEST_F(CreateGameInfoTest, StatusValuesAreProperCased)
 {
     const QStringList f = onlyRecord(game("<game name=\"p\" sourcefile=\"p.c\">",
                                           "\t\t<driver status=\"preliminary\" emulation=\"x\" color=\"IMPERFECT\" sound=\"good\" graphic=\"gOOd\" palettesize=\"0\"/>\r\n"));
-    EXPECT_EQ(field(f, GameColumn::Status), "Preliminary");
-    EXPECT_EQ(field(f, GameColumn::Color), "Imperfect");
-    EXPECT_EQ(field(f, GameColumn::Sound), "Good");
-    EXPECT_EQ(field(f, GameColumn::Graphic), "Good");
-    EXPECT_EQ(field(f, GameColumn::Palette), "     0");
+    expectFields(f, {{GameColumn::Status, "Preliminary"}, {GameColumn::Color, "Imperfect"},
+                     {GameColumn::Sound, "Good"}, {GameColumn::Graphic, "Good"},
+                     {GameColumn::Palette, "     0"}});
 }
 
 TEST_F(CreateGameInfoTest, GameWithoutDriverLineAddsNothingAndItsValuesCarryOver)

@@ -35,15 +35,11 @@ std::vector<QByteArray> fieldsOf(const QByteArray& bytes, Status* failure = null
 
 } // namespace
 
-TEST(GameRecordLine, QuotesEveryFieldSeparatesByCommasAndEndsInCrLf)
+TEST(GameRecordLine, QuotesEveryFieldSeparatesByCommasAndEscapesNothing)
 {
     EXPECT_EQ(GameRecordLine(kPuckman),
               "\"PuckMan (Japan set 1)\",\"1980\",\"Good\",\"Good\",\"Good\",\"Good\",\"   512\",\"Namco\","
               "\"Raster\",\" 288x224\",\"Vertical\",\"60.606061\",\"Original\",\"puckman\",\"pacman.c\",\"N/A\",\"No\"\r\n");
-}
-
-TEST(GameRecordLine, EscapesNothing)
-{
     GameRecord record = kPuckman;
     record[GameColumn::Game] = "Tom & Jerry, \\ and &amp;";
     EXPECT_TRUE(GameRecordLine(record).startsWith("\"Tom & Jerry, \\ and &amp;\",\"1980\""));
@@ -72,19 +68,11 @@ TEST(GameRecordReader, FollowsTheRuntimesFieldRules)
               (std::vector<QByteArray>{"a,b", "c", "plain text", "", ""}));
 }
 
-TEST(GameRecordReader, LineEndsEndFieldsWhateverTheirForm)
+TEST(GameRecordReader, LineEndsEndFieldsOutsideQuotes)
 {
-    EXPECT_EQ(fieldsOf("\"a\"\r\"b\"\n\"c\"\r\n\"d\""), (std::vector<QByteArray>{"a", "b", "c", "d"}));
-}
-
-TEST(GameRecordReader, BlankLineIsOneEmptyField)
-{
-    EXPECT_EQ(fieldsOf("\"a\"\r\n\r\n\"b\"\r\n"), (std::vector<QByteArray>{"a", "", "b"}));
-}
-
-TEST(GameRecordReader, QuotedFieldRunsAcrossALineEnd)
-{
-    EXPECT_EQ(fieldsOf("\"one\r\ntwo\",\"x\""), (std::vector<QByteArray>{"one\r\ntwo", "x"}));
+    // CR, LF and CRLF alike; a blank line is one empty field; inside quotes a line end is text.
+    EXPECT_EQ(fieldsOf("\"a\"\r\"b\"\n\"c\"\r\n\r\n\"d\"\r\n\"one\r\ntwo\",\"x\""),
+              (std::vector<QByteArray>{"a", "b", "c", "", "d", "one\r\ntwo", "x"}));
 }
 
 TEST(GameRecordReader, FieldsRunOnAcrossLinesWhenALineIsShort)

@@ -241,6 +241,13 @@ TEST_F(LoadListsTest, LeavesOnlySourceRomOfAndChdOfTheLastRecord)
     EXPECT_EQ(m_state.game[GameColumn::Source], "hidden.c");
     EXPECT_EQ(m_state.game[GameColumn::RomOf], "N/A");
     EXPECT_EQ(m_state.game[GameColumn::CHD], "Yes");
+
+    m_state.filters.blnHideCHD = false; // now the last record is kept
+    m_state.game = GameRecord();
+    ASSERT_EQ(loadedRoms(), (QStringList{"first", "hidden"}));
+    EXPECT_EQ(m_state.game[GameColumn::Game], "");
+    EXPECT_EQ(m_state.game[GameColumn::Source], "hidden.c");
+    EXPECT_EQ(m_state.game[GameColumn::CHD], "Yes");
 }
 
 TEST_F(LoadListsTest, CountsPass32767Games)
