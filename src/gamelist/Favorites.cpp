@@ -5,10 +5,10 @@
 #include "platform/AnsiText.h"
 #include "platform/LineReader.h"
 #include "platform/RuntimeErrorText.h"
+#include "platform/WholeFile.h"
 
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <system_error>
@@ -20,17 +20,6 @@ constexpr QByteArrayView kFieldBreak("\",\"");
 
 QString newFavoritesPath(const QString& appPath) { return ReportsPath(appPath, QStringLiteral("newfav.txt")); }
 
-Result<QByteArray> readWhole(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileRuntimeError(file, false);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileRuntimeError(file, false);
-    return bytes;
-}
-
 std::vector<QByteArrayView> linesOf(QByteArrayView bytes)
 {
     std::vector<QByteArrayView> lines;
@@ -41,22 +30,12 @@ std::vector<QByteArrayView> linesOf(QByteArrayView bytes)
     return lines;
 }
 
-Status writeWhole(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileRuntimeError(file, true);
-    if (file.write(content) != content.size() || !file.commit())
-        return FileRuntimeError(file, true);
-    return std::nullopt;
-}
-
 // The new list goes to newfav.txt, written whole (a file left over by an interrupted run does not
 // survive), and then takes favorite.txt's name in one rename, which replaces the old list.
 Status replaceFavorites(const QString& appPath, const QByteArray& content)
 {
     const QString work = newFavoritesPath(appPath);
-    if (Status failed = writeWhole(work, content))
+    if (Status failed = ReplaceWholeFile(work, content))
         return failed;
     std::error_code error;
     std::filesystem::rename(work.toStdU16String(), FavoritesPath(appPath).toStdU16String(), error);
@@ -115,7 +94,7 @@ Result<FavoritesResult> AddFavorite(const QString& appPath, const GameRecord& ga
     const QString path = FavoritesPath(appPath);
     QByteArray content;
     if (QFile::exists(path)) {
-        Result<QByteArray> read = readWhole(path);
+        Result<QByteArray> read = ReadWholeFile(path);
         if (!read)
             return read.error();
         content = std::move(read.value());
@@ -132,14 +111,14 @@ Result<FavoritesResult> AddFavorite(const QString& appPath, const GameRecord& ga
     if (!content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r'))
         content.append("\r\n");
     content.append(GameRecordLine(game));
-    if (Status failed = writeWhole(path, content))
+    if (Status failed = ReplaceWholeFile(path, content))
         return *failed;
     return FavoritesResult{};
 }
 
 Result<FavoritesResult> RemoveFavorite(const QString& appPath, const QString& description)
 {
-    Result<QByteArray> read = readWhole(FavoritesPath(appPath));
+    Result<QByteArray> read = ReadWholeFile(FavoritesPath(appPath));
     if (!read)
         return read.error();
 
@@ -172,10 +151,10 @@ Result<FavoritesResult> VerifyFavorites(const QString& appPath)
     const QString path = FavoritesPath(appPath);
     if (!QFile::exists(path))
         return FavoritesResult{};
-    Result<QByteArray> favoriteBytes = readWhole(path);
+    Result<QByteArray> favoriteBytes = ReadWholeFile(path);
     if (!favoriteBytes)
         return favoriteBytes.error();
-    Result<QByteArray> gameBytes = readWhole(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
+    Result<QByteArray> gameBytes = ReadWholeFile(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
     if (!gameBytes)
         return gameBytes.error();
 

@@ -2,8 +2,8 @@
 
 #include "platform/AnsiText.h"
 #include "platform/RuntimeErrorText.h"
+#include "platform/WholeFile.h"
 
-#include <QFile>
 
 #include <array>
 #include <cstring>
@@ -35,13 +35,10 @@ QByteArray GameRecordLine(const GameRecord& record)
 
 Result<GameRecordReader> GameRecordReader::open(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileRuntimeError(file, false);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileRuntimeError(file, false);
-    return GameRecordReader(std::move(bytes));
+    Result<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return bytes.error();
+    return GameRecordReader(std::move(bytes.value()));
 }
 
 namespace {

@@ -3,11 +3,11 @@
 #include "options/OptionCatalogue.h"
 #include "platform/AnsiText.h"
 #include "platform/RuntimeErrorText.h"
+#include "platform/WholeFile.h"
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <span>
 
@@ -333,34 +333,21 @@ private:
     bool m_firstSection = true;
 };
 
-Status writeWhole(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileRuntimeError(file, true);
-    if (file.write(content) != content.size() || !file.commit())
-        return FileRuntimeError(file, true);
-    return std::nullopt;
-}
-
 } // namespace
 
 QString MameIniPath(const DirectorySettings& dirs) { return JoinPath(dirs.strIniPath, QStringLiteral("mame.ini")); }
 
-Status CreateMAMEIni(const DirectorySettings& dirs) { return writeWhole(MameIniPath(dirs), pathPart(dirs)); }
+Status CreateMAMEIni(const DirectorySettings& dirs) { return ReplaceWholeFile(MameIniPath(dirs), pathPart(dirs)); }
 
 Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request)
 {
     const QString path = MameIniPath(dirs);
     QByteArray content;
-    QFile existing(path);
-    if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly))
-            return FileRuntimeError(existing, false);
-        content = existing.readAll();
-        if (existing.error() != QFileDevice::NoError)
-            return FileRuntimeError(existing, false);
-        existing.close();
+    if (QFile::exists(path)) {
+        Result<QByteArray> existing = ReadWholeFile(path);
+        if (!existing)
+            return existing.error();
+        content = std::move(existing.value());
     } else {
         content = pathPart(dirs);
     }
@@ -370,7 +357,7 @@ Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& r
         writer.write(line);
     const QString otherCommands = ReadINI(request.settingsFile, QStringLiteral("Miscellaneous"),
                                           QStringLiteral("Other Commands"), "");
-    if (Status failed = writeWhole(path, content))
+    if (Status failed = ReplaceWholeFile(path, content))
         return *failed;
     return otherCommands;
 }
@@ -383,7 +370,7 @@ Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniReque
         writeLine(content, "playback", toAnsi(request.rom));
     else if (request.record)
         writeLine(content, "record", toAnsi(request.rom));
-    return writeWhole(MameIniPath(dirs), content);
+    return ReplaceWholeFile(MameIniPath(dirs), content);
 }
 
 QString BuildIniErrorText(const RuntimeError& error) { return QStringLiteral("Error In BuildIni: ") + error.description; }

@@ -81,7 +81,8 @@ bool frmMain::prepareInputFolder(bool playback, bool record)
 {
     const QString& folder = m_state.dirs.strInputPath;
     if (!QFileInfo(folder).isDir() && (folder.isEmpty() || !QDir().mkpath(folder))) {
-        playError(MakeRuntimeError(ErrorNumber::PathFileAccess));
+        // Without the folder MAME would record nowhere that Playback looks.
+        playError(MakeRuntimeError(folder.isEmpty() ? ErrorNumber::PathNotFound : ErrorNumber::PathFileAccess));
         return false;
     }
     // mame.ini names the folder as it stood at start-up, which is not at all when it was made

@@ -19,13 +19,9 @@ protected:
     frmMain& loaded(const QByteArray& options = {})
     {
         writeOptions(options);
-        frmMain& w = load();
-        w.show();
-        QApplication::processEvents();
-        return w;
+        return loadShown();
     }
 
-    static void select(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
     static QStringList names(QTreeView* lv)
     {
         QStringList list;
@@ -66,13 +62,13 @@ TEST_F(Favorites, AddedGamesMakeTheFavoritesView)
 {
     writeGames(fiveGames());
     frmMain& w = loaded();
-    select(w.lvAll, 3); // Pac-Man
+    selectRow(w.lvAll, 3); // Pac-Man
     w.mnuAddFavorite->trigger();
     w.mnuAddFavorite->trigger();
     ASSERT_EQ(m_shown.size(), 1u);
     EXPECT_EQ(m_shown[0].first, "Game already on list.");
     w.mnuViewInstalled->trigger();
-    select(w.lvInstalled, 2); // Zaxxon
+    selectRow(w.lvInstalled, 2); // Zaxxon
     w.mnuAddFavorite->trigger();
     EXPECT_EQ(readFile(favorites()), gameLine("Pac-Man") + gameLine("Zaxxon"));
 
@@ -89,12 +85,12 @@ TEST_F(Favorites, RemovingTheLastFavoriteEndsTheView)
     frmMain& w = loaded("[View]\r\nFavorites=True\r\n");
     ASSERT_EQ(names(w.lvAll), QStringList({"Pac-Man", "Pac-Man", "Zaxxon"}));
 
-    select(w.lvAll, 0);
+    selectRow(w.lvAll, 0);
     w.mnuRemoveFavorite->trigger();
     EXPECT_EQ(names(w.lvAll), QStringList({"Zaxxon"}));
     EXPECT_TRUE(m_shown.empty());
 
-    select(w.lvAll, 0);
+    selectRow(w.lvAll, 0);
     w.mnuRemoveFavorite->trigger();
     ASSERT_EQ(m_shown.size(), 1u);
     EXPECT_EQ(m_shown[0].first, "Your favorites list is empty.  Zelvane will now return to the default list.");

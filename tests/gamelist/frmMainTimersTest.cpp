@@ -28,13 +28,9 @@ protected:
                     {"Asteroids", "1979", "asteroid", "Original", "Horizontal", true, "Atari"},
                     {"Zaxxon", "1982", "zaxxon", "Original", "Vertical", true, "Sega Enterprises"}});
         writeOptions(options);
-        frmMain& w = load();
-        w.show();
-        QApplication::processEvents();
-        return w;
+        return loadShown();
     }
 
-    static void select(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
 
     void writeIcon(const char* rom, QColor colour, int side = 64)
     {
@@ -58,7 +54,7 @@ TEST_F(Timers, QuickSelectionsDrawOneIconForTheLast)
     frmMain& w = loaded();
     QSignalSpy ticks(w.Tmr[1], &QTimer::timeout);
     for (int row : {0, 1, 2, 3, 1})
-        select(w.lvAll, row);
+        selectRow(w.lvAll, row);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() > 0; }, 5000));
     QTest::qWait(600);
     EXPECT_EQ(ticks.count(), 1);
@@ -78,12 +74,12 @@ TEST_F(Timers, UnreadableIconCountsAsNoIconAndTheTickGoesOn)
     writeFile(mame() + "/icons/pacman.ico", "not a picture");
     writeIcon("zaxxon", Qt::red);
     frmMain& w = loaded("Artwork=" + QFile::encodeName(m_root + "/artwork") + "\r\n");
-    select(w.lvAll, 3); // Zaxxon: icon, no artwork
+    selectRow(w.lvAll, 3); // Zaxxon: icon, no artwork
     w.Tmr_Timer(1);
     EXPECT_TRUE(w.IconScreen->isVisibleTo(&w));
     EXPECT_FALSE(w.lblArtwork->isVisibleTo(&w));
 
-    select(w.lvAll, 2); // Pac-Man
+    selectRow(w.lvAll, 2); // Pac-Man
     w.Tmr_Timer(1);
     EXPECT_FALSE(w.IconScreen->isVisibleTo(&w));
     EXPECT_TRUE(w.IconScreen->pixmap().isNull());
@@ -112,7 +108,7 @@ TEST_F(Timers, StripWrapsOnlyOnceItHasLeftTheViewport)
 TEST_F(Timers, ClickOnTheFrameStopsTheMarqueeAndCentresIt)
 {
     frmMain& w = loaded();
-    select(w.lvAll, 0); // Asteroids
+    selectRow(w.lvAll, 0); // Asteroids
     w.Tmr_Timer(1);
     ASSERT_TRUE(w.Tmr[0]->isActive());
     EXPECT_EQ(w.picScroll->x(), w.picBox->width());
@@ -123,7 +119,7 @@ TEST_F(Timers, ClickOnTheFrameStopsTheMarqueeAndCentresIt)
     const int shortName = w.picScroll->width();
     EXPECT_EQ(w.picScroll->x(), centred(w));
 
-    select(w.lvAll, 3); // Zaxxon: a longer name, centred in its turn
+    selectRow(w.lvAll, 3); // Zaxxon: a longer name, centred in its turn
     w.Tmr_Timer(1);
     EXPECT_EQ(w.lblList->text(), "SEGA ENTERPRISES");
     EXPECT_GT(w.picScroll->width(), shortName);

@@ -54,25 +54,30 @@ protected:
     {
         writeGames(fiveGames());
         writeOptions(options);
-        frmMain& w = load();
-        w.show();
-        QApplication::processEvents();
-        return w;
+        return loadShown();
     }
     frmMain& pacman(const QByteArray& options = {})
     {
         frmMain& w = loaded(options);
-        select(w.lvAll, 3);
+        selectRow(w.lvAll, 3);
         return w;
     }
-
-    static void select(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
     QString settings(const char* file) const { return app() + "/settings/" + file; }
     QString input() const { return m_root + "/inp"; }
     QString mameIniPath() const { return mame() + "/mame.ini"; }
     QByteArray mameIni() const { return readFile(mameIniPath()); }
     std::vector<FakeMameRun> runs() const { return readFakeMameRuns(m_root + "/runs.log"); }
     static QByteArray inputOption(const QString& folder) { return "Input=" + QFile::encodeName(folder) + "\r\n"; }
+
+    // One message shown, nothing started, and mame.ini as it was.
+    void expectRefusal(const QString& prompt, int style, const QByteArray& ini)
+    {
+        ASSERT_EQ(m_shown.size(), 1u);
+        EXPECT_EQ(m_shown[0].first, prompt);
+        EXPECT_EQ(m_shown[0].second, style);
+        EXPECT_TRUE(runs().empty());
+        EXPECT_EQ(mameIni(), ini);
+    }
 
     // Yes/No questions are answered No from here on.
     void answerNo()
@@ -183,6 +188,16 @@ TEST_F(Play, RecordCreatesTheInputFolderAndMameWritesTheRecording)
     EXPECT_FALSE(mameIni().contains(kOptionPartStart));
 }
 
+TEST_F(Play, RecordWithoutAnInputFolderStartsNothing)
+{
+    writeFile(settings("raster.cfg"), "");
+    frmMain& w = pacman();
+    const QByteArray base = mameIni();
+    w.chkRecord->setChecked(true);
+    w.cmdPlay->click();
+    expectRefusal("Error In cmdPlay_Click: Path not found", 16, base);
+}
+
 TEST_F(Play, RecordOverAnExistingRecordingAsksFirst)
 {
     writeFile(settings("raster.cfg"), "");
@@ -192,12 +207,8 @@ TEST_F(Play, RecordOverAnExistingRecordingAsksFirst)
     answerNo();
     w.chkRecord->setChecked(true);
     w.cmdPlay->click();
-    ASSERT_EQ(m_shown.size(), 1u);
-    EXPECT_EQ(m_shown[0].first, "An .inp file for this game already exists.\rDo you want to overwrite it?");
-    EXPECT_EQ(m_shown[0].second, 292);
-    EXPECT_TRUE(runs().empty());
+    expectRefusal("An .inp file for this game already exists.\rDo you want to overwrite it?", 292, base);
     EXPECT_FALSE(w.chkRecord->isChecked());
-    EXPECT_EQ(mameIni(), base);
     EXPECT_EQ(readFile(input() + "/pacman.inp"), "old");
 
     setMsgBoxHandler([](const QString&, int, const QString&) { return MsgAnswer::Yes; });
@@ -214,12 +225,8 @@ TEST_F(Play, PlaybackWithoutARecordingStartsNothing)
     const QByteArray base = mameIni();
     w.chkPlayback->setChecked(true);
     w.cmdPlay->click();
-    ASSERT_EQ(m_shown.size(), 1u);
-    EXPECT_EQ(m_shown[0].first, "Cannot find the .inp file for this game.\rYou must record this game first.");
-    EXPECT_EQ(m_shown[0].second, 64);
-    EXPECT_TRUE(runs().empty());
+    expectRefusal("Cannot find the .inp file for this game.\rYou must record this game first.", 64, base);
     EXPECT_FALSE(w.chkPlayback->isChecked());
-    EXPECT_EQ(mameIni(), base);
 }
 
 TEST_F(Play, PlaybackOfARecordingLastsOneGame)
@@ -239,17 +246,13 @@ TEST_F(Play, GamesThatAreNotInstalledStartNothingAndLeaveMameIni)
 {
     frmMain& w = loaded();
     writeFile(mameIniPath(), "as it was");
-    select(w.lvAll, 0); // Asteroids, not installed
+    selectRow(w.lvAll, 0); // Asteroids, not installed
     w.cmdPlay_Click();
+    expectRefusal("This game is not installed.", 64, "as it was");
+    m_shown.clear();
     w.mnuViewUninstalled->trigger();
     w.cmdPlay_Click();
-    ASSERT_EQ(m_shown.size(), 2u);
-    for (const auto& shown : m_shown) {
-        EXPECT_EQ(shown.first, "This game is not installed.");
-        EXPECT_EQ(shown.second, 64);
-    }
-    EXPECT_TRUE(runs().empty());
-    EXPECT_EQ(mameIni(), "as it was");
+    expectRefusal("This game is not installed.", 64, "as it was");
 }
 
 TEST_F(Play, DisabledReportButtonStopsOnceMameIniIsBuilt)

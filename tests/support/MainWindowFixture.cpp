@@ -137,6 +137,16 @@ frmMain& MainWindowTest::load()
     return *m_window;
 }
 
+frmMain& MainWindowTest::loadShown()
+{
+    frmMain& w = load();
+    w.show();
+    QApplication::processEvents();
+    return w;
+}
+
+void MainWindowTest::selectRow(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
+
 std::vector<FixtureGame> MainWindowTest::fiveGames() const
 {
     return {

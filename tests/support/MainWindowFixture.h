@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -56,6 +57,10 @@ protected:
 
     // Builds the window and runs its load sequence over the fixture.
     frmMain& load();
+    // load(), then the window shown and the events that showing it posts handled.
+    frmMain& loadShown();
+    // Makes `row` (from 0) the list's current row, as a click on it does.
+    static void selectRow(QTreeView* lv, int row);
 
     std::vector<FixtureGame> fiveGames() const;
 

@@ -1,0 +1,14 @@
+// Files read or written in one piece, with failures numbered as the runtime numbers them.
+#pragma once
+
+#include "platform/RuntimeError.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The whole file; a missing or unreadable one is the runtime's error 53 or its like.
+Result<QByteArray> ReadWholeFile(const QString& path);
+
+// Replaces the file with `content` through a temporary file and a rename, so that a failure
+// (or a crash) leaves the old file as it was.
+Status ReplaceWholeFile(const QString& path, const QByteArray& content);
