@@ -4,7 +4,6 @@
 #include "platform/RuntimeErrorText.h"
 #include "platform/WholeFile.h"
 
-
 #include <array>
 #include <cstring>
 

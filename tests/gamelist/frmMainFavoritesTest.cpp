@@ -140,3 +140,22 @@ TEST_F(Favorites, RefreshAfterANewMameThatDropsEveryFavoriteEndsTheView)
     EXPECT_EQ(m_state.counts.intAllCount, 5);
     EXPECT_EQ(readFile(report("changes.txt")), "Zaxxon\r\n");
 }
+
+TEST_F(Favorites, RebuildThatFailsLeavesTheListForTheNextCheck)
+{
+    // A listing cut short in its second game: the game data holds one game only.
+    QByteArray cut = readFile(writeListing(fiveGames()));
+    cut.truncate(cut.indexOf("<description>galaxian"));
+    writeFile(m_root + "/cut.xml", cut);
+    ScopedEnv listing("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(m_root + "/cut.xml"));
+    writeGames(fiveGames());
+    const QByteArray list = gameLine("Zaxxon");
+    writeFile(favorites(), list);
+    writeOptions();
+    writeMame(64);
+    load();
+    ASSERT_FALSE(m_shown.empty());
+    EXPECT_TRUE(m_shown[0].first.startsWith("Error In CreateGameInfo: "));
+    EXPECT_EQ(readFile(favorites()), list);
+    EXPECT_FALSE(QFileInfo::exists(report("changes.txt")));
+}
