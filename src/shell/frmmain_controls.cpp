@@ -5,6 +5,7 @@
 #include "gamelist/GameListModel.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
+#include "shell/HeaderPictures.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -68,6 +69,8 @@ void frmMain::createHeaderAndColumn(QWidget* client)
     lblList = make<QLabel>(picScroll, "lblList", 0, 0, 1360, 300);
 
     imgMachine = make<QLabel>(client, "imgMachine", 8765, 780, 1080, 1200);
+    imgMachine->setPixmap(MachinePicture());
+    imgMachine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     IconScreen = make<QLabel>(client, "IconScreen", 8965, 960, 510, 510);
     IconScreen->setFrameStyle(QFrame::Box | QFrame::Plain);
     IconScreen->hide();
@@ -80,11 +83,10 @@ void frmMain::createHeaderAndColumn(QWidget* client)
     cmdFind = button(client, "cmdFind", "&Mame.Ini", "The Mame.Ini File That Will Be Used For The Selected Game",
                      8510, 3610, 1500);
 
+    // Two small items beside Auto Run; frmmain_header.cpp paints what they open.
     lblGradient = make<QLabel>(client, "lblGradient", 8325, 4210, 150, 240);
-    lblGradient->setFrameStyle(QFrame::Panel | QFrame::Raised);
     lblGradient->setToolTip(QStringLiteral("Gradient Color"));
     lblDownload = make<QLabel>(client, "lblDownload", 9815, 4210, 150, 240);
-    lblDownload->setFrameStyle(QFrame::Panel | QFrame::Raised);
     lblDownload->setToolTip(QStringLiteral("Start Up Time"));
 
     picAutoRun = make<QFrame>(client, "picAutoRun", 8660, 4210, 1155, 300);

@@ -5,49 +5,63 @@
 #include "platform/ClickFilter.h"
 #include "platform/MsgBox.h"
 #include "shell/GradientPaint.h"
+#include "shell/HeaderPictures.h"
 #include "shell/InfoBoxes.h"
 #include "shell/frmGradient.h"
 
 #include <QEvent>
+#include <functional>
 #include <QLabel>
 #include <QPainter>
 
 namespace {
 
-// Paints the gradient under the client area's controls, each time the client area is painted.
-class GradientBackground : public QObject {
+// Paints a widget (before its own painting) each time it is painted: the client area's gradient
+// under its controls, the pictures of the two small header items.
+class PaintFilter : public QObject {
 public:
-    GradientBackground(QWidget* client, const qint32& color) : QObject(client), m_color(color)
+    using Paint = std::function<void(QPainter&, QWidget&)>;
+    PaintFilter(QWidget* widget, Paint paint) : QObject(widget), m_paint(std::move(paint))
     {
-        client->installEventFilter(this);
+        widget->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
-            auto* client = static_cast<QWidget*>(watched);
-            QPainter painter(client);
-            PaintGradient(painter, client->size(), m_color);
+            auto& widget = static_cast<QWidget&>(*watched);
+            QPainter painter(&widget);
+            m_paint(painter, widget);
         }
         return false;
     }
 
 private:
-    const qint32& m_color;
+    Paint m_paint;
 };
 
 } // namespace
 
 void frmMain::connectHeader()
 {
-    new GradientBackground(m_client, m_state.appearance.lngGradientColor);
+    const qint32& color = m_state.appearance.lngGradientColor;
+    new PaintFilter(m_client, [&color](QPainter& p, QWidget& w) { PaintGradient(p, w.size(), color); });
+    new PaintFilter(lblGradient, [&color](QPainter& p, QWidget& w) { PaintGradientSwatch(p, w.rect(), color, w.palette()); });
+    new PaintFilter(lblDownload, [](QPainter& p, QWidget& w) { PaintClock(p, w.rect(), w.palette()); });
+    for (QWidget* item : {static_cast<QWidget*>(lblGradient), static_cast<QWidget*>(imgMachine),
+                          static_cast<QWidget*>(lblDownload)})
+        item->setCursor(Qt::PointingHandCursor);
     ConnectClick(lblGradient, [this] { lblGradient_Click(); });
     ConnectClick(imgMachine, [this] { imgMachine_Click(); });
     ConnectClick(lblDownload, [this] { lblDownload_Click(); });
 }
 
-void frmMain::SetGradient() { m_client->update(); }
+void frmMain::SetGradient()
+{
+    m_client->update();
+    lblGradient->update();
+}
 
 void frmMain::lblGradient_Click()
 {

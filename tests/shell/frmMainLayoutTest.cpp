@@ -3,6 +3,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "platform/StatusPanels.h"
+#include "platform/SysColors.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -20,6 +21,12 @@
 namespace {
 
 double tw(int pixels) { return pixelsToTwips(pixels); }
+
+// A gradient's pixel next to its end is within a step or two of the end's colour.
+bool nearColour(const QColor& a, const QColor& b)
+{
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <= 10;
+}
 
 // Pixel positions are twips rounded to whole pixels, each step on its own: allow one pixel.
 #define EXPECT_TWIPS(actualPixels, expectedTwips) EXPECT_NEAR((actualPixels), (expectedTwips) / 15.0, 1.01)
@@ -192,4 +199,29 @@ TEST_F(Layout, ScrollingMovesContentOnlyWhenItIsTaller)
     w.VScroll[1]->setMaximum(3000);
     w.VScroll[1]->setValue(3000);
     EXPECT_EQ(w.picBox2->y(), before);
+}
+
+TEST_F(Layout, HeaderItemsArePicturesThatInviteAClick)
+{
+    frmMain& w = loaded();
+    EXPECT_EQ(w.imgMachine->pixmap().size(), QSize(72, 80));
+    // The game's icon is drawn in the machine's screen.
+    EXPECT_TRUE(w.imgMachine->geometry().contains(w.IconScreen->geometry()));
+    for (QLabel* item : {w.lblGradient, w.imgMachine, w.lblDownload}) {
+        EXPECT_EQ(item->frameShape(), QFrame::NoFrame) << item->objectName().toStdString();
+        EXPECT_EQ(item->cursor().shape(), Qt::PointingHandCursor) << item->objectName().toStdString();
+    }
+    // The gradient swatch runs from the button face to the gradient colour (button shadow).
+    const QImage swatch = w.lblGradient->grab().toImage();
+    EXPECT_TRUE(nearColour(swatch.pixelColor(swatch.width() / 2, 1), StoredColor(sysColorValue(SysColor::ButtonFace))));
+    EXPECT_TRUE(nearColour(swatch.pixelColor(swatch.width() / 2, swatch.height() - 2),
+                           StoredColor(sysColorValue(SysColor::ButtonShadow))));
+    // The clock carries ink of the text colour.
+    const QImage clock = w.lblDownload->grab().toImage();
+    const QColor ink = w.lblDownload->palette().color(QPalette::WindowText);
+    int inked = 0;
+    for (int y = 0; y < clock.height(); ++y)
+        for (int x = 0; x < clock.width(); ++x)
+            inked += clock.pixelColor(x, y) == ink;
+    EXPECT_GT(inked, 4);
 }

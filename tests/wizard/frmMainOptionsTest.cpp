@@ -214,4 +214,8 @@ TEST_F(MainWindowOptions, GradientLabelOpensTheColourDialogWhichSavesOnOK)
     EXPECT_TRUE(answered);
     EXPECT_EQ(m_state.appearance.lngGradientColor, -2147483643);
     EXPECT_EQ(storedOption(optionsIni(), "Preferences", "GradientColor"), "-2147483643");
+    // The label is the gradient in small, down to the colour chosen.
+    const QImage swatch = w.lblGradient->grab().toImage();
+    const QColor bottom = swatch.pixelColor(swatch.width() / 2, swatch.height() - 2);
+    EXPECT_LE(std::abs(bottom.lightness() - StoredColor(sysColorValue(SysColor::Window)).lightness()), 4);
 }
