@@ -88,12 +88,16 @@ void frmMain::setDefaultButton(QPushButton* button)
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    // A main window has no default button of its own: Enter that no control took presses it,
-    // as in a dialog.
+    // A main window has no default button of its own: Enter that no control took presses it, as
+    // in a dialog, where a button that has the focus takes Enter itself.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && m_defaultButton && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
-        m_defaultButton->click();
-        return;
+    if (enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused ? focused : m_defaultButton;
+        if (target && target->isEnabled() && target->isVisible()) {
+            target->click();
+            return;
+        }
     }
     QMainWindow::keyPressEvent(event);
 }

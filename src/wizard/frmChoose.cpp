@@ -1,6 +1,7 @@
 #include "wizard/frmChoose.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,6 +90,17 @@ bool frmChoose::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         Form_Activate();
     return QDialog::event(e);
+}
+
+void frmChoose::keyPressEvent(QKeyEvent* e)
+{
+    // The form has no default button, but a button that has the focus takes Enter itself.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); enter && focused) {
+        focused->click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void frmChoose::Form_Activate()

@@ -12,6 +12,7 @@ class ColorCombo;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -83,6 +84,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // frmChoose.cpp: the frame, the load and the pages.

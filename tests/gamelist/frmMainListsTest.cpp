@@ -219,7 +219,7 @@ TEST_F(Lists, RightClickPopsUpOnlyOverAGame)
     w.mnuRightClick->hide();
 }
 
-TEST_F(Lists, EnterPressesTheDefaultButton)
+TEST_F(Lists, EnterPressesTheFocusedButtonElseTheDefaultButton)
 {
     frmMain& w = loaded(fiveGames());
     QSignalSpy play(w.cmdPlay, &QPushButton::clicked);
@@ -227,6 +227,12 @@ TEST_F(Lists, EnterPressesTheDefaultButton)
     EXPECT_EQ(play.count(), 0);
     clickRow(w.lvAll, 3);
     QTest::keyClick(w.lvAll, Qt::Key_Return);
+    EXPECT_EQ(play.count(), 1);
+    // A button with the focus takes Enter itself.
+    QSignalSpy raster(w.cmdRaster, &QPushButton::clicked);
+    w.cmdRaster->setFocus();
+    QTest::keyClick(w.cmdRaster, Qt::Key_Return);
+    EXPECT_EQ(raster.count(), 1);
     EXPECT_EQ(play.count(), 1);
     w.mnuViewUninstalled->trigger();
     QTest::keyClick(w.lvUninstalled, Qt::Key_Enter);

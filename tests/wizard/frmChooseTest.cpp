@@ -180,6 +180,20 @@ TEST_F(WizardTest, NextFocusesTheFirstEmptyOfMameROMsAndAdditionalROMs)
     EXPECT_EQ(box(*form, "txtAddROMPath")->text(), "/emu/more");
 }
 
+TEST_F(WizardTest, EnterPressesTheButtonWithTheFocusAndNothingElse)
+{
+    auto form = openForm();
+    ASSERT_EQ(form->focusWidget(), form->cmdNext);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form->cmdNext, &enter);
+    EXPECT_TRUE(form->fraDirectories->isEnabled());
+    // In a folder box Enter presses no button.
+    box(*form, "txtMAMEPath")->setFocus();
+    QApplication::sendEvent(box(*form, "txtMAMEPath"), &enter);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
 TEST_F(WizardTest, OnlyTheFirstActivationMovesTheFocusToNext)
 {
     auto form = openForm();
