@@ -65,7 +65,10 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     if (handler())
         return handler()(prompt, style, title);
 
-    QMessageBox box(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
+    // Prompts end their lines with CR, as the classic box breaks them; Qt breaks only at LF.
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(iconFor(style), title, shown, QMessageBox::NoButton, QApplication::activeWindow());
     // Prompts carry file names and game descriptions; none of them is markup.
     box.setTextFormat(Qt::PlainText);
     const QList<int> answers = MsgBoxButtons(style);

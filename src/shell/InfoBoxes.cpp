@@ -37,8 +37,7 @@ QString PathInformationText(const ProgramPaths& paths, const DirectorySettings& 
         QStringLiteral("Short Additional ROMs Path:") + tab + dirs.strShortAdditionalROMsPath,
         QStringLiteral("Temp Additional ROMs Path:") + tab + dirs.strTempAdditionalROMsPath,
     };
-    // The message box breaks lines at line feeds on this platform.
-    return lines.join(QLatin1Char('\n'));
+    return lines.join(QLatin1Char('\r'));
 }
 
 QString StartUpTimeText(float startTime, float endTime)

@@ -98,6 +98,16 @@ TEST(MsgBox, ShowsOnlyTheStylesButtonsIconTitleAndPlainPrompt)
     }
 }
 
+TEST(MsgBox, CarriageReturnsBreakTheLines)
+{
+    QString text;
+    showBox(QStringLiteral("One.\rTwo.\r\rFour.\r\nFive."), 0, [&](QMessageBox& box) {
+        text = box.text();
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(text, "One.\nTwo.\n\nFour.\nFive.");
+}
+
 TEST(MsgBox, EnterPressesTheDefaultButton)
 {
     EXPECT_EQ(pressKey(4, Qt::Key_Return), MsgAnswer::Yes);

@@ -26,7 +26,7 @@ TEST(PathInformationText, FourteenLinesWithTabsAndEmptyTempCopies)
     dirs.strShortMAMEPath = "/emu/mame";
     dirs.strROMsPath = "/emu/roms";
     dirs.strAdditionalROMsPath = "/more";
-    const QStringList lines = PathInformationText(paths, dirs).split('\n');
+    const QStringList lines = PathInformationText(paths, dirs).split('\r');
     ASSERT_EQ(lines.size(), 14);
     EXPECT_EQ(lines[0], "Application Path:\t\t/opt/Zelvane");
     EXPECT_EQ(lines[1], "Short Application Path:\t/opt/zelvane");

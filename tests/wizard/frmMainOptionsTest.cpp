@@ -188,7 +188,7 @@ TEST_F(MainWindowOptions, PathInformationShowsTheThreeFormsOfEachFolder)
     ASSERT_FALSE(m_shown.empty());
     EXPECT_EQ(m_shown.back().second, 64);
     EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(("M.A.M.E. Path:\t\t" + mame()).toStdString()));
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr("Temp ROMs Path:\t\t\n"));
+    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr("Temp ROMs Path:\t\t\r"));
 
     options(w, [](frmChoose&) {});
     click(w.imgMachine);
