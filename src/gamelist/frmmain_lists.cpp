@@ -73,21 +73,24 @@ void frmMain::connectListEvents(ListView& row)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::MouseButtonRelease;
     for (ListView& row : m_views) {
-        if (watched != row.view->viewport())
+        if (!mouse || watched != row.view->viewport())
             continue;
-        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            // The right button selects through its own release, not as an item click.
+        const auto* click = static_cast<QMouseEvent*>(event);
+        // The right button selects through its own release, not as an item click, and a double
+        // click with it plays nothing.
+        if (click->button() == Qt::RightButton && type != QEvent::MouseButtonRelease)
             return true;
-        }
-        if (event->type() == QEvent::MouseButtonDblClick) {
+        if (type == QEvent::MouseButtonDblClick) {
             if (row.view == lvUninstalled)
                 lvUninstalled_DblClick();
             else
                 cmdPlay_Click();
-        } else if (event->type() == QEvent::MouseButtonRelease && row.view != lvUninstalled) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            listMouseUp(row, mouse->button(), mouse->position().toPoint());
+        } else if (type == QEvent::MouseButtonRelease && row.view != lvUninstalled) {
+            listMouseUp(row, click->button(), click->position().toPoint());
         }
         break;
     }

@@ -186,11 +186,13 @@ TEST_F(Lists, GetSelectedIndexReselectsUnlessAPanelCoversTheLists)
     EXPECT_FALSE(w.lvAll->currentIndex().isValid());
 }
 
-TEST_F(Lists, DoubleClickOnAnUninstalledGameOnlyTellsSo)
+TEST_F(Lists, LeftDoubleClickOnAnUninstalledGameOnlyTellsSo)
 {
     frmMain& w = loaded(fiveGames());
     w.mnuViewUninstalled->trigger();
     const QRect rect = w.lvUninstalled->visualRect(w.lvUninstalled->model()->index(0, 0));
+    QTest::mouseDClick(w.lvUninstalled->viewport(), Qt::RightButton, {}, rect.center());
+    EXPECT_TRUE(m_shown.empty());
     QTest::mouseDClick(w.lvUninstalled->viewport(), Qt::LeftButton, {}, rect.center());
     ASSERT_EQ(m_shown.size(), 1u);
     EXPECT_EQ(m_shown[0].first, "This game is not installed.");
