@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
-GameLists listOf(std::initializer_list<const char*> names)
+GameLists listOf(const std::vector<const char*>& names)
 {
     GameLists lists;
     for (const char* name : names) {
@@ -30,27 +32,40 @@ std::vector<qint32> sorted(const GameLists& lists, int column, bool descending, 
 
 } // namespace
 
-TEST(ListSort, IgnoresCase)
+TEST(ListSort, OrdersByTheColumnsTextAsTheListControlCompares)
 {
-    const GameLists l = listOf({"b", "A", "c", "B2"});
-    EXPECT_EQ(sorted(l, 0, false), (std::vector<qint32>{1, 0, 3, 2}));
-    EXPECT_EQ(sorted(l, 0, true), (std::vector<qint32>{2, 3, 0, 1}));
-}
-
-TEST(ListSort, IgnoresHyphensAndApostrophes)
-{
-    const GameLists l = listOf({"Pac-Man", "Pac Land", "PacMania", "Pa'c-Man Plus"});
-    // "pacman", "pac land", "pacmania", "pacman plus": the blank still counts.
-    EXPECT_EQ(sorted(l, 0, false), (std::vector<qint32>{1, 0, 3, 2}));
-}
-
-TEST(ListSort, EqualTextsKeepLoadOrderInBothDirections)
-{
-    const GameLists l = listOf({"x", "Same", "a", "same", "s-ame"});
-    EXPECT_EQ(sorted(l, 0, false), (std::vector<qint32>{2, 1, 3, 4, 0}));
-    EXPECT_EQ(sorted(l, 0, true), (std::vector<qint32>{0, 1, 3, 4, 2}));
+    const std::vector<const char*> ties = {"x", "Same", "a", "same", "s-ame"};
+    const std::vector<const char*> fighters = {"Street Fighter II", "street fighter", "Street Fighter Alpha", "Street F",
+                                               "STREET FIGHTER"};
+    struct Case {
+        std::vector<const char*> names;
+        bool descending;
+        std::vector<qint32> expected;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{"b", "A", "c", "B2"}, false, {1, 0, 3, 2}, "case ignored"},
+        {{"b", "A", "c", "B2"}, true, {2, 3, 0, 1}, "case ignored, descending"},
+        // "pacman", "pac land", "pacmania", "pacman plus": the blank still counts.
+        {{"Pac-Man", "Pac Land", "PacMania", "Pa'c-Man Plus"}, false, {1, 0, 3, 2}, "hyphens, apostrophes ignored"},
+        {ties, false, {2, 1, 3, 4, 0}, "equal texts in load order"},
+        {ties, true, {0, 1, 3, 4, 2}, "equal texts in load order, descending too"},
+        // "street f" < "street fighter" (twice, load order) < "...alpha" < "...ii"
+        {fighters, false, {3, 1, 4, 2, 0}, "long texts sharing their start compared whole"},
+        {fighters, true, {0, 2, 1, 4, 3}, "long texts, descending"},
+        {{"Öl", "öa", "Ob"}, false, {2, 1, 0}, "letters beyond ASCII folded"},
+    };
+    for (const Case& c : cases) {
+        const GameLists l = listOf(c.names);
+        const std::vector<qint32> rows = sorted(l, 0, c.descending);
+        EXPECT_EQ(rows, c.expected) << c.why;
+        // A game added later finds its place by the same order.
+        EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(),
+                                   [&](qint32 a, qint32 b) { return RowBefore(l, 0, c.descending, a, b); }))
+            << c.why;
+    }
     // Starting from another order changes nothing: ties go by load order, not by position.
-    EXPECT_EQ(sorted(l, 0, true, {4, 3, 2, 1, 0}), (std::vector<qint32>{0, 1, 3, 4, 2}));
+    EXPECT_EQ(sorted(listOf(ties), 0, true, {4, 3, 2, 1, 0}), (std::vector<qint32>{0, 1, 3, 4, 2}));
 }
 
 TEST(ListSort, SortsTheLookedUpColumnsAndASubsetOfGames)
@@ -65,19 +80,5 @@ TEST(ListSort, KeyFoldsCaseAndDropsOnlyHyphensAndApostrophes)
 {
     EXPECT_EQ(ListSortKey("Don't-Pull 2"), "dontpull 2");
     EXPECT_EQ(ListSortKey(""), "");
-}
-
-TEST(ListSort, LongTextsSharingTheirStartAreComparedWhole)
-{
-    const GameLists l = listOf({"Street Fighter II", "street fighter", "Street Fighter Alpha", "Street F", "STREET FIGHTER"});
-    // "street f" < "street fighter" (twice, load order) < "...alpha" < "...ii"
-    EXPECT_EQ(sorted(l, 0, false), (std::vector<qint32>{3, 1, 4, 2, 0}));
-    EXPECT_EQ(sorted(l, 0, true), (std::vector<qint32>{0, 2, 1, 4, 3}));
-}
-
-TEST(ListSort, FoldsLettersBeyondAscii)
-{
     EXPECT_EQ(ListSortKey(QStringLiteral("ÉCLAIR Ü")), QStringLiteral("éclair ü"));
-    const GameLists l = listOf({"Öl", "öa", "Ob"});
-    EXPECT_EQ(sorted(l, 0, false), (std::vector<qint32>{2, 1, 0}));
 }

@@ -4,62 +4,45 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(CheckFolder, TrailingSeparatorIsDroppedFromAnExistingFolder)
-{
-    QTemporaryDir dir;
-    const FolderVerdict v = CheckFolder(dir.path() + "/", "ROMs", true);
-    EXPECT_TRUE(v.passed);
-    EXPECT_EQ(v.path, dir.path());
-}
-
-TEST(CheckFolder, RequiredFolderRefusesEmptyTextAndTheRootOnly)
-{
-    for (const char* text : {"", "/", "//"}) {
-        const FolderVerdict v = CheckFolder(text, "Ini", true);
-        EXPECT_FALSE(v.passed) << text;
-        EXPECT_EQ(v.message, "You must select a Ini folder!");
-    }
-}
-
-TEST(CheckFolder, ShortFolderNamesAreFoldersHereNotDrives)
+TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("mm"));
-    const QString saved = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const FolderVerdict v = CheckFolder("mm", "ROMs", true);
-    QDir::setCurrent(saved);
-    EXPECT_TRUE(v.passed);
-    EXPECT_EQ(v.path, "mm");
-}
-
-TEST(CheckFolder, OptionalFolderMayBeEmptyButNotMissing)
-{
-    EXPECT_TRUE(CheckFolder("", "Additional Roms", false).passed);
-    EXPECT_TRUE(CheckFolder("", "Comment", false).passed);
-    QTemporaryDir dir;
-    const FolderVerdict v = CheckFolder(dir.filePath("gone"), "Comment", false);
-    EXPECT_FALSE(v.passed);
-    EXPECT_EQ(v.message, "The Comment folder does not exist!  Please select an existing folder.");
-}
-
-TEST(CheckFolder, AFileIsNoFolder)
-{
-    QTemporaryDir dir;
     QFile file(dir.filePath("sta"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const FolderVerdict v = CheckFolder(file.fileName(), "State", true);
-    EXPECT_FALSE(v.passed);
-    EXPECT_EQ(v.message, "The State folder does not exist!  Please select an existing folder.");
+    const QString mustSelect = "You must select a %1 folder!";
+    const QString missing = "The %1 folder does not exist!  Please select an existing folder.";
+    struct Case {
+        QString text, name;
+        bool required;
+        QString path, message; // the message's %1 is the name; empty when the folder passes
+    };
+    const Case cases[] = {
+        {dir.path() + "/", "ROMs", true, dir.path(), ""},
+        {"", "Ini", true, "", mustSelect},
+        {"/", "Ini", true, "", mustSelect},
+        {"//", "Ini", true, "/", mustSelect},
+        // Short names are folders here, not drives.
+        {"mm", "ROMs", true, "mm", ""},
+        {"", "Additional Roms", false, "", ""},
+        {"", "Comment", false, "", ""},
+        {dir.filePath("gone"), "Comment", false, dir.filePath("gone"), missing},
+        {file.fileName(), "State", true, file.fileName(), missing},
+    };
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    for (const Case& c : cases) {
+        const FolderVerdict v = CheckFolder(c.text, c.name, c.required);
+        EXPECT_EQ(v.passed, c.message.isEmpty()) << c.text.toStdString();
+        EXPECT_EQ(v.path, c.path) << c.text.toStdString();
+        EXPECT_EQ(v.message, c.message.isEmpty() ? QString() : c.message.arg(c.name)) << c.text.toStdString();
+    }
+    QDir::setCurrent(saved);
 }
 
-TEST(BrowsedFolderText, KeepsTheCaseOnCaseSensitiveFileSystems)
+TEST(BrowsedFolderText, KeepsTheCaseOnCaseSensitiveFileSystemsAndOnlyTheRootEndsWithTheSeparator)
 {
     EXPECT_EQ(BrowsedFolderText("/Emu/MAME"), "/Emu/MAME");
-}
-
-TEST(IsRootFolder, OnlyTheRootEndsWithTheSeparator)
-{
     EXPECT_TRUE(IsRootFolder("/"));
     EXPECT_FALSE(IsRootFolder("/emu"));
     EXPECT_FALSE(IsRootFolder(""));

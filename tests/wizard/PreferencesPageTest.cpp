@@ -85,6 +85,11 @@ TEST_F(WizardTest, StoredHideClonesAndCloneShotsShowCheckedButDisabledAndSaveBot
 
 TEST_F(WizardTest, YearListRunsTo1975ToLastYearAndHidesItsTextWhenUnused)
 {
+    const auto colours = [](const QComboBox* years) {
+        return std::pair(years->palette().color(QPalette::Button), years->palette().color(QPalette::ButtonText));
+    };
+    const QColor face = StoredColor(sysColorValue(SysColor::ButtonFace));
+    const QColor window = StoredColor(sysColorValue(SysColor::Window));
     state.filters.strHideYear = "1990";
     auto form = openForm();
     const QComboBox* years = form->cboHideYear;
@@ -92,13 +97,11 @@ TEST_F(WizardTest, YearListRunsTo1975ToLastYearAndHidesItsTextWhenUnused)
     EXPECT_EQ(years->itemText(years->count() - 1), QString::number(QDate::currentDate().year() - 1));
     EXPECT_EQ(years->currentText(), "1990");
     EXPECT_FALSE(years->isEnabled());
-    EXPECT_EQ(years->palette().color(QPalette::ButtonText), years->palette().color(QPalette::Button));
-    EXPECT_EQ(years->palette().color(QPalette::Button), StoredColor(sysColorValue(SysColor::ButtonFace)));
+    EXPECT_EQ(colours(years), std::pair(face, face));
 
     form->chkHideYear->setChecked(true);
     EXPECT_TRUE(years->isEnabled());
-    EXPECT_EQ(years->palette().color(QPalette::Button), StoredColor(sysColorValue(SysColor::Window)));
-    EXPECT_EQ(years->palette().color(QPalette::ButtonText), StoredColor(sysColorValue(SysColor::WindowText)));
+    EXPECT_EQ(colours(years), std::pair(window, StoredColor(sysColorValue(SysColor::WindowText))));
 
     form->chkHideYear->setChecked(false);
     EXPECT_FALSE(years->isEnabled());
@@ -106,17 +109,15 @@ TEST_F(WizardTest, YearListRunsTo1975ToLastYearAndHidesItsTextWhenUnused)
     takePreferencesOnly(*form);
     EXPECT_FALSE(state.filters.blnHideYear);
     EXPECT_EQ(state.filters.strHideYear, "1990");
-}
 
-TEST_F(WizardTest, StoredHideYearShowsTheYearInButtonText)
-{
+    // A stored hide-by-year shows its year in the button text colour.
     state.filters.blnHideYear = true;
     state.filters.strHideYear = "1984";
-    auto form = openForm();
+    form = openForm();
     EXPECT_TRUE(form->chkHideYear->isChecked());
     EXPECT_TRUE(form->cboHideYear->isEnabled());
     EXPECT_EQ(form->cboHideYear->currentText(), "1984");
-    EXPECT_EQ(form->cboHideYear->palette().color(QPalette::ButtonText), StoredColor(sysColorValue(SysColor::ButtonText)));
+    EXPECT_EQ(colours(form->cboHideYear), std::pair(window, StoredColor(sysColorValue(SysColor::ButtonText))));
 }
 
 TEST_F(WizardTest, StarFieldReplacesTheColourAndTurningItOffShowsTheSelectedEntry)
@@ -219,26 +220,22 @@ TEST_F(WizardTest, ZelvaneChoicesSetsThePresetAndItsColoursAtOnce)
     EXPECT_TRUE(state.filters.blnHideImperfect);
 }
 
-TEST_F(WizardTest, OnWindowsNTTheHotKeyLockStaysOffAndDisabled)
+TEST_F(WizardTest, HotKeyLockIsOffAndDisabledOnWindowsNTAndFreeElsewhere)
 {
-    qputenv("OS", "Windows_NT");
-    state.prefs.blnDisableHotKeys = true;
-    auto form = openForm();
-    EXPECT_FALSE(form->chkDisable->isChecked());
-    EXPECT_FALSE(form->chkDisable->isEnabled());
-    form->cmdMyDefaults->click();
-    EXPECT_FALSE(form->chkDisable->isChecked());
-    takePreferencesOnly(*form);
-    EXPECT_FALSE(state.prefs.blnDisableHotKeys);
-    qunsetenv("OS");
-}
-
-TEST_F(WizardTest, ElsewhereTheHotKeyLockIsFree)
-{
-    state.prefs.blnDisableHotKeys = true;
-    auto form = openForm();
-    EXPECT_TRUE(form->chkDisable->isEnabled());
-    EXPECT_TRUE(form->chkDisable->isChecked());
+    for (const bool nt : {true, false}) {
+        if (nt)
+            qputenv("OS", "Windows_NT");
+        state.prefs.blnDisableHotKeys = true;
+        auto form = openForm();
+        EXPECT_EQ(form->chkDisable->isChecked(), !nt);
+        EXPECT_EQ(form->chkDisable->isEnabled(), !nt);
+        form->cmdClearAll->click();
+        form->cmdMyDefaults->click();
+        EXPECT_EQ(form->chkDisable->isChecked(), !nt);
+        takePreferencesOnly(*form);
+        EXPECT_EQ(state.prefs.blnDisableHotKeys, !nt);
+        qunsetenv("OS");
+    }
 }
 
 TEST_F(WizardTest, ClearAllUnchecksTheFiltersAndKeepsTheRest)
