@@ -114,15 +114,22 @@ void frmMain::LoadShot()
         }
     }
 
+    placeShot();
+}
+
+void frmMain::placeShot()
+{
+    // nostretch.ini fixes the picture, except in a maximised window; otherwise it is a stretched
+    // square as high as the lists.
     if (noStretchFileExists() && m_state.view.intWindowState != 2) {
         NoStretchShot();
-    } else {
-        imgShots->setScaledContents(true);
-        const double side = pixelsToTwips(lvAll->height()) - 25;
-        setHeightTwips(imgShots, side);
-        setWidthTwips(imgShots, side);
-        place(imgShots, pixelsToTwips(fraList->width()) - (pixelsToTwips(imgShots->width()) + 180), 270);
+        return;
     }
+    imgShots->setScaledContents(true);
+    const double side = pixelsToTwips(lvAll->height()) - 25;
+    setHeightTwips(imgShots, side);
+    setWidthTwips(imgShots, side);
+    place(imgShots, pixelsToTwips(fraList->width()) - (pixelsToTwips(imgShots->width()) + 180), 270);
 }
 
 void frmMain::NoStretchShot()

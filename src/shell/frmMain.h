@@ -307,6 +307,8 @@ private:
 
     // Selection display (gamelist/frmmain_selection.cpp)
     void showSelectedStatus(const ListView& row);
+    // The screenshot's place: from nostretch.ini, or the square beside the lists.
+    void placeShot();
     bool gameIsInstalled(const QString& rom) const;
 
     // Favorites (gamelist/frmmain_favorites.cpp)

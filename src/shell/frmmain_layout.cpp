@@ -112,14 +112,7 @@ void frmMain::Form_Resize()
         placeLeft(txtVerify, 160);
     }
 
-    if (noStretchFileExists() && !maximised) {
-        NoStretchShot();
-    } else {
-        imgShots->setScaledContents(true);
-        setHeightTwips(imgShots, heightOf(lvAll) - 25);
-        setWidthTwips(imgShots, heightOf(lvAll) - 25);
-        place(imgShots, widthOf(fraList) - (widthOf(imgShots) + 180), 270);
-    }
+    placeShot();
     place(lblShots, leftOf(imgShots) + (widthOf(imgShots) - widthOf(lblShots)) / 2,
           topOf(imgShots) + (heightOf(imgShots) - heightOf(lblShots)) / 2);
 
