@@ -60,44 +60,29 @@ void expectImmediateProgress(QWidget& form, Progress& sink, QLabel* lblMessage, 
 
 } // namespace
 
-TEST(frmSplash, ShowsTheProgramsVersionOverA446By288Picture)
+TEST(frmSplash, ShowsTheVersionOverSplashJpgOrElseItsBuiltInPicture)
 {
-    QTemporaryDir dir;
-    frmSplash splash(dir.path());
-    EXPECT_EQ(splash.lblVersion->text(), "4.0.0");
-    EXPECT_EQ(splash.size(), QSize(446, 288));
-    EXPECT_EQ(splash.findChild<QLabel*>("lblMessage"), splash.lblMessage);
-    EXPECT_EQ(splash.findChild<QLabel*>("lblCount"), splash.lblCount);
-}
-
-TEST(frmSplash, BuiltInPictureWithoutSplashJpg)
-{
-    QTemporaryDir dir;
-    frmSplash splash(dir.path());
-    const QImage shown = splash.grab().toImage();
+    const QColor red(200, 20, 30);
     const QImage builtIn = BuiltInSplashPicture().toImage();
-    EXPECT_EQ(shown.pixelColor(kOpenSky), builtIn.pixelColor(kOpenSky));
-    EXPECT_EQ(shown.pixelColor(400, 200), builtIn.pixelColor(400, 200));
-}
-
-TEST(frmSplash, SplashJpgReplacesTheBuiltInPicture)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(solidJpeg(QColor(200, 20, 30)).save(dir.filePath("splash.jpg"), "JPG"));
-    frmSplash splash(dir.path());
-    const QImage shown = splash.grab().toImage();
-    EXPECT_TRUE(near(shown.pixelColor(kOpenSky), QColor(200, 20, 30)));
-    EXPECT_TRUE(near(shown.pixelColor(5, 5), QColor(200, 20, 30)));
-    EXPECT_EQ(splash.lblVersion->text(), "4.0.0");
-}
-
-TEST(frmSplash, UnreadableSplashJpgKeepsTheBuiltInPicture)
-{
-    QTemporaryDir dir;
-    writeFile(dir.filePath("splash.jpg"), "not a picture");
-    frmSplash splash(dir.path());
-    EXPECT_EQ(splash.grab().toImage().pixelColor(kOpenSky),
-              BuiltInSplashPicture().toImage().pixelColor(kOpenSky));
+    for (const char* file : {"", "not a picture", "red"}) {
+        QTemporaryDir dir;
+        if (QByteArray(file) == "red")
+            ASSERT_TRUE(solidJpeg(red).save(dir.filePath("splash.jpg"), "JPG"));
+        else if (*file)
+            writeFile(dir.filePath("splash.jpg"), file);
+        frmSplash splash(dir.path());
+        EXPECT_EQ(splash.lblVersion->text(), "4.0.0");
+        EXPECT_EQ(splash.size(), QSize(446, 288));
+        const QImage shown = splash.grab().toImage();
+        if (QByteArray(file) == "red") {
+            EXPECT_TRUE(near(shown.pixelColor(kOpenSky), red));
+            EXPECT_TRUE(near(shown.pixelColor(5, 5), red));
+        } else {
+            // No file, or one that is no picture: the built-in picture.
+            EXPECT_EQ(shown.pixelColor(kOpenSky), builtIn.pixelColor(kOpenSky)) << file;
+            EXPECT_EQ(shown.pixelColor(400, 200), builtIn.pixelColor(400, 200)) << file;
+        }
+    }
 }
 
 TEST(frmSplash, PaintsProgressAtOnce)

@@ -125,47 +125,42 @@ TEST_F(MainWindowOptions, CancelledToolsOptionsLeavesTheWindowAsItWas)
     EXPECT_EQ(m_state.dirs.strTempROMsPath, "");
 }
 
-TEST_F(MainWindowOptions, NewBackColourRecoloursTheListsAtOnceWithoutAReload)
+TEST_F(MainWindowOptions, OKRestylesTheListsAtOnceAndReloadsThemOnlyForWhatDecidesThem)
 {
-    frmMain& w = loaded();
-    options(w, [](frmChoose& form) { form.cboBackColor->setCurrentIndex(0); });
-    EXPECT_EQ(m_resets, 0);
-    const QColor chosen = StoredColor(m_state.appearance.lngBackColor);
-    for (QTreeView* lv : {w.lvAll, w.lvInstalled, w.lvUninstalled})
-        EXPECT_EQ(lv->palette().color(QPalette::Base), chosen);
-    EXPECT_EQ(m_state.dirs.strTempROMsPath, roms());
-}
-
-TEST_F(MainWindowOptions, NewFontSizeTakesEffectAndReloads)
-{
-    frmMain& w = loaded();
-    options(w, [](frmChoose& form) { form.cboSize->setCurrentIndex(form.cboSize->findText("10")); });
-    EXPECT_EQ(w.lvInstalled->font().pointSize(), 10);
-    EXPECT_GT(m_resets, 0);
-}
-
-TEST_F(MainWindowOptions, StarFieldTilesTheLists)
-{
-    frmMain& w = loaded();
-    options(w, [](frmChoose& form) { form.chkBackground->setChecked(true); });
-    EXPECT_EQ(m_resets, 0);
-    EXPECT_FALSE(w.lvAll->palette().brush(QPalette::Base).texture().isNull());
-}
-
-TEST_F(MainWindowOptions, HideFlagOrROMsFolderChangeReloadsAndShowsTheFiltersMark)
-{
-    frmMain& w = loaded();
-    EXPECT_FALSE(w.lblFiltersApp->isVisibleTo(w.fraList));
-    options(w, [](frmChoose& form) { form.lstHideBios->item(3)->setCheckState(Qt::Checked); });
-    EXPECT_GT(m_resets, 0);
-    EXPECT_TRUE(w.lblFiltersApp->isVisibleTo(w.fraList));
-
     const QString other = m_root + "/otherroms";
     makeDirs(other);
-    options(w, [other](frmChoose& form) { form.txtFolder[kROMsBox]->setText(other); });
-    EXPECT_GT(m_resets, 0);
-    EXPECT_EQ(m_state.dirs.strROMsPath, other);
-    EXPECT_EQ(m_state.dirs.strTempROMsPath, roms());
+    struct Case {
+        const char* what;
+        std::function<void(frmChoose&)> change;
+        bool reload;
+        std::function<void(frmMain&)> check;
+    };
+    const Case cases[] = {
+        {"back colour", [](frmChoose& f) { f.cboBackColor->setCurrentIndex(0); }, false,
+         [this](frmMain& w) {
+             for (QTreeView* lv : {w.lvAll, w.lvInstalled, w.lvUninstalled})
+                 EXPECT_EQ(lv->palette().color(QPalette::Base), StoredColor(m_state.appearance.lngBackColor));
+             EXPECT_EQ(m_state.dirs.strTempROMsPath, roms());
+         }},
+        {"star field", [](frmChoose& f) { f.chkBackground->setChecked(true); }, false,
+         [](frmMain& w) { EXPECT_FALSE(w.lvAll->palette().brush(QPalette::Base).texture().isNull()); }},
+        {"font size", [](frmChoose& f) { f.cboSize->setCurrentIndex(f.cboSize->findText("10")); }, true,
+         [](frmMain& w) { EXPECT_EQ(w.lvInstalled->font().pointSize(), 10); }},
+        {"hide flag", [](frmChoose& f) { f.lstHideBios->item(3)->setCheckState(Qt::Checked); }, true,
+         [](frmMain& w) { EXPECT_TRUE(w.lblFiltersApp->isVisibleTo(w.fraList)); }},
+        {"ROMs folder", [other](frmChoose& f) { f.txtFolder[kROMsBox]->setText(other); }, true,
+         [this, other](frmMain&) {
+             EXPECT_EQ(m_state.dirs.strROMsPath, other);
+             EXPECT_EQ(m_state.dirs.strTempROMsPath, roms());
+         }},
+    };
+    frmMain& w = loaded();
+    EXPECT_FALSE(w.lblFiltersApp->isVisibleTo(w.fraList));
+    for (const Case& c : cases) {
+        options(w, c.change);
+        EXPECT_EQ(m_resets > 0, c.reload) << c.what;
+        c.check(w);
+    }
 }
 
 TEST_F(MainWindowOptions, CloneShotsChangeReloadsOnlyTheScreenshot)
