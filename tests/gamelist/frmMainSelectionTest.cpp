@@ -97,11 +97,12 @@ TEST_F(Selection, InstalledAndUninstalledListsLeaveThePlayControls)
     EXPECT_EQ(m_state.view.intUninstalledIndex, 2);
 }
 
-TEST_F(Selection, ScreenShotShownOrNoticeWhenMissing)
+TEST_F(Selection, ScreenShotShownOnceSwitchedOnOrNoticeWhenMissing)
 {
     writeShot("pacman", 40);
-    frmMain& w = loaded("[View]\r\nScreenShots=True\r\nAllIndex=4\r\n");
-    EXPECT_TRUE(w.mnuViewShots->isChecked());
+    frmMain& w = loaded("[View]\r\nAllIndex=4\r\n");
+    EXPECT_TRUE(w.imgShots->pixmap().isNull());
+    w.mnuViewShots->trigger();
     EXPECT_FALSE(w.imgShots->pixmap().isNull());
     EXPECT_FALSE(w.lblShots->isVisibleTo(w.fraList));
 
@@ -124,15 +125,6 @@ TEST_F(Selection, CloneRuleShowsOnlyTheParentsShot)
     writeShot("galaxian", 50);
     select(w.lvAll, 1); // an original uses its own name under the rule
     EXPECT_EQ(w.imgShots->pixmap().width(), 50);
-}
-
-TEST_F(Selection, ShotsOffLoadNothing)
-{
-    writeShot("pacman", 40);
-    frmMain& w = loaded("[View]\r\nAllIndex=4\r\n");
-    EXPECT_TRUE(w.imgShots->pixmap().isNull());
-    w.mnuViewShots->trigger();
-    EXPECT_FALSE(w.imgShots->pixmap().isNull());
 }
 
 TEST_F(Selection, EmptyListHidesTheNoticeAndKeepsThePicture)

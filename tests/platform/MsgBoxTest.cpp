@@ -10,6 +10,7 @@
 #include "support/MsgBoxScript.h"
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -108,21 +109,18 @@ TEST(MsgBox, CarriageReturnsBreakTheLines)
     EXPECT_EQ(text, "One.\nTwo.\n\nFour.\nFive.");
 }
 
-TEST(MsgBox, EnterPressesTheDefaultButton)
+TEST(MsgBox, EnterPressesTheDefaultButtonAndEscapeCancelsWhereTheBoxHasCancel)
 {
-    EXPECT_EQ(pressKey(4, Qt::Key_Return), MsgAnswer::Yes);
-    EXPECT_EQ(pressKey(4 + 256, Qt::Key_Return), MsgAnswer::No);
-    EXPECT_EQ(pressKey(3 + 512, Qt::Key_Return), MsgAnswer::Cancel);
-    EXPECT_EQ(pressKey(2 + 512, Qt::Key_Return), MsgAnswer::Ignore);
-    // A default beyond the box's buttons falls back to the first.
-    EXPECT_EQ(pressKey(1 + 512, Qt::Key_Return), MsgAnswer::OK);
-}
-
-TEST(MsgBox, EscapeCancelsWhereTheBoxHasCancel)
-{
-    EXPECT_EQ(pressKey(1, Qt::Key_Escape), MsgAnswer::Cancel);
-    EXPECT_EQ(pressKey(3, Qt::Key_Escape), MsgAnswer::Cancel);
-    EXPECT_EQ(pressKey(0, Qt::Key_Escape), MsgAnswer::OK);
+    const std::tuple<int, Qt::Key, int> cases[] = {
+        {4, Qt::Key_Return, MsgAnswer::Yes}, {4 + 256, Qt::Key_Return, MsgAnswer::No},
+        {3 + 512, Qt::Key_Return, MsgAnswer::Cancel}, {2 + 512, Qt::Key_Return, MsgAnswer::Ignore},
+        // A default beyond the box's buttons falls back to the first.
+        {1 + 512, Qt::Key_Return, MsgAnswer::OK},
+        {1, Qt::Key_Escape, MsgAnswer::Cancel}, {3, Qt::Key_Escape, MsgAnswer::Cancel},
+        {0, Qt::Key_Escape, MsgAnswer::OK},
+    };
+    for (const auto& [style, key, answer] : cases)
+        EXPECT_EQ(pressKey(style, key), answer) << "style " << style;
 }
 
 TEST(MsgBoxScript, RecordsEachBoxAndGivesScriptedThenDefaultAnswers)

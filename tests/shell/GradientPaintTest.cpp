@@ -31,16 +31,9 @@ TEST(PaintGradient, RunsFromButtonFaceAtRow15ToTheChosenColourAtTheBottom)
     EXPECT_LE(distance(image.pixelColor(10, 15), StoredColor(sysColorValue(SysColor::ButtonFace))), 6);
     EXPECT_LE(distance(image.pixelColor(49, 199), QColor(255, 0, 0)), 6);
     EXPECT_EQ(image.pixelColor(0, 100), image.pixelColor(49, 100));
-}
-
-TEST(PaintGradient, ANegativeColourNamesASystemColour)
-{
-    const QImage image = painted(QSize(20, 100), sysColorValue(SysColor::ButtonShadow));
-    EXPECT_LE(distance(image.pixelColor(5, 99), StoredColor(sysColorValue(SysColor::ButtonShadow))), 6);
-}
-
-TEST(PaintGradient, AClientNoTallerThanTheHeaderIsLeftAlone)
-{
-    const QImage image = painted(QSize(20, 15), 0x0000FF);
-    EXPECT_EQ(image.pixelColor(5, 14), QColor(Qt::magenta));
+    // A negative colour names a system colour.
+    const QImage shadow = painted(QSize(20, 100), sysColorValue(SysColor::ButtonShadow));
+    EXPECT_LE(distance(shadow.pixelColor(5, 99), StoredColor(sysColorValue(SysColor::ButtonShadow))), 6);
+    // A client no taller than the header is left alone.
+    EXPECT_EQ(painted(QSize(20, 15), 0x0000FF).pixelColor(5, 14), QColor(Qt::magenta));
 }

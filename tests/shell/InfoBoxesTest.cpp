@@ -9,10 +9,7 @@ TEST(StartUpTimeText, RoundsHalvesToEven)
     EXPECT_EQ(StartUpTimeText(100.0f, 103.5f), "4 Second(s)");
     EXPECT_EQ(StartUpTimeText(100.0f, 100.4f), "0 Second(s)");
     EXPECT_EQ(StartUpTimeText(100.0f, 112.75f), "13 Second(s)");
-}
-
-TEST(StartUpTimeText, StartUpAcrossMidnightCountsTheDayItCrossed)
-{
+    // A start-up across midnight counts the day it crossed.
     EXPECT_EQ(StartUpTimeText(86398.5f, 2.0f), "4 Second(s)");
 }
 

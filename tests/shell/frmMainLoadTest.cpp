@@ -31,37 +31,33 @@ bool exists(const QString& path) { return QFileInfo::exists(path); }
 TEST_F(MainWindowTest, LoadShowsTheSavedListWithItsSelection)
 {
     writeGames(fiveGames());
-    writeOptions("[View]\r\nGameView=Installed Games\r\nInstalledIndex=2\r\n");
-    frmMain& w = load();
-
-    EXPECT_EQ(w.fraList->title(), "Installed Games");
-    EXPECT_EQ(m_state.counts.intAllCount, 5);
-    EXPECT_EQ(m_state.counts.intInstalledCount, 3);
-    EXPECT_EQ(m_state.counts.intUninstalledCount, 2);
-    EXPECT_EQ(w.lvInstalled->currentIndex().row(), 1);
-    EXPECT_TRUE(w.mnuViewInstalled->isChecked());
-    EXPECT_FALSE(w.mnuViewAll->isChecked());
-    EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 3");
-    EXPECT_FALSE(m_state.startup.blnLoading);
-    EXPECT_TRUE(m_shown.empty());
-    EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "ZelvaneVersion"), "4.0.0");
-    EXPECT_TRUE(exists(mame() + "/mame.ini"));
-}
-
-TEST_F(MainWindowTest, AnyOtherSavedViewOpensAllGames)
-{
-    writeGames(fiveGames());
-    writeOptions("[View]\r\nGameView=Favourite Games\r\n");
-    EXPECT_EQ(load().fraList->title(), "All Games");
-}
-
-TEST_F(MainWindowTest, SavedIndexBeyondAShrunkListSelectsItsLastGame)
-{
-    writeGames(fiveGames());
-    writeOptions("[View]\r\nGameView=Installed Games\r\nInstalledIndex=40\r\n");
-    frmMain& w = load();
-    EXPECT_EQ(w.lvInstalled->currentIndex().row(), 2);
-    EXPECT_TRUE(m_shown.empty());
+    struct Case {
+        const char* view;
+        QByteArray index;
+        const char* shown;
+        int row;
+    };
+    const Case cases[] = {
+        {"Installed Games", "2", "Installed Games", 1},
+        // Any other name opens All Games; an index beyond a list that shrank selects its last game.
+        {"Favourite Games", "1", "All Games", 0},
+        {"Installed Games", "40", "Installed Games", 2},
+    };
+    for (const Case& c : cases) {
+        writeOptions(QByteArray("[View]\r\nGameView=") + c.view + "\r\nInstalledIndex=" + c.index + "\r\n");
+        IniService::instance().dropAll();
+        m_state = AppState();
+        frmMain& w = load();
+        EXPECT_EQ(w.fraList->title(), c.shown) << c.view;
+        QTreeView* lv = w.fraList->title() == "All Games" ? w.lvAll : w.lvInstalled;
+        EXPECT_EQ(lv->currentIndex().row(), c.row) << c.view;
+        EXPECT_EQ(m_state.counts.intAllCount, 5);
+        EXPECT_FALSE(m_state.startup.blnLoading);
+        EXPECT_TRUE(m_shown.empty());
+        EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "ZelvaneVersion"), "4.0.0");
+        EXPECT_TRUE(exists(mame() + "/mame.ini"));
+        m_window.reset();
+    }
 }
 
 TEST_F(MainWindowTest, ColumnsWithoutTheirFilesAreHiddenAndTheirSortFallsBack)

@@ -166,19 +166,6 @@ TEST_F(Menus, HelpMenuKeepsTheOtherDocumentsWhileOneIsShown)
     EXPECT_TRUE(w.mnuHelpAbout->isEnabled());
 }
 
-TEST_F(Menus, ViewMenuIsOffWhilePanelShows)
-{
-    frmMain& w = loaded(fiveGames());
-    w.EnterPanel(w.fraDefaults, "Raster Settings", frmMain::PanelStatus::KeepList);
-    emit w.mnuView->aboutToShow();
-    EXPECT_FALSE(w.mnuViewRefresh->isEnabled());
-    EXPECT_FALSE(w.mnuViewShots->isEnabled());
-    w.ReturnToGameList(w.fraDefaults, false);
-    emit w.mnuView->aboutToShow();
-    EXPECT_TRUE(w.mnuViewAll->isEnabled());
-    EXPECT_TRUE(w.mnuViewFavorites->isEnabled());
-}
-
 TEST_F(Menus, PanelSwitchesTheFormButtonsAndReturnKeepsUninstalledPlayControlsOff)
 {
     frmMain& w = loaded(fiveGames());
@@ -192,6 +179,9 @@ TEST_F(Menus, PanelSwitchesTheFormButtonsAndReturnKeepsUninstalledPlayControlsOf
     EXPECT_TRUE(w.StatusBar[1]->isVisible());
     EXPECT_FALSE(w.Tmr[1]->isActive());
     EXPECT_TRUE(w.cmdExit->isEnabled());
+    emit w.mnuView->aboutToShow();
+    EXPECT_FALSE(w.mnuViewRefresh->isEnabled());
+    EXPECT_FALSE(w.mnuViewShots->isEnabled());
 
     w.ReturnToGameList(w.fraVerify, true);
     EXPECT_EQ(m_state.view.intPanelShown, 0);
@@ -202,6 +192,9 @@ TEST_F(Menus, PanelSwitchesTheFormButtonsAndReturnKeepsUninstalledPlayControlsOf
     EXPECT_FALSE(w.chkRecord->isEnabled());
     EXPECT_FALSE(w.chkPlayback->isEnabled());
     EXPECT_FALSE(w.StatusBar[1]->isVisible());
+    emit w.mnuView->aboutToShow();
+    EXPECT_TRUE(w.mnuViewAll->isEnabled());
+    EXPECT_TRUE(w.mnuViewFavorites->isEnabled());
 }
 
 TEST_F(Menus, SelectedGamePanelCopiesItsNameAndRom)
