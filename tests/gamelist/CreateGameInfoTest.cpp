@@ -301,6 +301,15 @@ TEST_F(CreateGameInfoTest, MissingAttributeIsAnInvalidCall)
     EXPECT_EQ(failed->number, 5);
 }
 
+TEST_F(CreateGameInfoTest, ListingThatCannotBeReadIsADeviceError)
+{
+    // This process's memory from address 0: a file that opens but whose reading fails.
+    ASSERT_TRUE(QFile::link("/proc/self/mem", report("listxml.txt")));
+    const Status failed = CreateGameInfo(m_dir.path(), m_game, m_rotate, nullptr);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->description, "Device I/O error");
+}
+
 TEST_F(CreateGameInfoTest, MissingListingIsFileNotFoundAndTouchesNothing)
 {
     writeFile(report("gameinfo.txt"), kPuckmanRecord);
