@@ -8,7 +8,29 @@
 
 #include "support/Files.h"
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
+
+// While it lives, no file can be opened: the process has no descriptor left to give.
+class NoFreeDescriptors {
+public:
+    NoFreeDescriptors()
+    {
+        getrlimit(RLIMIT_NOFILE, &m_saved);
+        const int lowestFree = ::open("/dev/null", O_RDONLY);
+        ::close(lowestFree);
+        rlimit exhausted = m_saved;
+        exhausted.rlim_cur = rlim_t(lowestFree);
+        setrlimit(RLIMIT_NOFILE, &exhausted);
+    }
+    ~NoFreeDescriptors() { setrlimit(RLIMIT_NOFILE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
 
 class IniFile : public ::testing::Test {
 protected:
@@ -145,6 +167,21 @@ TEST_F(IniFile, KillDropsTheCopyWithItsPendingWrites)
     EXPECT_EQ(ReadINI(path(), "S", "k", "none"), "none");
     FlushINI(path());
     EXPECT_FALSE(QFile::exists(path())); // nothing pending survived the delete
+}
+
+TEST_F(IniFile, FileThatCouldNotBeReadIsNeverReplacedByTheWritesMadeMeanwhile)
+{
+    const QByteArray original = "[View]\r\nAllIndex=7\r\n[Directories]\r\nROMs=/roms\r\n";
+    writeFile(path(), original);
+    {
+        NoFreeDescriptors exhausted;
+        EXPECT_EQ(ReadINI(path(), "View", "AllIndex", 1), "1");
+    }
+    WriteINI(path(), "View", "AllIndex", 9);
+    EXPECT_FALSE(IniService::instance().flush(path()));
+    EXPECT_EQ(readFile(path()), original);
+    nextTurn();
+    EXPECT_EQ(ReadINI(path(), "Directories", "ROMs", ""), "/roms");
 }
 
 TEST_F(IniFile, FlushIntoAMissingFolderFailsWithoutHarm)
