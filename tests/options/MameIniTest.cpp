@@ -168,15 +168,25 @@ TEST_F(MameIniTest, PathWithABlankIsQuoted)
     EXPECT_TRUE(mameIni().contains("\r\nsamplepath\t.;/a\tb\r\n"));
 }
 
-TEST_F(MameIniTest, MissingIniFolderIsReportedToTheCaller)
+TEST_F(MameIniTest, MissingOrEmptyIniFolderIsReportedToTheCaller)
 {
-    m_dirs.strIniPath = m_dir.filePath("no/such/folder");
-    const Status failed = CreateMAMEIni(m_dirs);
-    ASSERT_TRUE(failed);
-    EXPECT_EQ(failed->description, "Path not found");
-    const Result<QString> built = BuildIni(m_dirs, request());
-    ASSERT_FALSE(built.ok());
-    EXPECT_EQ(BuildIniErrorText(built.error()), "Error In BuildIni: Path not found");
+    // An empty setting names no folder, not the file system's root, where a fault would write.
+    struct RootStaysClean {
+        const bool hadOne = QFileInfo::exists("/mame.ini");
+        ~RootStaysClean()
+        {
+            if (!hadOne && QFile::remove("/mame.ini"))
+                ADD_FAILURE() << "mame.ini was written into the root";
+        }
+    } root;
+    for (const QString& folder : {m_dir.filePath("no/such/folder"), QString()}) {
+        m_dirs.strIniPath = folder;
+        const Status failed = CreateMAMEIni(m_dirs);
+        EXPECT_EQ(failed.value_or(RuntimeError()).description, "Path not found");
+        const Result<QString> built = BuildIni(m_dirs, request());
+        EXPECT_EQ(built ? QString() : BuildIniErrorText(built.error()), "Error In BuildIni: Path not found");
+        EXPECT_TRUE(CreateMAMEIniWithInput(m_dirs, request()));
+    }
 }
 
 TEST_F(MameIniTest, SettingsWithOnlyOtherCommandsGiveEveryDefaultAfterAPathPartWrittenFirst)
