@@ -7,7 +7,6 @@
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
 
-#include <QFile>
 
 #include <span>
 
@@ -365,15 +364,10 @@ Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& r
     if (!file)
         return file.error();
     const QString& path = *file;
-    QByteArray content;
-    if (QFile::exists(path)) {
-        Result<QByteArray> existing = ReadWholeFile(path);
-        if (!existing)
-            return existing.error();
-        content = std::move(existing.value());
-    } else {
-        content = pathPart(dirs);
-    }
+    Result<QByteArray> existing = ReadWholeFileOr(path, pathPart(dirs));
+    if (!existing)
+        return existing.error();
+    QByteArray& content = existing.value();
 
     OptionWriter writer(content, request);
     for (const OptionLine& line : kOptionPart)
