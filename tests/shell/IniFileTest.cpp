@@ -45,26 +45,15 @@ protected:
 
 } // namespace
 
-TEST_F(IniFile, MissingFileSectionOrKeyGivesTheDefaultsText)
+TEST_F(IniFile, MissingFileSectionOrKeyGivesTheDefaultsTextAnEmptyValueIsEmpty)
 {
     EXPECT_EQ(ReadINI(path(), "View", "Scroll", true), "True");
     EXPECT_EQ(ReadINI(path(), "View", "AllIndex", 1), "1");
-    writeFile(path(), "[View]\r\nScroll=False\r\n");
+    writeFile(path(), "[View]\r\nScroll=False\r\nFavorites=\r\n");
     nextTurn();
     EXPECT_EQ(ReadINI(path(), "Other", "Scroll", false), "False");
     EXPECT_EQ(ReadINI(path(), "View", "Missing", "All Games"), "All Games");
-}
-
-TEST_F(IniFile, EmptyValueIsEmptyNotTheDefault)
-{
-    writeFile(path(), "[Preferences]\r\nHideClones=\r\n");
-    EXPECT_EQ(ReadINI(path(), "Preferences", "HideClones", false), "");
-}
-
-TEST_F(IniFile, SectionsAndKeysMatchWithoutRegardToCase)
-{
-    writeFile(path(), "[Category]\r\npacman=Maze\r\n");
-    EXPECT_EQ(ReadINI(path(), "CATEGORY", "PacMan", "Not Found"), "Maze");
+    EXPECT_EQ(ReadINI(path(), "View", "Favorites", false), "");
 }
 
 TEST_F(IniFile, ValuesAreTrimmedAndOnePairOfQuotesRemoved)
@@ -192,13 +181,13 @@ TEST_F(IniFile, FlushIntoAMissingFolderFailsWithoutHarm)
     EXPECT_EQ(ReadINI(p, "S", "k", ""), "v");
 }
 
-TEST_F(IniFile, LargeLookupFileIsServedFromOneParse)
+TEST_F(IniFile, LargeLookUpFileAnswersWithoutRegardToCase)
 {
     QByteArray catver = "[Category]\r\n";
     for (int i = 0; i < 40000; ++i)
         catver += "game" + QByteArray::number(i) + "=Cat " + QByteArray::number(i % 50) + "\r\n";
     writeFile(path("catver.ini"), catver);
     EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "game39999", "Not Found"), "Cat 49");
-    EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "GAME123", "Not Found"), "Cat 23");
+    EXPECT_EQ(ReadINI(path("catver.ini"), "CATEGORY", "Game123", "Not Found"), "Cat 23");
     EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "game40000", "Not Found"), "Not Found");
 }
