@@ -7,7 +7,6 @@
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
 
-
 #include <span>
 
 namespace {
