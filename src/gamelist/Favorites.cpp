@@ -92,13 +92,10 @@ QByteArrayView FavoriteDescription(QByteArrayView line)
 Result<FavoritesResult> AddFavorite(const QString& appPath, const GameRecord& game)
 {
     const QString path = FavoritesPath(appPath);
-    QByteArray content;
-    if (QFile::exists(path)) {
-        Result<QByteArray> read = ReadWholeFile(path);
-        if (!read)
-            return read.error();
-        content = std::move(read.value());
-    }
+    Result<QByteArray> read = ReadWholeFileOr(path, QByteArray());
+    if (!read)
+        return read.error();
+    QByteArray& content = read.value();
 
     const QByteArray description = toAnsi(game[GameColumn::Game]);
     for (QByteArrayView line : linesOf(content))

@@ -83,6 +83,13 @@ private:
     QByteArray m_buffer;
 };
 
+// The end of the listing: where a read failed, a device error rather than the file's end.
+RuntimeError listingEnd(const LineReader& listing)
+{
+    return MakeRuntimeError(listing.failed() ? ErrorNumber::DeviceIO : ErrorNumber::InputPastEnd,
+                            int(listing.lineNumber() + 1));
+}
+
 // The scan proper: listxml.txt into the two outputs. The line number of a failure is the
 // listing's line being handled, or the one that was to be read past the end.
 Status scanListing(LineReader& listing, ListingScan& scan, BufferedOutput& gameinfo, BufferedOutput& resource,
@@ -91,7 +98,7 @@ Status scanListing(LineReader& listing, ListingScan& scan, BufferedOutput& gamei
     QByteArrayView line;
     for (;;) {
         if (!listing.next(line))
-            return MakeRuntimeError(ErrorNumber::InputPastEnd, int(listing.lineNumber() + 1));
+            return listingEnd(listing);
         if (const int number = scan.handleLine(line, gameinfo.buffer()))
             return MakeRuntimeError(number, int(listing.lineNumber()));
         if (Status failed = gameinfo.drainIfFull())
@@ -107,6 +114,9 @@ Status scanListing(LineReader& listing, ListingScan& scan, BufferedOutput& gamei
         if (Status failed = resource.drainIfFull())
             return failed;
     } while (listing.next(line));
+    // A resource.txt cut short by a read failure would pass for complete.
+    if (listing.failed())
+        return listingEnd(listing);
     return std::nullopt;
 }
 

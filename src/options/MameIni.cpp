@@ -7,8 +7,6 @@
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
 
-#include <QFile>
-
 #include <span>
 
 namespace {
@@ -337,20 +335,38 @@ private:
 
 QString MameIniPath(const DirectorySettings& dirs) { return JoinPath(dirs.strIniPath, QStringLiteral("mame.ini")); }
 
-Status CreateMAMEIni(const DirectorySettings& dirs) { return ReplaceWholeFile(MameIniPath(dirs), pathPart(dirs)); }
+namespace {
+
+// The file to write; an empty Ini folder names no folder (joined, it would name the root's file).
+Result<QString> mameIniFile(const DirectorySettings& dirs)
+{
+    if (dirs.strIniPath.isEmpty())
+        return MakeRuntimeError(ErrorNumber::PathNotFound);
+    return MameIniPath(dirs);
+}
+
+Status replaceMameIni(const DirectorySettings& dirs, const QByteArray& content)
+{
+    const Result<QString> path = mameIniFile(dirs);
+    if (!path)
+        return path.error();
+    return ReplaceWholeFile(*path, content);
+}
+
+} // namespace
+
+Status CreateMAMEIni(const DirectorySettings& dirs) { return replaceMameIni(dirs, pathPart(dirs)); }
 
 Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request)
 {
-    const QString path = MameIniPath(dirs);
-    QByteArray content;
-    if (QFile::exists(path)) {
-        Result<QByteArray> existing = ReadWholeFile(path);
-        if (!existing)
-            return existing.error();
-        content = std::move(existing.value());
-    } else {
-        content = pathPart(dirs);
-    }
+    const Result<QString> file = mameIniFile(dirs);
+    if (!file)
+        return file.error();
+    const QString& path = *file;
+    Result<QByteArray> existing = ReadWholeFileOr(path, pathPart(dirs));
+    if (!existing)
+        return existing.error();
+    QByteArray& content = existing.value();
 
     OptionWriter writer(content, request);
     for (const OptionLine& line : kOptionPart)
@@ -370,7 +386,7 @@ Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniReque
         writeLine(content, "playback", toAnsi(request.rom));
     else if (request.record)
         writeLine(content, "record", toAnsi(request.rom));
-    return ReplaceWholeFile(MameIniPath(dirs), content);
+    return replaceMameIni(dirs, content);
 }
 
 QString BuildIniErrorText(const RuntimeError& error) { return QStringLiteral("Error In BuildIni: ") + error.description; }

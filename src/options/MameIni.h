@@ -9,7 +9,7 @@
 
 // Replaces <Ini folder>/mame.ini with the path part. Path values are the folders' command forms
 // (the short members of `dirs`); a value holding a blank is written in double quotes. A file
-// that cannot be written is reported to the caller.
+// that cannot be written, or an empty Ini folder, is reported to the caller.
 Status CreateMAMEIni(const DirectorySettings& dirs);
 
 // What BuildIni is asked for: the settings file in use (it should exist; missing keys give MAME's

@@ -55,6 +55,7 @@ bool LineReader::fill()
     const qint64 got = m_file.read(m_buffer.data() + m_end, m_blockSize);
     if (got <= 0) {
         m_eof = true;
+        m_failed = got < 0;
         m_buffer.resize(m_end);
         return false;
     }
@@ -87,7 +88,6 @@ bool LineReader::next(QByteArrayView& line)
                     m_skipLeadingLF = true;
                 }
             }
-            m_terminated = true;
             ++m_lineNumber;
             return true;
         }
@@ -96,7 +96,6 @@ bool LineReader::next(QByteArrayView& line)
                 return false;
             line = QByteArrayView(m_buffer.constData() + m_pos, m_end - m_pos);
             m_pos = m_end;
-            m_terminated = false;
             ++m_lineNumber;
             return true;
         }

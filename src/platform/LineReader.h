@@ -11,16 +11,15 @@ public:
     explicit LineReader(const QString& path, qsizetype blockSize = 1 << 20);
 
     bool isOpen() const { return m_file.isOpen(); }
-    QString errorString() const { return m_file.errorString(); }
+
+    // Whether reading stopped at a failure rather than at the end of the file.
+    bool failed() const { return m_failed; }
 
     // The next line without its terminator; valid until the next call. False at the end.
     bool next(QByteArrayView& line);
 
     // Number of the line last returned, from 1.
     qint64 lineNumber() const { return m_lineNumber; }
-
-    // Whether the line last returned had a terminator (a last line may lack one).
-    bool lastLineTerminated() const { return m_terminated; }
 
 private:
     bool fill();
@@ -32,7 +31,7 @@ private:
     qsizetype m_end = 0;
     bool m_eof = false;
     bool m_skipLeadingLF = false; // a CR ended the last block's line; an LF may follow
-    bool m_terminated = false;
+    bool m_failed = false;
     qint64 m_lineNumber = 0;
 };
 

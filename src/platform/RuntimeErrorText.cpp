@@ -10,6 +10,7 @@ QString RuntimeErrorDescription(int number)
     case ErrorNumber::Overflow: return QStringLiteral("Overflow");
     case ErrorNumber::TypeMismatch: return QStringLiteral("Type mismatch");
     case ErrorNumber::FileNotFound: return QStringLiteral("File not found");
+    case ErrorNumber::DeviceIO: return QStringLiteral("Device I/O error");
     case ErrorNumber::DiskFull: return QStringLiteral("Disk full");
     case ErrorNumber::InputPastEnd: return QStringLiteral("Input past end of file");
     case ErrorNumber::DeviceUnavailable: return QStringLiteral("Device unavailable");

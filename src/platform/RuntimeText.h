@@ -28,6 +28,3 @@ std::optional<qint16> ParseInteger(const QString& text);
 
 // Text to a 32-bit integer, rounded the same way.
 std::optional<qint32> ParseLong(const QString& text);
-
-// "True" / "False", as the runtime writes a Boolean.
-inline QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }

@@ -16,6 +16,13 @@ Result<QByteArray> ReadWholeFile(const QString& path)
     return bytes;
 }
 
+Result<QByteArray> ReadWholeFileOr(const QString& path, QByteArray missing)
+{
+    if (!QFile::exists(path))
+        return missing;
+    return ReadWholeFile(path);
+}
+
 Status ReplaceWholeFile(const QString& path, const QByteArray& content)
 {
     QSaveFile file(path);

@@ -9,6 +9,9 @@
 // The whole file; a missing or unreadable one is the runtime's error 53 or its like.
 Result<QByteArray> ReadWholeFile(const QString& path);
 
+// The whole file, or `missing` when there is no such file.
+Result<QByteArray> ReadWholeFileOr(const QString& path, QByteArray missing);
+
 // Replaces the file with `content` through a temporary file and a rename, so that a failure
 // (or a crash) leaves the old file as it was.
 Status ReplaceWholeFile(const QString& path, const QByteArray& content);

@@ -94,14 +94,20 @@ struct IniService::Document {
     Stamp stamp;
     qint64 checkedTurn = -1;
     bool dirty = false;
+    // The file exists but could not be read (no free descriptor, an I/O error): the copy is
+    // empty, and writing it out would replace the file with the few keys written meanwhile.
+    bool unread = false;
 
     void load()
     {
         lines.clear();
         eol = "\r\n";
+        dirty = false;
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            QByteArray bytes = file.readAll();
+        const bool opened = file.open(QIODevice::ReadOnly);
+        QByteArray bytes = opened ? file.readAll() : QByteArray();
+        unread = opened ? file.error() != QFileDevice::NoError : file.exists();
+        if (opened && !unread) {
             if (bytes.startsWith("\xEF\xBB\xBF"))
                 bytes.remove(0, 3);
             const qsizetype firstEnd = findLineEnd(bytes.constData(), bytes.size());
@@ -200,6 +206,8 @@ struct IniService::Document {
 
     bool save()
     {
+        if (unread)
+            return false;
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return false;
@@ -241,11 +249,12 @@ void IniService::checkOnDisk(Document& doc)
     doc.checkedTurn = m_turn;
     postTurnEnd();
     // Pending writes are ours to flush; a change behind them loses to them, as it would have
-    // lost to a write made at once.
-    if (doc.dirty)
+    // lost to a write made at once. A file that could not be read is tried again: writes made
+    // to its empty copy could never be flushed.
+    if (doc.dirty && !doc.unread)
         return;
     const Stamp now = stampOf(doc.path);
-    if (now == doc.stamp)
+    if (now == doc.stamp && !doc.unread)
         return;
     doc.stamp = now;
     doc.load();

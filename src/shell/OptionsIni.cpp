@@ -35,6 +35,7 @@ constexpr auto dirs = &AppState::dirs;
 constexpr auto view = &AppState::view;
 constexpr auto web = &AppState::web;
 
+// Every key but ZelvaneVersion, in the order in which the start-up reads them.
 const std::array kKeys = std::to_array<OptionKey>({
     {"Preferences", "HideArcadia", B, "False", Pref, field<filters, &F::blnHideArcadia>},
     {"Preferences", "HideBabyPhoenix", B, "False", Pref, field<filters, &F::blnHideBabyPhoenix>},
@@ -155,8 +156,6 @@ IniValue valueOf(const OptionKey& k, const AppState& state)
 }
 
 } // namespace
-
-std::span<const OptionKey> optionKeys() { return kKeys; }
 
 Result<qint32> OptionsVersionNumber(const QString& recorded)
 {

@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <span>
 #include <variant>
 
 enum class IniType {
@@ -36,9 +35,6 @@ struct OptionKey {
     OptionBatch batch;
     std::variant<BoolMember, LongMember, StringMember> member;
 };
-
-// Every key but ZelvaneVersion, in the order in which the start-up reads them.
-std::span<const OptionKey> optionKeys();
 
 inline constexpr const char* kOptionsVersion = "4.0.0"; // what this program writes
 inline constexpr qint32 kOldestOptionsVersion = 341;

@@ -34,30 +34,30 @@ QString CommandPath(const QString& path)
 QString QuoteArg(const QString& word)
 {
 #ifdef Q_OS_WIN
-    static const QString special = QStringLiteral(" \t&|<>^()%!\"");
+    // cmd.exe: blanks and its own operators; a double quote inside is doubled.
+    const auto special = [](char16_t u) { return QStringView(u" \t&|<>^()%!\"").contains(QChar(u)); };
+    const QChar quote = u'"';
+    const QLatin1String quoteInside("\"\"");
+#else
+    // /bin/sh: anything but a few plain characters; a single quote inside ends the quoting,
+    // stands escaped, and opens it again.
+    const auto special = [](char16_t u) {
+        const bool safe = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
+                          u == '-' || u == '.' || u == '/' || u == ':' || u == ',' || u == '+' || u == '@' ||
+                          u == '%' || u == '=';
+        return !safe;
+    };
+    const QChar quote = u'\'';
+    const QLatin1String quoteInside("'\\''");
+#endif
     bool plain = !word.isEmpty();
     for (QChar c : word)
-        plain = plain && !special.contains(c);
+        plain = plain && !special(c.unicode());
     if (plain)
         return word;
     QString inner = word;
-    inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
-#else
-    bool plain = !word.isEmpty();
-    for (QChar c : word) {
-        const char16_t u = c.unicode();
-        const bool safe = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
-                          u == '_' || u == '-' || u == '.' || u == '/' || u == ':' || u == ',' ||
-                          u == '+' || u == '@' || u == '%' || u == '=';
-        plain = plain && safe;
-    }
-    if (plain)
-        return word;
-    QString inner = word;
-    inner.replace(QLatin1Char('\''), QLatin1String("'\\''"));
-    return QLatin1Char('\'') + inner + QLatin1Char('\'');
-#endif
+    inner.replace(quote, quoteInside);
+    return quote + inner + quote;
 }
 
 QString CommandPrefix()

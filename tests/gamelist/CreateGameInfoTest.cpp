@@ -91,12 +91,6 @@ protected:
 
 QString field(const QStringList& fields, GameColumn column) { return fields.value(static_cast<int>(column)); }
 
-void expectFields(const QStringList& fields, std::initializer_list<std::pair<GameColumn, const char*>> expected)
-{
-    for (const auto& [column, value] : expected)
-        EXPECT_EQ(field(fields, column), value) << kGameColumnCaptions[static_cast<int>(column)];
-}
-
 } // namespace
 
 TEST_F(CreateGameInfoTest, WritesOneRecordPerGameInListingOrder)
@@ -114,83 +108,53 @@ TEST_F(CreateGameInfoTest, WritesOneRecordPerGameInListingOrder)
                               "\"Clone of puckman\",\"pacman\",\"pacman.c\",\"puckman\",\"No\"\r\n");
 }
 
-TEST_F(CreateGameInfoTest, RomOfWithoutCloneOfKeepsTheGameOriginal)
+TEST_F(CreateGameInfoTest, FieldsOfOneGame)
 {
-    const QStringList f = onlyRecord(game("<game name=\"mslug\" sourcefile=\"neogeo.c\" romof=\"neogeo\">",
-                                          "\t\t<description>Metal Slug</description>\r\n" + driver()));
-    expectFields(f, {{GameColumn::Origin, "Original"}, {GameColumn::RomOf, "neogeo"},
-                     {GameColumn::Source, "neogeo.c"}});
-}
-
-TEST_F(CreateGameInfoTest, GameWithoutYearDisplayOrDiskGetsTheDefaults)
-{
-    const QStringList f = onlyRecord(game("<game name=\"nodata\" sourcefile=\"misc.c\">",
-                                          "\t\t<description>No Data</description>\r\n" + driver()));
-    expectFields(f, {{GameColumn::Year, "19??"}, {GameColumn::CHD, "No"}, {GameColumn::RomOf, "N/A"},
-                     {GameColumn::Manufacturer, ""}, {GameColumn::Type, ""}, {GameColumn::Display, ""},
-                     {GameColumn::Orientation, ""}, {GameColumn::Frequency, ""}});
-}
-
-TEST_F(CreateGameInfoTest, DiskLineMakesAChdGame)
-{
-    const QStringList f = onlyRecord(game("<game name=\"kinst\" sourcefile=\"kinst.c\">",
-                                          "\t\t<description>Killer Instinct</description>\r\n"
-                                          "\t\t<disk name=\"kinst\" md5=\"0\" region=\"disks\" index=\"0\"/>\r\n" + driver()));
-    EXPECT_EQ(field(f, GameColumn::CHD), "Yes");
-}
-
-TEST_F(CreateGameInfoTest, RasterSizeIsRightAlignedInEightAndPaletteInSix)
-{
-    const QStringList f = onlyRecord(kPuckman);
-    EXPECT_EQ(field(f, GameColumn::Display), " 288x224");
-    EXPECT_EQ(field(f, GameColumn::Palette), "   512");
-    // Longer values are never cut.
-    const QStringList big = onlyRecord(game("<game name=\"big\" sourcefile=\"big.c\">",
-                                            "\t\t<display type=\"raster\" rotate=\"0\" width=\"1024\" height=\"7680\" refresh=\"60\" />\r\n" +
-                                                driver("good", "1048576")));
-    EXPECT_EQ(field(big, GameColumn::Display), "1024x7680");
-    EXPECT_EQ(field(big, GameColumn::Palette), "1048576");
-}
-
-TEST_F(CreateGameInfoTest, OrientationFollowsTheFirstDisplaysRotation)
-{
-    for (const auto& [rotate, expected] : {std::pair{"0", "Horizontal"}, {"90", "Vertical"}, {"180", "Horizontal"}, {"270", "Vertical"}}) {
-        const QStringList f = onlyRecord(game("<game name=\"r\" sourcefile=\"r.c\">",
-                                              QByteArray("\t\t<display type=\"raster\" rotate=\"") + rotate +
-                                                  "\" width=\"256\" height=\"224\" refresh=\"60.000000\" />\r\n" + driver()));
-        EXPECT_EQ(field(f, GameColumn::Orientation), expected) << rotate;
+    using enum GameColumn;
+    const QByteArray plain = "<game name=\"g\" sourcefile=\"g.c\">";
+    const auto display = [](const char* type, const char* rotate, const char* size, const char* refresh) {
+        return QByteArray("\t\t<display type=\"") + type + "\" rotate=\"" + rotate + "\" " + size + "refresh=\"" +
+               refresh + "\" />\r\n";
+    };
+    const QByteArray raster288 = display("raster", "0", "width=\"288\" height=\"224\" ", "60.000000");
+    const struct {
+        const char* what;
+        QByteArray gameLine, body;
+        std::vector<std::pair<GameColumn, const char*>> expected;
+    } cases[] = {
+        {"romof without cloneof", "<game name=\"mslug\" sourcefile=\"neogeo.c\" romof=\"neogeo\">", driver(),
+         {{Origin, "Original"}, {RomOf, "neogeo"}, {Source, "neogeo.c"}}},
+        {"no year, display or disk", plain, driver(),
+         {{Year, "19??"}, {CHD, "No"}, {RomOf, "N/A"}, {Manufacturer, ""}, {Type, ""}, {Display, ""},
+          {Orientation, ""}, {Frequency, ""}}},
+        {"disk", plain, "\t\t<disk name=\"kinst\" md5=\"0\" region=\"disks\" index=\"0\"/>\r\n" + driver(),
+         {{CHD, "Yes"}}},
+        {"raster size in 8, palette in 6", plain, raster288 + driver("good", "512"),
+         {{Type, "Raster"}, {Display, " 288x224"}, {Palette, "   512"}, {Frequency, "60.000000"}}},
+        {"longer values are not cut", plain,
+         display("raster", "0", "width=\"1024\" height=\"7680\" ", "60") + driver("good", "1048576"),
+         {{Display, "1024x7680"}, {Palette, "1048576"}}},
+        {"rotate 90", plain, display("raster", "90", "width=\"1\" height=\"1\" ", "60") + driver(), {{Orientation, "Vertical"}}},
+        {"rotate 180", plain, display("raster", "180", "width=\"1\" height=\"1\" ", "60") + driver(), {{Orientation, "Horizontal"}}},
+        {"rotate 270", plain, display("raster", "270", "width=\"1\" height=\"1\" ", "60") + driver(), {{Orientation, "Vertical"}}},
+        {"rotate 0", plain, raster288 + driver(), {{Orientation, "Horizontal"}}},
+        {"vector", plain, display("vector", "0", "", "61.523438") + driver(),
+         {{Type, "Vector"}, {Display, "N/A"}, {Frequency, "61.523438"}}},
+        {"lcd", plain, display("lcd", "270", "width=\"1\" height=\"1\" ", "30") + driver(),
+         {{Type, "Lcd"}, {Display, "Multiple"}, {Orientation, "Vertical"}, {Frequency, "30"}}},
+        {"a second display only makes it multiple", plain, raster288 + display("vector", "90", "", "50.000000") + driver(),
+         {{Display, "Multiple"}, {Type, "Raster"}, {Orientation, "Horizontal"}, {Frequency, "60.000000"}}},
+        {"driver values in proper case", plain,
+         "\t\t<driver status=\"preliminary\" emulation=\"x\" color=\"IMPERFECT\" sound=\"good\" graphic=\"gOOd\" palettesize=\"0\"/>\r\n",
+         {{Status, "Preliminary"}, {Color, "Imperfect"}, {Sound, "Good"}, {Graphic, "Good"}, {Palette, "     0"}}},
+        // Four blanks in place of two tabs: the description's text is taken two characters early.
+        {"fixed positions", plain, "    <description>Position</description>\r\n" + driver(), {{Game, "n>Position"}}},
+    };
+    for (const auto& c : cases) {
+        const QStringList fields = onlyRecord(game(c.gameLine, c.body));
+        for (const auto& [column, value] : c.expected)
+            EXPECT_EQ(field(fields, column), value) << c.what << ": " << kGameColumnCaptions[static_cast<int>(column)];
     }
-}
-
-TEST_F(CreateGameInfoTest, VectorAndOtherDisplayTypes)
-{
-    const QStringList vector = onlyRecord(game("<game name=\"asteroid\" sourcefile=\"asteroid.c\">",
-                                               "\t\t<display type=\"vector\" rotate=\"0\" refresh=\"61.523438\" />\r\n" + driver()));
-    expectFields(vector, {{GameColumn::Type, "Vector"}, {GameColumn::Display, "N/A"},
-                          {GameColumn::Frequency, "61.523438"}});
-
-    const QStringList lcd = onlyRecord(game("<game name=\"gnw\" sourcefile=\"gnw.c\">",
-                                            "\t\t<display type=\"lcd\" rotate=\"270\" width=\"1\" height=\"1\" refresh=\"30\" />\r\n" + driver()));
-    expectFields(lcd, {{GameColumn::Type, "Lcd"}, {GameColumn::Display, "Multiple"},
-                       {GameColumn::Orientation, "Vertical"}, {GameColumn::Frequency, "30"}});
-}
-
-TEST_F(CreateGameInfoTest, SecondDisplayOnlyMakesItMultiple)
-{
-    const QStringList f = onlyRecord(game("<game name=\"darius\" sourcefile=\"darius.c\">",
-                                          "\t\t<display type=\"raster\" rotate=\"0\" width=\"288\" height=\"224\" refresh=\"60.000000\" />\r\n"
-                                          "\t\t<display type=\"vector\" rotate=\"90\" refresh=\"50.000000\" />\r\n" + driver()));
-    expectFields(f, {{GameColumn::Display, "Multiple"}, {GameColumn::Type, "Raster"},
-                     {GameColumn::Orientation, "Horizontal"}, {GameColumn::Frequency, "60.000000"}});
-}
-
-TEST_F(CreateGameInfoTest, StatusValuesAreProperCased)
-{
-    const QStringList f = onlyRecord(game("<game name=\"p\" sourcefile=\"p.c\">",
-                                          "\t\t<driver status=\"preliminary\" emulation=\"x\" color=\"IMPERFECT\" sound=\"good\" graphic=\"gOOd\" palettesize=\"0\"/>\r\n"));
-    expectFields(f, {{GameColumn::Status, "Preliminary"}, {GameColumn::Color, "Imperfect"},
-                     {GameColumn::Sound, "Good"}, {GameColumn::Graphic, "Good"},
-                     {GameColumn::Palette, "     0"}});
 }
 
 TEST_F(CreateGameInfoTest, GameWithoutDriverLineAddsNothingAndItsValuesCarryOver)
@@ -214,14 +178,6 @@ TEST_F(CreateGameInfoTest, TextPassesThroughByteForByte)
     Q_UNUSED(f);
     EXPECT_TRUE(gameinfo().startsWith("\"Tom &amp; Jerry \xe9t\xc3\xa9\",\"19??\""));
     EXPECT_TRUE(gameinfo().contains(",\"Caf\xe9\","));
-}
-
-TEST_F(CreateGameInfoTest, ValuesComeFromFixedPositions)
-{
-    // Four blanks in place of two tabs: the description's text is taken two characters early.
-    const QStringList f = onlyRecord(game("<game name=\"pos\" sourcefile=\"pos.c\">",
-                                          "    <description>Position</description>\r\n" + driver()));
-    EXPECT_EQ(field(f, GameColumn::Game), "n>Position");
 }
 
 TEST_F(CreateGameInfoTest, AcceptsLfAndCrLineEnds)
@@ -299,6 +255,15 @@ TEST_F(CreateGameInfoTest, MissingAttributeIsAnInvalidCall)
                                 kResources);
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->number, 5);
+}
+
+TEST_F(CreateGameInfoTest, ListingThatCannotBeReadIsADeviceError)
+{
+    // This process's memory from address 0: a file that opens but whose reading fails.
+    ASSERT_TRUE(QFile::link("/proc/self/mem", report("listxml.txt")));
+    const Status failed = CreateGameInfo(m_dir.path(), m_game, m_rotate, nullptr);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->description, "Device I/O error");
 }
 
 TEST_F(CreateGameInfoTest, MissingListingIsFileNotFoundAndTouchesNothing)

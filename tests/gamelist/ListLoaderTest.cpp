@@ -60,7 +60,7 @@ protected:
     }
     void TearDown() override { IniService::instance().dropAll(); }
 
-    void writeGames(std::initializer_list<Game> games, const char* file = "gameinfo.txt")
+    void writeGames(const std::vector<Game>& games, const char* file = "gameinfo.txt")
     {
         QByteArray bytes;
         for (const Game& g : games)
@@ -130,15 +130,6 @@ TEST_F(LoadListsTest, ZipTestAnswersAsTheFileSystemDoes)
     EXPECT_EQ(lists->installed, std::vector<qint32>{1});
 }
 
-TEST_F(LoadListsTest, EmptyFolderSettingsFindNothing)
-{
-    m_state.dirs.strROMsPath.clear();
-    writeGames({{"alpha"}});
-    const Result<GameLists> lists = LoadLists(m_state, nullptr);
-    ASSERT_TRUE(lists.ok());
-    EXPECT_EQ(lists->intUninstalledCount(), 1);
-}
-
 TEST_F(LoadListsTest, FavoritesViewLoadsTheFavoritesWithTheSameFilters)
 {
     writeGames({{"alpha"}, {"beta"}});
@@ -148,48 +139,50 @@ TEST_F(LoadListsTest, FavoritesViewLoadsTheFavoritesWithTheSameFilters)
     EXPECT_EQ(loadedRoms(), QStringList{"fav1"});
 }
 
-TEST_F(LoadListsTest, HideStandardKeepsOnlyTheEighteenSystems)
+TEST_F(LoadListsTest, EachHideOptionDropsItsGamesByExactComparisons)
 {
-    writeGames({{"a", "A", "arcadia.c"}, {"b", "B", "konamigv.c"}, {"c", "C", "decocass.c"}, {"d", "D", "crystal.c"},
-                {"e", "E", "cvs.c"}, {"f", "F", "hng64.c"}, {"g", "G", "maxaflex.c"}, {"h", "H", "segac2.c"},
-                {"i", "I", "macs.c"}, {"j", "J", "neogeo.c"}, {"k", "K", "nss.c"}, {"l", "L", "pgm.c"},
-                {"m", "M", "playch10.c"}, {"n", "N", "zn.c"}, {"o", "O", "stv.c"}, {"p", "P", "suprnova.c"},
-                {"q", "Q", "konamigx.c"}, {"r", "R", "mpu4.c"}, {"std", "Standard", "pacman.c"},
-                {"case", "Case", "NeoGeo.c"}});
-    m_state.filters.blnHideStandard = true;
-    const QStringList kept = loadedRoms();
-    EXPECT_EQ(kept.size(), 18);
-    EXPECT_FALSE(kept.contains("std"));
-    EXPECT_FALSE(kept.contains("case")) << "source names compare exactly";
-}
-
-TEST_F(LoadListsTest, EachSystemFlagHidesOnlyItsDriver)
-{
-    writeGames({{"mslug", "Metal Slug", "neogeo.c"}, {"kov", "Knights", "pgm.c"}, {"pac", "Pac", "pacman.c"},
-                {"stvgame", "STV", "stv.c"}});
-    m_state.filters.blnHideNeoGeo = true;
-    m_state.filters.blnHideSTV = true;
-    EXPECT_EQ(loadedRoms(), (QStringList{"kov", "pac"}));
-}
-
-TEST_F(LoadListsTest, HideClonesPreliminaryAndImperfect)
-{
-    writeGames({{"orig"}, {"clone", "C", "misc.c", "1985", "Good", "Namco", "Clone of orig"},
-                {"prel", "P", "misc.c", "1985", "Preliminary"}, {"imp", "I", "misc.c", "1985", "Imperfect"},
-                {"lower", "L", "misc.c", "1985", "imperfect"}});
-    m_state.filters.blnHideClones = true;
-    EXPECT_EQ(loadedRoms(), (QStringList{"orig", "prel", "imp", "lower"}));
-    m_state.filters.blnHidePreliminary = true;
-    m_state.filters.blnHideImperfect = true;
-    EXPECT_EQ(loadedRoms(), (QStringList{"orig", "lower"}));
-}
-
-TEST_F(LoadListsTest, HideVsLooksAtTheDescription)
-{
-    writeGames({{"vsmario", "Super Mario"}, {"a", "Vs. Tennis"}, {"b", "VS Baseball"}, {"c", "vsx"},
-                {"d", "Versus"}});
-    m_state.filters.blnHideVs = true;
-    EXPECT_EQ(loadedRoms(), (QStringList{"vsmario", "d"}));
+    using F = ListFilters;
+    const struct {
+        std::vector<bool F::*> flags;
+        std::vector<Game> games;
+        QStringList kept;
+    } cases[] = {
+        // Only the eighteen systems' games remain; driver files compare exactly.
+        {{&F::blnHideStandard},
+         {{"a", "A", "arcadia.c"}, {"b", "B", "konamigv.c"}, {"c", "C", "decocass.c"}, {"d", "D", "crystal.c"},
+          {"e", "E", "cvs.c"}, {"f", "F", "hng64.c"}, {"g", "G", "maxaflex.c"}, {"h", "H", "segac2.c"},
+          {"i", "I", "macs.c"}, {"j", "J", "neogeo.c"}, {"k", "K", "nss.c"}, {"l", "L", "pgm.c"},
+          {"m", "M", "playch10.c"}, {"n", "N", "zn.c"}, {"o", "O", "stv.c"}, {"p", "P", "suprnova.c"},
+          {"q", "Q", "konamigx.c"}, {"r", "R", "mpu4.c"}, {"std", "Standard", "pacman.c"}, {"case", "Case", "NeoGeo.c"}},
+         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r"}},
+        {{&F::blnHideNeoGeo, &F::blnHideSTV},
+         {{"mslug", "Metal Slug", "neogeo.c"}, {"kov", "Knights", "pgm.c"}, {"pac", "Pac", "pacman.c"},
+          {"stvgame", "STV", "stv.c"}},
+         {"kov", "pac"}},
+        {{&F::blnHideClones},
+         {{"orig"}, {"clone", "C", "misc.c", "1985", "Good", "Namco", "Clone of orig"}},
+         {"orig"}},
+        {{&F::blnHidePreliminary, &F::blnHideImperfect},
+         {{"prel", "P", "misc.c", "1985", "Preliminary"}, {"imp", "I", "misc.c", "1985", "Imperfect"},
+          {"lower", "L", "misc.c", "1985", "imperfect"}},
+         {"lower"}},
+        // The description, not the ROM name, in any letter case.
+        {{&F::blnHideVs},
+         {{"vsmario", "Super Mario"}, {"a", "Vs. Tennis"}, {"b", "VS Baseball"}, {"c", "vsx"}, {"d", "Versus"}},
+         {"vsmario", "d"}},
+        {{&F::blnHideBootleg, &F::blnHideTest, &F::blnHideCHD},
+         {{"boot", "G", "m.c", "1985", "Good", "bootleg"}, {"boot2", "G", "m.c", "1985", "Good", "bootleg (Namco)"},
+          {"boot3", "G", "m.c", "1985", "Good", "Bootleg"}, {"ctsttape"}, {"sentetst"}, {"sentetst2"},
+          {"chd", "G", "m.c", "1985", "Good", "Namco", "Original", "Yes"}},
+         {"boot2", "boot3", "sentetst2"}},
+    };
+    for (const auto& c : cases) {
+        m_state.filters = ListFilters();
+        for (bool F::* flag : c.flags)
+            m_state.filters.*flag = true;
+        writeGames(c.games);
+        EXPECT_EQ(loadedRoms(), c.kept) << c.games.front().rom;
+    }
 }
 
 TEST_F(LoadListsTest, HideYearComparesYearsAsText)
@@ -199,17 +192,6 @@ TEST_F(LoadListsTest, HideYearComparesYearsAsText)
     m_state.filters.blnHideYear = true;
     m_state.filters.strHideYear = "1990";
     EXPECT_EQ(loadedRoms(), (QStringList{"y1990", "unknown", "y1989"}));
-}
-
-TEST_F(LoadListsTest, HideBootlegTestSetsAndChd)
-{
-    writeGames({{"boot", "G", "m.c", "1985", "Good", "bootleg"}, {"boot2", "G", "m.c", "1985", "Good", "bootleg (Namco)"},
-                {"boot3", "G", "m.c", "1985", "Good", "Bootleg"}, {"ctsttape"}, {"sentetst"}, {"sentetst2"},
-                {"chd", "G", "m.c", "1985", "Good", "Namco", "Original", "Yes"}});
-    m_state.filters.blnHideBootleg = true;
-    m_state.filters.blnHideTest = true;
-    m_state.filters.blnHideCHD = true;
-    EXPECT_EQ(loadedRoms(), (QStringList{"boot2", "boot3", "sentetst2"}));
 }
 
 TEST_F(LoadListsTest, CategoryAndPlayersComeFromTheLookUpFiles)

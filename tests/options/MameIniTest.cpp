@@ -119,16 +119,6 @@ protected:
         return mameIni().mid(pathPart().size());
     }
 
-    // The lines of the option part that begin with `prefix`.
-    QByteArrayList linesStarting(const QByteArray& part, const QByteArray& prefix)
-    {
-        QByteArrayList found;
-        for (const QByteArray& line : part.split('\n'))
-            if (line.startsWith(prefix))
-                found << line.chopped(1);
-        return found;
-    }
-
     QTemporaryDir m_dir;
     DirectorySettings m_dirs;
     QString m_settings;
@@ -136,10 +126,11 @@ protected:
 
 } // namespace
 
-TEST_F(MameIniTest, PathPartListsEveryFolderInOrder)
+TEST_F(MameIniTest, PathPartListsEveryFolderInOrderInPlaceOfTheWholeFile)
 {
+    writeFile(MameIniPath(m_dirs), QByteArray(5000, 'x'));
     ASSERT_FALSE(CreateMAMEIni(m_dirs));
-    EXPECT_EQ(mameIni().toStdString(), (pathPart()).toStdString());
+    EXPECT_EQ(mameIni().toStdString(), pathPart().toStdString());
 }
 
 TEST_F(MameIniTest, RompathAddsADifferentAdditionalFolder)
@@ -177,40 +168,33 @@ TEST_F(MameIniTest, PathWithABlankIsQuoted)
     EXPECT_TRUE(mameIni().contains("\r\nsamplepath\t.;/a\tb\r\n"));
 }
 
-TEST_F(MameIniTest, CreateReplacesAWholeFile)
+TEST_F(MameIniTest, MissingOrEmptyIniFolderIsReportedToTheCaller)
 {
-    writeFile(MameIniPath(m_dirs), QByteArray(5000, 'x'));
-    ASSERT_FALSE(CreateMAMEIni(m_dirs));
-    EXPECT_EQ(mameIni().toStdString(), (pathPart()).toStdString());
+    // An empty setting names no folder, not the file system's root, where a fault would write.
+    struct RootStaysClean {
+        const bool hadOne = QFileInfo::exists("/mame.ini");
+        ~RootStaysClean()
+        {
+            if (!hadOne && QFile::remove("/mame.ini"))
+                ADD_FAILURE() << "mame.ini was written into the root";
+        }
+    } root;
+    for (const QString& folder : {m_dir.filePath("no/such/folder"), QString()}) {
+        m_dirs.strIniPath = folder;
+        const Status failed = CreateMAMEIni(m_dirs);
+        EXPECT_EQ(failed.value_or(RuntimeError()).description, "Path not found");
+        const Result<QString> built = BuildIni(m_dirs, request());
+        EXPECT_EQ(built ? QString() : BuildIniErrorText(built.error()), "Error In BuildIni: Path not found");
+        EXPECT_TRUE(CreateMAMEIniWithInput(m_dirs, request()));
+    }
 }
 
-TEST_F(MameIniTest, MissingIniFolderIsReportedToTheCaller)
-{
-    m_dirs.strIniPath = m_dir.filePath("no/such/folder");
-    const Status failed = CreateMAMEIni(m_dirs);
-    ASSERT_TRUE(failed);
-    EXPECT_EQ(failed->description, "Path not found");
-    const Result<QString> built = BuildIni(m_dirs, request());
-    ASSERT_FALSE(built.ok());
-    EXPECT_EQ(BuildIniErrorText(built.error()), "Error In BuildIni: Path not found");
-}
-
-TEST_F(MameIniTest, SettingsWithOnlyOtherCommandsGiveEveryDefault)
+TEST_F(MameIniTest, SettingsWithOnlyOtherCommandsGiveEveryDefaultAfterAPathPartWrittenFirst)
 {
     writeFile(m_settings, "[Miscellaneous]\r\nOther Commands=-numscreens 2\r\n");
-    ASSERT_FALSE(CreateMAMEIni(m_dirs));
     const Result<QString> built = BuildIni(m_dirs, request());
     ASSERT_TRUE(built.ok());
     EXPECT_EQ(*built, "-numscreens 2");
-    EXPECT_EQ(mameIni().toStdString(), (pathPart() + kDefaultOptionPart).toStdString());
-}
-
-TEST_F(MameIniTest, BuildWritesThePathPartFirstWhenTheFileIsMissing)
-{
-    writeFile(m_settings, "");
-    const Result<QString> built = BuildIni(m_dirs, request());
-    ASSERT_TRUE(built.ok());
-    EXPECT_EQ(*built, "");
     EXPECT_EQ(mameIni().toStdString(), (pathPart() + kDefaultOptionPart).toStdString());
 }
 
@@ -222,69 +206,39 @@ TEST_F(MameIniTest, BuildAppendsToWhatTheFileHolds)
     EXPECT_EQ(mameIni().toStdString(), (QByteArray("# kept\r\n") + kDefaultOptionPart).toStdString());
 }
 
-TEST_F(MameIniTest, StoredValuesAreWrittenAsStoredOrLowerCased)
+TEST_F(MameIniTest, SettingsValuesAreTranslatedLineByLine)
 {
-    const QByteArray part = optionPart("[Video Options]\r\nVideo=DDraw\r\nWindow=1\r\nEffect=Scan75 Lines\r\n"
-                                       "[Per-Window Video Options]\r\nResolution 0=640x480@60\r\n"
-                                       "[Game Screen Options]\r\nGamma=1.25\r\n"
-                                       "[Output Device Options]\r\nLED Mode=USB\r\n");
-    EXPECT_EQ(linesStarting(part, "video\t"), QByteArrayList{"video\tddraw"});
-    EXPECT_EQ(linesStarting(part, "window\t"), QByteArrayList{"window\t1"});
-    EXPECT_EQ(linesStarting(part, "effect\t"), QByteArrayList{"effect\tscan75 lines"});
-    EXPECT_EQ(linesStarting(part, "resolution0\t"), QByteArrayList{"resolution0\t640x480@60"});
-    EXPECT_EQ(linesStarting(part, "gamma\t"), QByteArrayList{"gamma\t1.25"});
-    EXPECT_TRUE(part.endsWith("\r\nled_mode\tusb\r\n"));
-}
-
-TEST_F(MameIniTest, BiosTakesTheNameAfterTheFirstColonAndBlank)
-{
-    EXPECT_EQ(linesStarting(optionPart("[Miscellaneous Options]\r\nBios=Europe MVS: Euro: x\r\n"), "bios\t"),
-              QByteArrayList{"bios\teuro: x"});
-    EXPECT_EQ(linesStarting(optionPart("[Miscellaneous Options]\r\nBios=USBios\r\n"), "bios\t"),
-              QByteArrayList{"bios\tsbios"});
-    EXPECT_EQ(linesStarting(optionPart("[Miscellaneous Options]\r\nBios=default\r\n"), "bios\t"),
-              QByteArrayList{"bios\tefault"});
-}
-
-TEST_F(MameIniTest, FrameSkipAutoOrANumber)
-{
-    EXPECT_TRUE(optionPart("[Performance Options]\r\nFrameSkip=Auto\r\n")
-                    .contains("\r\nautoframeskip\t1\r\nframeskip\t0\r\nframes_to_run"));
-    EXPECT_TRUE(optionPart("[Performance Options]\r\nFrameSkip=3\r\n")
-                    .contains("\r\nautoframeskip\t0\r\nframeskip\t3\r\nframes_to_run"));
-}
-
-TEST_F(MameIniTest, RollSetsOneDirectionOrWritesNoLine)
-{
-    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nRoll=AutoLeft\r\n")
-                    .contains("\r\nror\t0\r\nrol\t0\r\nautoror\t0\r\nautorol\t1\r\n"));
-    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nRoll=Right\r\n")
-                    .contains("\r\nror\t1\r\nrol\t0\r\nautoror\t0\r\nautorol\t0\r\n"));
-    const QByteArray unknown = optionPart("[Video Rotation Options]\r\nRoll=right\r\n");
-    EXPECT_TRUE(unknown.contains("\r\nrotate\t1\r\nflipx\t0\r\n"));
-}
-
-TEST_F(MameIniTest, FlipHorizontallyFlipsY)
-{
-    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nFlip=Horizontally\r\n").contains("\r\nflipx\t0\r\nflipy\t1\r\n"));
-    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nFlip=Vertically\r\n").contains("\r\nflipx\t1\r\nflipy\t0\r\n"));
-    EXPECT_TRUE(optionPart("[Video Rotation Options]\r\nFlip=Both\r\n").contains("\r\nflipx\t1\r\nflipy\t1\r\n"));
-    const QByteArray unknown = optionPart("[Video Rotation Options]\r\nFlip=Sideways\r\n");
-    EXPECT_TRUE(unknown.contains("\r\nautorol\t0\r\n\r\n#\r\n# DIRECTDRAW"));
-}
-
-TEST_F(MameIniTest, AudioLatencyAndControllerOutsideTheirListsWriteNoLine)
-{
-    EXPECT_EQ(linesStarting(optionPart("[Sound Options]\r\nAudio Latency=4/5 To 5/5\r\n"), "audio_latency"),
-              QByteArrayList{"audio_latency\t4"});
-    EXPECT_TRUE(linesStarting(optionPart("[Sound Options]\r\nAudio Latency=6\r\n"), "audio_latency").isEmpty());
-    EXPECT_EQ(linesStarting(optionPart("[Input Device Options]\r\nController=HotRod SE\r\n"), "ctrlr"),
-              QByteArrayList{"ctrlr\thotrodse"});
-    EXPECT_EQ(linesStarting(optionPart("[Input Device Options]\r\nController=X-Arcade\r\n"), "ctrlr"),
-              QByteArrayList{"ctrlr\txarcade"});
-    const QByteArray unknown = optionPart("[Input Device Options]\r\nController=Gamepad\r\n");
-    EXPECT_TRUE(linesStarting(unknown, "ctrlr").isEmpty());
-    EXPECT_TRUE(linesStarting(unknown, "# ctrlr").isEmpty());
+    // A stored value, and the lines of the option part it gives, whole lines between line ends.
+    const std::pair<const char*, const char*> cases[] = {
+        {"[Video Options]\r\nVideo=DDraw", "video\tddraw"},
+        {"[Video Options]\r\nWindow=1", "window\t1"},
+        {"[Video Options]\r\nEffect=Scan75 Lines", "effect\tscan75 lines"},
+        {"[Per-Window Video Options]\r\nResolution 0=640x480@60", "resolution0\t640x480@60"},
+        {"[Game Screen Options]\r\nGamma=1.25", "gamma\t1.25"},
+        {"[Output Device Options]\r\nLED Mode=USB", "led_mode\tusb"},
+        // The BIOS name follows the first ": "; without one, the text from the second character.
+        {"[Miscellaneous Options]\r\nBios=Europe MVS: Euro: x", "bios\teuro: x"},
+        {"[Miscellaneous Options]\r\nBios=USBios", "bios\tsbios"},
+        {"[Miscellaneous Options]\r\nBios=default", "bios\tefault"},
+        {"[Performance Options]\r\nFrameSkip=Auto", "autoframeskip\t1\r\nframeskip\t0"},
+        {"[Performance Options]\r\nFrameSkip=3", "autoframeskip\t0\r\nframeskip\t3"},
+        {"[Video Rotation Options]\r\nRoll=AutoLeft", "ror\t0\r\nrol\t0\r\nautoror\t0\r\nautorol\t1"},
+        {"[Video Rotation Options]\r\nRoll=Right", "ror\t1\r\nrol\t0\r\nautoror\t0\r\nautorol\t0"},
+        {"[Video Rotation Options]\r\nRoll=right", "rotate\t1\r\nflipx\t0"}, // no direction line
+        {"[Video Rotation Options]\r\nFlip=Horizontally", "flipx\t0\r\nflipy\t1"},
+        {"[Video Rotation Options]\r\nFlip=Vertically", "flipx\t1\r\nflipy\t0"},
+        {"[Video Rotation Options]\r\nFlip=Both", "flipx\t1\r\nflipy\t1"},
+        {"[Video Rotation Options]\r\nFlip=Sideways", "autorol\t0\r\n"}, // no flip line
+        {"[Sound Options]\r\nAudio Latency=4/5 To 5/5", "audio_latency\t4"},
+        {"[Sound Options]\r\nAudio Latency=6", "volume\t0\r\n"}, // no latency line
+        {"[Input Device Options]\r\nController=HotRod SE", "ctrlr\thotrodse"},
+        {"[Input Device Options]\r\nController=X-Arcade", "ctrlr\txarcade"},
+        {"[Input Device Options]\r\nController=Gamepad", "#\r\nmouse\t0"}, // not even the placeholder
+    };
+    for (const auto& [stored, lines] : cases) {
+        const QByteArray part = optionPart(QByteArray(stored) + "\r\n");
+        EXPECT_TRUE(part.contains("\r\n" + QByteArray(lines) + "\r\n")) << stored;
+    }
 }
 
 TEST_F(MameIniTest, RecordAndPlaybackNameTheCurrentGame)

@@ -8,7 +8,29 @@
 
 #include "support/Files.h"
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
+
+// While it lives, no file can be opened: the process has no descriptor left to give.
+class NoFreeDescriptors {
+public:
+    NoFreeDescriptors()
+    {
+        getrlimit(RLIMIT_NOFILE, &m_saved);
+        const int lowestFree = ::open("/dev/null", O_RDONLY);
+        ::close(lowestFree);
+        rlimit exhausted = m_saved;
+        exhausted.rlim_cur = rlim_t(lowestFree);
+        setrlimit(RLIMIT_NOFILE, &exhausted);
+    }
+    ~NoFreeDescriptors() { setrlimit(RLIMIT_NOFILE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
 
 class IniFile : public ::testing::Test {
 protected:
@@ -23,26 +45,15 @@ protected:
 
 } // namespace
 
-TEST_F(IniFile, MissingFileSectionOrKeyGivesTheDefaultsText)
+TEST_F(IniFile, MissingFileSectionOrKeyGivesTheDefaultsTextAnEmptyValueIsEmpty)
 {
     EXPECT_EQ(ReadINI(path(), "View", "Scroll", true), "True");
     EXPECT_EQ(ReadINI(path(), "View", "AllIndex", 1), "1");
-    writeFile(path(), "[View]\r\nScroll=False\r\n");
+    writeFile(path(), "[View]\r\nScroll=False\r\nFavorites=\r\n");
     nextTurn();
     EXPECT_EQ(ReadINI(path(), "Other", "Scroll", false), "False");
     EXPECT_EQ(ReadINI(path(), "View", "Missing", "All Games"), "All Games");
-}
-
-TEST_F(IniFile, EmptyValueIsEmptyNotTheDefault)
-{
-    writeFile(path(), "[Preferences]\r\nHideClones=\r\n");
-    EXPECT_EQ(ReadINI(path(), "Preferences", "HideClones", false), "");
-}
-
-TEST_F(IniFile, SectionsAndKeysMatchWithoutRegardToCase)
-{
-    writeFile(path(), "[Category]\r\npacman=Maze\r\n");
-    EXPECT_EQ(ReadINI(path(), "CATEGORY", "PacMan", "Not Found"), "Maze");
+    EXPECT_EQ(ReadINI(path(), "View", "Favorites", false), "");
 }
 
 TEST_F(IniFile, ValuesAreTrimmedAndOnePairOfQuotesRemoved)
@@ -147,6 +158,21 @@ TEST_F(IniFile, KillDropsTheCopyWithItsPendingWrites)
     EXPECT_FALSE(QFile::exists(path())); // nothing pending survived the delete
 }
 
+TEST_F(IniFile, FileThatCouldNotBeReadIsNeverReplacedByTheWritesMadeMeanwhile)
+{
+    const QByteArray original = "[View]\r\nAllIndex=7\r\n[Directories]\r\nROMs=/roms\r\n";
+    writeFile(path(), original);
+    {
+        NoFreeDescriptors exhausted;
+        EXPECT_EQ(ReadINI(path(), "View", "AllIndex", 1), "1");
+    }
+    WriteINI(path(), "View", "AllIndex", 9);
+    EXPECT_FALSE(IniService::instance().flush(path()));
+    EXPECT_EQ(readFile(path()), original);
+    nextTurn();
+    EXPECT_EQ(ReadINI(path(), "Directories", "ROMs", ""), "/roms");
+}
+
 TEST_F(IniFile, FlushIntoAMissingFolderFailsWithoutHarm)
 {
     const QString p = m_dir.filePath("missing/folder/x.ini");
@@ -155,13 +181,13 @@ TEST_F(IniFile, FlushIntoAMissingFolderFailsWithoutHarm)
     EXPECT_EQ(ReadINI(p, "S", "k", ""), "v");
 }
 
-TEST_F(IniFile, LargeLookupFileIsServedFromOneParse)
+TEST_F(IniFile, LargeLookUpFileAnswersWithoutRegardToCase)
 {
     QByteArray catver = "[Category]\r\n";
     for (int i = 0; i < 40000; ++i)
         catver += "game" + QByteArray::number(i) + "=Cat " + QByteArray::number(i % 50) + "\r\n";
     writeFile(path("catver.ini"), catver);
     EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "game39999", "Not Found"), "Cat 49");
-    EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "GAME123", "Not Found"), "Cat 23");
+    EXPECT_EQ(ReadINI(path("catver.ini"), "CATEGORY", "Game123", "Not Found"), "Cat 23");
     EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "game40000", "Not Found"), "Not Found");
 }

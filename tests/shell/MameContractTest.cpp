@@ -46,7 +46,8 @@ const QByteArray kListing =
     "\t</game>\r\n"
     "</mame>\r\n";
 
-// Folders with blanks, as users have them; the MAME folder holds fakemame as "mame".
+// Folders with blanks and letters beyond ASCII, as users have them; the MAME folder holds
+// fakemame as "mame".
 class MameContract : public ::testing::Test {
 protected:
     void SetUp() override
@@ -54,23 +55,22 @@ protected:
         makeDirs(QDir(m_app).filePath("reports"));
         installFakeMame(m_mame);
         writeFile(m_root.filePath("listing.xml"), kListing);
-        writeFile(m_root.filePath("my roms/astro.zip"), "zip");
-        writeFile(m_root.filePath("my roms/astroj.zip"), "zip");
-        writeFile(m_root.filePath("my roms/blaster.zip"), "zip");
-        writeFile(m_root.filePath("my samples/blaster.zip"), "zip");
-        makeDirs(m_root.filePath("my inp"));
+        writeFile(QDir(m_roms).filePath("astro.zip"), "zip");
+        writeFile(QDir(m_roms).filePath("astroj.zip"), "zip");
+        writeFile(QDir(m_roms).filePath("blaster.zip"), "zip");
+        writeFile(QDir(m_samples).filePath("blaster.zip"), "zip");
+        makeDirs(m_inp);
         writeMameIni("");
     }
 
     // The path part as the program writes it, path values that hold blanks in double quotes.
     void writeMameIni(const QByteArray& extra)
     {
-        const QByteArray root = QFile::encodeName(m_root.path());
         writeFile(QDir(m_mame).filePath("mame.ini"),
                   "#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n"
-                  "rompath\t\".;" + root + "/my roms\"\r\n"
-                  "samplepath\t\".;" + root + "/my samples\"\r\n"
-                  "input_directory\t\"" + root + "/my inp\"\r\n"
+                  "rompath\t\".;" + QFile::encodeName(m_roms) + "\"\r\n"
+                  "samplepath\t\".;" + QFile::encodeName(m_samples) + "\"\r\n"
+                  "input_directory\t\"" + QFile::encodeName(m_inp) + "\"\r\n"
                   "cheat_file\tcheat.dat\r\n\r\n" + extra);
     }
 
@@ -79,6 +79,9 @@ protected:
     QTemporaryDir m_root;
     const QString m_app = m_root.filePath("zel app");
     const QString m_mame = m_root.filePath("mame folder");
+    const QString m_roms = m_root.filePath(QString::fromUtf8("mes rôms"));
+    const QString m_samples = m_root.filePath("my samples");
+    const QString m_inp = m_root.filePath(QString::fromUtf8("enregistrées"));
     ScopedEnv m_listing{"ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(m_root.filePath("listing.xml"))};
     ScopedEnv m_bad{"ZELVANE_FAKEMAME_BAD", "astroj"};
     ScopedEnv m_log{"ZELVANE_FAKEMAME_LOG", QFile::encodeName(m_root.filePath("runs.log"))};
@@ -193,6 +196,6 @@ TEST_F(MameContract, PlayRunsTheSetWithTheWordsOfTheOtherCommands)
     EXPECT_EQ(QFileInfo(runs[0].cwd).canonicalFilePath(), QFileInfo(m_mame).canonicalFilePath());
     ASSERT_TRUE(runs[0].mameIni.has_value());
     EXPECT_EQ(*runs[0].mameIni, readFile(QDir(m_mame).filePath("mame.ini")));
-    EXPECT_TRUE(QFileInfo::exists(m_root.filePath("my inp/astro.inp")));
+    EXPECT_TRUE(QFileInfo::exists(QDir(m_inp).filePath("astro.inp")));
     EXPECT_FALSE(QFileInfo::exists(QDir(m_mame).filePath("pwned")));
 }

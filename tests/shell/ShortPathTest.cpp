@@ -40,9 +40,7 @@ TEST(QuoteArg, WordsTheShellWouldActOnAreQuoted)
         {"it's", "'it'\\''s'"}, {"", "''"}};
     for (const auto& [word, expected] : quoted)
         EXPECT_EQ(QuoteArg(word), expected);
-    // What these do in a shell is checked by running them (ExecCmd's tests).
-    for (const char* word : {"*", "~", "a&b", "a|b", "`id`", "$(id)", "#x", "a\\b", "\"q\"", "x>y", "(a)"})
-        EXPECT_NE(QuoteArg(word), word) << word;
+    // What the others do in a shell is checked by running them (ExecCmd's tests).
 }
 
 TEST(JoinPath, UsesTheNativeSeparator)

@@ -38,7 +38,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainStartup, StartTimeBeforeTheLoadEndTimeAfterIt)
+TEST_F(MainStartup, StartTimeNameAndLookBeforeTheLoadEndTimeAfterIt)
 {
     Program program;
     program.state.startup.sngStartTime = -1;
@@ -51,25 +51,13 @@ TEST_F(MainStartup, StartTimeBeforeTheLoadEndTimeAfterIt)
     ASSERT_EQ(m_loads.size(), 1u);
     EXPECT_GE(m_loads[0].sngStartTime, 0.0f);
     EXPECT_EQ(m_loads[0].sngEndTime, -1.0f);
+    EXPECT_TRUE(m_listeningAtLoad);
+    EXPECT_EQ(m_styleAtLoad.toLower(), "windows") << "the classic look without the manifest";
     EXPECT_GE(program.state.startup.sngEndTime, 0.0f);
     EXPECT_LT(program.state.startup.sngEndTime, 86400.0f);
     // Whatever the news step did, its texts are not kept.
     EXPECT_TRUE(program.state.web.strNewsText.isEmpty());
     EXPECT_TRUE(program.state.web.strLastNews.isEmpty());
-}
-
-TEST_F(MainStartup, TakesTheInstanceNameBeforeTheLoad)
-{
-    Program program;
-    Main(program, environment());
-    EXPECT_TRUE(m_listeningAtLoad);
-}
-
-TEST_F(MainStartup, ClassicLookWithoutTheManifest)
-{
-    Program program;
-    Main(program, environment());
-    EXPECT_EQ(m_styleAtLoad.toLower(), "windows");
 }
 
 TEST_F(MainStartup, ThemedLookWithTheManifest)

@@ -54,7 +54,8 @@ QHash<QString, QString> readMameIni()
     if (!file.open(QIODevice::ReadOnly))
         return options;
     while (!file.atEnd()) {
-        const QString line = QString::fromLatin1(file.readLine()).trimmed();
+        // Bytes as the file system names its folders, so that a path there names the same folder.
+        const QString line = QFile::decodeName(file.readLine()).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         const qsizetype gap = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
