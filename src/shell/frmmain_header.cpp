@@ -10,9 +10,10 @@
 #include "shell/frmGradient.h"
 
 #include <QEvent>
-#include <functional>
 #include <QLabel>
 #include <QPainter>
+
+#include <functional>
 
 namespace {
 
@@ -47,7 +48,8 @@ void frmMain::connectHeader()
 {
     const qint32& color = m_state.appearance.lngGradientColor;
     new PaintFilter(m_client, [&color](QPainter& p, QWidget& w) { PaintGradient(p, w.size(), color); });
-    new PaintFilter(lblGradient, [&color](QPainter& p, QWidget& w) { PaintGradientSwatch(p, w.rect(), color, w.palette()); });
+    new PaintFilter(lblGradient,
+                    [&color](QPainter& p, QWidget& w) { PaintGradientSwatch(p, w.rect(), color, w.palette()); });
     new PaintFilter(lblDownload, [](QPainter& p, QWidget& w) { PaintClock(p, w.rect(), w.palette()); });
     for (QWidget* item : {static_cast<QWidget*>(lblGradient), static_cast<QWidget*>(imgMachine),
                           static_cast<QWidget*>(lblDownload)})

@@ -1,8 +1,8 @@
 #include "wizard/frmChoose.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
