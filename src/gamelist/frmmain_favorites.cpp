@@ -43,20 +43,19 @@ void frmMain::mnuViewFavorites_Click()
     mnuViewFavorites->setChecked(false);
 }
 
-const GameRecord* frmMain::selectedFavoriteCandidate()
+void frmMain::endFavoritesView(const FavoritesMessage& message)
 {
-    const QString caption = fraList->title();
-    QTreeView* lv = caption == QLatin1String("All Games")         ? lvAll
-                    : caption == QLatin1String("Installed Games") ? lvInstalled
-                                                                  : nullptr;
-    if (!lv || !lv->currentIndex().isValid())
-        return nullptr;
-    return &m_lists.games[size_t(gameOfRow(lv, lv->currentIndex().row()))].record;
+    m_state.view.blnFavorites = false;
+    mnuViewFavorites->setChecked(false);
+    // Stored at once: a saved favorites view without its file would stop the next start.
+    WriteOptionKey(m_state.paths.strOptionsIni, m_state, "Favorites");
+    FlushINI(m_state.paths.strOptionsIni);
+    showMessage(message);
 }
 
 void frmMain::mnuAddFavorite_Click()
 {
-    const GameRecord* game = selectedFavoriteCandidate();
+    const GameRecord* game = selectedRecord(playableList());
     if (!game)
         return;
     const Result<FavoritesResult> added = AddFavorite(m_state.paths.strAppPath, *game);
@@ -70,7 +69,7 @@ void frmMain::mnuAddFavorite_Click()
 
 void frmMain::mnuRemoveFavorite_Click()
 {
-    const GameRecord* game = selectedFavoriteCandidate();
+    const GameRecord* game = selectedRecord(playableList());
     if (!game)
         return;
     const Result<FavoritesResult> removed = RemoveFavorite(m_state.paths.strAppPath, (*game)[GameColumn::Game]);
@@ -83,12 +82,7 @@ void frmMain::mnuRemoveFavorite_Click()
         return;
 
     DeleteFavorites(m_state.paths.strAppPath);
-    m_state.view.blnFavorites = false;
-    mnuViewFavorites->setChecked(false);
-    // Stored at once: a saved favorites view without its file would stop the next start.
-    WriteOptionKey(m_state.paths.strOptionsIni, m_state, "Favorites");
-    FlushINI(m_state.paths.strOptionsIni);
-    showMessage(*removed->emptied);
+    endFavoritesView(*removed->emptied);
     mnuViewRefresh_Click();
 }
 
@@ -105,13 +99,8 @@ void frmMain::TestFavorites()
     } else {
         if (checked->notice)
             showMessage(*checked->notice);
-        if (checked->emptied) {
-            m_state.view.blnFavorites = false;
-            mnuViewFavorites->setChecked(false);
-            WriteOptionKey(m_state.paths.strOptionsIni, m_state, "Favorites");
-            FlushINI(m_state.paths.strOptionsIni);
-            showMessage(*checked->emptied);
-        }
+        if (checked->emptied)
+            endFavoritesView(*checked->emptied);
     }
 
     if (m_splash)

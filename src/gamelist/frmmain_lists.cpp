@@ -364,10 +364,29 @@ void frmMain::itemClick(ListView& row)
     (this->*row.status)();
 }
 
-void frmMain::lvUninstalled_DblClick()
+QTreeView* frmMain::playableList() const
 {
-    MsgBox(QStringLiteral("This game is not installed."), 64, QStringLiteral("Play Game"));
+    const QString caption = fraList->title();
+    if (caption == QLatin1String("All Games"))
+        return lvAll;
+    if (caption == QLatin1String("Installed Games"))
+        return lvInstalled;
+    return nullptr;
 }
+
+const GameRecord* frmMain::selectedRecord(QTreeView* lv)
+{
+    if (!lv || !lv->currentIndex().isValid())
+        return nullptr;
+    return &m_lists.games[size_t(gameOfRow(lv, lv->currentIndex().row()))].record;
+}
+
+void frmMain::showNotInstalled()
+{
+    MsgBox(QStringLiteral("This game is not installed."), MsgStyle::Information, QStringLiteral("Play Game"));
+}
+
+void frmMain::lvUninstalled_DblClick() { showNotInstalled(); }
 
 void frmMain::listMouseUp(ListView& row, Qt::MouseButton button, const QPoint& pos)
 {

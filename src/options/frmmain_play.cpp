@@ -25,8 +25,6 @@
 
 namespace {
 
-const QString kNotInstalled = QStringLiteral("This game is not installed.");
-
 void playError(const RuntimeError& error)
 {
     MsgBox(QStringLiteral("Error In cmdPlay_Click: ") + error.description, MsgStyle::Critical);
@@ -103,28 +101,22 @@ void frmMain::cmdPlay_Click()
     GetSelectedIndex();
     m_state.settings.strOtherCommands.clear();
 
-    const QString caption = fraList->title();
-    QTreeView* lv = nullptr;
-    if (caption == QLatin1String("All Games")) {
-        lv = lvAll;
-    } else if (caption == QLatin1String("Installed Games")) {
-        lv = lvInstalled;
-    } else {
-        if (caption == QLatin1String("Uninstalled Games"))
-            MsgBox(kNotInstalled, MsgStyle::Information, QStringLiteral("Play Game"));
+    QTreeView* lv = playableList();
+    if (!lv) {
+        if (fraList->title() == QLatin1String("Uninstalled Games"))
+            showNotInstalled();
         return;
     }
     // Only Auto Run reaches here with nothing selected (an empty list): there is nothing to play.
-    const QModelIndex current = lv->currentIndex();
-    if (!current.isValid())
+    const GameRecord* selected = selectedRecord(lv);
+    if (!selected)
         return;
-    const GameRecord& selected = m_lists.games[size_t(gameOfRow(lv, current.row()))].record;
     GameRecord& game = m_state.game;
-    game[GameColumn::Type] = selected[GameColumn::Type];
-    game[GameColumn::ROM] = selected[GameColumn::ROM];
+    game[GameColumn::Type] = (*selected)[GameColumn::Type];
+    game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
     const QString rom = game[GameColumn::ROM];
     if (lv == lvAll && !gameIsInstalled(rom)) {
-        MsgBox(kNotInstalled, MsgStyle::Information, QStringLiteral("Play Game"));
+        showNotInstalled();
         return;
     }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 class GameListModel;
+struct FavoritesMessage;
 class Progress;
 class frmSplash;
 class frmWait;
@@ -310,12 +311,19 @@ private:
     // The screenshot's place: from nostretch.ini, or the square beside the lists.
     void placeShot();
     bool gameIsInstalled(const QString& rom) const;
+    // The list that Play and the favorites commands act on: lvAll or lvInstalled by fraList's
+    // caption, null for any other list.
+    QTreeView* playableList() const;
+    // "This game is not installed.", from Play and from a double click on the Uninstalled list.
+    void showNotInstalled();
+    // The record of the game selected in `lv`; null when nothing is selected.
+    const GameRecord* selectedRecord(QTreeView* lv);
 
     // Favorites (gamelist/frmmain_favorites.cpp)
     void connectFavorites();
     void TestFavorites();
-    // The record of the selected game of the All or Installed list; null for any other list.
-    const GameRecord* selectedFavoriteCandidate();
+    // The favorites list became empty: its view ends, stored at once, and the user is told.
+    void endFavoritesView(const FavoritesMessage& message);
 
     // Marquee and icon timers (gamelist/frmmain_timers.cpp)
     void connectTimers();
