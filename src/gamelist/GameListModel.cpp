@@ -74,26 +74,6 @@ void GameListModel::sort(int column, Qt::SortOrder order)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-int GameListModel::insertGame(qint32 game)
-{
-    const bool descending = m_sortOrder == Qt::DescendingOrder;
-    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), game, [&](qint32 a, qint32 b) {
-        return RowBefore(*m_lists, m_sortColumn, descending, a, b);
-    });
-    const int row = int(at - m_rows.begin());
-    beginInsertRows(QModelIndex(), row, row);
-    m_rows.insert(at, game);
-    endInsertRows();
-    return row;
-}
-
-void GameListModel::removeGameRow(int row)
-{
-    beginRemoveRows(QModelIndex(), row, row);
-    m_rows.erase(m_rows.begin() + row);
-    endRemoveRows();
-}
-
 const ListedGame& GameListModel::game(int row) const { return m_lists->games[size_t(m_rows[size_t(row)])]; }
 
 const QString& GameListModel::text(int row, int column) const { return ColumnText(game(row), column); }

@@ -29,10 +29,6 @@ public:
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
-    // Adds one game of the lists at the place the current order gives it; returns its row.
-    int insertGame(qint32 game);
-    void removeGameRow(int row);
-
     // The game shown in `row` (from 0): its index in the lists, its record, a column's text.
     qint32 gameIndex(int row) const { return m_rows[size_t(row)]; }
     const ListedGame& game(int row) const;

@@ -94,13 +94,3 @@ void SortRows(std::vector<qint32>& rows, const GameLists& lists, int column, boo
         sorted[i] = rows[size_t(packed[i].position)];
     rows = std::move(sorted);
 }
-
-bool RowBefore(const GameLists& lists, int column, bool descending, qint32 a, qint32 b)
-{
-    const QString ka = ListSortKey(ColumnText(lists.games[size_t(a)], column));
-    const QString kb = ListSortKey(ColumnText(lists.games[size_t(b)], column));
-    const int c = QStringView(ka).compare(QStringView(kb));
-    if (c != 0)
-        return descending ? c > 0 : c < 0;
-    return a < b;
-}

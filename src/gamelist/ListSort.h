@@ -17,5 +17,3 @@ QString ListSortKey(const QString& text);
 // order (ascending game index) in both directions: descending reverses the comparison only.
 void SortRows(std::vector<qint32>& rows, const GameLists& lists, int column, bool descending);
 
-// Whether game `a` comes before game `b` in a list ordered as SortRows orders it.
-bool RowBefore(const GameLists& lists, int column, bool descending, qint32 a, qint32 b);

@@ -127,22 +127,6 @@ void frmMain::showGameLists(GameLists lists)
     m_state.counts.intUninstalledCount = m_lists.intUninstalledCount();
 }
 
-int frmMain::addToList(QTreeView* lv, qint32 game)
-{
-    ListView& row = listView(lv);
-    CodeSelection code(m_selectingFromCode);
-    ++(m_state.counts.*row.count);
-    return row.model->insertGame(game);
-}
-
-void frmMain::removeFromList(QTreeView* lv, int at)
-{
-    ListView& row = listView(lv);
-    CodeSelection code(m_selectingFromCode);
-    row.model->removeGameRow(at);
-    --(m_state.counts.*row.count);
-}
-
 qint32 frmMain::gameOfRow(QTreeView* lv, int row) { return listView(lv).model->gameIndex(row); }
 
 qint32 frmMain::selectedIndex(const ListView& row) const

@@ -95,10 +95,6 @@ public:
     void showGameLists(GameLists lists);
     // Empties the three lists and sets their counts to 0.
     void clearGameLists();
-    // One game of the loaded lists added to, or a row removed from, one list (lvAll,
-    // lvInstalled or lvUninstalled), its count kept; the game an audit found installed moves so.
-    int addToList(QTreeView* lv, qint32 game);
-    void removeFromList(QTreeView* lv, int row);
     // The index in the loaded lists of the game a list shows in `row` (from 0).
     qint32 gameOfRow(QTreeView* lv, int row);
 

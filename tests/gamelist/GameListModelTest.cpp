@@ -58,16 +58,3 @@ TEST(GameListModel, SelectionFollowsItsGameThroughASort)
     EXPECT_EQ(selection.currentIndex().data().toString(), "Zaxxon");
     EXPECT_TRUE(selection.isRowSelected(0, QModelIndex()));
 }
-
-TEST(GameListModel, InsertedGameTakesItsPlaceInTheCurrentOrder)
-{
-    const GameLists lists = games();
-    GameListModel m;
-    m.sort(1, Qt::DescendingOrder);
-    m.setRows(&lists, {0, 1});
-    EXPECT_EQ(m.insertGame(2), 1); // Pac-Man, 1980: between 1982 and 1979
-    EXPECT_EQ(column0(m), QStringList({"Zaxxon", "Pac-Man", "asteroids"}));
-    m.removeGameRow(0);
-    EXPECT_EQ(column0(m), QStringList({"Pac-Man", "asteroids"}));
-    EXPECT_EQ(m.gameIndex(1), 1);
-}

@@ -59,10 +59,6 @@ TEST(ListSort, OrdersByTheColumnsTextAsTheListControlCompares)
         const GameLists l = listOf(c.names);
         const std::vector<qint32> rows = sorted(l, 0, c.descending);
         EXPECT_EQ(rows, c.expected) << c.why;
-        // A game added later finds its place by the same order.
-        EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(),
-                                   [&](qint32 a, qint32 b) { return RowBefore(l, 0, c.descending, a, b); }))
-            << c.why;
     }
     // Starting from another order changes nothing: ties go by load order, not by position.
     EXPECT_EQ(sorted(listOf(ties), 0, true, {4, 3, 2, 1, 0}), (std::vector<qint32>{0, 1, 3, 4, 2}));

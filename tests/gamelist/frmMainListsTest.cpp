@@ -268,16 +268,3 @@ TEST_F(Lists, RefreshAfterANewMameRebuildsAndStoresItsSize)
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
     EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 9");
 }
-
-TEST_F(Lists, GameMovedBetweenListsKeepsTheCounts)
-{
-    frmMain& w = loaded(fiveGames());
-    w.mnuViewUninstalled->trigger();
-    const qint32 game = w.gameOfRow(w.lvUninstalled, 0); // Asteroids
-    w.removeFromList(w.lvUninstalled, 0);
-    EXPECT_EQ(w.addToList(w.lvInstalled, game), 0);
-    EXPECT_EQ(m_state.counts.intUninstalledCount, 1);
-    EXPECT_EQ(m_state.counts.intInstalledCount, 4);
-    w.mnuViewInstalled->trigger();
-    EXPECT_EQ(names(w.lvInstalled), QStringList({"Asteroids", "galaxian", "Pac-Man", "Zaxxon"}));
-}
