@@ -13,6 +13,11 @@
 #include <unistd.h>
 #endif
 
+bool RomZipExists(const QString& folder, const QString& rom)
+{
+    return !folder.isEmpty() && QFileInfo(JoinPath(folder, rom + QStringLiteral(".zip"))).isFile();
+}
+
 RomFolder::RomFolder(const QString& folder) : m_folder(folder)
 {
 #ifndef Q_OS_WIN
@@ -37,7 +42,7 @@ bool RomFolder::hasZip(const QString& rom)
     if (m_folder.isEmpty())
         return false;
 #ifdef Q_OS_WIN
-    return QFileInfo(JoinPath(m_folder, rom + QStringLiteral(".zip"))).isFile();
+    return RomZipExists(m_folder, rom);
 #else
     if (m_fd < 0)
         return false;

@@ -9,6 +9,9 @@
 // load, so the folder's zip files are listed once. A name found there only in another letter case
 // is left to a stat, which answers as the file system does (a match on FAT or NTFS, none on ext4).
 // An empty folder setting finds nothing: it would name zips at the file system's root.
+// The same test for one game, where listing the folder would cost more than it saves.
+bool RomZipExists(const QString& folder, const QString& rom);
+
 class RomFolder {
 public:
     explicit RomFolder(const QString& folder);

@@ -3,6 +3,7 @@
 #include "shell/frmMain.h"
 
 #include "gamelist/GameListModel.h"
+#include "gamelist/RomFolder.h"
 #include "platform/RuntimeText.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
@@ -29,12 +30,7 @@ int column(GameColumn c) { return static_cast<int>(c); }
 
 bool frmMain::gameIsInstalled(const QString& rom) const
 {
-    // An empty folder setting names no folder, so it holds no ROM set.
-    const QString zip = rom + QStringLiteral(".zip");
-    for (const QString& folder : {m_state.dirs.strROMsPath, m_state.dirs.strAdditionalROMsPath})
-        if (!folder.isEmpty() && QFileInfo(JoinPath(folder, zip)).isFile())
-            return true;
-    return false;
+    return RomZipExists(m_state.dirs.strROMsPath, rom) || RomZipExists(m_state.dirs.strAdditionalROMsPath, rom);
 }
 
 void frmMain::showSelectedStatus(const ListView& row)
