@@ -51,8 +51,7 @@ void frmMain::connectHeader()
     new PaintFilter(lblGradient,
                     [&color](QPainter& p, QWidget& w) { PaintGradientSwatch(p, w.rect(), color, w.palette()); });
     new PaintFilter(lblDownload, [](QPainter& p, QWidget& w) { PaintClock(p, w.rect(), w.palette()); });
-    for (QWidget* item : {static_cast<QWidget*>(lblGradient), static_cast<QWidget*>(imgMachine),
-                          static_cast<QWidget*>(lblDownload)})
+    for (QLabel* item : {lblGradient, imgMachine, lblDownload})
         item->setCursor(Qt::PointingHandCursor);
     ConnectClick(lblGradient, [this] { lblGradient_Click(); });
     ConnectClick(imgMachine, [this] { imgMachine_Click(); });

@@ -15,9 +15,7 @@
 
 void frmMain::DisableFormButtons()
 {
-    for (QWidget* w : {static_cast<QWidget*>(cmdRaster), static_cast<QWidget*>(cmdVector),
-                       static_cast<QWidget*>(cmdFind), static_cast<QWidget*>(chkAutoRun),
-                       static_cast<QWidget*>(chkRecord), static_cast<QWidget*>(chkPlayback)})
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdRaster, cmdVector, cmdFind, chkAutoRun, chkRecord, chkPlayback})
         w->setEnabled(false);
 }
 
