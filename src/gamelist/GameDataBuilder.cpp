@@ -1,6 +1,7 @@
 #include "gamelist/GameDataBuilder.h"
 
 #include "gamelist/ListingScan.h"
+#include "platform/FileReplacement.h"
 #include "platform/LineReader.h"
 #include "platform/RuntimeErrorText.h"
 #include "shell/Progress.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -20,9 +20,9 @@ Status copyFileOver(const QString& from, const QString& to)
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return FileRuntimeError(source, false);
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return FileRuntimeError(target, true);
+    FileReplacement target(to);
+    if (Status failed = target.open())
+        return failed;
     QByteArray block(kBlock, Qt::Uninitialized);
     for (;;) {
         const qint64 got = source.read(block.data(), kBlock);
@@ -30,12 +30,10 @@ Status copyFileOver(const QString& from, const QString& to)
             return FileRuntimeError(source, false);
         if (got == 0)
             break;
-        if (target.write(block.constData(), got) != got)
-            return FileRuntimeError(target, true);
+        if (Status failed = target.write(QByteArrayView(block.constData(), got)))
+            return failed;
     }
-    if (!target.commit())
-        return FileRuntimeError(target, true);
-    return std::nullopt;
+    return target.commit();
 }
 
 Status backup(const QString& appPath, const char* file, const char* old)
@@ -51,12 +49,7 @@ class BufferedOutput {
 public:
     explicit BufferedOutput(const QString& path) : m_file(path) { m_buffer.reserve(kBlock + (64 << 10)); }
 
-    Status open()
-    {
-        if (!m_file.open(QIODevice::WriteOnly))
-            return FileRuntimeError(m_file, true);
-        return std::nullopt;
-    }
+    Status open() { return m_file.open(); }
     QByteArray& buffer() { return m_buffer; }
     Status drainIfFull() { return m_buffer.size() >= kBlock ? drain() : std::nullopt; }
     Status commit()
@@ -65,21 +58,19 @@ public:
             return std::nullopt;
         if (Status failed = drain())
             return failed;
-        if (!m_file.commit())
-            return FileRuntimeError(m_file, true);
-        return std::nullopt;
+        return m_file.commit();
     }
 
 private:
     Status drain()
     {
-        if (!m_buffer.isEmpty() && m_file.write(m_buffer) != m_buffer.size())
-            return FileRuntimeError(m_file, true);
+        if (Status failed = m_file.write(m_buffer))
+            return failed;
         m_buffer.resize(0);
         return std::nullopt;
     }
 
-    QSaveFile m_file;
+    FileReplacement m_file;
     QByteArray m_buffer;
 };
 

@@ -1,9 +1,9 @@
 #include "platform/WholeFile.h"
 
+#include "platform/FileReplacement.h"
 #include "platform/RuntimeErrorText.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 Result<QByteArray> ReadWholeFile(const QString& path)
 {
@@ -25,10 +25,10 @@ Result<QByteArray> ReadWholeFileOr(const QString& path, QByteArray missing)
 
 Status ReplaceWholeFile(const QString& path, const QByteArray& content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileRuntimeError(file, true);
-    if (file.write(content) != content.size() || !file.commit())
-        return FileRuntimeError(file, true);
-    return std::nullopt;
+    FileReplacement file(path);
+    if (Status failed = file.open())
+        return failed;
+    if (Status failed = file.write(content))
+        return failed;
+    return file.commit();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/LineReader.h"
+#include "platform/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QVarLengthArray>
 
 namespace {
@@ -208,14 +208,10 @@ struct IniService::Document {
     {
         if (unread)
             return false;
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        for (const QByteArray& line : lines) {
-            file.write(line);
-            file.write(eol);
-        }
-        if (!file.commit())
+        QByteArray text;
+        for (const QByteArray& line : lines)
+            text.append(line).append(eol);
+        if (ReplaceWholeFile(path, text))
             return false;
         dirty = false;
         stamp = stampOf(path);

@@ -1,0 +1,143 @@
+#include "platform/FileReplacement.h"
+
+#include "platform/RuntimeErrorText.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::atomic<qint64> g_writeLimit{-1};
+
+// Takes `bytes` from the test limit; false when the limit does not allow them all.
+bool withinWriteLimit(qint64 bytes, qint64& allowed)
+{
+    qint64 left = g_writeLimit.load();
+    for (;;) {
+        if (left < 0) {
+            allowed = bytes;
+            return true;
+        }
+        allowed = std::min(left, bytes);
+        if (g_writeLimit.compare_exchange_weak(left, left - allowed))
+            return allowed == bytes;
+    }
+}
+
+bool syncToDisk(QFile& file)
+{
+#ifdef _WIN32
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+// The rename is durable only once the folder's entry is on disk too.
+void syncFolder(const QString& folder)
+{
+#ifndef _WIN32
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+RuntimeError diskFull() { return MakeRuntimeError(ErrorNumber::DiskFull); }
+
+} // namespace
+
+FileReplacement::FileReplacement(QString path) : m_path(std::move(path)) {}
+
+FileReplacement::~FileReplacement()
+{
+    if (m_temp.isOpen() || m_failure)
+        discard();
+}
+
+Status FileReplacement::open()
+{
+    // A link is followed, so that the file it names is replaced and the link stays.
+    const QFileInfo target(m_path);
+    m_real = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        m_temp.setFileName(m_real + QStringLiteral(".new-") +
+                           QString::number(QRandomGenerator::global()->generate() & 0xFFFFFF, 16));
+        if (m_temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            return std::nullopt;
+        if (!m_temp.exists())
+            break;
+    }
+    m_failure = FileRuntimeError(m_temp, true);
+    // The caller reports the target, not our temporary name.
+    m_temp.setFileName(QString());
+    return m_failure;
+}
+
+Status FileReplacement::write(QByteArrayView bytes)
+{
+    if (m_failure)
+        return m_failure;
+    if (!m_temp.isOpen())
+        return m_failure = MakeRuntimeError(ErrorNumber::PathFileAccess);
+    qint64 allowed = 0;
+    const bool whole = withinWriteLimit(bytes.size(), allowed);
+    if (allowed > 0 && m_temp.write(bytes.data(), allowed) != allowed)
+        // A write cut short without an error is a device that filled up under it.
+        return m_failure = m_temp.error() == QFileDevice::NoError ? diskFull() : FileRuntimeError(m_temp, true);
+    if (!whole)
+        return m_failure = diskFull();
+    return std::nullopt;
+}
+
+Status FileReplacement::commit()
+{
+    if (m_failure)
+        return m_failure;
+    if (!m_temp.isOpen())
+        return m_failure = MakeRuntimeError(ErrorNumber::PathFileAccess);
+    if (!m_temp.flush() || !syncToDisk(m_temp))
+        return m_failure = m_temp.error() == QFileDevice::NoError ? MakeRuntimeError(ErrorNumber::DeviceIO)
+                                                                  : FileRuntimeError(m_temp, true);
+    m_temp.close();
+
+    if (QFileInfo::exists(m_real))
+        m_temp.setPermissions(QFile::permissions(m_real));
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(m_temp.fileName()).toStdString(),
+                            QFile::encodeName(m_real).toStdString(), error);
+    if (error) {
+        m_failure = MakeRuntimeError(error == std::errc::permission_denied ? ErrorNumber::PermissionDenied
+                                                                           : ErrorNumber::PathFileAccess);
+        discard();
+        return m_failure;
+    }
+    syncFolder(QFileInfo(m_real).absolutePath());
+    m_temp.setFileName(QString());
+    return std::nullopt;
+}
+
+void FileReplacement::discard()
+{
+    m_temp.close();
+    if (!m_temp.fileName().isEmpty())
+        m_temp.remove();
+    m_temp.setFileName(QString());
+}
+
+void SetWriteLimitForTests(qint64 bytes) { g_writeLimit.store(bytes); }

@@ -1,0 +1,41 @@
+// A file replaced whole: written beside its target, forced to disk, and renamed over it only once
+// every byte is known written, so that a full disk, an error or a stop at any moment leaves the
+// old file as it was.
+#pragma once
+
+#include "platform/RuntimeError.h"
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+class FileReplacement {
+public:
+    explicit FileReplacement(QString path);
+    // An uncommitted replacement takes its temporary file with it.
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    Status open();
+    // Unbuffered: a failure is known at the write that met it, not at a later flush.
+    Status write(QByteArrayView bytes);
+    // Forces the data to disk and puts it in the target's place; after any earlier failure it
+    // returns that failure and leaves the target untouched.
+    Status commit();
+
+    bool isOpen() const { return m_temp.isOpen(); }
+    const QString& path() const { return m_path; }
+
+private:
+    void discard();
+
+    QString m_path;
+    QString m_real; // the file replaced: the target of a link, not the link
+    QFile m_temp;
+    Status m_failure;
+};
+
+// For tests: every write from now on fails as a full disk does once `bytes` more bytes have been
+// written (over all files); a negative value lifts the limit.
+void SetWriteLimitForTests(qint64 bytes);
