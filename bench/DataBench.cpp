@@ -1,6 +1,11 @@
 // Times the game data jobs on a generated listing of 45,000 games (about 270 MB), with a streaming
-// expat parse of the same file as the anchor. One line per job: its name and its best time of
-// several runs, in seconds.
+// expat parse of the same file as the anchor. One line per job: the median, best and worst time of
+// several runs, in seconds. Exits non-zero when a job's result is wrong: the scan's gameinfo.txt
+// is checked against a reading of the same listing by expat.
+//
+//   data_bench [games]    (default 45000)
+#include "RunTimes.h"
+
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameRecordFile.h"
 #include "gamelist/ListLoader.h"
@@ -11,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -19,15 +23,15 @@
 
 #include <expat.h>
 
-#include <algorithm>
 #include <cstring>
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
-constexpr int kGames = 45000;
 constexpr int kLookUpKeys = 40000;
 constexpr int kRuns = 5;
 
@@ -35,26 +39,6 @@ constexpr int kRuns = 5;
 {
     std::fprintf(stderr, "data_bench: %s\n", qPrintable(what));
     std::exit(1);
-}
-
-double bestOf(int runs, const std::function<void()>& job, const std::function<void()>& prepare = {})
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        job();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return best;
-}
-
-void report(const char* job, double seconds, const char* note = "")
-{
-    std::printf("%-16s %8.4f s%s\n", job, seconds, note);
-    std::fflush(stdout);
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes)
@@ -65,11 +49,11 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 }
 
 // The listing as fakemame writes it for -listxml.
-void generateListing(const QString& path)
+void generateListing(const QString& path, int games)
 {
     QProcess mame;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZELVANE_FAKEMAME_GAMES"), QString::number(kGames));
+    env.insert(QStringLiteral("ZELVANE_FAKEMAME_GAMES"), QString::number(games));
     mame.setProcessEnvironment(env);
     mame.setStandardOutputFile(path);
     mame.start(QStringLiteral(ZELVANE_FAKEMAME_PATH), {QStringLiteral("-listxml")});
@@ -77,16 +61,9 @@ void generateListing(const QString& path)
         fail(QStringLiteral("fakemame did not write the listing"));
 }
 
-// The anchor: expat reading the file in large blocks, counting game elements.
-int expatParse(const QString& path)
+// Feeds the file to `parser` in large blocks and frees the parser.
+void expatRead(XML_Parser parser, const QString& path)
 {
-    XML_Parser parser = XML_ParserCreate(nullptr);
-    int games = 0;
-    XML_SetUserData(parser, &games);
-    XML_SetStartElementHandler(parser, [](void* data, const XML_Char* name, const XML_Char**) {
-        if (name[0] == 'g' && std::strcmp(name, "game") == 0)
-            ++*static_cast<int*>(data);
-    });
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail("cannot read " + path);
@@ -100,7 +77,131 @@ int expatParse(const QString& path)
             break;
     }
     XML_ParserFree(parser);
+}
+
+// The anchor: expat reading the file, counting game elements.
+int expatParse(const QString& path)
+{
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    int games = 0;
+    XML_SetUserData(parser, &games);
+    XML_SetStartElementHandler(parser, [](void* data, const XML_Char* name, const XML_Char**) {
+        if (name[0] == 'g' && std::strcmp(name, "game") == 0)
+            ++*static_cast<int*>(data);
+    });
+    expatRead(parser, path);
     return games;
+}
+
+// A game as expat reads it, in the fields that the check compares.
+struct ExpatGame {
+    std::string name, source = "?", cloneOf, romOf, description, year, manufacturer;
+    bool runnable = true, disk = false, driver = false;
+};
+
+struct ExpatListing {
+    std::vector<ExpatGame> games;
+    std::string* text = nullptr; // the element whose characters are being read
+};
+
+const char* attributeOf(const XML_Char** attributes, const char* name)
+{
+    for (; *attributes; attributes += 2)
+        if (std::strcmp(attributes[0], name) == 0)
+            return attributes[1];
+    return nullptr;
+}
+
+std::vector<ExpatGame> expatGames(const QString& path)
+{
+    ExpatListing listing;
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    XML_SetUserData(parser, &listing);
+    XML_SetElementHandler(
+        parser,
+        [](void* data, const XML_Char* name, const XML_Char** attributes) {
+            auto& l = *static_cast<ExpatListing*>(data);
+            if (std::strcmp(name, "game") == 0) {
+                ExpatGame& g = l.games.emplace_back();
+                for (auto [field, attribute] : {std::pair{&g.name, "name"}, {&g.source, "sourcefile"},
+                                                {&g.cloneOf, "cloneof"}, {&g.romOf, "romof"}})
+                    if (const char* value = attributeOf(attributes, attribute))
+                        *field = value;
+                const char* runnable = attributeOf(attributes, "runnable");
+                g.runnable = !runnable || std::strcmp(runnable, "no") != 0;
+            } else if (l.games.empty()) {
+                return;
+            } else if (std::strcmp(name, "description") == 0) {
+                l.text = &l.games.back().description;
+            } else if (std::strcmp(name, "year") == 0) {
+                l.text = &l.games.back().year;
+            } else if (std::strcmp(name, "manufacturer") == 0) {
+                l.text = &l.games.back().manufacturer;
+            } else if (std::strcmp(name, "disk") == 0) {
+                l.games.back().disk = true;
+            } else if (std::strcmp(name, "driver") == 0) {
+                l.games.back().driver = true;
+            }
+        },
+        [](void* data, const XML_Char*) { static_cast<ExpatListing*>(data)->text = nullptr; });
+    XML_SetCharacterDataHandler(parser, [](void* data, const XML_Char* s, int length) {
+        if (std::string* text = static_cast<ExpatListing*>(data)->text)
+            text->append(s, size_t(length));
+    });
+    expatRead(parser, path);
+    return std::move(listing.games);
+}
+
+// Element text as the listing holds it: gameinfo.txt keeps MAME's entities as they were written.
+QString asWritten(const std::string& text)
+{
+    QString s = QString::fromUtf8(text);
+    s.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+    s.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    s.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return s;
+}
+
+// gameinfo.txt against the listing read by expat: one record for each runnable game with a
+// driver, in listing order, and in each the fields that come straight from the listing.
+// Returns the number of records.
+size_t checkGameInfo(const QString& appPath, const QString& listxml)
+{
+    std::vector<ExpatGame> games = expatGames(listxml);
+    std::erase_if(games, [](const ExpatGame& g) { return !g.runnable || !g.driver; });
+    Result<GameRecordReader> reader = GameRecordReader::open(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
+    if (!reader)
+        fail(QStringLiteral("cannot read gameinfo.txt"));
+    GameRecord record;
+    size_t records = 0;
+    for (; !reader->atEnd(); ++records) {
+        if (reader.value().read(record))
+            fail(QStringLiteral("gameinfo.txt is malformed after %1 records").arg(records));
+        if (records >= games.size())
+            continue;
+        const ExpatGame& g = games[records];
+        const std::pair<GameColumn, QString> expected[] = {
+            {GameColumn::ROM, QString::fromUtf8(g.name)},
+            {GameColumn::Source, QString::fromUtf8(g.source)},
+            {GameColumn::Game, asWritten(g.description)},
+            {GameColumn::Year, g.year.empty() ? QStringLiteral("19??") : asWritten(g.year)},
+            {GameColumn::Manufacturer, asWritten(g.manufacturer)},
+            {GameColumn::Origin, g.cloneOf.empty() ? QStringLiteral("Original")
+                                                   : QStringLiteral("Clone of ") + QString::fromUtf8(g.cloneOf)},
+            {GameColumn::RomOf, g.romOf.empty() ? QStringLiteral("N/A") : QString::fromUtf8(g.romOf)},
+            {GameColumn::CHD, g.disk ? QStringLiteral("Yes") : QStringLiteral("No")},
+        };
+        for (const auto& [column, value] : expected)
+            if (record[column] != value)
+                fail(QStringLiteral("gameinfo.txt record %1 has %2 \"%3\" where the listing has \"%4\"")
+                         .arg(records + 1)
+                         .arg(QLatin1String(kGameColumnCaptions[size_t(column)]), record[column], value));
+    }
+    if (records != games.size())
+        fail(QStringLiteral("gameinfo.txt holds %1 records for %2 games in the listing")
+                 .arg(records)
+                 .arg(games.size()));
+    return records;
 }
 
 // catver.ini and nplayers.ini with a key for each of the first 40,000 games.
@@ -149,28 +250,31 @@ void writeZips(const QString& appPath, DirectorySettings& dirs)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    const int games = argc > 1 ? std::atoi(argv[1]) : 45000;
     QTemporaryDir dir;
     const QString appPath = dir.path();
     QDir().mkpath(JoinPath(appPath, QStringLiteral("reports")));
     const QString listxml = ReportsPath(appPath, QStringLiteral("listxml.txt"));
-    generateListing(listxml);
-    std::printf("listing: %d games, %.1f MB\n", kGames, double(QFileInfo(listxml).size()) / 1e6);
+    generateListing(listxml, games);
+    std::printf("listing: %d games, %.1f MB\n", games, double(QFileInfo(listxml).size()) / 1e6);
 
-    int expatGames = 0;
-    const double expat = bestOf(3, [&] { expatGames = expatParse(listxml); });
+    int gameElements = 0;
+    const RunTimes expat = RunTimes::of(3, [&] { gameElements = expatParse(listxml); });
 
     AppState state;
     state.paths.strAppPath = appPath;
-    const double build = bestOf(kRuns, [&] {
+    const RunTimes build = RunTimes::of(kRuns, [&] {
         if (const Status failed = CreateGameInfo(appPath, state.game, state.strRotate, nullptr))
             fail(CreateGameInfoErrorText(*failed));
     });
-    report("expat", expat);
+    expat.print("expat");
     char ratio[64];
-    std::snprintf(ratio, sizeof ratio, "   (%.1f x faster than expat)", expat / build);
-    report("CreateGameInfo", build, ratio);
-    if (expatGames < kGames)
+    std::snprintf(ratio, sizeof ratio, "   (%.1f x faster than expat, medians)", expat.median() / build.median());
+    build.print("CreateGameInfo", "s", ratio);
+    if (gameElements < games)
         fail(QStringLiteral("expat saw too few games"));
+    const size_t records = checkGameInfo(appPath, listxml);
+    std::printf("gameinfo.txt           %zu records, as expat reads the listing\n", records);
 
     writeLookUpFiles(appPath);
     writeZips(appPath, state.dirs);
@@ -178,7 +282,7 @@ int main(int argc, char** argv)
     state.startup.blnNPlayers = true;
     // The lists live on after the load, so freeing them is not part of it.
     std::optional<Result<GameLists>> lists;
-    const double load = bestOf(
+    const RunTimes load = RunTimes::of(
         kRuns, [&] { lists = LoadLists(state, nullptr); },
         [&] {
             lists.reset();
@@ -188,13 +292,15 @@ int main(int argc, char** argv)
         fail(LoadListsErrorText(lists->error(), state.game[GameColumn::ROM]));
     const qint32 loaded = lists->value().intAllCount();
     lists.reset();
-    report("LoadLists", load, "   (both look-up files parsed afresh in each run)");
-    if (loaded != kGames)
+    load.print("LoadLists", "s", "   (both look-up files parsed afresh in each run)");
+    if (loaded != games)
         fail(QStringLiteral("LoadLists kept %1 games").arg(loaded));
     // A refresh finds both files parsed already.
-    const double reload = bestOf(kRuns, [&] { lists = LoadLists(state, nullptr); }, [&] { lists.reset(); });
+    const RunTimes reload = RunTimes::of(kRuns, [&] { lists = LoadLists(state, nullptr); }, [&] { lists.reset(); });
+    if (!lists->ok() || lists->value().intAllCount() != games)
+        fail(QStringLiteral("LoadLists again did not keep every game"));
     lists.reset();
-    report("LoadLists again", reload, "   (look-up files cached, as on Refresh)");
+    reload.print("LoadLists again", "s", "   (look-up files cached, as on Refresh)");
 
     for (const FolderEntry& folder : kFolders) {
         const QString path = JoinPath(appPath, QString::fromLatin1(folder.key).toLower());
@@ -207,7 +313,7 @@ int main(int argc, char** argv)
     request.settingsFile = JoinPath(appPath, QStringLiteral("raster.cfg"));
     request.rom = QStringLiteral("pacman");
     writeBytes(request.settingsFile, "[Video Options]\r\nVideo=DDraw\r\n[Miscellaneous]\r\nOther Commands=-numscreens 2\r\n");
-    const double ini = bestOf(
+    const RunTimes ini = RunTimes::of(
         kRuns * 20,
         [&] {
             if (!BuildIni(state.dirs, request))
@@ -218,6 +324,6 @@ int main(int argc, char** argv)
             if (CreateMAMEIni(state.dirs))
                 fail(QStringLiteral("CreateMAMEIni failed"));
         });
-    report("BuildIni", ini);
+    ini.print("BuildIni", "ms");
     return 0;
 }

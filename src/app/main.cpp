@@ -1,4 +1,5 @@
 // The process entry point.
+#include "platform/InterfaceFont.h"
 #include "shell/modSubMain.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvane"));
+    UseInterfaceFont();
     Program program;
     Main(program);
     return app.exec();

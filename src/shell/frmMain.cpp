@@ -16,11 +16,6 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zelvane"));
 
-    // The design sizes in twips assume the small 8-point dialog font.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);

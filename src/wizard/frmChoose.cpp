@@ -44,9 +44,6 @@ frmChoose::frmChoose(AppState& state, QWidget* parent) : QDialog(parent), m_stat
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     setFixedSize(681, 336); // 10215 by 5040 twips
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
 
     fraDirectories = makePage(this, "fraDirectories", QStringLiteral("Directories"));
     fraPreferences = makePage(this, "fraPreferences", QStringLiteral("Preferences"));

@@ -1,4 +1,7 @@
-// The main of every test binary: widgets work without a display, death tests fork safely.
+// The main of every test binary: widgets work without a display, in the program's font; death
+// tests fork safely.
+#include "platform/InterfaceFont.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -10,5 +13,7 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QApplication app(argc, argv);
+    // Layout tests measure captions in the font the program draws them in.
+    UseInterfaceFont();
     return RUN_ALL_TESTS();
 }
