@@ -1,5 +1,6 @@
 #include "shell/InfoBoxes.h"
 
+#include "platform/FileNames.h"
 #include "platform/RuntimeText.h"
 
 #include <QStringList>
@@ -9,11 +10,7 @@ namespace {
 // Lower case where file names ignore case; elsewhere it would show another folder.
 QString shownPath(const QString& path)
 {
-#ifdef Q_OS_WIN
-    return path.toLower();
-#else
-    return path;
-#endif
+    return FileNamesIgnoreCase() ? path.toLower() : path;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "shell/MameCommands.h"
 
+#include "platform/CommandLine.h"
+#include "platform/FileNames.h"
 #include "shell/ShortPath.h"
 
 #include <QStringList>
@@ -81,12 +83,12 @@ QString MamePlayCommand(const QString& rom, const QString& otherCommands)
     QString other = otherCommands;
     other.replace(QLatin1String("  "), QLatin1String(" "));
     QString name = rom;
-#ifdef Q_OS_WIN
-    // File names ignore case there, and MAME has always been given the command in lower case;
+    // Where file names ignore case MAME has always been given the command in lower case;
     // elsewhere lower-casing would change the file names in the options.
-    name = name.toLower();
-    other = other.toLower();
-#endif
+    if (FileNamesIgnoreCase()) {
+        name = name.toLower();
+        other = other.toLower();
+    }
     QString line = CommandPrefix() + QStringLiteral("mame ") + QuoteArg(name);
     for (const QString& word : commandWords(other))
         line += QLatin1Char(' ') + QuoteArg(word);

@@ -1,6 +1,6 @@
 #include "shell/ExecCmd.h"
 
-#include "shell/ShortPath.h"
+#include "platform/CommandLine.h"
 
 #include <QDir>
 #include <QFileInfo>
