@@ -38,12 +38,12 @@ protected:
         const std::map<int, QString> fixture = {
             {kMameBox, mame()}, {kROMsBox, roms()}, {3 /* Samples */, samples()}, {kIniBox, mame()},
             {12 /* Snapshots */, snaps()}};
-        for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
+        for (size_t i = 0; i < kFolders.size(); ++i) {
             QLineEdit* box = form.txtFolder[i];
-            if (!kFolderBoxes[i].required || !box->text().isEmpty())
+            if (!kFolders[i].wizard.required || !box->text().isEmpty())
                 continue;
             const auto known = fixture.find(int(i));
-            const QString folder = known != fixture.end() ? known->second : m_root + "/" + kFolderBoxes[i].box;
+            const QString folder = known != fixture.end() ? known->second : m_root + "/" + kFolders[i].wizard.box;
             makeDirs(folder);
             box->setText(folder);
         }
