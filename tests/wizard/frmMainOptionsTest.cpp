@@ -180,17 +180,17 @@ TEST_F(MainWindowOptions, PathInformationShowsTheThreeFormsOfEachFolder)
 {
     frmMain& w = loaded();
     click(w.imgMachine);
-    ASSERT_FALSE(m_shown.empty());
-    EXPECT_EQ(m_shown.back().second, 64);
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(("M.A.M.E. Path:\t\t" + mame()).toStdString()));
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr("Temp ROMs Path:\t\t\r"));
+    ASSERT_FALSE(m_boxes.shown().empty());
+    EXPECT_EQ(m_boxes.shown().back().style, 64);
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(("M.A.M.E. Path:\t\t" + mame()).toStdString()));
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr("Temp ROMs Path:\t\t\r"));
 
     options(w, [](frmChoose&) {});
     click(w.imgMachine);
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(("Temp ROMs Path:\t\t" + roms()).toStdString()));
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(("Temp ROMs Path:\t\t" + roms()).toStdString()));
 
     click(w.lblDownload);
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(" Second(s)"));
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(" Second(s)"));
 }
 
 TEST_F(MainWindowOptions, GradientLabelOpensTheColourDialogWhichSavesOnOK)
