@@ -14,6 +14,10 @@ constexpr bool FileNamesIgnoreCase()
 #endif
 }
 
+// The text lower-cased where file names ignore case, the way paths and command lines have always
+// been written there; elsewhere unchanged.
+inline QString LowerWhereCaseIgnored(const QString& text) { return FileNamesIgnoreCase() ? text.toLower() : text; }
+
 // The file name of the MAME program in its folder: "mame.exe" on Windows, "mame" elsewhere.
 QString MameProgramName();
 

@@ -5,21 +5,11 @@
 
 #include <QStringList>
 
-namespace {
-
-// Lower case where file names ignore case; elsewhere it would show another folder.
-QString shownPath(const QString& path)
-{
-    return FileNamesIgnoreCase() ? path.toLower() : path;
-}
-
-} // namespace
-
 QString PathInformationText(const ProgramPaths& paths, const DirectorySettings& dirs)
 {
     const QString tab = QStringLiteral("\t");
     const QStringList lines = {
-        QStringLiteral("Application Path:") + tab + tab + shownPath(paths.strAppPath),
+        QStringLiteral("Application Path:") + tab + tab + LowerWhereCaseIgnored(paths.strAppPath),
         QStringLiteral("Short Application Path:") + tab + paths.strShortAppPath,
         QString(),
         QStringLiteral("M.A.M.E. Path:") + tab + tab + dirs.strMAMEPath,

@@ -13,8 +13,7 @@ QString GetShortPath(const QString& path)
 
 QString CommandPath(const QString& path)
 {
-    const QString shortPath = GetShortPath(path);
-    return FileNamesIgnoreCase() ? shortPath.toLower() : shortPath;
+    return LowerWhereCaseIgnored(GetShortPath(path));
 }
 
 QString JoinPath(const QString& folder, const QString& relative)

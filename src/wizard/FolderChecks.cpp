@@ -26,8 +26,7 @@ bool HoldsMameProgram(const QString& mameFolder) { return QFileInfo(MameProgramF
 
 QString BrowsedFolderText(const QString& folder)
 {
-    const QString text = QDir::toNativeSeparators(folder);
-    return FileNamesIgnoreCase() ? text.toLower() : text;
+    return LowerWhereCaseIgnored(QDir::toNativeSeparators(folder));
 }
 
 bool IsRootFolder(const QString& text) { return text.endsWith(separator()); }
