@@ -11,6 +11,7 @@
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
 #include "shell/AppState.h"
+#include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
 

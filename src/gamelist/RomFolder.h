@@ -1,7 +1,8 @@
 // The installed test for one ROM folder: does "<folder>/<rom>.zip" stand there as a file?
 #pragma once
 
-#include <QByteArray>
+#include "platform/OpenFolder.h"
+
 #include <QHash>
 #include <QString>
 
@@ -15,19 +16,13 @@ bool RomZipExists(const QString& folder, const QString& rom);
 class RomFolder {
 public:
     explicit RomFolder(const QString& folder);
-    ~RomFolder();
-    RomFolder(const RomFolder&) = delete;
-    RomFolder& operator=(const RomFolder&) = delete;
 
     bool hasZip(const QString& rom);
 
 private:
-    bool isFile(const QByteArray& name) const;
     bool isZip(const QString& rom) const;
-    bool list();
 
-    QString m_folder;
-    int m_fd = -1;                 // the open folder, where each stat looks up one name
+    OpenFolder m_folder;           // where each stat looks up one name
     bool m_listed = false;         // false when the folder could not be read: stat each name
     QHash<QString, QString> m_zips; // lower-case name without ".zip" -> the name as listed
 };

@@ -4,32 +4,15 @@
 #include "platform/AnsiText.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/WholeFile.h"
+#include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
 
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace {
-
-// The folders of the path part after rompath, samplepath and inipath, in file order.
-struct PathLine {
-    const char* name;
-    QString DirectorySettings::* shortPath;
-};
-
-constexpr std::array<PathLine, 11> kFolderLines = {{
-    {"cfg_directory", &DirectorySettings::strShortCfgPath},
-    {"nvram_directory", &DirectorySettings::strShortNvramPath},
-    {"memcard_directory", &DirectorySettings::strShortMemcardPath},
-    {"input_directory", &DirectorySettings::strShortInputPath},
-    {"hiscore_directory", &DirectorySettings::strShortHiscorePath},
-    {"state_directory", &DirectorySettings::strShortStatePath},
-    {"artpath", &DirectorySettings::strShortArtworkPath},
-    {"snapshot_directory", &DirectorySettings::strShortSnapshotsPath},
-    {"diff_directory", &DirectorySettings::strShortDiffPath},
-    {"ctrlrpath", &DirectorySettings::strShortCtrlrPath},
-    {"comment_directory", &DirectorySettings::strShortCommentsPath}, // left out when empty
-}};
 
 // How a line of the option part gets its value.
 enum class Source {
@@ -216,21 +199,36 @@ QByteArray pathValue(const QString& value)
 
 QByteArray pathPart(const DirectorySettings& dirs)
 {
-    QString rompath = QStringLiteral(".;") + dirs.strShortROMsPath;
-    if (!dirs.strAdditionalROMsPath.isEmpty() && dirs.strAdditionalROMsPath != dirs.strROMsPath)
-        rompath += QLatin1Char(';') + dirs.strShortAdditionalROMsPath;
+    // A search path takes in the folders that extend it before it is written.
+    std::vector<std::pair<const char*, QString>> lines;
+    const FolderEntry* searched = nullptr;
+    for (const FolderEntry& row : kFolders) {
+        const QString& folder = dirs.*row.shortPath;
+        switch (row.mameIni) {
+        case MameIniEntry::None:
+            break;
+        case MameIniEntry::SearchPath:
+            lines.emplace_back(row.mameIniLine, QStringLiteral(".;") + folder);
+            searched = &row;
+            break;
+        case MameIniEntry::MoreSearch:
+            if (!(dirs.*row.path).isEmpty() && dirs.*row.path != dirs.*searched->path)
+                lines.back().second += QLatin1Char(';') + folder;
+            break;
+        case MameIniEntry::FolderIfSet:
+            if (!folder.isEmpty())
+                lines.emplace_back(row.mameIniLine, folder);
+            break;
+        case MameIniEntry::Folder:
+            lines.emplace_back(row.mameIniLine, folder);
+            break;
+        }
+    }
 
     QByteArray out;
     out.append("#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n");
-    writeLine(out, "rompath", pathValue(rompath));
-    writeLine(out, "samplepath", pathValue(QStringLiteral(".;") + dirs.strShortSamplesPath));
-    writeLine(out, "inipath", pathValue(QStringLiteral(".;") + dirs.strShortIniPath));
-    for (const PathLine& line : kFolderLines) {
-        const QString& folder = dirs.*line.shortPath;
-        if (line.shortPath == &DirectorySettings::strShortCommentsPath && folder.isEmpty())
-            continue;
-        writeLine(out, line.name, pathValue(folder));
-    }
+    for (const auto& [name, value] : lines)
+        writeLine(out, name, pathValue(value));
     writeLine(out, "cheat_file", "cheat.dat");
     out.append("\r\n");
     return out;

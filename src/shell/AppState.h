@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <array>
-
 struct ProgramPaths {
     QString strAppPath;        // the program folder, no trailing separator
     QString strShortAppPath;   // its short form, used inside command lines
@@ -28,33 +26,6 @@ struct DirectorySettings {
         strTempHiscorePath, strTempStatePath, strTempArtworkPath, strTempSnapshotsPath,
         strTempDiffPath, strTempCtrlrPath, strTempCommentsPath;
 };
-
-// One row per folder, in the order of the Directories section of options.ini.
-struct FolderEntry {
-    const char* key;
-    QString DirectorySettings::* path;
-    QString DirectorySettings::* shortPath;
-    QString DirectorySettings::* tempPath;
-};
-
-inline constexpr std::array<FolderEntry, 16> kFolders = {{
-    {"MAME", &DirectorySettings::strMAMEPath, &DirectorySettings::strShortMAMEPath, &DirectorySettings::strTempMAMEPath},
-    {"ROMs", &DirectorySettings::strROMsPath, &DirectorySettings::strShortROMsPath, &DirectorySettings::strTempROMsPath},
-    {"AdditionalROMs", &DirectorySettings::strAdditionalROMsPath, &DirectorySettings::strShortAdditionalROMsPath, &DirectorySettings::strTempAdditionalROMsPath},
-    {"Samples", &DirectorySettings::strSamplesPath, &DirectorySettings::strShortSamplesPath, &DirectorySettings::strTempSamplesPath},
-    {"Ini", &DirectorySettings::strIniPath, &DirectorySettings::strShortIniPath, &DirectorySettings::strTempIniPath},
-    {"Cfg", &DirectorySettings::strCfgPath, &DirectorySettings::strShortCfgPath, &DirectorySettings::strTempCfgPath},
-    {"Nvram", &DirectorySettings::strNvramPath, &DirectorySettings::strShortNvramPath, &DirectorySettings::strTempNvramPath},
-    {"Memcard", &DirectorySettings::strMemcardPath, &DirectorySettings::strShortMemcardPath, &DirectorySettings::strTempMemcardPath},
-    {"Input", &DirectorySettings::strInputPath, &DirectorySettings::strShortInputPath, &DirectorySettings::strTempInputPath},
-    {"Hiscore", &DirectorySettings::strHiscorePath, &DirectorySettings::strShortHiscorePath, &DirectorySettings::strTempHiscorePath},
-    {"State", &DirectorySettings::strStatePath, &DirectorySettings::strShortStatePath, &DirectorySettings::strTempStatePath},
-    {"Artwork", &DirectorySettings::strArtworkPath, &DirectorySettings::strShortArtworkPath, &DirectorySettings::strTempArtworkPath},
-    {"Snapshots", &DirectorySettings::strSnapshotsPath, &DirectorySettings::strShortSnapshotsPath, &DirectorySettings::strTempSnapshotsPath},
-    {"Diff", &DirectorySettings::strDiffPath, &DirectorySettings::strShortDiffPath, &DirectorySettings::strTempDiffPath},
-    {"Ctrlr", &DirectorySettings::strCtrlrPath, &DirectorySettings::strShortCtrlrPath, &DirectorySettings::strTempCtrlrPath},
-    {"Comments", &DirectorySettings::strCommentsPath, &DirectorySettings::strShortCommentsPath, &DirectorySettings::strTempCommentsPath},
-}};
 
 struct ListFilters {
     // The nineteen system flags, in the order of options.ini.

@@ -1,28 +1,15 @@
 #include "shell/InfoBoxes.h"
 
+#include "platform/FileNames.h"
 #include "platform/RuntimeText.h"
 
 #include <QStringList>
-
-namespace {
-
-// Lower case where file names ignore case; elsewhere it would show another folder.
-QString shownPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return path.toLower();
-#else
-    return path;
-#endif
-}
-
-} // namespace
 
 QString PathInformationText(const ProgramPaths& paths, const DirectorySettings& dirs)
 {
     const QString tab = QStringLiteral("\t");
     const QStringList lines = {
-        QStringLiteral("Application Path:") + tab + tab + shownPath(paths.strAppPath),
+        QStringLiteral("Application Path:") + tab + tab + LowerWhereCaseIgnored(paths.strAppPath),
         QStringLiteral("Short Application Path:") + tab + paths.strShortAppPath,
         QString(),
         QStringLiteral("M.A.M.E. Path:") + tab + tab + dirs.strMAMEPath,

@@ -1,5 +1,7 @@
 #include "shell/MameCommands.h"
 
+#include "platform/CommandLine.h"
+#include "platform/FileNames.h"
 #include "shell/ShortPath.h"
 
 #include <QStringList>
@@ -80,14 +82,10 @@ QString MamePlayCommand(const QString& rom, const QString& otherCommands)
     // row become two. Between words it makes no difference; inside double quotes it does.
     QString other = otherCommands;
     other.replace(QLatin1String("  "), QLatin1String(" "));
-    QString name = rom;
-#ifdef Q_OS_WIN
-    // File names ignore case there, and MAME has always been given the command in lower case;
+    // Where file names ignore case MAME has always been given the command in lower case;
     // elsewhere lower-casing would change the file names in the options.
-    name = name.toLower();
-    other = other.toLower();
-#endif
-    QString line = CommandPrefix() + QStringLiteral("mame ") + QuoteArg(name);
+    other = LowerWhereCaseIgnored(other);
+    QString line = CommandPrefix() + QStringLiteral("mame ") + QuoteArg(LowerWhereCaseIgnored(rom));
     for (const QString& word : commandWords(other))
         line += QLatin1Char(' ') + QuoteArg(word);
     return line;

@@ -1,10 +1,13 @@
 #include "shell/OptionsIni.h"
 
 #include "platform/RuntimeText.h"
+#include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -26,7 +29,6 @@ constexpr auto None = OptionBatch::None;
 using F = ListFilters;
 using A = ListAppearance;
 using G = GeneralPreferences;
-using D = DirectorySettings;
 using V = ViewState;
 constexpr auto filters = &AppState::filters;
 constexpr auto look = &AppState::appearance;
@@ -35,8 +37,8 @@ constexpr auto dirs = &AppState::dirs;
 constexpr auto view = &AppState::view;
 constexpr auto web = &AppState::web;
 
-// Every key but ZelvaneVersion, in the order in which the start-up reads them.
-const std::array kKeys = std::to_array<OptionKey>({
+// The keys read before the folders' (kLaterKeys: after them).
+const std::array kEarlierKeys = std::to_array<OptionKey>({
     {"Preferences", "HideArcadia", B, "False", Pref, field<filters, &F::blnHideArcadia>},
     {"Preferences", "HideBabyPhoenix", B, "False", Pref, field<filters, &F::blnHideBabyPhoenix>},
     {"Preferences", "HideCassette", B, "False", Pref, field<filters, &F::blnHideCassette>},
@@ -72,22 +74,25 @@ const std::array kKeys = std::to_array<OptionKey>({
     {"Preferences", "FontColor", L, "16777215", Pref, field<look, &A::lngFontColor>},
     {"Preferences", "FontSize", S, "8", Pref, field<look, &A::strFontSize>},
     {"Preferences", "GradientColor", L, "-2147483632", None, field<look, &A::lngGradientColor>},
-    {"Directories", "MAME", S, "", Dirs, field<dirs, &D::strMAMEPath>},
-    {"Directories", "ROMs", S, "", Dirs, field<dirs, &D::strROMsPath>},
-    {"Directories", "AdditionalROMs", S, "", Dirs, field<dirs, &D::strAdditionalROMsPath>},
-    {"Directories", "Samples", S, "", Dirs, field<dirs, &D::strSamplesPath>},
-    {"Directories", "Ini", S, "", Dirs, field<dirs, &D::strIniPath>},
-    {"Directories", "Cfg", S, "", Dirs, field<dirs, &D::strCfgPath>},
-    {"Directories", "Nvram", S, "", Dirs, field<dirs, &D::strNvramPath>},
-    {"Directories", "Memcard", S, "", Dirs, field<dirs, &D::strMemcardPath>},
-    {"Directories", "Input", S, "", Dirs, field<dirs, &D::strInputPath>},
-    {"Directories", "Hiscore", S, "", Dirs, field<dirs, &D::strHiscorePath>},
-    {"Directories", "State", S, "", Dirs, field<dirs, &D::strStatePath>},
-    {"Directories", "Artwork", S, "", Dirs, field<dirs, &D::strArtworkPath>},
-    {"Directories", "Snapshots", S, "", Dirs, field<dirs, &D::strSnapshotsPath>},
-    {"Directories", "Diff", S, "", Dirs, field<dirs, &D::strDiffPath>},
-    {"Directories", "Ctrlr", S, "", Dirs, field<dirs, &D::strCtrlrPath>},
-    {"Directories", "Comments", S, "", Dirs, field<dirs, &D::strCommentsPath>},
+});
+
+// One key of the Directories section per row of the folder table.
+template <size_t... I>
+std::array<OptionKey, sizeof...(I)> folderKeys(std::index_sequence<I...>)
+{
+    return {{{"Directories", kFolders[I].key, S, "", Dirs, field<dirs, kFolders[I].path>}...}};
+}
+
+template <size_t... N>
+std::array<OptionKey, (N + ...)> joined(const std::array<OptionKey, N>&... parts)
+{
+    std::array<OptionKey, (N + ...)> all;
+    auto next = all.begin();
+    ((next = std::copy(parts.begin(), parts.end(), next)), ...);
+    return all;
+}
+
+const std::array kLaterKeys = std::to_array<OptionKey>({
     {"Miscellaneous", "MAMESize", L, "0", None, top<&AppState::lngMAMESize>},
     {"Miscellaneous", "News", S, "", None, field<web, &WebRequest::strLastNews>},
     {"Miscellaneous", "AutoRun", B, "False", None, field<prefs, &G::blnAutoRun>},
@@ -107,6 +112,9 @@ const std::array kKeys = std::to_array<OptionKey>({
     {"View", "UninstalledSortKey", I, "0", View, field<view, &V::intUninstalledSortKey>},
     {"View", "UninstalledSortOrder", I, "0", View, field<view, &V::intUninstalledSortOrder>},
 });
+
+// Every key but ZelvaneVersion, in the order in which the start-up reads them.
+const std::array kKeys = joined(kEarlierKeys, folderKeys(std::make_index_sequence<kFolders.size()>()), kLaterKeys);
 
 RuntimeError conversionError(const OptionKey& k, const QString& text, bool overflow)
 {

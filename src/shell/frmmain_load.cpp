@@ -13,6 +13,7 @@
 #include "platform/StatusPanels.h"
 #include "platform/SysColors.h"
 #include "platform/Twips.h"
+#include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 #include "shell/MameProgram.h"
 #include "shell/OptionsIni.h"

@@ -1,6 +1,7 @@
 #include "wizard/FolderChecks.h"
 
 #include "platform/AnsiText.h"
+#include "platform/FileNames.h"
 #include "shell/MameProgram.h"
 
 #include <QDir>
@@ -16,12 +17,7 @@ QChar separator() { return QDir::separator(); }
 // Too short to be a folder: empty, or a drive or file system root.
 bool isRootOnly(const QString& text, const QString& path)
 {
-#ifdef Q_OS_WIN
-    return path.isEmpty() || text.size() < 4;
-#else
-    Q_UNUSED(text);
-    return path.isEmpty() || QDir(path).isRoot();
-#endif
+    return path.isEmpty() || IsDriveOrRoot(text, path);
 }
 
 } // namespace
@@ -30,11 +26,7 @@ bool HoldsMameProgram(const QString& mameFolder) { return QFileInfo(MameProgramF
 
 QString BrowsedFolderText(const QString& folder)
 {
-#ifdef Q_OS_WIN
-    return QDir::toNativeSeparators(folder).toLower();
-#else
-    return QDir::toNativeSeparators(folder);
-#endif
+    return LowerWhereCaseIgnored(QDir::toNativeSeparators(folder));
 }
 
 bool IsRootFolder(const QString& text) { return text.endsWith(separator()); }

@@ -77,7 +77,7 @@ void frmChoose::Form_Load()
     cmdBack->setEnabled(false);
     fraDirectories->setEnabled(false);
     m_os = qEnvironmentVariable("OS");
-    for (size_t i = 0; i < kFolderBoxes.size(); ++i)
+    for (size_t i = 0; i < kFolders.size(); ++i)
         txtFolder[i]->setText(m_state.dirs.*kFolders[i].path);
     loadPreferences();
 }

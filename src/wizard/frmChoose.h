@@ -61,7 +61,7 @@ public:
     QLabel* imgStarfield = nullptr;
     QLabel* lblListText = nullptr;
 
-    // The directories page, in the order of kFolderBoxes.
+    // The directories page, in the order of kFolders.
     std::array<QLineEdit*, 16> txtFolder{};
     std::array<QPushButton*, 16> cmdSelect{};
 

@@ -23,8 +23,8 @@ void frmChoose::buildDirectoriesPage()
     // Eight rows of two cells (label, box, "..."), filled row by row in table order.
     constexpr int top = 22, rowHeight = 29, cellWidth = 318, labelWidth = 102, boxWidth = 176, buttonWidth = 26;
     QWidget* previous = nullptr;
-    for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
-        const FolderBox& row = kFolderBoxes[i];
+    for (size_t i = 0; i < kFolders.size(); ++i) {
+        const FolderBox& row = kFolders[i].wizard;
         const int x = 10 + int(i % 2) * (cellWidth + 5);
         const int y = top + int(i / 2) * rowHeight;
         auto* label = new QLabel(QString::fromLatin1(row.label), fraDirectories);
@@ -49,7 +49,7 @@ void frmChoose::buildDirectoriesPage()
             connect(button, &QPushButton::clicked, this, &frmChoose::cmdSelectMAME_Click);
         } else {
             connect(button, &QPushButton::clicked, this, [this, i] {
-                strFolderName = QString::fromLatin1(kFolderBoxes[i].name);
+                strFolderName = QString::fromLatin1(kFolders[i].wizard.name);
                 SelectPaths(txtFolder[i]);
             });
         }
@@ -98,9 +98,9 @@ void frmChoose::cmdSelectMAME_Click()
         return;
     }
     // The usual folders under the MAME folder, for every box still empty; OK checks them.
-    for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
-        if (kFolderBoxes[i].fill && txtFolder[i]->text().isEmpty())
-            txtFolder[i]->setText(FillFromMame(mame->text(), QString::fromLatin1(kFolderBoxes[i].fill)));
+    for (size_t i = 0; i < kFolders.size(); ++i) {
+        if (kFolders[i].wizard.fill && txtFolder[i]->text().isEmpty())
+            txtFolder[i]->setText(FillFromMame(mame->text(), QString::fromLatin1(kFolders[i].wizard.fill)));
     }
     cmdOK->setFocus();
 }
@@ -108,7 +108,7 @@ void frmChoose::cmdSelectMAME_Click()
 void frmChoose::TestPaths(QLineEdit* box)
 {
     const size_t index = size_t(std::find(txtFolder.begin(), txtFolder.end(), box) - txtFolder.begin());
-    const FolderVerdict verdict = CheckFolder(strFolderPath, strFolderName, kFolderBoxes[index].required);
+    const FolderVerdict verdict = CheckFolder(strFolderPath, strFolderName, kFolders[index].wizard.required);
     strFolderPath = verdict.path;
     if (verdict.passed)
         return;

@@ -36,11 +36,11 @@ void frmChoose::cmdOK_Click()
     dirs.strShortMAMEPath = CommandPath(dirs.strMAMEPath);
 
     // Each folder that passes is taken at once; the first that fails ends OK with its box focused.
-    for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
+    for (size_t i = 0; i < kFolders.size(); ++i) {
         if (int(i) == kMameBox)
             continue;
         strFolderPath = txtFolder[i]->text();
-        strFolderName = QString::fromLatin1(kFolderBoxes[i].name);
+        strFolderName = QString::fromLatin1(kFolders[i].wizard.name);
         TestPaths(txtFolder[i]);
         if (blnFolderError) {
             blnFolderError = false;

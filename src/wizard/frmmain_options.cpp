@@ -2,6 +2,7 @@
 // after it.
 #include "shell/frmMain.h"
 
+#include "shell/FolderTable.h"
 #include "wizard/frmChoose.h"
 
 #include <QAction>

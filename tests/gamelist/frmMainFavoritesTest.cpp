@@ -50,9 +50,9 @@ TEST_F(Favorites, ViewWithoutAListIsRefused)
     writeGames(fiveGames());
     frmMain& w = loaded();
     w.mnuViewFavorites->trigger();
-    ASSERT_EQ(m_shown.size(), 1u);
-    EXPECT_EQ(m_shown[0].first, "You do not have a favorites list.  ");
-    EXPECT_EQ(m_shown[0].second, 64);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt, "You do not have a favorites list.  ");
+    EXPECT_EQ(m_boxes.shown()[0].style, 64);
     EXPECT_FALSE(w.mnuViewFavorites->isChecked());
     EXPECT_FALSE(m_state.view.blnFavorites);
     EXPECT_EQ(m_state.counts.intAllCount, 5);
@@ -65,8 +65,8 @@ TEST_F(Favorites, AddedGamesMakeTheFavoritesView)
     selectRow(w.lvAll, 3); // Pac-Man
     w.mnuAddFavorite->trigger();
     w.mnuAddFavorite->trigger();
-    ASSERT_EQ(m_shown.size(), 1u);
-    EXPECT_EQ(m_shown[0].first, "Game already on list.");
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt, "Game already on list.");
     w.mnuViewInstalled->trigger();
     selectRow(w.lvInstalled, 2); // Zaxxon
     w.mnuAddFavorite->trigger();
@@ -88,12 +88,12 @@ TEST_F(Favorites, RemovingTheLastFavoriteEndsTheView)
     selectRow(w.lvAll, 0);
     w.mnuRemoveFavorite->trigger();
     EXPECT_EQ(names(w.lvAll), QStringList({"Zaxxon"}));
-    EXPECT_TRUE(m_shown.empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
 
     selectRow(w.lvAll, 0);
     w.mnuRemoveFavorite->trigger();
-    ASSERT_EQ(m_shown.size(), 1u);
-    EXPECT_EQ(m_shown[0].first, "Your favorites list is empty.  Zelvane will now return to the default list.");
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt, "Your favorites list is empty.  Zelvane will now return to the default list.");
     EXPECT_FALSE(QFileInfo::exists(favorites()));
     EXPECT_FALSE(w.mnuViewFavorites->isChecked());
     EXPECT_EQ(m_state.counts.intAllCount, 5);
@@ -112,8 +112,8 @@ TEST_F(Favorites, NewMameKeepsUnchangedFavoritesAndReportsTheOthers)
     writeMame(64);
     frmMain& w = load();
 
-    ASSERT_EQ(m_shown.size(), 1u);
-    EXPECT_TRUE(m_shown[0].first.startsWith("At least one game was removed from your favorites list because\r"));
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("At least one game was removed from your favorites list because\r"));
     EXPECT_EQ(readFile(report("changes.txt")), "Zaxxon\r\n");
     EXPECT_EQ(readFile(favorites()), gameLine("Pac-Man").toUpper());
     EXPECT_EQ(names(w.lvAll), QStringList({"PAC-MAN"}));
@@ -132,8 +132,8 @@ TEST_F(Favorites, RefreshAfterANewMameThatDropsEveryFavoriteEndsTheView)
 
     writeMame(64);
     w.mnuViewRefresh->trigger();
-    ASSERT_EQ(m_shown.size(), 2u);
-    EXPECT_EQ(m_shown[1].first, "Your favorites list is now empty.  Zelvane will now load\rthe default game list.");
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    EXPECT_EQ(m_boxes.shown()[1].prompt, "Your favorites list is now empty.  Zelvane will now load\rthe default game list.");
     EXPECT_FALSE(QFileInfo::exists(favorites()));
     EXPECT_FALSE(w.mnuViewFavorites->isChecked());
     EXPECT_EQ(storedOption(optionsIni(), "View", "Favorites"), "False");
@@ -154,8 +154,8 @@ TEST_F(Favorites, RebuildThatFailsLeavesTheListForTheNextCheck)
     writeOptions();
     writeMame(64);
     load();
-    ASSERT_FALSE(m_shown.empty());
-    EXPECT_TRUE(m_shown[0].first.startsWith("Error In CreateGameInfo: "));
+    ASSERT_FALSE(m_boxes.shown().empty());
+    EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("Error In CreateGameInfo: "));
     EXPECT_EQ(readFile(favorites()), list);
     EXPECT_FALSE(QFileInfo::exists(report("changes.txt")));
 }

@@ -192,11 +192,11 @@ TEST_F(Lists, LeftDoubleClickOnAnUninstalledGameOnlyTellsSo)
     w.mnuViewUninstalled->trigger();
     const QRect rect = w.lvUninstalled->visualRect(w.lvUninstalled->model()->index(0, 0));
     QTest::mouseDClick(w.lvUninstalled->viewport(), Qt::RightButton, {}, rect.center());
-    EXPECT_TRUE(m_shown.empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
     QTest::mouseDClick(w.lvUninstalled->viewport(), Qt::LeftButton, {}, rect.center());
-    ASSERT_EQ(m_shown.size(), 1u);
-    EXPECT_EQ(m_shown[0].first, "This game is not installed.");
-    EXPECT_EQ(m_shown[0].second, 64);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt, "This game is not installed.");
+    EXPECT_EQ(m_boxes.shown()[0].style, 64);
 }
 
 TEST_F(Lists, RightClickPopsUpOnlyOverAGame)

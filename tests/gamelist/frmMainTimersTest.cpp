@@ -86,7 +86,7 @@ TEST_F(Timers, UnreadableIconCountsAsNoIconAndTheTickGoesOn)
     EXPECT_TRUE(w.lblArtwork->isVisibleTo(&w));
     EXPECT_EQ(w.lblList->text(), "NAMCO");
     EXPECT_FALSE(w.Tmr[1]->isActive());
-    EXPECT_TRUE(m_shown.empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
 }
 
 TEST_F(Timers, StripWrapsOnlyOnceItHasLeftTheViewport)

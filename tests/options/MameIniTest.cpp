@@ -1,5 +1,6 @@
 #include "options/MameIni.h"
 
+#include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 
 #include <QDir>

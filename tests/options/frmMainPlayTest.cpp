@@ -2,6 +2,7 @@
 // started with, the mame.ini it finds, and what the window does around it.
 #include "support/MainWindowFixture.h"
 
+#include "platform/FileNames.h"
 #include "platform/MsgBox.h"
 #include "shell/modSubMain.h"
 
@@ -69,23 +70,14 @@ protected:
     std::vector<FakeMameRun> runs() const { return readFakeMameRuns(m_root + "/runs.log"); }
     static QByteArray inputOption(const QString& folder) { return "Input=" + QFile::encodeName(folder) + "\r\n"; }
 
-    // One message shown, nothing started, and mame.ini as it was.
-    void expectRefusal(const QString& prompt, int style, const QByteArray& ini)
+    // The `boxes`th message shown the last, nothing started, and mame.ini as it was.
+    void expectRefusal(const QString& prompt, int style, const QByteArray& ini, size_t boxes = 1)
     {
-        ASSERT_EQ(m_shown.size(), 1u);
-        EXPECT_EQ(m_shown[0].first, prompt);
-        EXPECT_EQ(m_shown[0].second, style);
+        ASSERT_EQ(m_boxes.shown().size(), boxes);
+        EXPECT_EQ(m_boxes.shown().back().prompt, prompt);
+        EXPECT_EQ(m_boxes.shown().back().style, style);
         EXPECT_TRUE(runs().empty());
         EXPECT_EQ(mameIni(), ini);
-    }
-
-    // Yes/No questions are answered No from here on.
-    void answerNo()
-    {
-        setMsgBoxHandler([this](const QString& prompt, int style, const QString&) {
-            m_shown.emplace_back(prompt, style);
-            return (style & 7) == MsgStyle::YesNo ? MsgAnswer::No : MsgAnswer::OK;
-        });
     }
 
     std::optional<ScopedEnv> m_log;
@@ -120,7 +112,7 @@ TEST_F(Play, InstalledRasterGameRunsWithTheFullMameIniWhichThenGoesBackToThePath
     EXPECT_TRUE(w.Tmr[0]->isActive());
     EXPECT_EQ(m_state.settings.strSettingsType, "Raster");
     EXPECT_EQ(m_state.settings.strSettingsFile, settings("raster.cfg"));
-    EXPECT_TRUE(m_shown.empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
 }
 
 TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
@@ -132,12 +124,9 @@ TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
 
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
-#ifdef Q_OS_WIN
-    EXPECT_EQ(r[0].args, QStringList({"pacman", "-cheat", "-snapname", "x;touch&pwned"}));
-#else
-    // File names in the other commands may differ from each other by letter case here.
-    EXPECT_EQ(r[0].args, QStringList({"pacman", "-Cheat", "-snapname", "x;touch&pwned"}));
-#endif
+    // Where file names may differ from each other by letter case, the other commands keep theirs.
+    const QString cheat = FileNamesIgnoreCase() ? "-cheat" : "-Cheat";
+    EXPECT_EQ(r[0].args, QStringList({"pacman", cheat, "-snapname", "x;touch&pwned"}));
     EXPECT_FALSE(QFileInfo::exists(mame() + "/pwned"));
     // A marquee that stood still before the game stands still after it.
     EXPECT_FALSE(w.Tmr[0]->isActive());
@@ -204,14 +193,14 @@ TEST_F(Play, RecordOverAnExistingRecordingAsksFirst)
     writeFile(input() + "/pacman.inp", "old");
     frmMain& w = pacman(inputOption(input()));
     const QByteArray base = mameIni();
-    answerNo();
+    m_boxes.answer(MsgAnswer::No);
     w.chkRecord->setChecked(true);
     w.cmdPlay->click();
     expectRefusal("An .inp file for this game already exists.\rDo you want to overwrite it?", 292, base);
     EXPECT_FALSE(w.chkRecord->isChecked());
     EXPECT_EQ(readFile(input() + "/pacman.inp"), "old");
 
-    setMsgBoxHandler([](const QString&, int, const QString&) { return MsgAnswer::Yes; });
+    m_boxes.answer(MsgAnswer::Yes);
     w.chkRecord->setChecked(true);
     w.cmdPlay->click();
     ASSERT_EQ(runs().size(), 1u);
@@ -249,10 +238,9 @@ TEST_F(Play, GamesThatAreNotInstalledStartNothingAndLeaveMameIni)
     selectRow(w.lvAll, 0); // Asteroids, not installed
     w.cmdPlay_Click();
     expectRefusal("This game is not installed.", 64, "as it was");
-    m_shown.clear();
     w.mnuViewUninstalled->trigger();
     w.cmdPlay_Click();
-    expectRefusal("This game is not installed.", 64, "as it was");
+    expectRefusal("This game is not installed.", 64, "as it was", 2);
 }
 
 TEST_F(Play, DisabledReportButtonStopsOnceMameIniIsBuilt)

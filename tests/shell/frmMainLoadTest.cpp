@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, LoadShowsTheSavedListWithItsSelection)
         EXPECT_EQ(lv->currentIndex().row(), c.row) << c.view;
         EXPECT_EQ(m_state.counts.intAllCount, 5);
         EXPECT_FALSE(m_state.startup.blnLoading);
-        EXPECT_TRUE(m_shown.empty());
+        EXPECT_TRUE(m_boxes.shown().empty());
         EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "ZelvaneVersion"), "4.0.0");
         EXPECT_TRUE(exists(mame() + "/mame.ini"));
         m_window.reset();
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, MissingGameDataFileRebuildsFromMameWithoutBackups)
     EXPECT_TRUE(exists(report("crcinfo.txt")));
     EXPECT_FALSE(exists(report("oldlistxml.txt")));
     EXPECT_TRUE(exists(report("newroms.txt")));
-    EXPECT_TRUE(m_shown.empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
 }
 
 TEST_F(MainWindowTest, NewMameDetectedBySizeRebuildsWithBackups)
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, Version341PassesTheGate)
     writeGames(fiveGames());
     writeOptions({}, "3.4.1");
     load();
-    EXPECT_TRUE(m_shown.empty());
+    EXPECT_TRUE(m_boxes.shown().empty());
     EXPECT_EQ(m_state.startup.intZelvaneVersion, 341);
 }
 

@@ -1,5 +1,7 @@
 #include "FakeMame.h"
 
+#include "platform/FileNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -10,11 +12,7 @@
 
 QString installFakeMame(const QString& mameFolder)
 {
-#ifdef Q_OS_WIN
-    const QString target = QDir(mameFolder).filePath(QStringLiteral("mame.exe"));
-#else
-    const QString target = QDir(mameFolder).filePath(QStringLiteral("mame"));
-#endif
+    const QString target = QDir(mameFolder).filePath(MameProgramName());
     QDir().mkpath(mameFolder);
     QFile::remove(target);
     if (!QFile::copy(QStringLiteral(ZELVANE_FAKEMAME_PATH), target))

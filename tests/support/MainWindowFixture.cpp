@@ -1,7 +1,6 @@
 #include "support/MainWindowFixture.h"
 
 #include "gamelist/GameRecordFile.h"
-#include "platform/MsgBox.h"
 #include "shell/IniFile.h"
 
 #include <QApplication>
@@ -19,11 +18,6 @@ void MainWindowTest::SetUp()
 {
     IniService::instance().dropAll();
     m_root = qEnvironmentVariableIsSet(kSharedRoot) ? qEnvironmentVariable(kSharedRoot) : m_dir.path();
-    setMsgBoxHandler([this](const QString& prompt, int style, const QString&) {
-        m_shown.emplace_back(prompt, style);
-        fprintf(stderr, "MsgBox: %s\n", qPrintable(prompt));
-        return (style & 7) == MsgStyle::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
-    });
     makeDirs(app());
     makeDirs(roms());
     makeDirs(snaps());
@@ -34,7 +28,6 @@ void MainWindowTest::SetUp()
 void MainWindowTest::TearDown()
 {
     m_window.reset();
-    setMsgBoxHandler({});
     qunsetenv(kSharedRoot);
     qunsetenv("ZELVANE_FAKEMAME_GAMES");
     IniService::instance().dropAll();

@@ -19,6 +19,8 @@
 #include <memory>
 #include <vector>
 
+#include "support/MsgBoxScript.h"
+
 struct FixtureGame {
     QString game;
     QString year;
@@ -70,9 +72,8 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_root;
-    // Every message box shown: its prompt and style. Each prompt is also written to standard
-    // error, where death tests look for it.
-    std::vector<std::pair<QString, int>> m_shown;
+    // Every message box shown; Yes/No questions take their default button unless a test answers.
+    MsgBoxScript m_boxes;
     // What the user does in the options wizard each time the window opens it (the first run,
     // Tools > Options): Cancel unless a test says otherwise. Each opening is also written to
     // standard error as "Wizard: shown".

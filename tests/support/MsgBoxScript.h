@@ -14,6 +14,8 @@ public:
         QString title;
     };
 
+    // Each box is also written to standard error as "MsgBox: prompt|style|title": a death test's
+    // child shows its boxes there, where the parent's matcher reads them.
     MsgBoxScript();
     ~MsgBoxScript();
     MsgBoxScript(const MsgBoxScript&) = delete;

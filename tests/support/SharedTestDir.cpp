@@ -1,7 +1,5 @@
 #include "SharedTestDir.h"
 
-#include "platform/MsgBox.h"
-
 #include <QDir>
 #include <QFile>
 
@@ -25,13 +23,3 @@ SharedTestDir::~SharedTestDir()
 }
 
 QString SharedTestDir::filePath(const QString& name) const { return QDir(m_path).filePath(name); }
-
-void recordMsgBoxesTo(const QString& file)
-{
-    setMsgBoxHandler([file](const QString& prompt, int style, const QString& title) {
-        QFile f(file);
-        if (f.open(QIODevice::WriteOnly | QIODevice::Append))
-            f.write((prompt + QLatin1Char('|') + QString::number(style) + QLatin1Char('|') + title + QLatin1Char('\n')).toUtf8());
-        return MsgAnswer::OK;
-    });
-}

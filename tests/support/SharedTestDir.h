@@ -21,7 +21,3 @@ private:
     std::unique_ptr<QTemporaryDir> m_owned; // the parent's; the child only borrows it
     QString m_path;
 };
-
-// Makes every message box append "prompt|style|title" and a line feed to `file` and answer OK:
-// a death test's child shows its boxes where the parent can read them.
-void recordMsgBoxesTo(const QString& file);

@@ -38,12 +38,12 @@ protected:
         const std::map<int, QString> fixture = {
             {kMameBox, mame()}, {kROMsBox, roms()}, {3 /* Samples */, samples()}, {kIniBox, mame()},
             {12 /* Snapshots */, snaps()}};
-        for (size_t i = 0; i < kFolderBoxes.size(); ++i) {
+        for (size_t i = 0; i < kFolders.size(); ++i) {
             QLineEdit* box = form.txtFolder[i];
-            if (!kFolderBoxes[i].required || !box->text().isEmpty())
+            if (!kFolders[i].wizard.required || !box->text().isEmpty())
                 continue;
             const auto known = fixture.find(int(i));
-            const QString folder = known != fixture.end() ? known->second : m_root + "/" + kFolderBoxes[i].box;
+            const QString folder = known != fixture.end() ? known->second : m_root + "/" + kFolders[i].wizard.box;
             makeDirs(folder);
             box->setText(folder);
         }
@@ -180,17 +180,17 @@ TEST_F(MainWindowOptions, PathInformationShowsTheThreeFormsOfEachFolder)
 {
     frmMain& w = loaded();
     click(w.imgMachine);
-    ASSERT_FALSE(m_shown.empty());
-    EXPECT_EQ(m_shown.back().second, 64);
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(("M.A.M.E. Path:\t\t" + mame()).toStdString()));
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr("Temp ROMs Path:\t\t\r"));
+    ASSERT_FALSE(m_boxes.shown().empty());
+    EXPECT_EQ(m_boxes.shown().back().style, 64);
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(("M.A.M.E. Path:\t\t" + mame()).toStdString()));
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr("Temp ROMs Path:\t\t\r"));
 
     options(w, [](frmChoose&) {});
     click(w.imgMachine);
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(("Temp ROMs Path:\t\t" + roms()).toStdString()));
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(("Temp ROMs Path:\t\t" + roms()).toStdString()));
 
     click(w.lblDownload);
-    EXPECT_THAT(m_shown.back().first.toStdString(), HasSubstr(" Second(s)"));
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(" Second(s)"));
 }
 
 TEST_F(MainWindowOptions, GradientLabelOpensTheColourDialogWhichSavesOnOK)

@@ -1,0 +1,11 @@
+// Starting a command line as a process and waiting for its end.
+#pragma once
+
+#include <QString>
+
+// Runs `cmdLine` in `folder` (absolute: the caller's current folder) and waits, without time-out
+// and without pumping events, for its end. `showState` is the window state the line asks for, a
+// hint this platform may ignore. Outside Windows the line goes to /bin/sh -f -c, so that
+// wildcards reach MAME unexpanded; the folder comes first on the child's PATH and standard input
+// is the null device. A line that cannot be started is not reported: the caller finds no output.
+void RunCommandLine(const QString& cmdLine, int showState, const QString& folder);
