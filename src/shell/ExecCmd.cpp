@@ -13,8 +13,9 @@
 
 namespace {
 
-// Runs the line with the current directory already in the MAME folder (`mameFolder`, absolute).
-void runAndWait(const QString& cmdLine, int showState, const QString& mameFolder)
+// Runs the line with the current directory already in the MAME folder (`mameFolder`, absolute);
+// its exit code, or kCommandNotEnded.
+int runAndWait(const QString& cmdLine, int showState, const QString& mameFolder)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(mameFolder);
@@ -24,13 +25,16 @@ void runAndWait(const QString& cmdLine, int showState, const QString& mameFolder
     si.wShowWindow = WORD(showState);
     PROCESS_INFORMATION pi{};
     std::wstring line = cmdLine.toStdWString();
-    // A line that cannot be started is not reported: the caller finds no output.
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr,
-                       nullptr, &si, &pi)) {
-        WaitForSingleObject(pi.hProcess, INFINITE);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
+    // A line that cannot be started is not reported here: the caller sees its exit code.
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr,
+                        nullptr, &si, &pi))
+        return kCommandNotEnded;
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 0;
+    const bool known = GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return known ? int(code) : kCommandNotEnded;
 #else
     Q_UNUSED(showState);
     QProcess process;
@@ -48,26 +52,28 @@ void runAndWait(const QString& cmdLine, int showState, const QString& mameFolder
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start();
-    if (process.waitForStarted(-1))
-        process.waitForFinished(-1);
+    if (!process.waitForStarted(-1) || !process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+        return kCommandNotEnded;
+    return process.exitCode();
 #endif
 }
 
 } // namespace
 
-void ExecCmd(const QString& cmdLine, int showState, const QString& mamePath)
+int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath)
 {
     const QString saved = QDir::currentPath();
     if (mamePath.isEmpty() || !QDir::setCurrent(mamePath)) {
         // The drive-not-ready error: nothing was started, and the caller finds no output.
         MsgBox(QStringLiteral("There is a problem communicating with the drive M.A.M.E. is on!  Try again."),
                MsgStyle::Critical, QStringLiteral("Zelvane"));
-        return;
+        return kCommandNotEnded;
     }
     // Absolute, so that a relative MAME folder still means the same folder on the child's PATH.
-    runAndWait(cmdLine, showState, QDir::currentPath());
+    const int exitCode = runAndWait(cmdLine, showState, QDir::currentPath());
     // The folder we came from may have gone meanwhile (here a current folder can be deleted);
     // with no folder at all before the call there is nothing to return to.
     if (!saved.isEmpty() && !QDir::setCurrent(saved))
         FatalError(QStringLiteral("Error In ExecCmd: Path not found"));
+    return exitCode;
 }
