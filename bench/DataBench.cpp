@@ -162,7 +162,9 @@ int main(int argc, char** argv)
     AppState state;
     state.paths.strAppPath = appPath;
     const double build = bestOf(kRuns, [&] {
-        if (const Status failed = CreateGameInfo(appPath, state.game, state.strRotate, nullptr))
+        if (const Status failed = CreateGameInfo(listxml, ReportsPath(appPath, QStringLiteral("gameinfo.txt")),
+                                                 ReportsPath(appPath, QStringLiteral("resource.txt")), state.game,
+                                                 state.strRotate, nullptr))
             fail(CreateGameInfoErrorText(*failed));
     });
     report("expat", expat);
