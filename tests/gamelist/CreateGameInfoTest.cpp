@@ -268,24 +268,6 @@ TEST_F(CreateGameInfoTest, ListingMustEndWithItsClosingLine)
     }
 }
 
-TEST_F(CreateGameInfoTest, FullDiskFailsTheScanNamingTheFileAndKeepsItsOldContent)
-{
-    writeFile(report("gameinfo.txt"), "old records\r\n");
-    writeFile(report("resource.txt"), "old resources\r\n");
-    writeFile(report("listxml.txt"), kHeader + kPuckman + kResources);
-    // Room for nothing, for the records but not the resources.
-    for (const qint64 room : {qint64(0), qint64(kPuckmanRecord.size())}) {
-        ScopedWriteLimit full(room);
-        const Status failed = scan(nullptr);
-        ASSERT_TRUE(failed) << room;
-        EXPECT_TRUE(failed->description.startsWith("Disk full: ")) << failed->description.toStdString();
-        EXPECT_TRUE(failed->description.endsWith(room ? "resource.txt" : "gameinfo.txt"))
-            << failed->description.toStdString();
-        EXPECT_EQ(readFile(report("resource.txt")), "old resources\r\n");
-    }
-    EXPECT_EQ(QDir(m_dir.filePath("reports")).entryList(QDir::Files).size(), 3) << "no temporary file is left";
-}
-
 TEST_F(CreateGameInfoTest, MissingMarkerIsAnInvalidCallOnItsLine)
 {
     const QByteArray cut = game("<game name=\"cut", "");
