@@ -265,7 +265,9 @@ int main(int argc, char** argv)
     AppState state;
     state.paths.strAppPath = appPath;
     const RunTimes build = RunTimes::of(kRuns, [&] {
-        if (const Status failed = CreateGameInfo(appPath, state.game, state.strRotate, nullptr))
+        if (const Status failed = CreateGameInfo(listxml, ReportsPath(appPath, QStringLiteral("gameinfo.txt")),
+                                                 ReportsPath(appPath, QStringLiteral("resource.txt")), state.game,
+                                                 state.strRotate, nullptr))
             fail(CreateGameInfoErrorText(*failed));
     });
     expat.print("expat");

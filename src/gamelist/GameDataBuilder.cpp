@@ -7,6 +7,7 @@
 #include "shell/Progress.h"
 #include "shell/ShortPath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,21 +20,23 @@ Status copyFileOver(const QString& from, const QString& to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return FileRuntimeError(source, false);
+        return NamingFile(FileRuntimeError(source, false), from);
     FileReplacement target(to);
     if (Status failed = target.open())
-        return failed;
+        return NamingFile(*failed, to);
     QByteArray block(kBlock, Qt::Uninitialized);
     for (;;) {
         const qint64 got = source.read(block.data(), kBlock);
         if (got < 0)
-            return FileRuntimeError(source, false);
+            return NamingFile(FileRuntimeError(source, false), from);
         if (got == 0)
             break;
         if (Status failed = target.write(QByteArrayView(block.constData(), got)))
-            return failed;
+            return NamingFile(*failed, to);
     }
-    return target.commit();
+    if (Status failed = target.commit())
+        return NamingFile(*failed, to);
+    return std::nullopt;
 }
 
 Status backup(const QString& appPath, const char* file, const char* old)
@@ -44,12 +47,13 @@ Status backup(const QString& appPath, const char* file, const char* old)
     return copyFileOver(from, ReportsPath(appPath, QLatin1String(old)));
 }
 
-// A report file written in large blocks; what was written reaches the file only on commit.
+// A report file written in large blocks; what was written reaches the file only on commit. Its
+// failures name the file.
 class BufferedOutput {
 public:
     explicit BufferedOutput(const QString& path) : m_file(path) { m_buffer.reserve(kBlock + (64 << 10)); }
 
-    Status open() { return m_file.open(); }
+    Status open() { return named(m_file.open()); }
     QByteArray& buffer() { return m_buffer; }
     Status drainIfFull() { return m_buffer.size() >= kBlock ? drain() : std::nullopt; }
     Status commit()
@@ -58,16 +62,20 @@ public:
             return std::nullopt;
         if (Status failed = drain())
             return failed;
-        return m_file.commit();
+        return named(m_file.commit());
     }
 
 private:
     Status drain()
     {
         if (Status failed = m_file.write(m_buffer))
-            return failed;
+            return named(failed);
         m_buffer.resize(0);
         return std::nullopt;
+    }
+    Status named(Status failed) const
+    {
+        return failed ? Status(NamingFile(*failed, m_file.path())) : std::nullopt;
     }
 
     FileReplacement m_file;
@@ -100,40 +108,38 @@ Status scanListing(LineReader& listing, ListingScan& scan, BufferedOutput& gamei
 
     if (progress)
         progress->message(QStringLiteral("Creating resource.txt..."));
+    bool closed = false;
     do {
         resource.buffer().append(line).append("\r\n", 2);
         if (Status failed = resource.drainIfFull())
             return failed;
+        // MAME's last line closes the listing; a listing that stops before it was cut short.
+        const QByteArrayView text = line.trimmed();
+        if (!text.isEmpty())
+            closed = text == QByteArrayView("</mame>");
     } while (listing.next(line));
-    // A resource.txt cut short by a read failure would pass for complete.
-    if (listing.failed())
+    if (listing.failed() || !closed)
         return listingEnd(listing);
     return std::nullopt;
 }
 
-// Keeps the previous resource.txt, then scans listxml.txt into gameinfo.txt and resource.txt.
-Status writeGameData(const QString& appPath, ListingScan& scan, Progress* progress)
+Status writeGameData(const QString& listingPath, const QString& gameinfoPath, const QString& resourcePath,
+                     ListingScan& scan, Progress* progress)
 {
-    const QString resourcePath = ReportsPath(appPath, QStringLiteral("resource.txt"));
-    if (QFileInfo::exists(resourcePath)) {
-        if (Status failed = copyFileOver(resourcePath, ReportsPath(appPath, QStringLiteral("oldresource.txt"))))
-            return failed;
-    }
-
-    const QString listxml = ReportsPath(appPath, QStringLiteral("listxml.txt"));
-    LineReader listing(listxml, kBlock);
+    LineReader listing(listingPath, kBlock);
     if (!listing.isOpen())
-        return MakeRuntimeError(QFileInfo::exists(listxml) ? ErrorNumber::PathFileAccess : ErrorNumber::FileNotFound);
+        return MakeRuntimeError(QFileInfo::exists(listingPath) ? ErrorNumber::PathFileAccess
+                                                               : ErrorNumber::FileNotFound);
 
-    BufferedOutput gameinfo(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
+    BufferedOutput gameinfo(gameinfoPath);
     BufferedOutput resource(resourcePath);
     Status failed = gameinfo.open();
     if (!failed)
         failed = resource.open();
     if (!failed)
         failed = scanListing(listing, scan, gameinfo, resource, progress);
-    // What was written is kept even after a failure: the lists of this run show the games read
-    // before it. Committing a file that never opened does nothing.
+    // What was written is kept even after a failure, for the caller to use or drop. Committing a
+    // file that never opened does nothing.
     const Status gameinfoCommitted = gameinfo.commit();
     const Status resourceCommitted = resource.commit();
     if (failed)
@@ -152,20 +158,19 @@ Status BackupListXML(const QString& appPath) { return backup(appPath, "listxml.t
 
 Status BackupCRCInfo(const QString& appPath) { return backup(appPath, "crcinfo.txt", "oldcrcinfo.txt"); }
 
-Status CreateGameInfo(const QString& appPath, GameRecord& game, QString& rotate, Progress* progress)
+Status BackupResource(const QString& appPath) { return backup(appPath, "resource.txt", "oldresource.txt"); }
+
+Status CreateGameInfo(const QString& listing, const QString& gameinfo, const QString& resource, GameRecord& game,
+                      QString& rotate, Progress* progress)
 {
     if (progress)
         progress->message(QStringLiteral("Creating gameinfo.txt..."));
     ListingScan scan;
-    const Status failed = writeGameData(appPath, scan, progress);
+    const Status failed = writeGameData(listing, gameinfo, resource, scan, progress);
     game = scan.record();
     rotate = scan.rotate();
-    if (failed) {
-        // The start-up rebuilds only when a game data file is missing; without the listing the
-        // next start runs MAME again instead of trusting a partial gameinfo.txt.
-        QFile::remove(ReportsPath(appPath, QStringLiteral("listxml.txt")));
+    if (failed)
         return failed;
-    }
     game[GameColumn::ROM].clear();
     if (progress)
         progress->message(QString());
@@ -176,6 +181,12 @@ QString CreateGameInfoErrorText(const RuntimeError& error)
 {
     return QStringLiteral("Error In CreateGameInfo: ") + error.description + QLatin1Char('\r') +
            QStringLiteral("Line Number: ") + QString::number(error.line);
+}
+
+RuntimeError NamingFile(RuntimeError error, const QString& path)
+{
+    error.description += QStringLiteral(": ") + QDir::toNativeSeparators(path);
+    return error;
 }
 
 Status KillWhatsNewReports(const QString& appPath)

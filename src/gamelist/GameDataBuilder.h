@@ -1,4 +1,4 @@
-// The game data builder's file work: the backups of MAME's listings, the scan of listxml.txt into
+// The game data builder's file work: the backups of MAME's listings, the scan of a listing into
 // gameinfo.txt and resource.txt, and the removal of the comparison reports after a rebuild.
 #pragma once
 
@@ -18,19 +18,25 @@ Status BackupListXML(const QString& appPath);
 // The same for crcinfo.txt and oldcrcinfo.txt.
 Status BackupCRCInfo(const QString& appPath);
 
-// Scans listxml.txt into gameinfo.txt (one record line per game) and resource.txt (the listing
-// from its first resource line to the end), keeping the previous resource.txt as
-// oldresource.txt. The scan works in `game`, the program's current game: on return its ROM is
-// empty and the other fields hold the last game's values; `rotate` is the first display's
-// rotation. Captions go to `progress` (may be null).
+// The same for resource.txt and oldresource.txt.
+Status BackupResource(const QString& appPath);
+
+// Scans the listing `listing` into `gameinfo` (one record line per game) and `resource` (the
+// listing from its first resource line to its closing "</mame>" line). The scan works in `game`,
+// the program's current game: on return its ROM is empty and the other fields hold the last
+// game's values; `rotate` is the first display's rotation. Captions go to `progress` (may be null).
 //
-// A failure (a listing cut short, a missing marker, a file that cannot be written) leaves
-// gameinfo.txt with the records written before it and removes listxml.txt, so that the next
-// start rebuilds the game data; the error's line is the listing's line number.
-Status CreateGameInfo(const QString& appPath, GameRecord& game, QString& rotate, Progress* progress);
+// A failure in the listing (cut short or without its closing line, a missing marker) leaves in
+// `gameinfo` and `resource` what was written before it; the error's line is the listing's line
+// number. A file that cannot be written keeps its old content, and the error names it.
+Status CreateGameInfo(const QString& listing, const QString& gameinfo, const QString& resource, GameRecord& game,
+                      QString& rotate, Progress* progress);
 
 // "Error In CreateGameInfo: ", the description, CR, "Line Number: " and the line.
 QString CreateGameInfoErrorText(const RuntimeError& error);
+
+// `error` with the file it met: "Disk full: " and the file's path.
+RuntimeError NamingFile(RuntimeError error, const QString& path);
 
 // Deletes newroms.txt, then whatsnew.txt, each when it exists.
 Status KillWhatsNewReports(const QString& appPath);

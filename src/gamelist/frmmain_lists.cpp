@@ -2,6 +2,7 @@
 // by column with the header arrow, the list events and the remembered selection.
 #include "shell/frmMain.h"
 
+#include "gamelist/GameDataRebuild.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/HideFilters.h"
 #include "platform/MsgBox.h"
@@ -248,13 +249,17 @@ void frmMain::mnuViewRefresh_Click()
     const QFileInfo program(MameProgramFile(m_state.dirs.strMAMEPath));
     if (program.isFile()) {
         m_state.lngNewMAMESize = qint32(program.size());
-        if (m_state.lngMAMESize != 0 && m_state.lngNewMAMESize != m_state.lngMAMESize) {
+        if (NewMameDetected(m_state.paths.strAppPath, {m_state.lngMAMESize, m_state.lngNewMAMESize})) {
             ShowCaptionNow(*wait.lblText, QStringLiteral("A new version of M.A.M.E. was detected."));
-            if (Status error = buildGameData(true))
-                MsgBox(QStringLiteral("Error In mnuViewRefresh: ") + error->description, MsgStyle::Critical);
-            m_state.lngMAMESize = m_state.lngNewMAMESize;
-            WriteOptionKey(m_state.paths.strOptionsIni, m_state, "MAMESize");
-            FlushINI(m_state.paths.strOptionsIni);
+            const Result<bool> built = buildGameData(true);
+            if (!built.ok())
+                MsgBox(QStringLiteral("Error In mnuViewRefresh: ") + built.error().description, MsgStyle::Critical);
+            // A failed build is not recorded, so that the next start builds again.
+            if (built.ok() && built.value()) {
+                m_state.lngMAMESize = m_state.lngNewMAMESize;
+                WriteOptionKey(m_state.paths.strOptionsIni, m_state, "MAMESize");
+                FlushINI(m_state.paths.strOptionsIni);
+            }
         }
     }
 

@@ -60,6 +60,17 @@ void syncFolder(const QString& folder)
 
 RuntimeError diskFull() { return MakeRuntimeError(ErrorNumber::DiskFull); }
 
+Status renameOver(const QString& from, const QString& to)
+{
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
+    if (error)
+        return MakeRuntimeError(error == std::errc::permission_denied ? ErrorNumber::PermissionDenied
+                                                                      : ErrorNumber::PathFileAccess);
+    syncFolder(QFileInfo(to).absolutePath());
+    return std::nullopt;
+}
+
 } // namespace
 
 FileReplacement::FileReplacement(QString path) : m_path(std::move(path)) {}
@@ -118,16 +129,10 @@ Status FileReplacement::commit()
 
     if (QFileInfo::exists(m_real))
         m_temp.setPermissions(QFile::permissions(m_real));
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(m_temp.fileName()).toStdString(),
-                            QFile::encodeName(m_real).toStdString(), error);
-    if (error) {
-        m_failure = MakeRuntimeError(error == std::errc::permission_denied ? ErrorNumber::PermissionDenied
-                                                                           : ErrorNumber::PathFileAccess);
+    if ((m_failure = renameOver(m_temp.fileName(), m_real))) {
         discard();
         return m_failure;
     }
-    syncFolder(QFileInfo(m_real).absolutePath());
     m_temp.setFileName(QString());
     return std::nullopt;
 }
@@ -138,6 +143,18 @@ void FileReplacement::discard()
     if (!m_temp.fileName().isEmpty())
         m_temp.remove();
     m_temp.setFileName(QString());
+}
+
+Status MoveFileOver(const QString& from, const QString& to)
+{
+    QFile file(from);
+    // Some systems flush only a handle that may write.
+    if (!file.open(QIODevice::ReadWrite))
+        return FileRuntimeError(file, true);
+    if (!syncToDisk(file))
+        return MakeRuntimeError(ErrorNumber::DeviceIO);
+    file.close();
+    return renameOver(from, to);
 }
 
 void SetWriteLimitForTests(qint64 bytes) { g_writeLimit.store(bytes); }

@@ -36,6 +36,10 @@ private:
     Status m_failure;
 };
 
+// Puts the finished file `from` in the place of `to` (same folder): forced to disk first, so that
+// a power loss after the rename never finds `to` empty.
+Status MoveFileOver(const QString& from, const QString& to);
+
 // For tests: every write from now on fails as a full disk does once `bytes` more bytes have been
 // written (over all files); a negative value lifts the limit.
 void SetWriteLimitForTests(qint64 bytes);

@@ -7,7 +7,7 @@
 #include <windows.h>
 #endif
 
-void RunCommandLine(const QString& cmdLine, int showState, const QString& folder)
+int RunCommandLine(const QString& cmdLine, int showState, const QString& folder)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(folder);
@@ -17,12 +17,15 @@ void RunCommandLine(const QString& cmdLine, int showState, const QString& folder
     si.wShowWindow = WORD(showState);
     PROCESS_INFORMATION pi{};
     std::wstring line = cmdLine.toStdWString();
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr,
-                       nullptr, &si, &pi)) {
-        WaitForSingleObject(pi.hProcess, INFINITE);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr,
+                        nullptr, &si, &pi))
+        return kCommandNotEnded;
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 0;
+    const bool known = GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return known ? int(code) : kCommandNotEnded;
 #else
     Q_UNUSED(showState);
     QProcess process;
@@ -40,7 +43,8 @@ void RunCommandLine(const QString& cmdLine, int showState, const QString& folder
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start();
-    if (process.waitForStarted(-1))
-        process.waitForFinished(-1);
+    if (!process.waitForStarted(-1) || !process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+        return kCommandNotEnded;
+    return process.exitCode();
 #endif
 }

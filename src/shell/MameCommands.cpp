@@ -43,14 +43,14 @@ QStringList commandWords(const QString& text)
 
 } // namespace
 
-QString MameListXmlCommand(const QString& shortAppPath)
+QString MameListXmlCommand(const QString& shortAppPath, const QString& fileName)
 {
-    return redirected(QStringLiteral("mame -listxml>"), JoinPath(shortAppPath, QStringLiteral("reports/listxml.txt")));
+    return redirected(QStringLiteral("mame -listxml>"), JoinPath(shortAppPath, QStringLiteral("reports/") + fileName));
 }
 
-QString MameListCrcCommand(const QString& shortAppPath)
+QString MameListCrcCommand(const QString& shortAppPath, const QString& fileName)
 {
-    return redirected(QStringLiteral("mame -listcrc >"), JoinPath(shortAppPath, QStringLiteral("reports/crcinfo.txt")));
+    return redirected(QStringLiteral("mame -listcrc >"), JoinPath(shortAppPath, QStringLiteral("reports/") + fileName));
 }
 
 QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile)

@@ -5,11 +5,12 @@
 
 #include <QString>
 
-// "mame -listxml>" and the listing file: `shortAppPath` is the program folder's command form.
-QString MameListXmlCommand(const QString& shortAppPath);
+// "mame -listxml>" and the listing file `fileName` in the reports folder: `shortAppPath` is the
+// program folder's command form.
+QString MameListXmlCommand(const QString& shortAppPath, const QString& fileName);
 
 // "mame -listcrc >" and the checksum file.
-QString MameListCrcCommand(const QString& shortAppPath);
+QString MameListCrcCommand(const QString& shortAppPath, const QString& fileName);
 
 // The four reports of one set, each redirected into its own file (a full path).
 enum class MameSetReport { VerifyRoms, VerifySamples, ListRoms, ListSamples };

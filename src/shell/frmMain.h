@@ -263,8 +263,10 @@ private:
     Result<bool> versionGate();
     Status loadWithOptions();
     Status firstRun();
-    Status finishLoad();
-    Status buildGameData(bool backups);
+    // `newMameBuilt`: a new MAME's build ran in this load, whether it ended well or not.
+    Status finishLoad(bool newMameBuilt = false);
+    // True when the build ended well; a failed build has been shown.
+    Result<bool> buildGameData(bool newMame);
     void loadLists();
     void showSplash();
     void applyListAppearance();

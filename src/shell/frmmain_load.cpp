@@ -4,7 +4,7 @@
 #include "shell/frmMain.h"
 
 #include "gamelist/GameDataBuilder.h"
-#include "gamelist/GameDataCommands.h"
+#include "gamelist/GameDataRebuild.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
@@ -13,6 +13,7 @@
 #include "platform/StatusPanels.h"
 #include "platform/SysColors.h"
 #include "platform/Twips.h"
+#include "shell/ExecCmd.h"
 #include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 #include "shell/MameProgram.h"
@@ -39,6 +40,8 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -217,18 +220,22 @@ Status frmMain::loadWithOptions()
     if (!size.ok())
         return size.error();
     m_state.lngNewMAMESize = size.value();
-    if (m_state.lngNewMAMESize != m_state.lngMAMESize && m_state.lngMAMESize != 0) {
+    const bool newMame = NewMameDetected(m_state.paths.strAppPath, {m_state.lngMAMESize, m_state.lngNewMAMESize});
+    if (newMame) {
         showSplash();
         progress().message(QStringLiteral("New version of M.A.M.E. detected!"));
-        if (Status error = buildGameData(true))
-            return error;
-        m_state.lngMAMESize = m_state.lngNewMAMESize;
+        const Result<bool> built = buildGameData(true);
+        if (!built.ok())
+            return built.error();
+        // A failed build is not recorded, so that the next start builds again.
+        if (built.value())
+            m_state.lngMAMESize = m_state.lngNewMAMESize;
     }
 
     mnuViewShots->setChecked(m_state.view.blnScreenShots);
     if (m_state.view.blnFavorites)
         mnuViewFavorites->setChecked(true);
-    return finishLoad();
+    return finishLoad(newMame);
 }
 
 Status frmMain::firstRun()
@@ -252,27 +259,26 @@ Status frmMain::firstRun()
     return finishLoad();
 }
 
-Status frmMain::buildGameData(bool backups)
+Result<bool> frmMain::buildGameData(bool newMame)
 {
     const QString& appPath = m_state.paths.strAppPath;
-    if (backups) {
-        if (Status error = BackupListXML(appPath))
-            return error;
-        if (Status error = BackupCRCInfo(appPath))
-            return error;
-    }
-    CreateListXML(m_state.paths, m_state.dirs, &progress());
-    CreateCRCInfo(m_state.paths, m_state.dirs, &progress());
-    if (Status error = CreateGameInfo(appPath, m_state.game, m_state.strRotate, &progress()))
-        // The scan reports its own failure and the load goes on with what it wrote. The favorites
-        // wait for the rebuild that the next start makes: checked against a partial game list
-        // they would be dropped.
-        MsgBox(CreateGameInfoErrorText(*error), MsgStyle::Critical);
+    GameDataRebuild request{appPath, m_state.paths.strShortAppPath, std::nullopt};
+    if (newMame)
+        request.newMame = MameSizes{m_state.lngMAMESize, m_state.lngNewMAMESize};
+    const QString& mameFolder = m_state.dirs.strMAMEPath;
+    const Status failed = RebuildGameData(
+        request, [&mameFolder](const QString& line) { return ExecCmd(line, ShowState::Minimized, mameFolder); },
+        m_state.game, m_state.strRotate, &progress());
+    if (failed)
+        // The load goes on with the game data at hand. The favorites wait for the build that the
+        // next start makes: checked against a partial game list they would be dropped.
+        MsgBox(CreateGameInfoErrorText(*failed), MsgStyle::Critical);
     else
         TestFavorites();
-    if (backups)
-        return KillWhatsNewReports(appPath);
-    return std::nullopt;
+    if (newMame)
+        if (Status error = KillWhatsNewReports(appPath))
+            return *error;
+    return !failed;
 }
 
 void frmMain::showSplash()
@@ -282,7 +288,7 @@ void frmMain::showSplash()
     splash.repaint();
 }
 
-Status frmMain::finishLoad()
+Status frmMain::finishLoad(bool newMameBuilt)
 {
     const QString& ini = m_state.paths.strOptionsIni;
     WriteINI(ini, QStringLiteral("Miscellaneous"), QStringLiteral("ZelvaneVersion"), kOptionsVersion);
@@ -292,12 +298,14 @@ Status frmMain::finishLoad()
 
     showSplash();
 
-    for (const char* file : kGameDataFiles)
-        if (!QFileInfo::exists(ReportsPath(m_state.paths.strAppPath, QLatin1String(file)))) {
-            if (Status error = buildGameData(false))
-                return error;
-            break;
-        }
+    // After a new MAME's build in this load, even a failed one, MAME runs no second time: the
+    // next start builds again.
+    const auto missing = [this](const char* file) {
+        return !QFileInfo::exists(ReportsPath(m_state.paths.strAppPath, QLatin1String(file)));
+    };
+    if (!newMameBuilt && std::any_of(std::begin(kGameDataFiles), std::end(kGameDataFiles), missing))
+        if (const Result<bool> built = buildGameData(false); !built.ok())
+            return built.error();
 
     for (const ListView& row : m_views)
         row.view->hide();

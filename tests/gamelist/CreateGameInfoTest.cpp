@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Files.h"
+#include "support/FullDisk.h"
 
 namespace {
 
@@ -66,7 +67,12 @@ protected:
     Status build(const QByteArray& listing)
     {
         writeFile(report("listxml.txt"), listing);
-        return CreateGameInfo(m_dir.path(), m_game, m_rotate, &m_progress);
+        return scan(&m_progress);
+    }
+    Status scan(Progress* progress)
+    {
+        return CreateGameInfo(report("listxml.txt"), report("gameinfo.txt"), report("resource.txt"), m_game, m_rotate,
+                              progress);
     }
 
     QByteArray gameinfo() const { return readFile(report("gameinfo.txt")); }
@@ -88,6 +94,12 @@ protected:
     QString m_rotate;
     RecordedProgress m_progress;
 };
+
+// The lines of a listing, a last one without its line end included.
+qsizetype lineCount(const QByteArray& listing)
+{
+    return listing.count("\r\n") + (listing.endsWith("\r\n") ? 0 : 1);
+}
 
 QString field(const QStringList& fields, GameColumn column) { return fields.value(static_cast<int>(column)); }
 
@@ -203,14 +215,6 @@ TEST_F(CreateGameInfoTest, ResourceFileHoldsTheListingFromTheFirstResourceLine)
     EXPECT_EQ(gameinfo(), kPuckmanRecord);
 }
 
-TEST_F(CreateGameInfoTest, KeepsThePreviousResourceFileAsOldResource)
-{
-    writeFile(report("resource.txt"), "previous\r\n");
-    ASSERT_FALSE(build(kHeader + kPuckman + kResources));
-    EXPECT_EQ(readFile(report("oldresource.txt")), "previous\r\n");
-    EXPECT_EQ(readFile(report("resource.txt")), kResources);
-}
-
 TEST_F(CreateGameInfoTest, LeavesTheLastGameAsCurrentWithoutItsRom)
 {
     ASSERT_FALSE(build(kHeader + kPuckman + kResources));
@@ -231,11 +235,37 @@ TEST_F(CreateGameInfoTest, ListingWithoutResourceLineReadsPastTheEnd)
     EXPECT_EQ(failed->line, listing.count("\r\n") + 1);
     EXPECT_EQ(CreateGameInfoErrorText(*failed),
               QString("Error In CreateGameInfo: Input past end of file\rLine Number: %1").arg(failed->line));
-    // This run keeps the games read before the failure; the next start rebuilds, as the listing is gone.
+    // The games read before the failure are written, for the caller to use or drop.
     EXPECT_EQ(gameinfo(), kPuckmanRecord);
     EXPECT_TRUE(QFileInfo::exists(report("resource.txt")));
-    EXPECT_FALSE(QFileInfo::exists(report("listxml.txt")));
     EXPECT_EQ(m_progress.messages, std::vector<QString>{"Creating gameinfo.txt..."});
+}
+
+TEST_F(CreateGameInfoTest, ListingMustEndWithItsClosingLine)
+{
+    const QByteArray whole = kHeader + kPuckman + kResources;
+    const QByteArray beforeClosing = whole.left(whole.indexOf("</mame>"));
+    const struct {
+        const char* what;
+        QByteArray listing;
+        bool complete;
+    } cases[] = {
+        {"closed", whole, true},
+        {"closing line without a line end", whole.chopped(2), true},
+        {"blank lines after the closing line", whole + "\r\n  \r\n", true},
+        {"cut inside the resources", whole.left(whole.indexOf("\t\t<biosset")), false},
+        {"cut before the closing line", beforeClosing, false},
+        {"cut inside the closing line", beforeClosing + "</ma", false},
+    };
+    for (const auto& c : cases) {
+        const Status failed = build(c.listing);
+        EXPECT_EQ(!failed, c.complete) << c.what;
+        if (!failed)
+            continue;
+        EXPECT_EQ(failed->number, ErrorNumber::InputPastEnd) << c.what;
+        EXPECT_EQ(failed->line, lineCount(c.listing) + 1) << c.what;
+        EXPECT_EQ(gameinfo(), kPuckmanRecord) << c.what;
+    }
 }
 
 TEST_F(CreateGameInfoTest, MissingMarkerIsAnInvalidCallOnItsLine)
@@ -261,7 +291,7 @@ TEST_F(CreateGameInfoTest, ListingThatCannotBeReadIsADeviceError)
 {
     // This process's memory from address 0: a file that opens but whose reading fails.
     ASSERT_TRUE(QFile::link("/proc/self/mem", report("listxml.txt")));
-    const Status failed = CreateGameInfo(m_dir.path(), m_game, m_rotate, nullptr);
+    const Status failed = scan(nullptr);
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->description, "Device I/O error");
 }
@@ -269,28 +299,44 @@ TEST_F(CreateGameInfoTest, ListingThatCannotBeReadIsADeviceError)
 TEST_F(CreateGameInfoTest, MissingListingIsFileNotFoundAndTouchesNothing)
 {
     writeFile(report("gameinfo.txt"), kPuckmanRecord);
-    const Status failed = CreateGameInfo(m_dir.path(), m_game, m_rotate, nullptr);
+    const Status failed = scan(nullptr);
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->description, "File not found");
     EXPECT_EQ(gameinfo(), kPuckmanRecord);
 }
 
-TEST(BackupListings, CopyOverTheOldCopyOnlyWhenTheListingExists)
+TEST(BackupListings, CopyOverTheOldCopyOnlyWhenTheSourceExists)
 {
-    QTemporaryDir dir;
-    const QString reports = dir.filePath("reports/");
-    makeDirs(reports);
-    EXPECT_FALSE(BackupListXML(dir.path()));
-    EXPECT_FALSE(QFileInfo::exists(reports + "oldlistxml.txt"));
+    const struct {
+        Status (*backup)(const QString&);
+        const char* file;
+        const char* old;
+    } backups[] = {
+        {BackupListXML, "listxml.txt", "oldlistxml.txt"},
+        {BackupCRCInfo, "crcinfo.txt", "oldcrcinfo.txt"},
+        {BackupResource, "resource.txt", "oldresource.txt"},
+    };
+    for (const auto& b : backups) {
+        QTemporaryDir dir;
+        const QString reports = dir.filePath("reports/");
+        makeDirs(reports);
+        EXPECT_FALSE(b.backup(dir.path()));
+        EXPECT_FALSE(QFileInfo::exists(reports + b.old)) << b.file;
 
-    writeFile(reports + "listxml.txt", "new listing\r\n");
-    writeFile(reports + "oldlistxml.txt", "a much longer previous listing\r\n");
-    writeFile(reports + "crcinfo.txt", "crc\r\n");
-    EXPECT_FALSE(BackupListXML(dir.path()));
-    EXPECT_FALSE(BackupCRCInfo(dir.path()));
-    EXPECT_EQ(readFile(reports + "oldlistxml.txt"), "new listing\r\n");
-    EXPECT_EQ(readFile(reports + "oldcrcinfo.txt"), "crc\r\n");
-    EXPECT_EQ(readFile(reports + "listxml.txt"), "new listing\r\n");
+        writeFile(reports + b.file, "new\r\n");
+        writeFile(reports + b.old, "a much longer previous copy\r\n");
+        EXPECT_FALSE(b.backup(dir.path()));
+        EXPECT_EQ(readFile(reports + b.old), "new\r\n") << b.file;
+        EXPECT_EQ(readFile(reports + b.file), "new\r\n") << b.file;
+
+        // A full disk keeps the old copy whole and names it.
+        writeFile(reports + b.file, "newer\r\n");
+        ScopedWriteLimit full(3);
+        const Status failed = b.backup(dir.path());
+        ASSERT_TRUE(failed) << b.file;
+        EXPECT_EQ(failed->description, "Disk full: " + QDir::toNativeSeparators(reports + b.old));
+        EXPECT_EQ(readFile(reports + b.old), "new\r\n") << b.file;
+    }
 }
 
 TEST(KillWhatsNewReports, DeletesBothReportsWhenTheyExist)

@@ -58,6 +58,21 @@ TEST_F(ExecCmdTest, RunsInTheMameFolderAndRestoresTheCurrentFolder)
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+TEST_F(ExecCmdTest, ReturnsTheCommandsExitCode)
+{
+    const struct {
+        const char* line;
+        int code;
+    } cases[] = {
+        {"true", 0},
+        {"exit 3", 3},
+        {"no-such-program-anywhere", 127},
+        {"kill -9 $$", kCommandNotEnded},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExecCmd(c.line, ShowState::Minimized, m_mame), c.code) << c.line;
+}
+
 TEST_F(ExecCmdTest, ReturnsOnlyAfterTheCommandHasEnded)
 {
     ExecCmd("sleep 1; echo done > late.txt", ShowState::Minimized, m_mame);
@@ -70,7 +85,7 @@ TEST_F(ExecCmdTest, MameFolderThatCannotBeEnteredShowsTheDriveMessageOnceAndStar
     const QString marker = m_root.filePath("started.txt");
     for (const QString& folder : {m_root.filePath("missing"), m_root.filePath("a file"), QString()}) {
         MsgBoxScript boxes;
-        ExecCmd("echo started > " + QuoteArg(marker), ShowState::Minimized, folder);
+        EXPECT_EQ(ExecCmd("echo started > " + QuoteArg(marker), ShowState::Minimized, folder), kCommandNotEnded);
         ASSERT_EQ(boxes.shown().size(), 1u) << folder.toStdString();
         EXPECT_EQ(boxes.shown()[0].prompt, kDriveMessage);
         EXPECT_EQ(boxes.shown()[0].style, 16);

@@ -6,9 +6,10 @@
 
 TEST(MameCommands, ListingsRedirectIntoTheReportsFolder)
 {
-    EXPECT_EQ(MameListXmlCommand("/opt/zel"), "mame -listxml>/opt/zel/reports/listxml.txt");
-    EXPECT_EQ(MameListCrcCommand("/opt/zel"), "mame -listcrc >/opt/zel/reports/crcinfo.txt");
-    EXPECT_EQ(MameListXmlCommand("/home/me/my apps"), "mame -listxml>'/home/me/my apps/reports/listxml.txt'");
+    EXPECT_EQ(MameListXmlCommand("/opt/zel", "listxml.txt"), "mame -listxml>/opt/zel/reports/listxml.txt");
+    EXPECT_EQ(MameListCrcCommand("/opt/zel", "crcinfo.txt"), "mame -listcrc >/opt/zel/reports/crcinfo.txt");
+    EXPECT_EQ(MameListXmlCommand("/home/me/my apps", "listxml.txt.build-7"),
+              "mame -listxml>'/home/me/my apps/reports/listxml.txt.build-7'");
 }
 
 TEST(MameCommands, SetReportsNameTheSetAndTheFile)

@@ -103,7 +103,7 @@ QList<QByteArray> linesOf(const QByteArray& text)
 
 TEST_F(MameContract, ListXmlWritesTheListingIntoTheReportsFolder)
 {
-    ExecCmd(MameListXmlCommand(m_app), ShowState::Minimized, m_mame);
+    ExecCmd(MameListXmlCommand(m_app, "listxml.txt"), ShowState::Minimized, m_mame);
     EXPECT_EQ(readFile(report("listxml.txt")), kListing);
     EXPECT_TRUE(m_boxes.shown().empty());
 }
@@ -112,7 +112,7 @@ TEST_F(MameContract, GeneratedListingEndsWithTheResources)
 {
     ScopedEnv generated("ZELVANE_FAKEMAME_LISTXML", "");
     ScopedEnv games("ZELVANE_FAKEMAME_GAMES", "25");
-    ExecCmd(MameListXmlCommand(m_app), ShowState::Minimized, m_mame);
+    ExecCmd(MameListXmlCommand(m_app, "listxml.txt"), ShowState::Minimized, m_mame);
     const QList<QByteArray> lines = linesOf(readFile(report("listxml.txt")));
     qsizetype gameLines = 0, firstResource = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -130,7 +130,7 @@ TEST_F(MameContract, GeneratedListingEndsWithTheResources)
 
 TEST_F(MameContract, ListCrcGivesChecksumFileAndDescription)
 {
-    ExecCmd(MameListCrcCommand(m_app), ShowState::Minimized, m_mame);
+    ExecCmd(MameListCrcCommand(m_app, "crcinfo.txt"), ShowState::Minimized, m_mame);
     EXPECT_EQ(readFile(report("crcinfo.txt")),
               "f36e88ab as1.6e Astro Chase (World)\r\n"
               "0618bd9b as2.6f Astro Chase (World)\r\n"

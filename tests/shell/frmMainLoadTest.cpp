@@ -16,7 +16,10 @@
 
 #include <csignal>
 
+#include "support/FakeMame.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
+#include "support/ScopedEnv.h"
 
 using ::testing::AllOf;
 using ::testing::HasSubstr;
@@ -109,6 +112,92 @@ TEST_F(MainWindowTest, NewMameDetectedBySizeRebuildsWithBackups)
     EXPECT_FALSE(exists(report("whatsnew.txt")));
     EXPECT_EQ(m_state.lngMAMESize, mameSize());
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
+}
+
+TEST_F(MainWindowTest, NewMameWhoseBuildFailsIsBuiltOncePerStartAndRecordedOnlyOnceBuilt)
+{
+    const std::vector<FixtureGame> games = fiveGames();
+    QByteArray listing = readFile(writeListing({games.begin(), games.begin() + 3}));
+    const QString broken = m_root + "/broken.xml";
+    const struct {
+        const char* what;
+        QByteArray listing;
+        const char* exitCode;
+        qint64 room; // bytes the disk takes during the start; -1 for no limit
+        QStringList runs;
+        const char* error;
+    } cases[] = {
+        {"listing that fails the scan", listing.left(listing.indexOf("\t\t<description>galaxian")), "0", -1,
+         {"-listxml", "-listcrc"}, "Input past end of file"},
+        {"MAME's error", listing, "1", -1, {"-listxml"}, "mame -listxml ended with exit code 1"},
+        // Room for the old copies and their note, not for the records.
+        {"full disk", listing, "0", 100, {"-listxml", "-listcrc"}, "Disk full: "},
+    };
+    for (const auto& c : cases) {
+        writeGames(games);
+        writeOptions();
+        writeFile(mame() + "/mame.ini", "");
+        const QString storedSize = QString::number(mameSize());
+        const QByteArray previousListing = readFile(report("listxml.txt"));
+        const QByteArray previousRecords = readFile(report("gameinfo.txt"));
+        QFile::remove(report("oldlistxml.txt"));
+        QFile::remove(report("oldcopies.txt"));
+        writeMame(100);
+        writeFile(broken, c.listing);
+        const QString log = m_root + "/runs.log";
+        QFile::remove(log);
+        ScopedEnv logged("ZELVANE_FAKEMAME_LOG", QFile::encodeName(log));
+        std::optional<ScopedEnv> answer;
+        answer.emplace("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(broken));
+        ScopedEnv exitCode("ZELVANE_FAKEMAME_EXIT", c.exitCode);
+        const auto commands = [&log] {
+            QStringList runs;
+            for (const FakeMameRun& run : readFakeMameRuns(log))
+                runs << run.args.join(' ');
+            return runs;
+        };
+
+        // One error and one build; the lists show the previous version's games.
+        IniService::instance().dropAll();
+        m_state = AppState();
+        const size_t base = m_boxes.shown().size();
+        std::optional<ScopedWriteLimit> disk;
+        if (c.room >= 0)
+            disk.emplace(c.room);
+        frmMain& w = load();
+        ASSERT_EQ(m_boxes.shown().size() - base, 1u) << c.what;
+        EXPECT_THAT(m_boxes.shown()[base].prompt.toStdString(), HasSubstr("Error In CreateGameInfo: " + std::string(c.error)))
+            << c.what;
+        EXPECT_EQ(commands(), c.runs) << c.what;
+        EXPECT_EQ(m_state.counts.intAllCount, 5) << c.what;
+        EXPECT_EQ(readFile(report("gameinfo.txt")), previousRecords) << c.what;
+        EXPECT_EQ(readFile(report("oldlistxml.txt")), previousListing) << c.what;
+        EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), storedSize) << c.what;
+
+        // A refresh tries once more, and records nothing either.
+        w.mnuViewRefresh->trigger();
+        disk.reset();
+        EXPECT_EQ(m_boxes.shown().size() - base, 2u) << c.what;
+        EXPECT_EQ(commands(), c.runs + c.runs) << c.what;
+        EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), storedSize) << c.what;
+
+        // The next start with a MAME that works completes the build; the old copies stay the
+        // previous version's.
+        m_window.reset();
+        answer.emplace("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(m_root + "/listing.xml"));
+        ScopedEnv works("ZELVANE_FAKEMAME_EXIT", "0");
+        IniService::instance().dropAll();
+        m_state = AppState();
+        load();
+        EXPECT_EQ(m_boxes.shown().size() - base, 2u) << c.what;
+        EXPECT_EQ(commands(), c.runs + c.runs + QStringList({"-listxml", "-listcrc"})) << c.what;
+        EXPECT_EQ(m_state.counts.intAllCount, 3) << c.what;
+        EXPECT_EQ(readFile(report("listxml.txt")), listing) << c.what;
+        EXPECT_EQ(readFile(report("oldlistxml.txt")), previousListing) << c.what;
+        EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize())) << c.what;
+        m_window.reset();
+        writeMame();
+    }
 }
 
 TEST_F(MainWindowTest, SameMameSizeOrNoStoredSizeRebuildsNothing)

@@ -1,4 +1,4 @@
-// Puts fakemame (tests/support/fakemame) in place of MAME and reads back what its game runs saw.
+// Puts fakemame (tests/support/fakemame) in place of MAME and reads back the runs it logged.
 #pragma once
 
 #include <QByteArray>
@@ -13,7 +13,7 @@
 // and fakemame's main.cpp).
 QString installFakeMame(const QString& mameFolder);
 
-// One game run as fakemame logged it in the file named by ZELVANE_FAKEMAME_LOG.
+// One run as fakemame logged it in the file named by ZELVANE_FAKEMAME_LOG.
 struct FakeMameRun {
     QStringList args;                    // every argument after the program's name
     QString cwd;                         // the current folder of the run

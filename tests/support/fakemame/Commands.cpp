@@ -4,6 +4,7 @@
 #include "Listing.h"
 #include "Output.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <cstdio>
 
@@ -124,16 +126,34 @@ FakeMameConfig FakeMameConfig::fromEnvironment()
     config.badSampleSets = setList("ZELVANE_FAKEMAME_BAD_SAMPLES");
     config.logFile = qEnvironmentVariable("ZELVANE_FAKEMAME_LOG");
     config.sleepMs = qEnvironmentVariableIntValue("ZELVANE_FAKEMAME_SLEEP_MS");
+    config.exitCode = qEnvironmentVariableIntValue("ZELVANE_FAKEMAME_EXIT");
+    config.pausedFile = qEnvironmentVariable("ZELVANE_FAKEMAME_PAUSED");
+    config.pauseAt = qEnvironmentVariableIntValue("ZELVANE_FAKEMAME_PAUSE_AT");
     const QString version = qEnvironmentVariable("ZELVANE_FAKEMAME_VERSION");
     if (!version.isEmpty())
         config.version = version.toStdString();
     return config;
 }
 
+// Tells the test where the listing stopped (the file holds this process's id) and goes on once
+// the test removes the file, or after a minute.
+void pauseUntilReleased(const QString& pausedFile)
+{
+    QFile paused(pausedFile);
+    if (!paused.open(QIODevice::WriteOnly))
+        return;
+    paused.write(QByteArray::number(QCoreApplication::applicationPid()));
+    paused.close();
+    for (int waited = 0; QFileInfo::exists(pausedFile) && waited < 60000; waited += 10)
+        QThread::msleep(10);
+}
+
 int listXml(const FakeMameConfig& config)
 {
+    Output out(stdout);
+    if (!config.pausedFile.isEmpty())
+        out.pauseAfter(std::size_t(config.pauseAt), [&config] { pauseUntilReleased(config.pausedFile); });
     if (config.listingFile.isEmpty()) {
-        Output out(stdout);
         writeGeneratedListing(out, config.gameCount, config.version);
         return 0;
     }
@@ -142,7 +162,6 @@ int listXml(const FakeMameConfig& config)
         std::fprintf(stderr, "fakemame: cannot read the listing %s\n", qPrintable(config.listingFile));
         return 1;
     }
-    Output out(stdout);
     while (!file.atEnd()) {
         const QByteArray block = file.read(1 << 20);
         out << std::string_view(block.constData(), std::size_t(block.size()));
@@ -274,26 +293,30 @@ int listFiles(const FakeMameConfig& config, const QString& set, AuditKind kind)
     return 0;
 }
 
-int playGame(const FakeMameConfig& config, const QStringList& arguments)
+bool logRun(const FakeMameConfig& config, const QStringList& arguments)
 {
+    if (config.logFile.isEmpty())
+        return true;
     QFile iniFile(QStringLiteral("mame.ini"));
     QJsonValue iniCopy = QJsonValue::Null;
     if (iniFile.open(QIODevice::ReadOnly))
         iniCopy = QString::fromLatin1(iniFile.readAll());
 
-    if (!config.logFile.isEmpty()) {
-        QJsonObject run;
-        run.insert(QStringLiteral("args"), QJsonArray::fromStringList(arguments));
-        run.insert(QStringLiteral("cwd"), QDir::currentPath());
-        run.insert(QStringLiteral("mameIni"), iniCopy);
-        QFile log(config.logFile);
-        if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            std::fprintf(stderr, "fakemame: cannot append to the log %s\n", qPrintable(config.logFile));
-            return 1;
-        }
-        log.write(QJsonDocument(run).toJson(QJsonDocument::Compact) + '\n');
+    QJsonObject run;
+    run.insert(QStringLiteral("args"), QJsonArray::fromStringList(arguments));
+    run.insert(QStringLiteral("cwd"), QDir::currentPath());
+    run.insert(QStringLiteral("mameIni"), iniCopy);
+    QFile log(config.logFile);
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        std::fprintf(stderr, "fakemame: cannot append to the log %s\n", qPrintable(config.logFile));
+        return false;
     }
+    log.write(QJsonDocument(run).toJson(QJsonDocument::Compact) + '\n');
+    return true;
+}
 
+int playGame(const FakeMameConfig& config, const QStringList& arguments)
+{
     const QHash<QString, QString> ini = readMameIni();
     const QString record = ini.value(QStringLiteral("record"));
     if (record.isEmpty())

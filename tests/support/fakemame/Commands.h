@@ -13,6 +13,9 @@ struct FakeMameConfig {
     QStringList badSampleSets;
     QString logFile;
     int sleepMs = 0;
+    int exitCode = 0;         // what every command ends with, after its answer
+    QString pausedFile;       // empty: -listxml does not pause
+    int pauseAt = 0;          // bytes of the listing written before the pause
     std::string version = "0.106";
 
     static FakeMameConfig fromEnvironment();
@@ -26,5 +29,7 @@ int help(const FakeMameConfig& config);
 // `pattern` is a set name or a wildcard ("*" for all).
 int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind);
 int listFiles(const FakeMameConfig& config, const QString& set, AuditKind kind);
+// Appends the run to the log when there is one; false when it cannot.
+bool logRun(const FakeMameConfig& config, const QStringList& arguments);
 // A game run: `arguments` are all arguments after the program's name.
 int playGame(const FakeMameConfig& config, const QStringList& arguments);

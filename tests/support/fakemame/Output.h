@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class Output {
 public:
@@ -47,16 +49,38 @@ public:
     // MAME of the program's platform ends its lines with CR LF.
     Output& endl() { return *this << std::string_view("\r\n"); }
 
+    // Once `bytes` have been written (and flushed), `pause` runs before the rest is written.
+    void pauseAfter(std::size_t bytes, std::function<void()> pause)
+    {
+        m_pauseAt = bytes;
+        m_pause = std::move(pause);
+    }
+
     void flush()
     {
-        if (!m_buffer.empty())
-            std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
+        std::size_t from = 0;
+        if (m_pause && m_written + m_buffer.size() >= m_pauseAt) {
+            from = m_pauseAt - m_written;
+            write(0, from);
+            std::fflush(m_file);
+            std::exchange(m_pause, nullptr)();
+        }
+        write(from, m_buffer.size() - from);
         m_buffer.clear();
         std::fflush(m_file);
     }
 
 private:
+    void write(std::size_t from, std::size_t size)
+    {
+        std::fwrite(m_buffer.data() + from, 1, size, m_file);
+        m_written += size;
+    }
+
     static constexpr std::size_t kChunk = 1 << 20;
     std::FILE* m_file;
     std::string m_buffer;
+    std::size_t m_written = 0;
+    std::size_t m_pauseAt = 0;
+    std::function<void()> m_pause;
 };

@@ -10,9 +10,8 @@
 //   mame <set> -listroms        the ROM files of the set
 //   mame <set> -listsamples     the sample files of the set
 //   mame -help                  usage, first line "M.A.M.E. v<version> (fakemame)"
-//   mame <set> [options...]     a game run: appends a record to the log (see below) and, when
-//                               mame.ini has a record line, writes the .inp file into its
-//                               input_directory
+//   mame <set> [options...]     a game run: when mame.ini has a record line, writes the .inp
+//                               file into its input_directory
 //
 // Output lines end in CR LF, as MAME writes them on the program's home platform. The behaviour
 // comes from the environment (ExecCmd hands the program's environment on):
@@ -23,9 +22,13 @@
 //                                 (default 20), each about 6 KB of listing
 //   ZELVANE_FAKEMAME_BAD          comma-separated ROM sets that verify as bad
 //   ZELVANE_FAKEMAME_BAD_SAMPLES  comma-separated sample sets that verify as bad
-//   ZELVANE_FAKEMAME_LOG          file that every game run appends one JSON line to:
+//   ZELVANE_FAKEMAME_LOG          file that every run appends one JSON line to:
 //                                 {"args": [...], "cwd": "...", "mameIni": "..." or null}
 //   ZELVANE_FAKEMAME_SLEEP_MS     milliseconds to wait before answering any command
+//   ZELVANE_FAKEMAME_EXIT         exit code of every command after its answer (default 0)
+//   ZELVANE_FAKEMAME_PAUSED       a file that -listxml writes its process id into once it has
+//   ZELVANE_FAKEMAME_PAUSE_AT     written this many bytes of the listing; it writes the rest once
+//                                 the file is removed (or after a minute)
 //   ZELVANE_FAKEMAME_VERSION      version shown by -help and the listing (default 0.106)
 #include "Commands.h"
 
@@ -60,15 +63,8 @@ CommandLine parse(int argc, char** argv)
     return line;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int answer(const FakeMameConfig& config, const CommandLine& line)
 {
-    const FakeMameConfig config = FakeMameConfig::fromEnvironment();
-    if (config.sleepMs > 0)
-        QThread::msleep(static_cast<unsigned long>(config.sleepMs));
-
-    const CommandLine line = parse(argc, argv);
     if (line.command == QLatin1String("-listxml"))
         return listXml(config);
     if (line.command == QLatin1String("-listcrc"))
@@ -88,4 +84,19 @@ int main(int argc, char** argv)
     if (line.command == QLatin1String("-listsamples"))
         return listFiles(config, line.set, AuditKind::Samples);
     return playGame(config, line.arguments);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const FakeMameConfig config = FakeMameConfig::fromEnvironment();
+    if (config.sleepMs > 0)
+        QThread::msleep(static_cast<unsigned long>(config.sleepMs));
+
+    const CommandLine line = parse(argc, argv);
+    if (!logRun(config, line.arguments))
+        return 1;
+    const int code = answer(config, line);
+    return code == 0 ? config.exitCode : code;
 }
