@@ -3,8 +3,6 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 GameRecord recordOf(std::initializer_list<const char*> values)
@@ -112,17 +110,15 @@ TEST(GameRecordReader, RecordThatDoesNotStandOnOneLineIsMalformed)
     };
     for (const Case& c : cases) {
         GameRecordReader reader(c.bytes);
-        GameRecord record = kPuckman;
+        GameRecord record;
+        record[GameColumn::CHD] = "before";
         const Status failed = reader.read(record);
         ASSERT_TRUE(failed) << c.what;
         EXPECT_EQ(failed->number, c.number) << c.what;
         EXPECT_EQ(reader.fieldsRead(), c.fieldsRead) << c.what;
         // The field that failed and those after it keep what they held.
-        EXPECT_EQ(record[GameColumn::CHD], "No") << c.what;
+        EXPECT_EQ(record[GameColumn::CHD], "before") << c.what;
     }
-    const Status cut = GameRecordReader("\r\n" + good).read(*std::make_unique<GameRecord>());
-    ASSERT_TRUE(cut);
-    EXPECT_EQ(cut->description, "Bad record length");
 }
 
 TEST(GameRecordReader, CapacityCountsOnlyLinesLongEnoughForARecord)
