@@ -61,6 +61,17 @@ void foldInto(QByteArrayView line, QByteArray& key)
     }
 }
 
+// Read as the loader reads it: a list it could not load is damaged, and the check keeps it whole.
+Status checkRecords(const QByteArray& bytes)
+{
+    GameRecordReader reader(bytes);
+    GameRecord record;
+    while (!reader.atEnd())
+        if (Status failed = reader.read(record))
+            return failed;
+    return std::nullopt;
+}
+
 FavoritesMessage emptiedAfterCheck()
 {
     return {QStringLiteral("Your favorites list is now empty.  Zelvane will now load\rthe default game list."),
@@ -151,6 +162,8 @@ Result<FavoritesResult> VerifyFavorites(const QString& appPath)
     Result<QByteArray> favoriteBytes = ReadWholeFile(path);
     if (!favoriteBytes)
         return favoriteBytes.error();
+    if (Status damaged = checkRecords(*favoriteBytes))
+        return *damaged;
     Result<QByteArray> gameBytes = ReadWholeFile(ReportsPath(appPath, QStringLiteral("gameinfo.txt")));
     if (!gameBytes)
         return gameBytes.error();
@@ -176,8 +189,6 @@ Result<FavoritesResult> VerifyFavorites(const QString& appPath)
     QByteArray kept;
     QByteArray changes;
     for (QByteArrayView favorite : favorites) {
-        if (favorite.isEmpty())
-            continue;
         foldInto(favorite, key);
         if (found.value(key))
             kept.append(favorite).append("\r\n");

@@ -44,7 +44,8 @@ Result<FavoritesResult> RemoveFavorite(const QString& appPath, const QString& de
 bool DeleteFavorites(const QString& appPath);
 
 // After a rebuild of the game data: keeps the favorites that equal a line of gameinfo.txt,
-// ignoring case, and appends the description of each other one to changes.txt. Blank lines are
-// no favorites and go. A list left empty is deleted and `emptied` set. Nothing happens without
-// favorite.txt. On failure favorite.txt is as it was.
+// ignoring case, and appends the description of each other one to changes.txt. A list left
+// empty is deleted and `emptied` set. Nothing happens without favorite.txt. A list that the
+// loader could not read (a record not on one line of seventeen fields, a blank line) is an error.
+// On failure favorite.txt is as it was and changes.txt unchanged.
 Result<FavoritesResult> VerifyFavorites(const QString& appPath);

@@ -4,6 +4,7 @@
 #include "platform/RuntimeErrorText.h"
 #include "platform/WholeFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -47,20 +48,38 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 } // namespace
 
-qsizetype GameRecordReader::lineCount() const
+qsizetype GameRecordReader::recordCapacity() const
 {
-    const auto count = [this](char end) {
-        qsizetype lines = 0;
-        const char* p = m_bytes.constData();
-        const char* stop = p + m_bytes.size();
-        while ((p = static_cast<const char*>(std::memchr(p, end, size_t(stop - p))))) {
-            ++lines;
-            ++p;
+    // The shortest record is its sixteen commas; shorter lines, blank ones above all, hold none.
+    constexpr qsizetype kShortestRecord = kStoredFieldCount - 1;
+    const char* const begin = m_bytes.constData();
+    const char* const stop = begin + m_bytes.size();
+    const char end = std::memchr(begin, '\n', size_t(m_bytes.size())) ? '\n' : '\r';
+    qsizetype records = 0;
+    for (const char* line = begin; line < stop;) {
+        const char* found = static_cast<const char*>(std::memchr(line, end, size_t(stop - line)));
+        const char* next = found ? found : stop;
+        if (next - line >= kShortestRecord)
+            ++records;
+        line = next + 1;
+    }
+    return records;
+}
+
+qsizetype GameRecordReader::lineEndFrom(qsizetype pos)
+{
+    // Each line end is searched for once over the whole data, so that files with only one kind of
+    // line end are not scanned to their end for the other kind at every record.
+    const char* data = m_bytes.constData();
+    const qsizetype size = m_bytes.size();
+    const auto next = [&](char c, qsizetype& known) {
+        if (known < pos) {
+            const void* found = std::memchr(data + pos, c, size_t(size - pos));
+            known = found ? static_cast<const char*>(found) - data : size;
         }
-        return lines;
+        return known;
     };
-    const qsizetype lf = count('\n');
-    return (lf > 0 ? lf : count('\r')) + 1;
+    return std::min(next('\n', m_nextLineFeed), next('\r', m_nextReturn));
 }
 
 Result<QByteArrayView> GameRecordReader::readField()
@@ -99,7 +118,9 @@ Result<QByteArrayView> GameRecordReader::readField()
     }
 
     // One delimiter ends the field: a comma, or a line end (CRLF counts as one).
+    m_fieldEnd = FieldEnd::DataEnd;
     if (pos < size) {
+        m_fieldEnd = data[pos] == ',' ? FieldEnd::Comma : FieldEnd::LineEnd;
         if (data[pos] == '\r' && pos + 1 < size && data[pos + 1] == '\n')
             ++pos;
         ++pos;
@@ -128,10 +149,17 @@ QString GameRecordReader::fieldText(int column, QByteArrayView bytes)
 
 Status GameRecordReader::read(GameRecord& record)
 {
+    const qsizetype lineEnd = lineEndFrom(m_pos);
     for (m_fieldsRead = 0; m_fieldsRead < kStoredFieldCount; ++m_fieldsRead) {
         const Result<QByteArrayView> field = readField();
         if (!field)
             return field.error();
+        // A line that ends early with nothing after it is input past the end, as for the runtime.
+        const bool last = m_fieldsRead == kStoredFieldCount - 1;
+        const bool offLine = field->data() + field->size() > m_bytes.constData() + lineEnd ||
+                             (last ? m_fieldEnd == FieldEnd::Comma : m_fieldEnd == FieldEnd::LineEnd && !atEnd());
+        if (offLine)
+            return MakeRuntimeError(ErrorNumber::BadRecordLength);
         record.fields[m_fieldsRead] = fieldText(m_fieldsRead, *field);
     }
     return std::nullopt;

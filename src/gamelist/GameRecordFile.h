@@ -20,13 +20,15 @@ void AppendRecordLine(QByteArray& out, std::span<const QByteArrayView, kStoredFi
 // The line of one record, its line end included, in the file's bytes.
 QByteArray GameRecordLine(const GameRecord& record);
 
-// Reads records as the runtime's sequential input reads quoted, comma-separated fields. Fields
-// are read one after the other without regard to lines: a line with too few fields takes the
-// rest from the next one, and a blank line is one empty field. A quoted field runs to the next
-// double quote (commas and line ends inside belong to it) and whatever follows up to the next
-// comma or line end is skipped; an unquoted field runs to the next comma or line end, its
-// surrounding blanks removed. Reading a field at the end of the data, or a quoted field that is
-// never closed, is the runtime's error 62 (input past end of file).
+// Reads records as the runtime's sequential input reads quoted, comma-separated fields. A quoted
+// field runs to the next double quote (commas and line ends inside belong to it) and whatever
+// follows up to the next comma or line end is skipped; an unquoted field runs to the next comma
+// or line end, its surrounding blanks removed; a blank line is one empty field. Reading a field at
+// the end of the data, or a quoted field that is never closed, is the runtime's error 62 (input
+// past end of file).
+// A record's seventeen fields stand on one line: a record that a line end cuts short, that goes
+// on over the next line, or that has more fields on its line is malformed, error 59 (bad record
+// length), and the next record is never taken from its remains.
 class GameRecordReader {
 public:
     explicit GameRecordReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
@@ -34,8 +36,9 @@ public:
     // The whole file; a file that cannot be opened is the runtime's error 53 or its like.
     static Result<GameRecordReader> open(const QString& path);
 
-    // The number of lines in the data: about the number of records, for reserving room.
-    qsizetype lineCount() const;
+    // How many records the data can hold at most: the lines long enough for a record's sixteen
+    // commas. Room reserved for this many follows the file's content, not its line ends.
+    qsizetype recordCapacity() const;
 
     // True when nothing is left to read (the runtime's end-of-file test between records).
     bool atEnd() const { return m_pos >= m_bytes.size(); }
@@ -55,9 +58,17 @@ private:
     // equal values share one string instead of one allocation per field.
 
     QString fieldText(int column, QByteArrayView bytes);
+    // Where the line that holds `pos` ends: its first CR or LF, or the end of the data.
+    qsizetype lineEndFrom(qsizetype pos);
+
+    // What ended the field read last.
+    enum class FieldEnd { Comma, LineEnd, DataEnd };
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;
+    FieldEnd m_fieldEnd = FieldEnd::DataEnd;
+    qsizetype m_nextLineFeed = -1; // the first LF at or after the last search, or the size
+    qsizetype m_nextReturn = -1;
     int m_fieldsRead = 0;
     std::array<QHash<QByteArray, QString>, kStoredFieldCount> m_shared;
 };

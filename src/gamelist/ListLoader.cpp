@@ -5,10 +5,14 @@
 #include "gamelist/HideFilters.h"
 #include "gamelist/RomFolder.h"
 #include "platform/AnsiText.h"
+#include "platform/RuntimeErrorText.h"
 #include "shell/AppState.h"
 #include "shell/IniFile.h"
+#include "shell/OptionsIni.h"
 #include "shell/Progress.h"
 #include "shell/ShortPath.h"
+
+#include <QFile>
 
 namespace {
 
@@ -34,17 +38,16 @@ private:
     QHash<QByteArray, QString> m_texts;
 };
 
-} // namespace
-
-Result<GameLists> LoadLists(AppState& state, Progress* progress)
+Result<GameLists> readLists(AppState& state, const QString& dataFile, Progress* progress)
 {
     const QString& appPath = state.paths.strAppPath;
-    const QString dataFile = ReportsPath(appPath, state.view.blnFavorites ? QStringLiteral("favorite.txt")
-                                                                          : QStringLiteral("gameinfo.txt"));
     Result<GameRecordReader> opened = GameRecordReader::open(dataFile);
     if (!opened)
         return opened.error();
     GameRecordReader& reader = opened.value();
+    // A build always writes games; an empty favorites list is the favorites' own affair.
+    if (reader.atEnd() && !state.view.blnFavorites)
+        return MakeRuntimeError(ErrorNumber::InputPastEnd);
 
     RomFolder additionalRoms(state.dirs.strAdditionalROMsPath);
     RomFolder roms(state.dirs.strROMsPath);
@@ -52,7 +55,7 @@ Result<GameLists> LoadLists(AppState& state, Progress* progress)
     LookUp players(JoinPath(appPath, QStringLiteral("nplayers.ini")), "NPlayers");
 
     GameLists lists;
-    lists.games.reserve(reader.lineCount());
+    lists.games.reserve(reader.recordCapacity());
     // The runtime reads every record into the current game. Here a record is read into `current`
     // and moves into the lists when kept, so the current game is the last list entry when the
     // last record was kept, else `current`.
@@ -95,6 +98,26 @@ Result<GameLists> LoadLists(AppState& state, Progress* progress)
     state.game = lastKept ? lists.games.back().record : std::move(current);
     for (int i = 0; i <= static_cast<int>(GameColumn::ROM); ++i)
         state.game.fields[i].clear();
+    return lists;
+}
+
+} // namespace
+
+Result<GameLists> LoadLists(AppState& state, Progress* progress)
+{
+    const bool favorites = state.view.blnFavorites;
+    const QString dataFile =
+        ReportsPath(state.paths.strAppPath, favorites ? QStringLiteral("favorite.txt") : QStringLiteral("gameinfo.txt"));
+    Result<GameLists> lists = readLists(state, dataFile, progress);
+    if (lists.ok())
+        return lists;
+    // The failure ends the program; what follows keeps the next start from ending the same way.
+    if (!favorites) {
+        QFile::remove(dataFile);
+    } else if (!state.paths.strOptionsIni.isEmpty()) {
+        state.view.blnFavorites = false;
+        WriteOptionKey(state.paths.strOptionsIni, state, "Favorites");
+    }
     return lists;
 }
 

@@ -18,8 +18,11 @@ class Progress;
 // be null). At the end the current game's fields from Game to ROM are cleared; Source, ROM Of
 // and CHD keep the last record's values.
 //
-// A failure (a missing file, a record cut short) is fatal for the caller: show
-// LoadListsErrorText with the current game's ROM, then end the program.
+// A failure (a missing file, a malformed record, game data without a game) is fatal for the
+// caller: show LoadListsErrorText with the current game's ROM, then end the program. Before it
+// returns, the failure is made good for the next start: the game data file is removed, so that
+// the next start builds it anew; a favorites list is left as it is and the favorites view is
+// stored as off in options.ini (pending in the INI service, which the program's end writes).
 Result<GameLists> LoadLists(AppState& state, Progress* progress);
 
 // "Error In LoadLists: ", the description, CR, "ROM: ", the ROM, CR, CR and the version hint.

@@ -11,6 +11,7 @@ QString RuntimeErrorDescription(int number)
     case ErrorNumber::TypeMismatch: return QStringLiteral("Type mismatch");
     case ErrorNumber::FileNotFound: return QStringLiteral("File not found");
     case ErrorNumber::DeviceIO: return QStringLiteral("Device I/O error");
+    case ErrorNumber::BadRecordLength: return QStringLiteral("Bad record length");
     case ErrorNumber::DiskFull: return QStringLiteral("Disk full");
     case ErrorNumber::InputPastEnd: return QStringLiteral("Input past end of file");
     case ErrorNumber::DeviceUnavailable: return QStringLiteral("Device unavailable");

@@ -8,6 +8,7 @@
 namespace ErrorNumber {
 inline constexpr int InvalidCall = 5;
 inline constexpr int DeviceIO = 57;
+inline constexpr int BadRecordLength = 59;
 inline constexpr int DiskFull = 61;
 inline constexpr int PermissionDenied = 70;
 }

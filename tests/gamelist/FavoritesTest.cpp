@@ -85,7 +85,7 @@ TEST_F(FavoritesTest, CheckKeepsCaseOnlyDifferencesAndReportsChangedRecords)
               line("Pac-Man", "pacman") + line("Gals, Ganbare", "galsgan", "1985") + line("Zaxxon", "zaxxon"));
     // A favorite may stand twice, in any letter case.
     writeFile(FavoritesPath(app()), line("PAC-MAN", "PACMAN") + line("Gals, Ganbare", "galsgan", "1984") +
-                                        "\r\n" + line("Zaxxon", "zaxxon") + line("Zaxxon", "zaxxon").toLower());
+                                        line("Zaxxon", "zaxxon") + line("Zaxxon", "zaxxon").toLower());
     writeFile(report("changes.txt"), "Earlier Game\r\n");
     writeFile(report("newfav.txt"), line("Galaga", "galaga"));
 
@@ -99,7 +99,7 @@ TEST_F(FavoritesTest, CheckKeepsCaseOnlyDifferencesAndReportsChangedRecords)
               "from the Reports pull-down menu.");
     EXPECT_EQ(checked->notice->title, "Favorites Verify");
     EXPECT_FALSE(checked->emptied.has_value());
-    // The favorite keeps its own spelling; the blank line goes without a report.
+    // The favorite keeps its own spelling.
     EXPECT_EQ(readFile(FavoritesPath(app())),
               line("PAC-MAN", "PACMAN") + line("Zaxxon", "zaxxon") + line("Zaxxon", "zaxxon").toLower());
     EXPECT_EQ(readFile(report("changes.txt")), "Earlier Game\r\nGals, Ganbare\r\n");
@@ -118,4 +118,35 @@ TEST_F(FavoritesTest, CheckWithoutAListOrWithoutGameData)
     writeFile(FavoritesPath(app()), line("Pac-Man", "pacman"));
     EXPECT_FALSE(VerifyFavorites(app()).ok());
     EXPECT_EQ(readFile(FavoritesPath(app())), line("Pac-Man", "pacman"));
+}
+
+TEST_F(FavoritesTest, CheckRefusesAListTheLoaderCouldNotReadAndKeepsItWhole)
+{
+    writeFile(report("gameinfo.txt"), line("Pac-Man", "pacman") + line("Zaxxon", "zaxxon"));
+    const QByteArray good = line("Pac-Man", "pacman");
+    const QByteArray sixteen = good.left(good.lastIndexOf(",\""));
+    const QByteArray cases[] = {
+        good + sixteen + "\r\n\"Good\"\r\n",               // fields split over lines
+        good + "\"Zaxxon\",\"1982\"\r\n" + good,            // too few fields
+        good + sixteen + ",\"Good\r\n" + good,              // a quote left open
+        good + QByteArray("\x00\xfe\"\x1b\r\n", 6) + good,  // binary junk
+        good + "\r\n" + good,                               // a blank line
+        QByteArray(1 << 16, '\n'),                          // line feeds only
+    };
+    writeFile(report("changes.txt"), "Earlier Game\r\n");
+    for (const QByteArray& list : cases) {
+        writeFile(FavoritesPath(app()), list);
+        const Result<FavoritesResult> checked = VerifyFavorites(app());
+        ASSERT_FALSE(checked.ok()) << list.left(40).toStdString();
+        EXPECT_EQ(readFile(FavoritesPath(app())), list);
+        EXPECT_EQ(readFile(report("changes.txt")), "Earlier Game\r\n");
+        EXPECT_FALSE(QFileInfo::exists(report("newfav.txt")));
+    }
+
+    // An empty list holds no favorite: it goes, as when the check drops the last one.
+    writeFile(FavoritesPath(app()), "");
+    const Result<FavoritesResult> empty = VerifyFavorites(app());
+    ASSERT_TRUE(empty.ok());
+    EXPECT_TRUE(empty->emptied.has_value());
+    EXPECT_FALSE(QFileInfo::exists(FavoritesPath(app())));
 }

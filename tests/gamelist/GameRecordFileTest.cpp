@@ -75,17 +75,69 @@ TEST(GameRecordReader, LineEndsEndFieldsOutsideQuotes)
               (std::vector<QByteArray>{"a", "b", "c", "", "d", "one\r\ntwo", "x"}));
 }
 
-TEST(GameRecordReader, FieldsRunOnAcrossLinesWhenALineIsShort)
+TEST(GameRecordReader, EveryKindOfLineEndEndsARecord)
 {
-    // Sixteen fields on the first line: the record takes its seventeenth from the next line.
-    QByteArray bytes;
-    for (int i = 0; i < 16; ++i)
-        bytes += (i ? ",\"" : "\"") + QByteArray::number(i) + "\"";
-    bytes += "\r\n\"next\",\"more\"\r\n";
-    GameRecordReader reader(bytes);
-    GameRecord record;
-    ASSERT_FALSE(reader.read(record));
-    EXPECT_EQ(record[GameColumn::CHD], "next");
+    const QByteArray line = GameRecordLine(kPuckman).chopped(2);
+    GameRecordReader reader(line + "\r" + line + "\n" + line + "\r\n" + line);
+    GameRecord read;
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_FALSE(reader.read(read)) << i;
+        EXPECT_EQ(read, kPuckman) << i;
+    }
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(GameRecordReader, RecordThatDoesNotStandOnOneLineIsMalformed)
+{
+    const QByteArray good = GameRecordLine(kPuckman);
+    const QByteArray sixteen = good.left(good.lastIndexOf(",\""));
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int number;
+        int fieldsRead;
+    };
+    const Case cases[] = {
+        {"fields split over lines", sixteen + "\r\n\"No\"\r\n" + good, 59, 15},
+        {"too few fields, more lines after", "\"Only\",\"Two\"\n" + good, 59, 1},
+        {"a quote left open in the last field", sixteen + ",\"No\r\n" + good, 59, 16},
+        {"a quote left open in the first field", "\"Pac-Man," + good.sliced(good.indexOf(",\"") + 1) + good, 59, 15},
+        {"a quote never closed", sixteen + ",\"No\r\n", 62, 16},
+        {"an eighteenth field", good.chopped(2) + ",\"extra\"\r\n" + good, 59, 16},
+        {"a blank line", "\r\n" + good, 59, 0},
+        {"line feeds only", QByteArray(4096, '\n'), 59, 0},
+        {"binary junk", QByteArray("\x00\x01\xff\"\x7f,\r\x1b\x00,,", 11) + good, 59, 1},
+    };
+    for (const Case& c : cases) {
+        GameRecordReader reader(c.bytes);
+        GameRecord record;
+        record[GameColumn::CHD] = "before";
+        const Status failed = reader.read(record);
+        ASSERT_TRUE(failed) << c.what;
+        EXPECT_EQ(failed->number, c.number) << c.what;
+        EXPECT_EQ(reader.fieldsRead(), c.fieldsRead) << c.what;
+        // The field that failed and those after it keep what they held.
+        EXPECT_EQ(record[GameColumn::CHD], "before") << c.what;
+    }
+}
+
+TEST(GameRecordReader, CapacityCountsOnlyLinesLongEnoughForARecord)
+{
+    const QByteArray good = GameRecordLine(kPuckman);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        qsizetype capacity;
+    };
+    const Case cases[] = {
+        {"line feeds only", QByteArray(1 << 20, '\n'), 0},
+        {"empty", QByteArray(), 0},
+        {"records and blank lines", good + "\r\n\r\n" + good + good.chopped(2), 3},
+        {"carriage returns only", good.chopped(1) + good.chopped(1), 2},
+        {"sixteen commas, the shortest record", QByteArray(16, ',') + "\n" + QByteArray(15, ',') + "\n", 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GameRecordReader(c.bytes).recordCapacity(), c.capacity) << c.what;
 }
 
 TEST(GameRecordReader, ReadingPastTheEndIsError62AndKeepsTheFieldsRead)

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "support/Files.h"
 
 namespace {
@@ -267,6 +270,63 @@ TEST_F(LoadListsTest, MissingGameDataIsFatal)
     const Result<GameLists> lists = LoadLists(m_state, nullptr);
     ASSERT_FALSE(lists.ok());
     EXPECT_EQ(lists.error().description, "File not found");
+}
+
+TEST_F(LoadListsTest, MalformedDataIsFatalAndTheNextStartDoesNotMeetItAgain)
+{
+    const QByteArray good = GameRecordLine(recordOf({"whole"}));
+    const QByteArray sixteen = good.left(good.lastIndexOf(",\""));
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int number;
+    };
+    const Case cases[] = {
+        {"fields split over lines", good + sixteen + "\r\n\"No\"\r\n", 59},
+        {"too few fields", good + "\"Half\",\"1990\",\"Good\"\r\n" + good, 59},
+        {"a quote left open", good + sixteen + ",\"No\r\n" + good, 59},
+        {"binary junk", good + QByteArray("\x00\xfe\"\x1b\r\n\x7f", 7) + good, 59},
+        {"line feeds only", QByteArray(1 << 16, '\n'), 59},
+    };
+    const QString settings = m_dir.filePath("settings");
+    makeDirs(settings);
+    m_state.paths.strOptionsIni = settings + "/options.ini";
+    for (const char* file : {"gameinfo.txt", "favorite.txt"}) {
+        const bool favorites = file == std::string_view("favorite.txt");
+        const QString path = m_dir.filePath(QStringLiteral("reports/") + file);
+        for (const Case& c : cases) {
+            const std::string what = std::string(file) + ": " + c.what;
+            writeFile(path, c.bytes);
+            m_state.view.blnFavorites = favorites;
+            const Result<GameLists> lists = LoadLists(m_state, nullptr);
+            ASSERT_FALSE(lists.ok()) << what;
+            EXPECT_EQ(lists.error().number, c.number) << what;
+            // The game data is built anew at the next start; the user's favorites stay as they
+            // are, and the next start shows the game data in their place.
+            EXPECT_EQ(QFile::exists(path), favorites) << what;
+            if (favorites)
+                EXPECT_EQ(readFile(path), c.bytes) << what;
+            EXPECT_FALSE(m_state.view.blnFavorites) << what;
+            FlushINI(m_state.paths.strOptionsIni);
+            EXPECT_EQ(readFile(m_state.paths.strOptionsIni).contains("Favorites=False"), favorites) << what;
+            QFile::remove(m_state.paths.strOptionsIni);
+            IniService::instance().dropAll();
+        }
+    }
+}
+
+TEST_F(LoadListsTest, EmptyGameDataIsMalformedButAnEmptyFavoritesListIsNot)
+{
+    writeFile(m_dir.filePath("reports/gameinfo.txt"), "");
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_FALSE(lists.ok());
+    EXPECT_EQ(lists.error().description, "Input past end of file");
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("reports/gameinfo.txt")));
+
+    writeFile(m_dir.filePath("reports/favorite.txt"), "");
+    m_state.view.blnFavorites = true;
+    EXPECT_TRUE(loadedRoms().isEmpty());
+    EXPECT_TRUE(m_state.view.blnFavorites);
 }
 
 TEST(FiltersApplied, AnyOfTheTwentySevenFlagsButNotTheYearLimit)

@@ -220,6 +220,42 @@ TEST_F(MainWindowTest, SameMameSizeOrNoStoredSizeRebuildsNothing)
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), "0");
 }
 
+TEST_F(MainWindowTest, MalformedGameDataEndsWithTheLoadersMessageAndIsRebuiltAtTheNextStart)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    writeFile(report("gameinfo.txt"), QByteArray(60 << 20, '\n'));
+    shareFolderWithChild();
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(1),
+                HasSubstr("MsgBox: Error In LoadLists: Bad record length\rROM: \r\r"
+                          "This might mean you are not using the correct version of M.A.M.E.."));
+    EXPECT_FALSE(exists(report("gameinfo.txt")));
+
+    qputenv("ZELVANE_FAKEMAME_GAMES", "12");
+    frmMain& w = load();
+    EXPECT_EQ(m_state.counts.intAllCount, 12);
+    EXPECT_EQ(w.lvAll->model()->rowCount(), 12);
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(MainWindowTest, MalformedFavoritesEndWithTheLoadersMessageAndTheNextStartShowsTheGameData)
+{
+    writeGames(fiveGames());
+    writeOptions("[View]\r\nFavorites=True\r\n");
+    const QByteArray damaged = "\"Pac-Man\",\"1980\"\r\n\"Zaxxon\"\r\n";
+    writeFile(report("favorite.txt"), damaged);
+    shareFolderWithChild();
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(1), HasSubstr("MsgBox: Error In LoadLists: Bad record length"));
+    EXPECT_EQ(readFile(report("favorite.txt")), damaged);
+    EXPECT_EQ(storedOption(optionsIni(), "View", "Favorites"), "False");
+
+    IniService::instance().dropAll();
+    frmMain& w = load();
+    EXPECT_EQ(m_state.counts.intAllCount, 5);
+    EXPECT_FALSE(w.mnuViewFavorites->isChecked());
+    EXPECT_EQ(readFile(report("favorite.txt")), damaged);
+}
+
 TEST_F(MainWindowTest, Version341PassesTheGate)
 {
     writeGames(fiveGames());
