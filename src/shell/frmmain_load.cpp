@@ -13,6 +13,7 @@
 #include "platform/StatusPanels.h"
 #include "platform/SysColors.h"
 #include "platform/Twips.h"
+#include "platform/WholeFile.h"
 #include "shell/IniFile.h"
 #include "shell/MameProgram.h"
 #include "shell/OptionsIni.h"
@@ -383,10 +384,10 @@ void frmMain::errOptions(const RuntimeError&)
 {
     const QString& ini = m_state.paths.strOptionsIni;
     // The user's settings survive a failure that was not theirs (a MAME drive not ready).
-    const QString backup = ini + QStringLiteral(".bak");
-    if (QFileInfo::exists(ini)) {
-        QFile::remove(backup);
-        QFile::copy(ini, backup);
+    if (Status failed = KeepAsBackup(ini)) {
+        MsgBox(OptionsBackupFailedText(ini, *failed), MsgStyle::Critical);
+        m_state.startup.blnOptionsCancelled = true;
+        Form_Unload();
     }
     KillINI(ini);
     MsgBox(QStringLiteral("Problem in options.ini file.  Zelvane will now create a new one."));

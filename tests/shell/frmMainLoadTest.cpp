@@ -166,6 +166,7 @@ TEST_F(MainWindowTest, FailingLoadKeepsOptionsAsBackupAndRestartsAsFirstRun)
     writeGames(fiveGames());
     writeOptions();
     const QByteArray original = readFile(optionsIni());
+    writeFile(optionsIni() + ".bak", "an older backup");
     QFile::remove(mame() + "/mame");
     shareFolderWithChild();
     EXPECT_EXIT(load(), ::testing::ExitedWithCode(0),
