@@ -310,8 +310,13 @@ Status frmMain::finishLoad()
     m_state.view.intPanelShown = 0;
 
     if (!QFileInfo::exists(MameIniPath(m_state.dirs)))
-        if (Status error = CreateMAMEIni(m_state.dirs))
-            return error;
+        if (Status error = CreateMAMEIni(m_state.dirs)) {
+            // A missing Ini folder is a setting to correct; a write that failed (a full disk) is
+            // no reason to recreate options.ini: Play writes mame.ini again.
+            if (error->number == ErrorNumber::PathNotFound)
+                return error;
+            MsgBox(MameIniErrorText(QStringLiteral("Form_Load"), m_state.dirs, *error), MsgStyle::Critical);
+        }
 
     applyListAppearance();
 

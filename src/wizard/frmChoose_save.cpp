@@ -52,7 +52,7 @@ void frmChoose::cmdOK_Click()
 
     // An Ini folder that cannot take mame.ini saves nothing; the wizard stays open to choose another.
     if (Status failed = CreateMAMEIni(dirs)) {
-        MsgBox(QStringLiteral("Error In cmdOK_Click: ") + failed->description, MsgStyle::Critical);
+        MsgBox(MameIniErrorText(QStringLiteral("cmdOK_Click"), dirs, *failed), MsgStyle::Critical);
         txtFolder[kIniBox]->setFocus();
         return;
     }
