@@ -319,7 +319,8 @@ private:
     void connectFavorites();
     void TestFavorites();
     // The favorites list became empty: its view ends, stored at once, and the user is told.
-    void endFavoritesView(const FavoritesMessage& message);
+    // False when options.ini could not store it (the user was told that too).
+    bool endFavoritesView(const FavoritesMessage& message);
 
     // Marquee and icon timers (gamelist/frmmain_timers.cpp)
     void connectTimers();
