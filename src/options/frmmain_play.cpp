@@ -202,7 +202,8 @@ void frmMain::chkAutoRun_Click()
     else if (value == Qt::Checked)
         m_state.prefs.blnAutoRun = true;
     WriteOptionKey(m_state.paths.strOptionsIni, m_state, "AutoRun");
-    FlushINI(m_state.paths.strOptionsIni);
+    if (Status failed = SaveINI(m_state.paths.strOptionsIni))
+        MsgBox(SaveFailedText(m_state.paths.strOptionsIni, *failed), MsgStyle::Critical);
     if (!m_state.startup.blnLoading)
         GetSelectedIndex();
 }

@@ -341,6 +341,7 @@ private:
     QPushButton* m_defaultButton = nullptr;
     bool m_selectingFromCode = false;
     bool m_restartedAfterOptionsError = false;
+    bool m_sessionEnding = false;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmWait> m_wait;
 };

@@ -288,7 +288,10 @@ Status frmMain::finishLoad()
     WriteINI(ini, QStringLiteral("Miscellaneous"), QStringLiteral("ZelvaneVersion"), kOptionsVersion);
     WriteOptionKey(ini, m_state, "MAMESize");
     WriteOptionKey(ini, m_state, "AutoRun");
-    FlushINI(ini);
+    // The file on disk stays as it was and the load goes on; without the version the next start
+    // would take the file for an old one, so the user hears of it.
+    if (Status failed = SaveINI(ini))
+        MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
 
     showSplash();
 

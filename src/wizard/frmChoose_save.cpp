@@ -3,6 +3,7 @@
 
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
+#include "platform/RuntimeErrorText.h"
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"
 #include "shell/ShortPath.h"
@@ -60,6 +61,12 @@ void frmChoose::cmdOK_Click()
     const QString& ini = m_state.paths.strOptionsIni;
     WriteOptionBatch(ini, m_state, OptionBatch::Preferences);
     WriteOptionBatch(ini, m_state, OptionBatch::Directories);
-    FlushINI(ini);
+    // Unsaved, the choices stay in the wizard for another OK; a Cancel must not find them
+    // waiting in the cache for the next write of the file.
+    if (Status failed = SaveINI(ini)) {
+        RevertINI(ini);
+        MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
+        return;
+    }
     accept();
 }
