@@ -4,6 +4,7 @@
 
 #include "gamelist/Favorites.h"
 #include "platform/MsgBox.h"
+#include "platform/RuntimeErrorText.h"
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"
 #include "shell/frmSplash.h"
@@ -19,6 +20,12 @@ namespace {
 void showMessage(const FavoritesMessage& message)
 {
     MsgBox(message.prompt, MsgStyle::Information, message.title);
+}
+
+// favorite.txt is left as it was.
+void showListError(const QString& appPath, const RuntimeError& error)
+{
+    MsgBox(SaveFailedText(FavoritesPath(appPath), error), MsgStyle::Critical);
 }
 
 } // namespace
@@ -43,14 +50,18 @@ void frmMain::mnuViewFavorites_Click()
     mnuViewFavorites->setChecked(false);
 }
 
-void frmMain::endFavoritesView(const FavoritesMessage& message)
+bool frmMain::endFavoritesView(const FavoritesMessage& message)
 {
     m_state.view.blnFavorites = false;
     mnuViewFavorites->setChecked(false);
     // Stored at once: a saved favorites view without its file would stop the next start.
-    WriteOptionKey(m_state.paths.strOptionsIni, m_state, "Favorites");
-    FlushINI(m_state.paths.strOptionsIni);
+    const QString& ini = m_state.paths.strOptionsIni;
+    WriteOptionKey(ini, m_state, "Favorites");
+    const Status failed = SaveINI(ini);
+    if (failed)
+        MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
     showMessage(message);
+    return !failed;
 }
 
 void frmMain::mnuAddFavorite_Click()
@@ -60,7 +71,7 @@ void frmMain::mnuAddFavorite_Click()
         return;
     const Result<FavoritesResult> added = AddFavorite(m_state.paths.strAppPath, *game);
     if (!added) {
-        MsgBox(QStringLiteral("Error In mnuAddFavorite: ") + added.error().description, MsgStyle::Critical);
+        showListError(m_state.paths.strAppPath, added.error());
         return;
     }
     if (added->notice)
@@ -74,15 +85,16 @@ void frmMain::mnuRemoveFavorite_Click()
         return;
     const Result<FavoritesResult> removed = RemoveFavorite(m_state.paths.strAppPath, (*game)[GameColumn::Game]);
     if (!removed) {
-        MsgBox(QStringLiteral("Error In mnuRemoveFavorite: ") + removed.error().description, MsgStyle::Critical);
+        showListError(m_state.paths.strAppPath, removed.error());
         return;
     }
     mnuViewRefresh_Click();
     if (!removed->emptied)
         return;
 
-    DeleteFavorites(m_state.paths.strAppPath);
-    endFavoritesView(*removed->emptied);
+    // While options.ini still names the favorites view, the next start reads the (empty) list.
+    if (endFavoritesView(*removed->emptied))
+        DeleteFavorites(m_state.paths.strAppPath);
     mnuViewRefresh_Click();
 }
 
@@ -95,7 +107,7 @@ void frmMain::TestFavorites()
     const Result<FavoritesResult> checked = VerifyFavorites(m_state.paths.strAppPath);
     if (!checked) {
         // The list stays as it was, to be checked again after the next rebuild.
-        MsgBox(QStringLiteral("Error In TestFavorites: ") + checked.error().description, MsgStyle::Critical);
+        showListError(m_state.paths.strAppPath, checked.error());
     } else {
         if (checked->notice)
             showMessage(*checked->notice);

@@ -388,3 +388,10 @@ Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniReque
 }
 
 QString BuildIniErrorText(const RuntimeError& error) { return QStringLiteral("Error In BuildIni: ") + error.description; }
+
+QString MameIniErrorText(const QString& procedure, const DirectorySettings& dirs, const RuntimeError& error)
+{
+    if (error.number == ErrorNumber::PathNotFound)
+        return QStringLiteral("Error In %1: %2").arg(procedure, error.description);
+    return SaveFailedText(MameIniPath(dirs), error);
+}

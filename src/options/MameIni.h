@@ -36,5 +36,9 @@ Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniReque
 // "Error In BuildIni: " and the description.
 QString BuildIniErrorText(const RuntimeError& error);
 
+// A mame.ini that could not be written: a missing Ini folder is `procedure`'s error ("Error In "
+// and the description); any other failure (a full disk) names the file, which is as it was.
+QString MameIniErrorText(const QString& procedure, const DirectorySettings& dirs, const RuntimeError& error);
+
 // The file both procedures write.
 QString MameIniPath(const DirectorySettings& dirs);

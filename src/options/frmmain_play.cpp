@@ -30,6 +30,11 @@ void playError(const RuntimeError& error)
     MsgBox(QStringLiteral("Error In cmdPlay_Click: ") + error.description, MsgStyle::Critical);
 }
 
+void mameIniError(const DirectorySettings& dirs, const RuntimeError& error)
+{
+    MsgBox(MameIniErrorText(QStringLiteral("cmdPlay_Click"), dirs, error), MsgStyle::Critical);
+}
+
 } // namespace
 
 void frmMain::connectPlay()
@@ -62,7 +67,7 @@ bool frmMain::writeGameIni(bool playback, bool record)
     // still reach it.
     if (playback || record) {
         if (Status failed = CreateMAMEIniWithInput(m_state.dirs, request)) {
-            playError(*failed);
+            mameIniError(m_state.dirs, *failed);
             return false;
         }
     }
@@ -72,7 +77,7 @@ bool frmMain::writeGameIni(bool playback, bool record)
 void frmMain::restoreBaseIni()
 {
     if (Status failed = CreateMAMEIni(m_state.dirs))
-        playError(*failed);
+        mameIniError(m_state.dirs, *failed);
 }
 
 bool frmMain::prepareInputFolder(bool playback, bool record)
@@ -90,7 +95,7 @@ bool frmMain::prepareInputFolder(bool playback, bool record)
         return true;
     m_state.dirs.strShortInputPath = shortPath;
     if (Status failed = CreateMAMEIni(m_state.dirs)) {
-        playError(*failed);
+        mameIniError(m_state.dirs, *failed);
         return false;
     }
     return writeGameIni(playback, record);
@@ -197,7 +202,8 @@ void frmMain::chkAutoRun_Click()
     else if (value == Qt::Checked)
         m_state.prefs.blnAutoRun = true;
     WriteOptionKey(m_state.paths.strOptionsIni, m_state, "AutoRun");
-    FlushINI(m_state.paths.strOptionsIni);
+    if (Status failed = SaveINI(m_state.paths.strOptionsIni))
+        MsgBox(SaveFailedText(m_state.paths.strOptionsIni, *failed), MsgStyle::Critical);
     if (!m_state.startup.blnLoading)
         GetSelectedIndex();
 }

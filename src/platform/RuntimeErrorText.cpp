@@ -53,3 +53,9 @@ RuntimeError FileRuntimeError(const QFileDevice& file, bool writing, int line)
     }
     return MakeRuntimeError(number, line);
 }
+
+QString SaveFailedText(const QString& file, const RuntimeError& error)
+{
+    return QStringLiteral("Zelvane could not save %1: %2.\rThe file keeps its previous contents.")
+        .arg(QDir::toNativeSeparators(file), error.description);
+}

@@ -23,3 +23,7 @@ RuntimeError MakeRuntimeError(int number, int line = 0);
 // What opening, reading or writing `file` failed with, as the runtime numbers it: a missing file
 // (when reading), a missing folder, no permission, a full disk, any other access failure.
 RuntimeError FileRuntimeError(const QFileDevice& file, bool writing, int line = 0);
+
+// What the user is told when a file the program keeps could not be replaced: the file, the
+// reason, and that the file on disk is as it was.
+QString SaveFailedText(const QString& file, const RuntimeError& error);

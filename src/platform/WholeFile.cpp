@@ -5,6 +5,9 @@
 
 #include <QFile>
 
+#include <filesystem>
+#include <system_error>
+
 Result<QByteArray> ReadWholeFile(const QString& path)
 {
     QFile file(path);
@@ -31,4 +34,18 @@ Status ReplaceWholeFile(const QString& path, const QByteArray& content)
     if (Status failed = file.write(content))
         return failed;
     return file.commit();
+}
+
+Status KeepAsBackup(const QString& path)
+{
+    if (!QFile::exists(path))
+        return std::nullopt;
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(path).toStdString(), QFile::encodeName(path + QStringLiteral(".bak")).toStdString(),
+                            error);
+    if (!error)
+        return std::nullopt;
+    return MakeRuntimeError(error == std::errc::permission_denied || error == std::errc::operation_not_permitted
+                                ? ErrorNumber::PermissionDenied
+                                : ErrorNumber::PathFileAccess);
 }

@@ -15,3 +15,7 @@ Result<QByteArray> ReadWholeFileOr(const QString& path, QByteArray missing);
 // Replaces the file with `content` through a temporary file and a rename, so that a failure
 // (or a crash) leaves the old file as it was.
 Status ReplaceWholeFile(const QString& path, const QByteArray& content);
+
+// Renames the file to its name with ".bak" added, in place of an older backup: a rename needs no
+// space, so a full disk cannot cost the file. A missing file has nothing to keep.
+Status KeepAsBackup(const QString& path);

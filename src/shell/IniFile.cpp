@@ -2,6 +2,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/LineReader.h"
+#include "platform/RuntimeErrorText.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,8 @@ struct IniService::Document {
     QString path;
     QList<QByteArray> lines;                 // without their terminators
     QByteArray eol = "\r\n";
+    // A UTF-8 byte-order mark stays, so that other programs keep reading the file as UTF-8.
+    bool bom = false;
     QHash<QByteArray, Section> sections;     // lower-case name -> first section of that name
     Stamp stamp;
     qint64 checkedTurn = -1;
@@ -102,13 +105,15 @@ struct IniService::Document {
     {
         lines.clear();
         eol = "\r\n";
+        bom = false;
         dirty = false;
         QFile file(path);
         const bool opened = file.open(QIODevice::ReadOnly);
         QByteArray bytes = opened ? file.readAll() : QByteArray();
         unread = opened ? file.error() != QFileDevice::NoError : file.exists();
         if (opened && !unread) {
-            if (bytes.startsWith("\xEF\xBB\xBF"))
+            bom = bytes.startsWith("\xEF\xBB\xBF");
+            if (bom)
                 bytes.remove(0, 3);
             const qsizetype firstEnd = findLineEnd(bytes.constData(), bytes.size());
             if (firstEnd < bytes.size())
@@ -184,9 +189,9 @@ struct IniService::Document {
 
     void set(QByteArrayView section, QByteArrayView key, QByteArrayView value)
     {
-        dirty = true;
         const auto s = sections.find(lowered(section));
         if (s == sections.end()) {
+            dirty = true;
             lines.append('[' + section.toByteArray() + ']');
             lines.append(key.toByteArray() + '=' + value.toByteArray());
             index();
@@ -197,25 +202,32 @@ struct IniService::Document {
             // The stored key keeps its spelling; only the value changes, in place.
             QByteArrayView storedKey, oldValue;
             keyLine(lines[*k], storedKey, oldValue);
-            lines[*k] = storedKey.toByteArray() + '=' + value.toByteArray();
+            QByteArray line = storedKey.toByteArray() + '=' + value.toByteArray();
+            // A value written as it stands changes nothing: the file need not be rewritten for it
+            // (an ordinary start on a full disk then writes nothing).
+            if (line != lines[*k]) {
+                lines[*k] = std::move(line);
+                dirty = true;
+            }
             return;
         }
+        dirty = true;
         lines.insert(s->lastKey + 1, key.toByteArray() + '=' + value.toByteArray());
         index();
     }
 
-    bool save()
+    Status save()
     {
         if (unread)
-            return false;
-        QByteArray text;
+            return MakeRuntimeError(ErrorNumber::DeviceIO);
+        QByteArray text = bom ? QByteArray("\xEF\xBB\xBF") : QByteArray();
         for (const QByteArray& line : lines)
             text.append(line).append(eol);
-        if (ReplaceWholeFile(path, text))
-            return false;
+        if (Status failed = ReplaceWholeFile(path, text))
+            return failed;
         dirty = false;
         stamp = stampOf(path);
-        return true;
+        return std::nullopt;
     }
 };
 
@@ -296,19 +308,28 @@ void IniService::write(const QString& fileName, QByteArrayView section, QByteArr
     document(fileName).set(section, key, value);
 }
 
-bool IniService::flush(const QString& fileName)
+Status IniService::save(const QString& fileName)
 {
     Document& doc = document(fileName);
-    return !doc.dirty || doc.save();
+    if (!doc.dirty)
+        return std::nullopt;
+    return doc.save();
 }
+
+bool IniService::flush(const QString& fileName) { return !save(fileName); }
 
 bool IniService::flushAll()
 {
     bool ok = true;
     for (const std::shared_ptr<Document>& doc : std::as_const(m_documents))
         if (doc->dirty)
-            ok = doc->save() && ok;
+            ok = !doc->save() && ok;
     return ok;
+}
+
+void IniService::revert(const QString& fileName)
+{
+    m_documents.remove(QDir::cleanPath(QDir::current().absoluteFilePath(fileName)));
 }
 
 bool IniService::kill(const QString& fileName)
@@ -337,5 +358,9 @@ void WriteINI(const QString& fileName, const QString& section, const QString& ke
 }
 
 void FlushINI(const QString& fileName) { IniService::instance().flush(fileName); }
+
+Status SaveINI(const QString& fileName) { return IniService::instance().save(fileName); }
+
+void RevertINI(const QString& fileName) { IniService::instance().revert(fileName); }
 
 bool KillINI(const QString& fileName) { return IniService::instance().kill(fileName); }

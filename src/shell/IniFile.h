@@ -1,6 +1,8 @@
 // The program's only access to INI files: read one value, write one value, flush a file.
 #pragma once
 
+#include "platform/RuntimeError.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -28,8 +30,16 @@ QString ReadINI(const QString& fileName, const QString& section, const QString& 
 // Stores the value (each CR and LF becomes a blank) in the cached copy of the file.
 void WriteINI(const QString& fileName, const QString& section, const QString& key, const IniValue& value);
 
-// The null write that ends every batch: the cached copy replaces the file on disk.
+// The null write that ends every batch: the cached copy replaces the file on disk. Silent: a
+// failure leaves the file as it was and the writes pending, for the next flush to try again.
 void FlushINI(const QString& fileName);
+
+// The null write for callers that tell the user when it fails: why the file could not be
+// replaced (it is then as it was, and the writes stay pending).
+Status SaveINI(const QString& fileName);
+
+// Forgets the writes that are not on disk yet: the next read sees the file as it stands.
+void RevertINI(const QString& fileName);
 
 // Deletes an INI file and forgets its cached copy; true when the file is gone.
 bool KillINI(const QString& fileName);
@@ -43,8 +53,10 @@ public:
 
     QByteArray read(const QString& fileName, QByteArrayView section, QByteArrayView key, QByteArrayView defaultValue);
     void write(const QString& fileName, QByteArrayView section, QByteArrayView key, QByteArrayView value);
-    bool flush(const QString& fileName);
+    Status save(const QString& fileName);
+    bool flush(const QString& fileName); // true when the file on disk holds every write
     bool flushAll();
+    void revert(const QString& fileName);
     bool kill(const QString& fileName);
 
     // Drops every cached copy, pending writes included (tests start each case afresh).

@@ -5,6 +5,8 @@
 #include "shell/IniFile.h"
 
 #include <algorithm>
+#include <QDir>
+
 #include <array>
 #include <cstring>
 #include <utility>
@@ -197,4 +199,11 @@ void WriteOptionKey(const QString& iniPath, const AppState& state, const char* k
     for (const OptionKey& k : kKeys)
         if (std::strcmp(k.key, key) == 0)
             WriteINI(iniPath, QLatin1String(k.section), QLatin1String(k.key), valueOf(k, state));
+}
+
+QString OptionsBackupFailedText(const QString& iniPath, const RuntimeError& error)
+{
+    return QStringLiteral("Problem in options.ini file, and Zelvane could not keep it as %1.bak: %2.\r"
+                          "Zelvane will end now and leave the file as it is.")
+        .arg(QDir::toNativeSeparators(iniPath), error.description);
 }

@@ -51,3 +51,6 @@ void WriteOptionBatch(const QString& iniPath, const AppState& state, OptionBatch
 
 // Writes one key of the table from the state (without the flush write).
 void WriteOptionKey(const QString& iniPath, const AppState& state, const char* key);
+
+// errOptions could not keep the file as options.ini.bak: the program ends and leaves it alone.
+QString OptionsBackupFailedText(const QString& iniPath, const RuntimeError& error);

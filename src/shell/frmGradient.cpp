@@ -2,6 +2,7 @@
 
 #include "platform/ColorCombo.h"
 #include "platform/MsgBox.h"
+#include "platform/RuntimeErrorText.h"
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"
 
@@ -61,6 +62,7 @@ void frmGradient::cboSysCol_Click()
 void frmGradient::cmdOK_Click()
 {
     WriteOptionKey(m_state.paths.strOptionsIni, m_state, "GradientColor");
-    FlushINI(m_state.paths.strOptionsIni);
+    if (Status failed = SaveINI(m_state.paths.strOptionsIni))
+        MsgBox(SaveFailedText(m_state.paths.strOptionsIni, *failed), MsgStyle::Critical);
     accept();
 }

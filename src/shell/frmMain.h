@@ -321,7 +321,8 @@ private:
     void connectFavorites();
     void TestFavorites();
     // The favorites list became empty: its view ends, stored at once, and the user is told.
-    void endFavoritesView(const FavoritesMessage& message);
+    // False when options.ini could not store it (the user was told that too).
+    bool endFavoritesView(const FavoritesMessage& message);
 
     // Marquee and icon timers (gamelist/frmmain_timers.cpp)
     void connectTimers();
@@ -342,6 +343,7 @@ private:
     QPushButton* m_defaultButton = nullptr;
     bool m_selectingFromCode = false;
     bool m_restartedAfterOptionsError = false;
+    bool m_sessionEnding = false;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmWait> m_wait;
 };

@@ -15,6 +15,7 @@
 #include "platform/Twips.h"
 #include "shell/ExecCmd.h"
 #include "shell/FolderTable.h"
+#include "platform/WholeFile.h"
 #include "shell/IniFile.h"
 #include "shell/MameProgram.h"
 #include "shell/OptionsIni.h"
@@ -294,7 +295,10 @@ Status frmMain::finishLoad(bool newMameBuilt)
     WriteINI(ini, QStringLiteral("Miscellaneous"), QStringLiteral("ZelvaneVersion"), kOptionsVersion);
     WriteOptionKey(ini, m_state, "MAMESize");
     WriteOptionKey(ini, m_state, "AutoRun");
-    FlushINI(ini);
+    // The file on disk stays as it was and the load goes on; without the version the next start
+    // would take the file for an old one, so the user hears of it.
+    if (Status failed = SaveINI(ini))
+        MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
 
     showSplash();
 
@@ -318,8 +322,13 @@ Status frmMain::finishLoad(bool newMameBuilt)
     m_state.view.intPanelShown = 0;
 
     if (!QFileInfo::exists(MameIniPath(m_state.dirs)))
-        if (Status error = CreateMAMEIni(m_state.dirs))
-            return error;
+        if (Status error = CreateMAMEIni(m_state.dirs)) {
+            // A missing Ini folder is a setting to correct; a write that failed (a full disk) is
+            // no reason to recreate options.ini: Play writes mame.ini again.
+            if (error->number == ErrorNumber::PathNotFound)
+                return error;
+            MsgBox(MameIniErrorText(QStringLiteral("Form_Load"), m_state.dirs, *error), MsgStyle::Critical);
+        }
 
     applyListAppearance();
 
@@ -392,10 +401,10 @@ void frmMain::errOptions(const RuntimeError&)
 {
     const QString& ini = m_state.paths.strOptionsIni;
     // The user's settings survive a failure that was not theirs (a MAME drive not ready).
-    const QString backup = ini + QStringLiteral(".bak");
-    if (QFileInfo::exists(ini)) {
-        QFile::remove(backup);
-        QFile::copy(ini, backup);
+    if (Status failed = KeepAsBackup(ini)) {
+        MsgBox(OptionsBackupFailedText(ini, *failed), MsgStyle::Critical);
+        m_state.startup.blnOptionsCancelled = true;
+        Form_Unload();
     }
     KillINI(ini);
     MsgBox(QStringLiteral("Problem in options.ini file.  Zelvane will now create a new one."));

@@ -2,6 +2,8 @@
 // except after a cancelled first run.
 #include "shell/frmMain.h"
 
+#include "platform/MsgBox.h"
+#include "platform/RuntimeErrorText.h"
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"
 #include "shell/ProgramEnd.h"
@@ -27,15 +29,19 @@ void frmMain::SaveView()
     m_state.view.blnScreenShots = mnuViewShots->isChecked();
     m_state.view.blnFavorites = mnuViewFavorites->isChecked();
     WriteOptionBatch(ini, m_state, OptionBatch::View);
-    FlushINI(ini);
+    // A box would hold up the end of the session: then the view is lost without a word.
+    if (Status failed = SaveINI(ini); failed && !m_sessionEnding)
+        MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
     DisableFormTimers();
     EndProgram(0);
 }
 
 void frmMain::Form_QueryUnload(int unloadMode)
 {
-    if (unloadMode == kUnloadSessionEnd)
+    if (unloadMode == kUnloadSessionEnd) {
+        m_sessionEnding = true;
         SaveView();
+    }
 }
 
 void frmMain::Form_Unload()

@@ -3,6 +3,7 @@
 
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
+#include "platform/RuntimeErrorText.h"
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"
 #include "shell/ShortPath.h"
@@ -52,7 +53,7 @@ void frmChoose::cmdOK_Click()
 
     // An Ini folder that cannot take mame.ini saves nothing; the wizard stays open to choose another.
     if (Status failed = CreateMAMEIni(dirs)) {
-        MsgBox(QStringLiteral("Error In cmdOK_Click: ") + failed->description, MsgStyle::Critical);
+        MsgBox(MameIniErrorText(QStringLiteral("cmdOK_Click"), dirs, *failed), MsgStyle::Critical);
         txtFolder[kIniBox]->setFocus();
         return;
     }
@@ -60,6 +61,12 @@ void frmChoose::cmdOK_Click()
     const QString& ini = m_state.paths.strOptionsIni;
     WriteOptionBatch(ini, m_state, OptionBatch::Preferences);
     WriteOptionBatch(ini, m_state, OptionBatch::Directories);
-    FlushINI(ini);
+    // Unsaved, the choices stay in the wizard for another OK; a Cancel must not find them
+    // waiting in the cache for the next write of the file.
+    if (Status failed = SaveINI(ini)) {
+        RevertINI(ini);
+        MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
+        return;
+    }
     accept();
 }

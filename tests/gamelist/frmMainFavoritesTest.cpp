@@ -6,10 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTreeView>
 
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -158,4 +160,47 @@ TEST_F(Favorites, RebuildThatFailsLeavesTheListForTheNextCheck)
     EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("Error In CreateGameInfo: "));
     EXPECT_EQ(readFile(favorites()), list);
     EXPECT_FALSE(QFileInfo::exists(report("changes.txt")));
+}
+
+TEST_F(Favorites, FullDiskKeepsTheListAndTheViewAndSaysWhichFileItCouldNotSave)
+{
+    writeGames(fiveGames());
+    struct Case {
+        const char* name;
+        QByteArray list;      // favorite.txt before
+        bool favoritesView;
+        QAction* frmMain::* command;
+        bool listKept;        // favorite.txt as it was (else: emptied, kept for the stored view)
+        const char* file;     // the file the box names
+    };
+    const Case cases[] = {
+        {"add", gameLine("Zaxxon"), false, &frmMain::mnuAddFavorite, true, "reports/favorite.txt"},
+        {"remove", gameLine("Zaxxon") + gameLine("Pac-Man"), true, &frmMain::mnuRemoveFavorite, true,
+         "reports/favorite.txt"},
+        // The last one goes (an empty list needs no room), but the view's end cannot be stored:
+        // the empty list stays for the next start, which still opens the favorites view.
+        {"remove the last", gameLine("Zaxxon"), true, &frmMain::mnuRemoveFavorite, false, "settings/options.ini"},
+    };
+    for (const Case& c : cases) {
+        writeFile(favorites(), c.list);
+        IniService::instance().dropAll();
+        m_state = AppState();
+        m_boxes.clearShown();
+        frmMain& w = loaded(c.favoritesView ? "[View]\r\nFavorites=True\r\n" : "");
+        const QByteArray options = readFile(optionsIni());
+        selectRow(w.lvAll, c.favoritesView ? 0 : 3);
+        {
+            ScopedWriteLimit full(0);
+            (w.*c.command)->trigger();
+        }
+        ASSERT_FALSE(m_boxes.shown().empty()) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(),
+                  ("Zelvane could not save " + QDir::toNativeSeparators(app() + "/" + c.file) +
+                   ": Disk full.\rThe file keeps its previous contents.").toStdString()) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].style, 16) << c.name;
+        EXPECT_EQ(readFile(favorites()), c.listKept ? c.list : QByteArray()) << c.name;
+        EXPECT_TRUE(QFileInfo::exists(favorites())) << c.name;
+        EXPECT_EQ(readFile(optionsIni()), options) << c.name;
+        m_window.reset();
+    }
 }

@@ -1,6 +1,7 @@
 #include "options/MameIni.h"
 
 #include "shell/FolderTable.h"
+#include "platform/RuntimeErrorText.h"
 #include "shell/IniFile.h"
 
 #include <QDir>
@@ -8,7 +9,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/Files.h"
+#include "support/FullDisk.h"
 
 namespace {
 
@@ -268,4 +272,30 @@ TEST_F(MameIniTest, InputLineAloneGoesUnderItsSectionHeader)
     r.playback = true;
     EXPECT_FALSE(CreateMAMEIniWithInput(m_dirs, r));
     EXPECT_EQ(mameIni(), pathPart() + "#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\nplayback\tpacman\r\n");
+}
+
+TEST_F(MameIniTest, FullDiskLeavesMameIniAsItWasAndTellsTheCaller)
+{
+    writeFile(m_settings, "");
+    const QByteArray before = "# before\r\n";
+    const std::function<Status()> writers[] = {
+        [this] { return CreateMAMEIni(m_dirs); },
+        [this] { return CreateMAMEIniWithInput(m_dirs, request()); },
+        [this] {
+            const Result<QString> built = BuildIni(m_dirs, request());
+            return built ? Status() : Status(built.error());
+        },
+    };
+    for (const auto& write : writers) {
+        writeFile(MameIniPath(m_dirs), before);
+        ScopedWriteLimit full(10);
+        const Status failed = write();
+        EXPECT_EQ(failed.value_or(RuntimeError()).description, "Disk full");
+        EXPECT_EQ(mameIni(), before);
+        // The user reads which file it was; a missing folder stays the procedure's error.
+        EXPECT_EQ(MameIniErrorText("Form_Load", m_dirs, failed.value_or(RuntimeError())),
+                  SaveFailedText(MameIniPath(m_dirs), MakeRuntimeError(ErrorNumber::DiskFull)));
+    }
+    EXPECT_EQ(MameIniErrorText("Form_Load", m_dirs, MakeRuntimeError(ErrorNumber::PathNotFound)),
+              "Error In Form_Load: Path not found");
 }

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 
 #include "support/FakeMame.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -325,4 +327,44 @@ TEST_F(Play, StartUpWithAutoRunPlaysTheSelectedGame)
     EXPECT_TRUE(program.mainWindow->chkAutoRun->isChecked());
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "AutoRun"), "True");
     EXPECT_TRUE(program.mainWindow->isVisible());
+}
+
+TEST_F(Play, FullDiskLeavesMameIniAndOptionsAsTheyWereAndNamesTheFile)
+{
+    makeDirs(input());
+    struct Case {
+        const char* name;
+        void (*act)(frmMain&);
+        bool options; // the box names options.ini (else mame.ini)
+        size_t runs;
+    };
+    const Case cases[] = {
+        // Record without a settings file writes mame.ini before the game: nothing starts.
+        {"record", [](frmMain& w) { w.chkRecord->setChecked(true); w.cmdPlay->click(); }, false, 0},
+        // After the game the base file cannot be put back: the game ran all the same.
+        {"after the game", [](frmMain& w) { w.cmdPlay->click(); }, false, 1},
+        {"auto run", [](frmMain& w) { w.chkAutoRun->setChecked(true); }, true, 0},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(m_root + "/runs.log");
+        IniService::instance().dropAll();
+        m_state = AppState();
+        m_boxes.clearShown();
+        frmMain& w = pacman(inputOption(input()));
+        const QByteArray ini = mameIni();
+        const QByteArray options = readFile(optionsIni());
+        {
+            ScopedWriteLimit full(0);
+            c.act(w);
+        }
+        const QString file = c.options ? optionsIni() : mameIniPath();
+        ASSERT_EQ(m_boxes.shown().size(), 1u) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(),
+                  ("Zelvane could not save " + QDir::toNativeSeparators(file) +
+                   ": Disk full.\rThe file keeps its previous contents.").toStdString()) << c.name;
+        EXPECT_EQ(runs().size(), c.runs) << c.name;
+        EXPECT_EQ(mameIni(), ini) << c.name;
+        EXPECT_EQ(readFile(optionsIni()), options) << c.name;
+        m_window.reset();
+    }
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Files.h"
+#include "support/FullDisk.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -190,4 +191,68 @@ TEST_F(IniFile, LargeLookUpFileAnswersWithoutRegardToCase)
     EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "game39999", "Not Found"), "Cat 49");
     EXPECT_EQ(ReadINI(path("catver.ini"), "CATEGORY", "Game123", "Not Found"), "Cat 23");
     EXPECT_EQ(ReadINI(path("catver.ini"), "Category", "game40000", "Not Found"), "Not Found");
+}
+
+TEST_F(IniFile, RewriteKeepsAUtf8ByteOrderMark)
+{
+    const QByteArray bom = "\xEF\xBB\xBF";
+    for (const QByteArray& start : {bom, QByteArray()}) {
+        IniService::instance().dropAll();
+        writeFile(path(), start + "[S]\r\nk=1\r\n");
+        WriteINI(path(), "S", "k", 2);
+        FlushINI(path());
+        EXPECT_EQ(readFile(path()), start + "[S]\r\nk=2\r\n") << start.size();
+    }
+}
+
+TEST_F(IniFile, FullDiskKeepsTheFileAndItsWritesPendingAndTellsTheCallerWhy)
+{
+    const QByteArray original = "[View]\r\nAllIndex=7\r\nGameView=All Games\r\n";
+    writeFile(path(), original);
+    struct Case {
+        const char* key;
+        const char* value;
+        bool rewrite; // false: the value is the stored one, and nothing needs writing
+    };
+    const Case cases[] = {{"AllIndex", "9", true}, {"NewKey", "x", true}, {"AllIndex", "7", false}};
+    for (const Case& c : cases) {
+        IniService::instance().dropAll();
+        WriteINI(path(), "View", c.key, c.value);
+        {
+            ScopedWriteLimit full(0);
+            const Status failed = SaveINI(path());
+            EXPECT_EQ(failed.value_or(RuntimeError()).description, c.rewrite ? "Disk full" : "") << c.key;
+            EXPECT_EQ(readFile(path()), original) << c.key;
+        }
+        // With room again the pending write reaches the file.
+        EXPECT_FALSE(SaveINI(path())) << c.key;
+        nextTurn();
+        EXPECT_EQ(ReadINI(path(), "View", c.key, ""), c.value) << c.key;
+        writeFile(path(), original);
+    }
+}
+
+TEST_F(IniFile, RevertForgetsThePendingWrites)
+{
+    writeFile(path(), "[S]\r\nk=1\r\n");
+    WriteINI(path(), "S", "k", 2);
+    RevertINI(path());
+    EXPECT_EQ(ReadINI(path(), "S", "k", ""), "1");
+    FlushINI(path());
+    EXPECT_EQ(readFile(path()), "[S]\r\nk=1\r\n");
+}
+
+TEST_F(IniFile, RealFullFileSystemKeepsTheFile)
+{
+    SmallFileSystem small(64 * 1024);
+    if (small.path().isEmpty())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const QString ini = small.path() + "/options.ini";
+    const QByteArray original = "[Miscellaneous]\r\nMAMESize=1\r\n";
+    writeFile(ini, original);
+    small.fill();
+    WriteINI(ini, "Miscellaneous", "MAMESize", QString(2000, QLatin1Char('9')));
+    const Status failed = SaveINI(ini);
+    EXPECT_EQ(failed.value_or(RuntimeError()).description, "Disk full");
+    EXPECT_EQ(readFile(ini), original);
 }

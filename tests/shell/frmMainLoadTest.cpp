@@ -160,14 +160,21 @@ TEST_F(MainWindowTest, NewMameWhoseBuildFailsIsBuiltOncePerStartAndRecordedOnlyO
         // One error and one build; the lists show the previous version's games.
         IniService::instance().dropAll();
         m_state = AppState();
+        // A full disk may also keep options.ini from being saved; that has its own tests.
         const size_t base = m_boxes.shown().size();
+        const auto buildErrors = [&] {
+            std::vector<std::string> prompts;
+            for (size_t i = base; i < m_boxes.shown().size(); ++i)
+                if (m_boxes.shown()[i].prompt.startsWith("Error In CreateGameInfo: "))
+                    prompts.push_back(m_boxes.shown()[i].prompt.toStdString());
+            return prompts;
+        };
         std::optional<ScopedWriteLimit> disk;
         if (c.room >= 0)
             disk.emplace(c.room);
         frmMain& w = load();
-        ASSERT_EQ(m_boxes.shown().size() - base, 1u) << c.what;
-        EXPECT_THAT(m_boxes.shown()[base].prompt.toStdString(), HasSubstr("Error In CreateGameInfo: " + std::string(c.error)))
-            << c.what;
+        ASSERT_EQ(buildErrors().size(), 1u) << c.what;
+        EXPECT_THAT(buildErrors()[0], HasSubstr("Error In CreateGameInfo: " + std::string(c.error))) << c.what;
         EXPECT_EQ(commands(), c.runs) << c.what;
         EXPECT_EQ(m_state.counts.intAllCount, 5) << c.what;
         EXPECT_EQ(readFile(report("gameinfo.txt")), previousRecords) << c.what;
@@ -177,7 +184,7 @@ TEST_F(MainWindowTest, NewMameWhoseBuildFailsIsBuiltOncePerStartAndRecordedOnlyO
         // A refresh tries once more, and records nothing either.
         w.mnuViewRefresh->trigger();
         disk.reset();
-        EXPECT_EQ(m_boxes.shown().size() - base, 2u) << c.what;
+        EXPECT_EQ(buildErrors().size(), 2u) << c.what;
         EXPECT_EQ(commands(), c.runs + c.runs) << c.what;
         EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), storedSize) << c.what;
 
@@ -189,7 +196,7 @@ TEST_F(MainWindowTest, NewMameWhoseBuildFailsIsBuiltOncePerStartAndRecordedOnlyO
         IniService::instance().dropAll();
         m_state = AppState();
         load();
-        EXPECT_EQ(m_boxes.shown().size() - base, 2u) << c.what;
+        EXPECT_EQ(buildErrors().size(), 2u) << c.what;
         EXPECT_EQ(commands(), c.runs + c.runs + QStringList({"-listxml", "-listcrc"})) << c.what;
         EXPECT_EQ(m_state.counts.intAllCount, 3) << c.what;
         EXPECT_EQ(readFile(report("listxml.txt")), listing) << c.what;
@@ -291,6 +298,7 @@ TEST_F(MainWindowTest, FailingLoadKeepsOptionsAsBackupAndRestartsAsFirstRun)
     writeGames(fiveGames());
     writeOptions();
     const QByteArray original = readFile(optionsIni());
+    writeFile(optionsIni() + ".bak", "an older backup");
     QFile::remove(mame() + "/mame");
     shareFolderWithChild();
     EXPECT_EXIT(load(), ::testing::ExitedWithCode(0),

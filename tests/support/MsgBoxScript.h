@@ -25,6 +25,7 @@ public:
     MsgBoxScript& answer(int code);
 
     const std::vector<Shown>& shown() const { return m_shown; }
+    void clearShown() { m_shown.clear(); }
     QString lastPrompt() const { return m_shown.empty() ? QString() : m_shown.back().prompt; }
 
 private:

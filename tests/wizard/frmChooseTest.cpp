@@ -121,7 +121,8 @@ TEST_F(WizardTest, AnIniFolderThatCannotTakeMameIniSavesNothing)
     browseMame(*form);
     form->cmdOK->click();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_TRUE(boxes.lastPrompt().startsWith("Error In cmdOK_Click: ")) << boxes.lastPrompt().toStdString();
+    EXPECT_TRUE(boxes.lastPrompt().startsWith("Zelvane could not save " + mameDir() + "/mame.ini: "))
+        << boxes.lastPrompt().toStdString();
     EXPECT_EQ(boxes.shown()[0].style, 16);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->focusWidget(), box(*form, "txtINIsPath"));

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QApplication>
+#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <gmock/gmock.h>
 
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -213,4 +215,49 @@ TEST_F(MainWindowOptions, GradientLabelOpensTheColourDialogWhichSavesOnOK)
     const QImage swatch = w.lblGradient->grab().toImage();
     const QColor bottom = swatch.pixelColor(swatch.width() / 2, swatch.height() - 2);
     EXPECT_LE(std::abs(bottom.lightness() - StoredColor(sysColorValue(SysColor::Window)).lightness()), 4);
+}
+
+TEST_F(MainWindowOptions, OKOnAFullDiskSavesNothingKeepsTheWizardOpenAndSavesOnTheNextOK)
+{
+    struct Case {
+        const char* name;
+        bool mameIniFits; // room for mame.ini, not for options.ini after it
+    };
+    for (const Case c : {Case{"mame.ini", false}, Case{"options.ini", true}}) {
+        IniService::instance().dropAll();
+        m_state = AppState();
+        m_boxes.clearShown();
+        frmMain& w = loaded();
+        // Once with room, so that the folders, and mame.ini with them, stay the same below.
+        options(w, [](frmChoose&) {});
+        const QString mameIni = mame() + "/mame.ini";
+        const QByteArray ini = readFile(mameIni);
+        const QByteArray options = readFile(optionsIni());
+        bool openAfterFailure = false;
+        QByteArray optionsAfterFailure, mameIniAfterFailure;
+        m_wizard = [&](frmChoose& form) {
+            form.chkHideClones->setChecked(true);
+            fillFolders(form);
+            {
+                ScopedWriteLimit full(c.mameIniFits ? ini.size() : 0);
+                form.cmdOK->click();
+            }
+            openAfterFailure = form.isVisible();
+            optionsAfterFailure = readFile(optionsIni());
+            mameIniAfterFailure = readFile(mameIni);
+            form.cmdOK->click();
+        };
+        w.mnuToolsOptions->trigger();
+
+        const QString file = c.mameIniFits ? optionsIni() : mameIni;
+        ASSERT_EQ(m_boxes.shown().size(), 1u) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(),
+                  ("Zelvane could not save " + QDir::toNativeSeparators(file) +
+                   ": Disk full.\rThe file keeps its previous contents.").toStdString()) << c.name;
+        EXPECT_TRUE(openAfterFailure) << c.name;
+        EXPECT_EQ(optionsAfterFailure, options) << c.name;
+        EXPECT_EQ(mameIniAfterFailure, ini) << c.name;
+        EXPECT_EQ(storedOption(optionsIni(), "Preferences", "HideClones"), "True") << c.name;
+        m_window.reset();
+    }
 }
