@@ -3,9 +3,9 @@
 //
 //   main_window_bench [games]    (default 45000; runs offscreen unless a display is named)
 #include "gamelist/GameListModel.h"
-#include "shell/AppState.h"
+#include "mainwindow/frmMain.h"
 #include "shell/IniFile.h"
-#include "shell/frmMain.h"
+#include "state/AppState.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The process entry point.
-#include "shell/modSubMain.h"
+#include "app/modSubMain.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // The two MAME runs that capture its listings into the reports folder before the scan.
 #pragma once
 
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 class Progress;
 

@@ -5,7 +5,7 @@
 #include "gamelist/HideFilters.h"
 #include "gamelist/RomFolder.h"
 #include "platform/AnsiText.h"
-#include "shell/AppState.h"
+#include "state/AppState.h"
 #include "shell/IniFile.h"
 #include "shell/Progress.h"
 #include "shell/ShortPath.h"

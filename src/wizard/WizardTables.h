@@ -2,7 +2,7 @@
 // the directories page.
 #pragma once
 
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 #include <array>
 

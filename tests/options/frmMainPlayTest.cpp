@@ -2,8 +2,8 @@
 // started with, the mame.ini it finds, and what the window does around it.
 #include "support/MainWindowFixture.h"
 
+#include "app/modSubMain.h"
 #include "platform/MsgBox.h"
-#include "shell/modSubMain.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // What the window shows of the selected game: the status bar panels, the play controls and the
 // screenshot beside the list.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "gamelist/RomFolder.h"

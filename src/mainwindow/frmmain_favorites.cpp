@@ -1,6 +1,6 @@
 // The favorites list in the main window: the View menu's toggle, the pop-up menu's Add and
 // Remove, and the check after a rebuild of the game data.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/Favorites.h"
 #include "platform/MsgBox.h"

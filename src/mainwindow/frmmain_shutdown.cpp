@@ -1,6 +1,6 @@
 // Closing the main window ends the program: the view is saved to options.ini on the way out,
 // except after a cancelled first run.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"

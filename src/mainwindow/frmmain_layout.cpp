@@ -1,6 +1,6 @@
 // The layout of the main window: every control anchored by a fixed distance in twips from the
 // right or bottom edge of the client area; only the screenshot follows the lists' height.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"

@@ -1,6 +1,6 @@
 // Starting the selected game in MAME, with its mame.ini built from its settings file, and the
 // Record, Playback and Auto Run boxes that steer it.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "options/MameIni.h"

@@ -4,7 +4,7 @@
 
 #include "gamelist/GameLists.h"
 #include "platform/RuntimeError.h"
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 // The main window's load sequence: size and place the window, prepare the lists, read
 // options.ini (or recreate it), rebuild the game data for a new MAME, load the lists and reopen
 // the saved view.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameDataCommands.h"

@@ -1,6 +1,6 @@
 // The three game lists of the main window: switching between them, the screenshot pane, sorting
 // by column with the header arrow, the list events and the remembered selection.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "gamelist/HideFilters.h"

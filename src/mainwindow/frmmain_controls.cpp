@@ -1,6 +1,6 @@
 // The main window's controls at their design places (twips of a 10125 by 6390 client area);
 // Form_Resize moves the anchored ones.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "platform/StatusPanels.h"

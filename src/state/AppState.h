@@ -1,7 +1,7 @@
 // The program-wide records, owned by the application and handed to the forms by reference.
 #pragma once
 
-#include "gamelist/GameRecord.h"
+#include "state/GameRecord.h"
 
 #include <QString>
 

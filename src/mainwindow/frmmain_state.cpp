@@ -1,6 +1,6 @@
 // Switching the window's buttons and timers around panels and long jobs, the one way in and out
 // of a panel, and the scrolling of the two tall panels.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"

@@ -1,6 +1,6 @@
 // The menu bar and the pop-up menu of a game row, the drop-down handlers that enable their items
 // each time a menu opens, and the items that only forward to a button.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/StatusPanels.h"
 #include "shell/ShortPath.h"

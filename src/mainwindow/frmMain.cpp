@@ -1,4 +1,4 @@
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "platform/SessionEnd.h"

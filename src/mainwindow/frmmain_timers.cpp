@@ -1,7 +1,7 @@
 // The two timers that finish the display of the selected game: the manufacturer marquee that
 // scrolls under the lists, and the one-shot tick that draws the game's icon and artwork mark.
 // Distances are twips in the design, 15 to a pixel, so one marquee step is one pixel.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "platform/ClickFilter.h"

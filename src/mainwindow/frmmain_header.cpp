@@ -1,6 +1,6 @@
 // The main window's background gradient and the small boxes behind the header's labels: the
 // gradient colour dialog, path information and start-up time.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/ClickFilter.h"
 #include "platform/MsgBox.h"
