@@ -33,13 +33,13 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     connectOptions();
 
     m_views = {{
-        {lvAll, qobject_cast<GameListModel*>(lvAll->model()), "All Games", 850,
+        {lvAll, qobject_cast<GameListModel*>(lvAll->model()), GameView::All, 850,
          &ListCounts::intAllCount, &ViewState::intAllIndex, &ViewState::intAllSortKey,
          &ViewState::intAllSortOrder, &frmMain::LoadAllStatus},
-        {lvInstalled, qobject_cast<GameListModel*>(lvInstalled->model()), "Installed Games", 1270,
+        {lvInstalled, qobject_cast<GameListModel*>(lvInstalled->model()), GameView::Installed, 1270,
          &ListCounts::intInstalledCount, &ViewState::intInstalledIndex, &ViewState::intInstalledSortKey,
          &ViewState::intInstalledSortOrder, &frmMain::LoadInstalledStatus},
-        {lvUninstalled, qobject_cast<GameListModel*>(lvUninstalled->model()), "Uninstalled Games", 1465,
+        {lvUninstalled, qobject_cast<GameListModel*>(lvUninstalled->model()), GameView::Uninstalled, 1465,
          &ListCounts::intUninstalledCount, &ViewState::intUninstalledIndex,
          &ViewState::intUninstalledSortKey, &ViewState::intUninstalledSortOrder,
          &frmMain::LoadUninstalledStatus},

@@ -1,5 +1,5 @@
-// The main window: one object shared by every subsystem; its member functions live in several
-// files, by subsystem (shell/frmmain_*.cpp, gamelist/frmmain_*.cpp).
+// The main window: composes the subsystems' panels and holds the handlers that span them; its
+// member functions live in several files, by subsystem (frmmain_*.cpp).
 #pragma once
 
 #include "gamelist/GameLists.h"
@@ -68,6 +68,15 @@ public:
     void EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status);
     // Leaves `panel` for the game lists; `busyPointer` shows the hourglass meanwhile.
     void ReturnToGameList(QGroupBox* panel, bool busyPointer);
+
+    // The modes of two buttons, each shown by its own caption: cmdFind's in the report panel, and
+    // cmdExit's, which long jobs turn into their cancel button.
+    enum class FindMode { MameIni, ListBadSets, Print };
+    enum class ExitMode { Exit, Cancel };
+    void setFindMode(FindMode mode);
+    FindMode findMode() const { return m_findMode; }
+    void setExitMode(ExitMode mode);
+    ExitMode exitMode() const { return m_exitMode; }
 
     // The default button, pressed by Enter anywhere in the window (nullptr: none).
     void setDefaultButton(QPushButton* button);
@@ -236,7 +245,7 @@ private:
     struct ListView {
         QTreeView* view;
         GameListModel* model;
-        const char* caption;
+        GameView id;
         int filtersLeft;                    // twips
         qint32 ListCounts::* count;
         qint32 ViewState::* index;
@@ -338,6 +347,8 @@ private:
     std::array<ListView, 3> m_views{};
     QWidget* m_client = nullptr;
     QPushButton* m_defaultButton = nullptr;
+    FindMode m_findMode = FindMode::MameIni;
+    ExitMode m_exitMode = ExitMode::Exit;
     bool m_selectingFromCode = false;
     bool m_restartedAfterOptionsError = false;
     std::unique_ptr<frmSplash> m_splash;

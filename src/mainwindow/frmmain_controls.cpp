@@ -80,8 +80,8 @@ void frmMain::createHeaderAndColumn(QWidget* client)
 
     cmdRaster = button(client, "cmdRaster", "&Raster Settings...", "Settings For All Raster Games", 8510, 2130, 1500);
     cmdVector = button(client, "cmdVector", "&Vector Settings...", "Settings For All Vector Games", 8510, 2580, 1500);
-    cmdFind = button(client, "cmdFind", "&Mame.Ini", "The Mame.Ini File That Will Be Used For The Selected Game",
-                     8510, 3610, 1500);
+    cmdFind = button(client, "cmdFind", "", nullptr, 8510, 3610, 1500);
+    setFindMode(FindMode::MameIni);
 
     // Two small items beside Auto Run; frmmain_header.cpp paints what they open.
     lblGradient = make<QLabel>(client, "lblGradient", 8325, 4210, 150, 240);
@@ -95,7 +95,32 @@ void frmMain::createHeaderAndColumn(QWidget* client)
     chkRecord = make<QCheckBox>(picRecPlay, "chkRecord", 0, 0, 1155, 300, QStringLiteral("Record"));
     chkPlayback = make<QCheckBox>(picRecPlay, "chkPlayback", 0, 300, 1155, 300, QStringLiteral("Playback"));
 
-    cmdExit = button(client, "cmdExit", "E&xit", "Closes Zelvane", 8510, 5505, 1500);
+    cmdExit = button(client, "cmdExit", "", "Closes Zelvane", 8510, 5505, 1500);
+    setExitMode(ExitMode::Exit);
+}
+
+void frmMain::setFindMode(FindMode mode)
+{
+    struct Caption {
+        const char* text;
+        const char* toolTip;
+    };
+    static constexpr Caption kCaptions[] = {
+        {"&Mame.Ini", "The Mame.Ini File That Will Be Used For The Selected Game"},
+        {"&List Bad Sets", "Searches The Report And Lists The Bad Sets"},
+        {"&Print", "Prints This List To Your Default Printer"},
+    };
+    m_findMode = mode;
+    const Caption& caption = kCaptions[static_cast<size_t>(mode)];
+    cmdFind->setText(QString::fromLatin1(caption.text));
+    cmdFind->setToolTip(QString::fromLatin1(caption.toolTip));
+}
+
+void frmMain::setExitMode(ExitMode mode)
+{
+    // Each job that turns the button into its cancel button gives it its own tool tip.
+    m_exitMode = mode;
+    cmdExit->setText(mode == ExitMode::Cancel ? QStringLiteral("&Cancel") : QStringLiteral("E&xit"));
 }
 
 void frmMain::createPanels(QWidget* client)
@@ -139,7 +164,7 @@ void frmMain::createPanels(QWidget* client)
 
 void frmMain::createListPanel()
 {
-    fraList->setTitle(QStringLiteral("All Games"));
+    fraList->setTitle(QLatin1String(GameViewCaption(m_state.view.current)));
 
     // The screenshot lies behind the lists, which cover it while screenshots are off.
     imgShots = make<QLabel>(fraList, "imgShots", 3145, 270, 4760, 4760);

@@ -51,11 +51,7 @@ frmMain::ListView& frmMain::listView(QTreeView* view)
 
 frmMain::ListView* frmMain::currentListView()
 {
-    const QString caption = fraList->title();
-    for (ListView& row : m_views)
-        if (caption == QLatin1String(row.caption))
-            return &row;
-    return nullptr;
+    return &m_views[size_t(m_state.view.current)];
 }
 
 void frmMain::connectListEvents(ListView& row)
@@ -151,7 +147,8 @@ void frmMain::selectRow(ListView& row, qint32 index, bool scroll)
 void frmMain::switchToList(ListView& row)
 {
     const bool uninstalled = row.view == lvUninstalled;
-    fraList->setTitle(QLatin1String(row.caption));
+    m_state.view.current = row.id;
+    fraList->setTitle(QLatin1String(GameViewCaption(row.id)));
     // Just after the caption; a wider font than the design's pushes it further right.
     const int afterCaption = fraList->fontMetrics().horizontalAdvance(fraList->title()) + 16;
     lblFiltersApp->move(std::max(twipsToPixels(row.filtersLeft), afterCaption), lblFiltersApp->y());
@@ -241,6 +238,7 @@ void frmMain::mnuViewRefresh_Click()
     auto& wait = static_cast<frmWait&>(progress());
     wait.show();
     wait.repaint();
+    m_state.selected = SelectedGame();
     for (int panel = 1; panel <= 6; ++panel)
         StatusBar[0]->setPanelText(panel, QString());
 
@@ -261,13 +259,7 @@ void frmMain::mnuViewRefresh_Click()
     ShowCaptionNow(*wait.lblText, QStringLiteral("Please wait while Zelvane refreshes the game list."));
     loadLists();
 
-    const QString caption = fraList->title();
-    if (caption == QLatin1String("All Games"))
-        mnuViewAll_Click();
-    else if (caption == QLatin1String("Installed Games"))
-        mnuViewInstalled_Click();
-    else
-        mnuViewUninstalled_Click();
+    switchToList(*currentListView());
 
     m_wait.reset();
     EnableFormButtons();
@@ -350,11 +342,14 @@ void frmMain::itemClick(ListView& row)
 
 QTreeView* frmMain::playableList() const
 {
-    const QString caption = fraList->title();
-    if (caption == QLatin1String("All Games"))
+    switch (m_state.view.current) {
+    case GameView::All:
         return lvAll;
-    if (caption == QLatin1String("Installed Games"))
+    case GameView::Installed:
         return lvInstalled;
+    case GameView::Uninstalled:
+        break;
+    }
     return nullptr;
 }
 
@@ -393,8 +388,8 @@ void frmMain::listMouseUp(ListView& row, Qt::MouseButton button, const QPoint& p
     mnuAddFavorite->setEnabled(!m_state.view.blnFavorites);
     mnuRemoveFavorite->setEnabled(m_state.view.blnFavorites);
     if (row.view == lvAll)
-        mnuDeleteROM->setEnabled(StatusBar[0]->panelText(6) != QLatin1String("Not Installed"));
-    const QString rom = StatusBar[0]->panelText(3);
+        mnuDeleteROM->setEnabled(m_state.selected.installed != SelectedGame::Install::NotInstalled);
+    const QString& rom = m_state.selected.rom;
     mnuDeleteSamples->setEnabled(
         !rom.isEmpty() && QFileInfo::exists(JoinPath(m_state.dirs.strSamplesPath, rom + QStringLiteral(".zip"))));
     mnuRightClick->popup(row.view->viewport()->mapToGlobal(pos));

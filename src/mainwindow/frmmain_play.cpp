@@ -103,7 +103,7 @@ void frmMain::cmdPlay_Click()
 
     QTreeView* lv = playableList();
     if (!lv) {
-        if (fraList->title() == QLatin1String("Uninstalled Games"))
+        if (m_state.view.current == GameView::Uninstalled)
             showNotInstalled();
         return;
     }

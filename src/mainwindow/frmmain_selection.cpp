@@ -43,8 +43,11 @@ void frmMain::showSelectedStatus(const ListView& row)
     const int r = current.row();
     const QString& rom = m.text(r, column(GameColumn::ROM));
 
-    StatusBar[0]->setPanelText(2, m.text(r, column(GameColumn::Game)));
-    StatusBar[0]->setPanelText(3, rom);
+    SelectedGame& selected = m_state.selected;
+    selected.description = m.text(r, column(GameColumn::Game));
+    selected.rom = rom;
+    StatusBar[0]->setPanelText(2, selected.description);
+    StatusBar[0]->setPanelText(3, selected.rom);
     StatusBar[0]->setPanelText(4, m.text(r, column(GameColumn::Origin)).startsWith(QLatin1Char('C'))
                                       ? QStringLiteral("Clone")
                                       : QStringLiteral("Original"));
@@ -54,6 +57,7 @@ void frmMain::showSelectedStatus(const ListView& row)
                               : row.view == lvInstalled ? PlayControls::Leave
                                                         : PlayControls::NotInstalled;
     const bool installed = play == PlayControls::Leave || (play == PlayControls::Switch && gameIsInstalled(rom));
+    selected.installed = installed ? SelectedGame::Install::Installed : SelectedGame::Install::NotInstalled;
     if (!installed) {
         StatusBar[0]->setPanelText(6, QStringLiteral("Not Installed"));
         if (play == PlayControls::Switch) {

@@ -24,7 +24,7 @@ void frmMain::EnableFormButtons()
     cmdRaster->setEnabled(true);
     cmdVector->setEnabled(true);
     cmdFind->setEnabled(true);
-    if (fraList->title() != QLatin1String("Uninstalled Games")) {
+    if (m_state.view.current != GameView::Uninstalled) {
         chkAutoRun->setEnabled(true);
         chkRecord->setEnabled(true);
         chkPlayback->setEnabled(true);
@@ -41,6 +41,7 @@ void frmMain::EnableButtons()
 
 void frmMain::DisableGameButtons()
 {
+    m_state.selected = SelectedGame();
     for (int panel = 2; panel <= 6; ++panel)
         StatusBar[0]->setPanelText(panel, QString());
     cmdPlay->setEnabled(false);
@@ -80,8 +81,8 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
         lblList->clear();
         break;
     case PanelStatus::SelectedGame:
-        StatusBar[1]->setPanelText(2, StatusBar[0]->panelText(2));
-        StatusBar[1]->setPanelText(3, StatusBar[0]->panelText(3));
+        StatusBar[1]->setPanelText(2, m_state.selected.description);
+        StatusBar[1]->setPanelText(3, m_state.selected.rom);
         StatusBar[1]->show();
         StatusBar[1]->raise();
         break;

@@ -70,7 +70,7 @@ void frmMain::marqueeStep()
 
 void frmMain::iconTick()
 {
-    const QString rom = StatusBar[0]->panelText(3);
+    const QString& rom = m_state.selected.rom;
     const QString iconFile = JoinPath(m_state.dirs.strMAMEPath, QStringLiteral("icons/") + rom + QStringLiteral(".ico"));
     // A file Qt cannot read as a picture counts as no icon at all.
     const QImage icon = QFileInfo(iconFile).isFile() ? gameIcon(iconFile) : QImage();

@@ -66,6 +66,7 @@ TEST_F(Lists, SwitchingShowsTheListAndItsCount)
     frmMain& w = loaded(fiveGames());
     EXPECT_EQ(names(w.lvAll), QStringList({"Asteroids", "galaxian", "Ms. Pac-Man", "Pac-Man", "Zaxxon"}));
     w.mnuViewUninstalled->trigger();
+    EXPECT_EQ(m_state.view.current, GameView::Uninstalled);
     EXPECT_EQ(w.fraList->title(), "Uninstalled Games");
     EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 2");
     EXPECT_TRUE(w.mnuViewUninstalled->isChecked());

@@ -97,6 +97,40 @@ TEST_F(Selection, InstalledAndUninstalledListsLeaveThePlayControls)
     EXPECT_EQ(m_state.view.intUninstalledIndex, 2);
 }
 
+TEST_F(Selection, SelectedGameFollowsTheStatusBarAndEmptiesWithIt)
+{
+    using Install = SelectedGame::Install;
+    frmMain& w = loaded();
+    struct Step {
+        int row;
+        const char* description;
+        const char* rom;
+        Install installed;
+    };
+    for (const Step& step : {Step{2, "Ms. Pac-Man", "mspacman", Install::NotInstalled},
+                             Step{3, "Pac-Man", "pacman", Install::Installed}}) {
+        select(w.lvAll, step.row);
+        EXPECT_EQ(m_state.selected.description, step.description);
+        EXPECT_EQ(m_state.selected.rom, step.rom);
+        EXPECT_EQ(m_state.selected.installed, step.installed);
+    }
+
+    // The builder's and the loader's record buffer is not where a panel finds the game.
+    m_state.game[GameColumn::ROM] = "zaxxon";
+    w.EnterPanel(w.fraMaintenance, "Maintenance", frmMain::PanelStatus::SelectedGame);
+    EXPECT_EQ(w.StatusBar[1]->panelText(2), "Pac-Man");
+    EXPECT_EQ(w.StatusBar[1]->panelText(3), "pacman");
+    w.ReturnToGameList(w.fraMaintenance, false);
+
+    // Emptied with the panels; File > Play then reads it as no game that is not installed.
+    w.DisableGameButtons();
+    EXPECT_TRUE(m_state.selected.description.isEmpty());
+    EXPECT_TRUE(m_state.selected.rom.isEmpty());
+    EXPECT_EQ(m_state.selected.installed, Install::None);
+    w.mnuFile_Click();
+    EXPECT_TRUE(w.mnuFilePlay->isEnabled());
+}
+
 TEST_F(Selection, ScreenShotShownOnceSwitchedOnOrNoticeWhenMissing)
 {
     writeShot("pacman", 40);

@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, ExitReadingCancelOnlyRequestsTheCancel)
     writeOptions();
     frmMain& w = load();
     w.show();
-    w.cmdExit->setText("&Cancel");
+    w.setExitMode(frmMain::ExitMode::Cancel);
     w.cmdExit->click();
     EXPECT_TRUE(m_state.report.blnCancel);
     EXPECT_TRUE(w.isVisible());
