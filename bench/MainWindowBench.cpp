@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     std::printf("peak memory           %.1f MB\n", peak);
 
     // Column sorts as a header click makes them: a new column, then the same one flipped.
-    QHeaderView* header = window.lvAll->header();
+    QHeaderView* header = window.fraList->lvAll->header();
     const int columns[] = {1, 1, 7, 13, 0, 0, 2};
     qint64 worst = 0, total = 0;
     for (int c : columns) {

@@ -2,7 +2,7 @@
 // member functions live in several files, by subsystem (frmmain_*.cpp).
 #pragma once
 
-#include "gamelist/GameLists.h"
+#include "gamelist/GameListPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
 
@@ -11,8 +11,8 @@
 #include <array>
 #include <memory>
 
-class GameListModel;
 struct FavoritesMessage;
+class HeaderPanel;
 class Progress;
 class frmSplash;
 class frmWait;
@@ -98,14 +98,10 @@ public:
     void mnuViewUninstalled_Click();
     void mnuViewRefresh_Click();
     void mnuViewShots_Click();
-    void GetSelectedIndex();
-    void CheckFilters();
-    // Puts freshly loaded games into the three lists and sets the counts.
-    void showGameLists(GameLists lists);
-    // Empties the three lists and sets their counts to 0.
-    void clearGameLists();
-    // The index in the loaded lists of the game a list shows in `row` (from 0).
-    qint32 gameOfRow(QTreeView* lv, int row);
+    void GetSelectedIndex() { fraList->GetSelectedIndex(); }
+    void CheckFilters() { fraList->CheckFilters(); }
+    void showGameLists(GameLists lists) { fraList->showGameLists(std::move(lists)); }
+    void clearGameLists() { fraList->clearGameLists(); }
 
     // ---- Selected game display (gamelist/frmmain_selection.cpp)
 
@@ -113,7 +109,6 @@ public:
     void LoadInstalledStatus();
     void LoadUninstalledStatus();
     void LoadShot();
-    void NoStretchShot();
 
     // ---- Favorites (gamelist/frmmain_favorites.cpp)
 
@@ -155,13 +150,7 @@ public:
 
     // Header and right-hand column
     std::array<QFrame*, 2> LineSeparator{};
-    QGroupBox* fraScroll = nullptr;
-    QFrame* picBox = nullptr;
-    QFrame* picScroll = nullptr;
-    QLabel* lblList = nullptr;
-    QLabel* imgMachine = nullptr;
-    QLabel* lblArtwork = nullptr;
-    QLabel* IconScreen = nullptr;
+    HeaderPanel* header = nullptr;
     QPushButton* cmdRaster = nullptr;
     QPushButton* cmdVector = nullptr;
     QPushButton* cmdFind = nullptr;
@@ -174,17 +163,8 @@ public:
     QCheckBox* chkPlayback = nullptr;
     QPushButton* cmdExit = nullptr;
 
-    // Game lists
-    QGroupBox* fraList = nullptr;
-    QTreeView* lvAll = nullptr;
-    QTreeView* lvInstalled = nullptr;
-    QTreeView* lvUninstalled = nullptr;
-    QLabel* imgShots = nullptr;
-    QLabel* lblShots = nullptr;
-    QLabel* lblFiltersApp = nullptr;
-    QPushButton* cmdPlay = nullptr;
-    QPushButton* cmdVerify = nullptr;
-    QPushButton* cmdInfo = nullptr;
+    // Game lists, with the game buttons at their foot
+    GameListPanel* fraList = nullptr;
 
     // Option panel
     QGroupBox* fraDefaults = nullptr;
@@ -241,30 +221,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // One list of the table of views: its control, model, caption and remembered state.
-    struct ListView {
-        QTreeView* view;
-        GameListModel* model;
-        GameView id;
-        int filtersLeft;                    // twips
-        qint32 ListCounts::* count;
-        qint32 ViewState::* index;
-        qint32 ViewState::* sortKey;
-        qint32 ViewState::* sortOrder;
-        void (frmMain::*status)();
-        int arrowColumn = -1;               // where the program last put the header arrow
-        Qt::SortOrder arrowOrder = Qt::AscendingOrder;
-    };
+    using ListView = GameListPanel::ListView;
 
     // Construction (frmmain_controls.cpp, frmmain_menus.cpp)
     void connectHeader();
     void connectOptions();
     void createHeaderAndColumn(QWidget* client);
     void createPanels(QWidget* client);
-    void createListPanel();
     void createStatusBars(QWidget* client);
     void createMenus();
-    QTreeView* createGameList(const char* name, GameListModel* model);
 
     // Load sequence steps (frmmain_load.cpp)
     void sizeAndCentre();
@@ -287,42 +252,22 @@ private:
 
     // Layout (frmmain_layout.cpp)
     void Form_Resize();
-    void place(QWidget* w, double left, double top);
-    void placeLeft(QWidget* w, double left);
-    void placeTop(QWidget* w, double top);
-    void setWidthTwips(QWidget* w, double width);
-    void setHeightTwips(QWidget* w, double height);
     double scaleWidth() const;
     double scaleHeight() const;
-    bool noStretchFileExists() const;
 
     // Views (gamelist/frmmain_lists.cpp)
-    ListView& listView(QTreeView* view);
-    ListView* currentListView();
+    void connectLists();
     void switchToList(ListView& row);
-    void SortListView(ListView& row, int header);
-    void SetHeaderSortIcon(QTreeView* lv, int col, int image, bool show);
-    void columnClick(ListView& row, int column);
-    void itemClick(ListView& row);
-    void selectRow(ListView& row, qint32 index, bool scroll);
-    qint32 selectedIndex(const ListView& row) const;
-    void listMouseUp(ListView& row, Qt::MouseButton button, const QPoint& pos);
+    void listMouseUp(GameView view, Qt::MouseButton button, const QPoint& pos);
     void lvUninstalled_DblClick();
-    void connectListEvents(ListView& row);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Selection display (gamelist/frmmain_selection.cpp)
     void showSelectedStatus(const ListView& row);
-    // The screenshot's place: from nostretch.ini, or the square beside the lists.
-    void placeShot();
+    // LoadAllStatus, LoadInstalledStatus or LoadUninstalledStatus, by the list.
+    void loadStatus(GameView view);
     bool gameIsInstalled(const QString& rom) const;
-    // The list that Play and the favorites commands act on: lvAll or lvInstalled by fraList's
-    // caption, null for any other list.
-    QTreeView* playableList() const;
     // "This game is not installed.", from Play and from a double click on the Uninstalled list.
     void showNotInstalled();
-    // The record of the game selected in `lv`; null when nothing is selected.
-    const GameRecord* selectedRecord(QTreeView* lv);
 
     // Favorites (gamelist/frmmain_favorites.cpp)
     void connectFavorites();
@@ -332,7 +277,6 @@ private:
 
     // Marquee and icon timers (gamelist/frmmain_timers.cpp)
     void connectTimers();
-    void marqueeStep();
     void iconTick();
     void SetMarquee();
 
@@ -343,13 +287,11 @@ private:
     bool prepareInputFolder(bool playback, bool record);
 
     AppState& m_state;
-    GameLists m_lists;
-    std::array<ListView, 3> m_views{};
+    std::array<ListView, 3>& m_views; // fraList's table of its three lists
     QWidget* m_client = nullptr;
     QPushButton* m_defaultButton = nullptr;
     FindMode m_findMode = FindMode::MameIni;
     ExitMode m_exitMode = ExitMode::Exit;
-    bool m_selectingFromCode = false;
     bool m_restartedAfterOptionsError = false;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmWait> m_wait;

@@ -2,10 +2,9 @@
 // Form_Resize moves the anchored ones.
 #include "mainwindow/frmMain.h"
 
-#include "gamelist/GameListModel.h"
 #include "platform/StatusPanels.h"
-#include "platform/Twips.h"
-#include "shell/HeaderPictures.h"
+#include "platform/TwipsLayout.h"
+#include "shell/HeaderPanel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -19,36 +18,21 @@
 
 namespace {
 
-template <class W, class... Args>
-W* make(QWidget* parent, const char* name, double left, double top, double width, double height, Args&&... args)
-{
-    auto* w = new W(std::forward<Args>(args)..., parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-    return w;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* toolTip,
-                    double left, double top, double width)
-{
-    auto* b = make<QPushButton>(parent, name, left, top, width, 375, QString::fromLatin1(caption));
-    b->setAutoDefault(false);
-    if (toolTip)
-        b->setToolTip(QString::fromLatin1(toolTip));
-    return b;
-}
-
-QGroupBox* panelFrame(QWidget* parent, const char* name)
+QGroupBox* stackPanel(QGroupBox* frame, QWidget* parent)
 {
     // Opaque, so that the panel in front hides the ones stacked behind it.
-    auto* frame = make<QGroupBox>(parent, name, 120, 120, 8085, 5730);
+    frame->setParent(parent);
+    frame->setGeometry(twipsToPixels(120), twipsToPixels(120), twipsToPixels(8085), twipsToPixels(5730));
     frame->setAutoFillBackground(true);
     return frame;
 }
 
-// Column widths in twips, in GameColumn order.
-constexpr std::array<int, kGameColumnCount> kColumnWidths = {
-    4200, 850, 1200, 1000, 1000, 1000, 900, 2600, 900, 1100, 1200, 1300, 1600, 1100, 1300, 1100, 700, 2200, 1300};
+QGroupBox* panelFrame(QWidget* parent, const char* name)
+{
+    auto* frame = new QGroupBox;
+    frame->setObjectName(QLatin1String(name));
+    return stackPanel(frame, parent);
+}
 
 } // namespace
 
@@ -56,46 +40,31 @@ void frmMain::createHeaderAndColumn(QWidget* client)
 {
     // Two one-pixel rules under the menu bar, dark over light, as an etched edge.
     for (int i = 0; i < 2; ++i) {
-        LineSeparator[i] = make<QFrame>(client, i == 0 ? "LineSeparator0" : "LineSeparator1", 0, i * 15, 10125, 15);
+        LineSeparator[i] = makeControl<QFrame>(client, i == 0 ? "LineSeparator0" : "LineSeparator1", 0, i * 15, 10125, 15);
         LineSeparator[i]->setAutoFillBackground(true);
         LineSeparator[i]->setBackgroundRole(i == 0 ? QPalette::Dark : QPalette::Light);
     }
 
-    fraScroll = make<QGroupBox>(client, "fraScroll", 8510, 120, 1500, 525);
-    fraScroll->setToolTip(QStringLiteral("Game Manufacturer"));
-    picBox = make<QFrame>(client, "picBox", 8580, 255, 1360, 300);
-    picBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picScroll = make<QFrame>(picBox, "picScroll", 0, 0, 1360, 300);
-    lblList = make<QLabel>(picScroll, "lblList", 0, 0, 1360, 300);
+    header = new HeaderPanel(client);
 
-    imgMachine = make<QLabel>(client, "imgMachine", 8765, 780, 1080, 1200);
-    imgMachine->setPixmap(MachinePicture());
-    imgMachine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    IconScreen = make<QLabel>(client, "IconScreen", 8965, 960, 510, 510);
-    IconScreen->setFrameStyle(QFrame::Box | QFrame::Plain);
-    IconScreen->hide();
-    lblArtwork = make<QLabel>(client, "lblArtwork", 8860, 1560, 900, 255, QStringLiteral("Artwork"));
-    lblArtwork->setAlignment(Qt::AlignCenter);
-    lblArtwork->hide();
-
-    cmdRaster = button(client, "cmdRaster", "&Raster Settings...", "Settings For All Raster Games", 8510, 2130, 1500);
-    cmdVector = button(client, "cmdVector", "&Vector Settings...", "Settings For All Vector Games", 8510, 2580, 1500);
-    cmdFind = button(client, "cmdFind", "", nullptr, 8510, 3610, 1500);
+    cmdRaster = makeButton(client, "cmdRaster", "&Raster Settings...", "Settings For All Raster Games", 8510, 2130, 1500);
+    cmdVector = makeButton(client, "cmdVector", "&Vector Settings...", "Settings For All Vector Games", 8510, 2580, 1500);
+    cmdFind = makeButton(client, "cmdFind", "", nullptr, 8510, 3610, 1500);
     setFindMode(FindMode::MameIni);
 
     // Two small items beside Auto Run; frmmain_header.cpp paints what they open.
-    lblGradient = make<QLabel>(client, "lblGradient", 8325, 4210, 150, 240);
+    lblGradient = makeControl<QLabel>(client, "lblGradient", 8325, 4210, 150, 240);
     lblGradient->setToolTip(QStringLiteral("Gradient Color"));
-    lblDownload = make<QLabel>(client, "lblDownload", 9815, 4210, 150, 240);
+    lblDownload = makeControl<QLabel>(client, "lblDownload", 9815, 4210, 150, 240);
     lblDownload->setToolTip(QStringLiteral("Start Up Time"));
 
-    picAutoRun = make<QFrame>(client, "picAutoRun", 8660, 4210, 1155, 300);
-    chkAutoRun = make<QCheckBox>(picAutoRun, "chkAutoRun", 0, 0, 1155, 300, QStringLiteral("Auto Run"));
-    picRecPlay = make<QFrame>(client, "picRecPlay", 8660, 4680, 1155, 600);
-    chkRecord = make<QCheckBox>(picRecPlay, "chkRecord", 0, 0, 1155, 300, QStringLiteral("Record"));
-    chkPlayback = make<QCheckBox>(picRecPlay, "chkPlayback", 0, 300, 1155, 300, QStringLiteral("Playback"));
+    picAutoRun = makeControl<QFrame>(client, "picAutoRun", 8660, 4210, 1155, 300);
+    chkAutoRun = makeControl<QCheckBox>(picAutoRun, "chkAutoRun", 0, 0, 1155, 300, QStringLiteral("Auto Run"));
+    picRecPlay = makeControl<QFrame>(client, "picRecPlay", 8660, 4680, 1155, 600);
+    chkRecord = makeControl<QCheckBox>(picRecPlay, "chkRecord", 0, 0, 1155, 300, QStringLiteral("Record"));
+    chkPlayback = makeControl<QCheckBox>(picRecPlay, "chkPlayback", 0, 300, 1155, 300, QStringLiteral("Playback"));
 
-    cmdExit = button(client, "cmdExit", "", "Closes Zelvane", 8510, 5505, 1500);
+    cmdExit = makeButton(client, "cmdExit", "", "Closes Zelvane", 8510, 5505, 1500);
     setExitMode(ExitMode::Exit);
 }
 
@@ -127,21 +96,21 @@ void frmMain::createPanels(QWidget* client)
 {
     // Option panel: a viewport over the taller content, with its own scroll bar.
     fraDefaults = panelFrame(client, "fraDefaults");
-    picDefaults = make<QFrame>(fraDefaults, "picDefaults", 180, 270, 7705, 4750);
-    picBox1 = make<QFrame>(picDefaults, "picBox1", 0, 0, 7450, 23330);
-    VScroll[0] = make<QScrollBar>(picDefaults, "VScroll0", 7450, 0, 255, 4700, Qt::Vertical);
-    cmdOK = button(fraDefaults, "cmdOK", "&OK", nullptr, 180, 5180, 1500);
-    cmdRestore = button(fraDefaults, "cmdRestore", "R&estore M.A.M.E. Defaults", nullptr, 2640, 5180, 2800);
-    cmdCancel = button(fraDefaults, "cmdCancel", "&Cancel", nullptr, 5520, 5180, 1500);
+    picDefaults = makeControl<QFrame>(fraDefaults, "picDefaults", 180, 270, 7705, 4750);
+    picBox1 = makeControl<QFrame>(picDefaults, "picBox1", 0, 0, 7450, 23330);
+    VScroll[0] = makeControl<QScrollBar>(picDefaults, "VScroll0", 7450, 0, 255, 4700, Qt::Vertical);
+    cmdOK = makeButton(fraDefaults, "cmdOK", "&OK", nullptr, 180, 5180, 1500);
+    cmdRestore = makeButton(fraDefaults, "cmdRestore", "R&estore M.A.M.E. Defaults", nullptr, 2640, 5180, 2800);
+    cmdCancel = makeButton(fraDefaults, "cmdCancel", "&Cancel", nullptr, 5520, 5180, 1500);
 
     fraMaintenance = panelFrame(client, "fraMaintenance");
-    picMaintenance = make<QFrame>(fraMaintenance, "picMaintenance", 180, 270, 7705, 4750);
-    picBox2 = make<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
-    VScroll[1] = make<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
-    ProgressBar[0] = make<QProgressBar>(picBox2, "ProgressBar0", 120, 5400, 7215, 240);
+    picMaintenance = makeControl<QFrame>(fraMaintenance, "picMaintenance", 180, 270, 7705, 4750);
+    picBox2 = makeControl<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
+    VScroll[1] = makeControl<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
+    ProgressBar[0] = makeControl<QProgressBar>(picBox2, "ProgressBar0", 120, 5400, 7215, 240);
     ProgressBar[0]->setTextVisible(false);
     ProgressBar[0]->hide();
-    cmdGameList2 = button(fraMaintenance, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
+    cmdGameList2 = makeButton(fraMaintenance, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     for (int i = 0; i < 2; ++i) {
         // The scroll bars move the content as it is dragged and on every change of value.
@@ -150,67 +119,16 @@ void frmMain::createPanels(QWidget* client)
     }
 
     fraVerify = panelFrame(client, "fraVerify");
-    txtVerify = make<QTextEdit>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
-    cmdGameList = button(fraVerify, "cmdGameList", "Return To &Game List", nullptr, 180, 5180, 2100);
+    txtVerify = makeControl<QTextEdit>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
+    cmdGameList = makeButton(fraVerify, "cmdGameList", "Return To &Game List", nullptr, 180, 5180, 2100);
 
-    fraList = panelFrame(client, "fraList");
-    createListPanel();
+    // The list frame builds its own controls; here it takes its place in the stack.
+    stackPanel(fraList, client);
 
     // The lists lie in front; the other panels wait, disabled, behind them.
     for (QGroupBox* panel : {fraDefaults, fraMaintenance, fraVerify})
         panel->setEnabled(false);
     fraList->raise();
-}
-
-void frmMain::createListPanel()
-{
-    fraList->setTitle(QLatin1String(GameViewCaption(m_state.view.current)));
-
-    // The screenshot lies behind the lists, which cover it while screenshots are off.
-    imgShots = make<QLabel>(fraList, "imgShots", 3145, 270, 4760, 4760);
-    imgShots->setScaledContents(true);
-    imgShots->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblShots = make<QLabel>(fraList, "lblShots", 4170, 2400, 2700, 480,
-                            QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"));
-    lblShots->setAlignment(Qt::AlignCenter);
-    lblShots->setWordWrap(true);
-    lblShots->hide();
-
-    lvAll = createGameList("lvAll", new GameListModel(this));
-    lvInstalled = createGameList("lvInstalled", new GameListModel(this));
-    lvUninstalled = createGameList("lvUninstalled", new GameListModel(this));
-
-    lblFiltersApp = make<QLabel>(fraList, "lblFiltersApp", 850, 0, 1400, 240, QStringLiteral("Filters Applied"));
-    lblFiltersApp->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
-    lblFiltersApp->hide();
-
-    cmdPlay = button(fraList, "cmdPlay", "&Play Game", "Starts The Selected Game", 150, 5180, 1500);
-    cmdVerify = button(fraList, "cmdVerify", "Game &Audit", "Checks The ROM File And Sample File Of The Selected Game",
-                       3285, 5180, 1500);
-    cmdInfo = button(fraList, "cmdInfo", "Game &Information",
-                     "Shows The History.Dat, Mameinfo.Dat, And Cheat.Dat Of The Selected Game", 6195, 5180, 1700);
-}
-
-QTreeView* frmMain::createGameList(const char* name, GameListModel* model)
-{
-    auto* lv = make<QTreeView>(fraList, name, 150, 270, 7755, 4785);
-    lv->setModel(model);
-    lv->setRootIsDecorated(false);
-    lv->setUniformRowHeights(true);
-    lv->setAllColumnsShowFocus(true);
-    lv->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv->setTextElideMode(Qt::ElideRight);
-    lv->header()->setSectionsClickable(true);
-    lv->header()->setSortIndicatorShown(true);
-    lv->header()->setSortIndicator(-1, Qt::AscendingOrder);
-    lv->header()->setStretchLastSection(false);
-    lv->header()->setSectionsMovable(false);
-    for (int c = 0; c < kGameColumnCount; ++c)
-        lv->setColumnWidth(c, twipsToPixels(kColumnWidths[size_t(c)]));
-    lv->hide();
-    return lv;
 }
 
 void frmMain::createStatusBars(QWidget* client)
@@ -235,7 +153,7 @@ void frmMain::createStatusBars(QWidget* client)
     }
     StatusBar[1]->hide();
 
-    ProgressBar[1] = make<QProgressBar>(client, "ProgressBar1", 1545, 6150, 4645, 180);
+    ProgressBar[1] = makeControl<QProgressBar>(client, "ProgressBar1", 1545, 6150, 4645, 180);
     ProgressBar[1]->setTextVisible(false);
     ProgressBar[1]->hide();
 }

@@ -55,7 +55,7 @@ void frmMain::endFavoritesView(const FavoritesMessage& message)
 
 void frmMain::mnuAddFavorite_Click()
 {
-    const GameRecord* game = selectedRecord(playableList());
+    const GameRecord* game = fraList->selectedRecord(fraList->playableList());
     if (!game)
         return;
     const Result<FavoritesResult> added = AddFavorite(m_state.paths.strAppPath, *game);
@@ -69,7 +69,7 @@ void frmMain::mnuAddFavorite_Click()
 
 void frmMain::mnuRemoveFavorite_Click()
 {
-    const GameRecord* game = selectedRecord(playableList());
+    const GameRecord* game = fraList->selectedRecord(fraList->playableList());
     if (!game)
         return;
     const Result<FavoritesResult> removed = RemoveFavorite(m_state.paths.strAppPath, (*game)[GameColumn::Game]);

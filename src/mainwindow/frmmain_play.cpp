@@ -34,7 +34,7 @@ void playError(const RuntimeError& error)
 
 void frmMain::connectPlay()
 {
-    connect(cmdPlay, &QPushButton::clicked, this, &frmMain::cmdPlay_Click);
+    connect(fraList->cmdPlay, &QPushButton::clicked, this, &frmMain::cmdPlay_Click);
     connect(mnuFilePlay, &QAction::triggered, this, &frmMain::cmdPlay_Click);
     // Ticking a box from code runs its handler as a click does.
     connect(chkAutoRun, &QCheckBox::stateChanged, this, &frmMain::chkAutoRun_Click);
@@ -101,21 +101,21 @@ void frmMain::cmdPlay_Click()
     GetSelectedIndex();
     m_state.settings.strOtherCommands.clear();
 
-    QTreeView* lv = playableList();
+    QTreeView* lv = fraList->playableList();
     if (!lv) {
         if (m_state.view.current == GameView::Uninstalled)
             showNotInstalled();
         return;
     }
     // Only Auto Run reaches here with nothing selected (an empty list): there is nothing to play.
-    const GameRecord* selected = selectedRecord(lv);
+    const GameRecord* selected = fraList->selectedRecord(lv);
     if (!selected)
         return;
     GameRecord& game = m_state.game;
     game[GameColumn::Type] = (*selected)[GameColumn::Type];
     game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
     const QString rom = game[GameColumn::ROM];
-    if (lv == lvAll && !gameIsInstalled(rom)) {
+    if (lv == fraList->lvAll && !gameIsInstalled(rom)) {
         showNotInstalled();
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
+#include "shell/HeaderPanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,9 +34,9 @@ void frmMain::EnableFormButtons()
 
 void frmMain::EnableButtons()
 {
-    cmdPlay->setEnabled(true);
-    cmdVerify->setEnabled(true);
-    cmdInfo->setEnabled(true);
+    fraList->cmdPlay->setEnabled(true);
+    fraList->cmdVerify->setEnabled(true);
+    fraList->cmdInfo->setEnabled(true);
     EnableFormButtons();
 }
 
@@ -44,9 +45,9 @@ void frmMain::DisableGameButtons()
     m_state.selected = SelectedGame();
     for (int panel = 2; panel <= 6; ++panel)
         StatusBar[0]->setPanelText(panel, QString());
-    cmdPlay->setEnabled(false);
-    cmdVerify->setEnabled(false);
-    cmdInfo->setEnabled(false);
+    fraList->cmdPlay->setEnabled(false);
+    fraList->cmdVerify->setEnabled(false);
+    fraList->cmdInfo->setEnabled(false);
     chkAutoRun->setEnabled(false);
     // Unticking goes through the box's own handler, which stores AutoRun as off.
     chkAutoRun->setChecked(false);
@@ -76,9 +77,7 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
         StatusBar[1]->show();
         StatusBar[1]->raise();
         Tmr[1]->stop();
-        IconScreen->hide();
-        lblArtwork->hide();
-        lblList->clear();
+        header->clearGameArt();
         break;
     case PanelStatus::SelectedGame:
         StatusBar[1]->setPanelText(2, m_state.selected.description);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "mainwindow/frmMain.h"
+#include "shell/HeaderPanel.h"
 #include "shell/IniFile.h"
 #include "state/AppState.h"
 #include "state/GameRecord.h"
