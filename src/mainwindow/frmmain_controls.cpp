@@ -8,13 +8,11 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
-#include <QTreeView>
 
 namespace {
 

@@ -4,10 +4,7 @@
 
 #include "gamelist/GameListModel.h"
 #include "gamelist/RomFolder.h"
-#include "platform/RuntimeText.h"
 #include "platform/StatusPanels.h"
-#include "platform/Twips.h"
-#include "shell/IniFile.h"
 #include "shell/ShortPath.h"
 
 #include <QAction>
@@ -15,7 +12,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>

@@ -13,7 +13,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
-#include <QPixmap>
 #include <QTimer>
 #include <QTreeView>
 
