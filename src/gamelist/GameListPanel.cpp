@@ -3,12 +3,15 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/HideFilters.h"
 #include "platform/RuntimeText.h"
+#include "platform/SysColors.h"
 #include "platform/TwipsLayout.h"
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
+#include "shell/StarField.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -35,6 +38,9 @@ constexpr std::array<int, kGameColumnCount> kColumnWidths = {
     4200, 850, 1200, 1000, 1000, 1000, 900, 2600, 900, 1100, 1200, 1300, 1600, 1100, 1300, 1100, 700, 2200, 1300};
 
 int column(GameColumn c) { return static_cast<int>(c); }
+
+// The star field repeats across a list in tiles of this size.
+constexpr QSize kStarFieldTile(256, 256);
 
 } // namespace
 
@@ -416,4 +422,41 @@ void GameListPanel::NoStretchShot()
     place(imgShots, left, top);
     setHeightTwips(imgShots, height);
     setWidthTwips(imgShots, width);
+}
+
+void GameListPanel::prepareListColumns()
+{
+    for (const GameColumn c : {GameColumn::Source, GameColumn::RomOf, GameColumn::CHD})
+        for (const ListView& row : views)
+            row.view->setColumnHidden(static_cast<int>(c), true);
+
+    const QString& appPath = m_state.paths.strAppPath;
+    m_state.startup.blnCatver = QFileInfo::exists(JoinPath(appPath, QStringLiteral("catver.ini")));
+    m_state.startup.blnNPlayers = QFileInfo::exists(JoinPath(appPath, QStringLiteral("nplayers.ini")));
+    for (const ListView& row : views) {
+        row.view->setColumnHidden(static_cast<int>(GameColumn::Category), !m_state.startup.blnCatver);
+        row.view->setColumnHidden(static_cast<int>(GameColumn::Players), !m_state.startup.blnNPlayers);
+    }
+}
+
+void GameListPanel::applyListAppearance()
+{
+    const ListAppearance& look = m_state.appearance;
+    const QImage starField = look.blnUseStarfield ? StarFieldImage(kStarFieldTile) : QImage();
+    for (const ListView& row : views) {
+        QPalette palette = row.view->palette();
+        // The "Star Field" picture takes the back colour's place when chosen.
+        if (look.blnUseStarfield)
+            palette.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(starField)));
+        else
+            palette.setBrush(QPalette::Base, StoredColor(look.lngBackColor));
+        palette.setColor(QPalette::Text, StoredColor(look.lngFontColor));
+        row.view->setPalette(palette);
+        QFont font = row.view->font();
+        bool ok = false;
+        const int points = look.strFontSize.toInt(&ok);
+        if (ok && points > 0)
+            font.setPointSize(points);
+        row.view->setFont(font);
+    }
 }

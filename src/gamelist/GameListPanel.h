@@ -68,6 +68,13 @@ public:
     void SortListView(ListView& row, int header);
     void SetHeaderSortIcon(QTreeView* lv, int col, int image, bool show);
 
+    // ---- Columns and look
+
+    // Hides the columns that are never shown, and Category and Players without their files.
+    void prepareListColumns();
+    // The lists' colours, star field and font size from ListAppearance.
+    void applyListAppearance();
+
     // ---- Screenshot and filters
 
     // Shows the selected game's screenshot while `shotsShown`, and places it either way.

@@ -102,6 +102,7 @@ public:
     void CheckFilters() { fraList->CheckFilters(); }
     void showGameLists(GameLists lists) { fraList->showGameLists(std::move(lists)); }
     void clearGameLists() { fraList->clearGameLists(); }
+    void applyListAppearance() { fraList->applyListAppearance(); }
 
     // ---- Selected game display (gamelist/frmmain_selection.cpp)
 
@@ -233,7 +234,6 @@ private:
 
     // Load sequence steps (frmmain_load.cpp)
     void sizeAndCentre();
-    void prepareListColumns();
     Result<bool> versionGate();
     Status loadWithOptions();
     Status firstRun();
@@ -241,7 +241,6 @@ private:
     Status buildGameData(bool backups);
     void loadLists();
     void showSplash();
-    void applyListAppearance();
     [[noreturn]] void errFolder(const RuntimeError& error);
     void errOptions(const RuntimeError& error);
     [[noreturn]] void stopAfterSecondFailure(const RuntimeError& error);
