@@ -90,7 +90,7 @@ public:
     void mnuHelp_Click();
     void mnuFileExit_Click();
 
-    // ---- Views, sorting and list events (gamelist/frmmain_lists.cpp)
+    // ---- Views and list events (frmmain_lists.cpp; the lists themselves are fraList's)
 
     void mnuView_Click();
     void mnuViewAll_Click();
@@ -98,33 +98,34 @@ public:
     void mnuViewUninstalled_Click();
     void mnuViewRefresh_Click();
     void mnuViewShots_Click();
+    // Handed to the list frame, under the names the load sequence and the handlers call.
     void GetSelectedIndex() { fraList->GetSelectedIndex(); }
     void CheckFilters() { fraList->CheckFilters(); }
     void showGameLists(GameLists lists) { fraList->showGameLists(std::move(lists)); }
     void clearGameLists() { fraList->clearGameLists(); }
     void applyListAppearance() { fraList->applyListAppearance(); }
 
-    // ---- Selected game display (gamelist/frmmain_selection.cpp)
+    // ---- Selected game display (frmmain_selection.cpp)
 
     void LoadAllStatus();
     void LoadInstalledStatus();
     void LoadUninstalledStatus();
     void LoadShot();
 
-    // ---- Favorites (gamelist/frmmain_favorites.cpp)
+    // ---- Favorites (frmmain_favorites.cpp)
 
     void mnuViewFavorites_Click();
     void mnuAddFavorite_Click();
     void mnuRemoveFavorite_Click();
 
-    // ---- Marquee and icon timers (gamelist/frmmain_timers.cpp)
+    // ---- Marquee and icon timers (frmmain_timers.cpp)
 
     // Index 0: the marquee step; 1: the icon, the artwork mark and the marquee text.
     void Tmr_Timer(int index);
     void RefreshScroll();
     void fraScroll_Click();
 
-    // ---- Play, Record, Playback and AutoRun (options/frmmain_play.cpp)
+    // ---- Play, Record, Playback and AutoRun (frmmain_play.cpp)
 
     void cmdPlay_Click();
     void chkAutoRun_Click();
@@ -143,7 +144,7 @@ public:
     void imgMachine_Click();
     void lblDownload_Click();
 
-    // ---- Options wizard (wizard/frmmain_options.cpp)
+    // ---- Options wizard (frmmain_options.cpp)
 
     void mnuToolsOptions_Click();
 
@@ -254,13 +255,13 @@ private:
     double scaleWidth() const;
     double scaleHeight() const;
 
-    // Views (gamelist/frmmain_lists.cpp)
+    // Views (frmmain_lists.cpp)
     void connectLists();
     void switchToList(ListView& row);
     void listMouseUp(GameView view, Qt::MouseButton button, const QPoint& pos);
     void lvUninstalled_DblClick();
 
-    // Selection display (gamelist/frmmain_selection.cpp)
+    // Selection display (frmmain_selection.cpp)
     void showSelectedStatus(const ListView& row);
     // LoadAllStatus, LoadInstalledStatus or LoadUninstalledStatus, by the list.
     void loadStatus(GameView view);
@@ -268,18 +269,18 @@ private:
     // "This game is not installed.", from Play and from a double click on the Uninstalled list.
     void showNotInstalled();
 
-    // Favorites (gamelist/frmmain_favorites.cpp)
+    // Favorites (frmmain_favorites.cpp)
     void connectFavorites();
     void TestFavorites();
     // The favorites list became empty: its view ends, stored at once, and the user is told.
     void endFavoritesView(const FavoritesMessage& message);
 
-    // Marquee and icon timers (gamelist/frmmain_timers.cpp)
+    // Marquee and icon timers (frmmain_timers.cpp)
     void connectTimers();
     void iconTick();
     void SetMarquee();
 
-    // Play (options/frmmain_play.cpp)
+    // Play (frmmain_play.cpp)
     void connectPlay();
     bool writeGameIni(bool playback, bool record);
     void restoreBaseIni();
