@@ -16,6 +16,14 @@
 
 namespace {
 
+// The short names the design tables below were written with.
+template <class W, class... Args>
+W* make(Args&&... args)
+{
+    return makeControl<W>(std::forward<Args>(args)...);
+}
+constexpr auto button = makeButton;
+
 QGroupBox* stackPanel(QGroupBox* frame, QWidget* parent)
 {
     // Opaque, so that the panel in front hides the ones stacked behind it.
@@ -38,31 +46,31 @@ void frmMain::createHeaderAndColumn(QWidget* client)
 {
     // Two one-pixel rules under the menu bar, dark over light, as an etched edge.
     for (int i = 0; i < 2; ++i) {
-        LineSeparator[i] = makeControl<QFrame>(client, i == 0 ? "LineSeparator0" : "LineSeparator1", 0, i * 15, 10125, 15);
+        LineSeparator[i] = make<QFrame>(client, i == 0 ? "LineSeparator0" : "LineSeparator1", 0, i * 15, 10125, 15);
         LineSeparator[i]->setAutoFillBackground(true);
         LineSeparator[i]->setBackgroundRole(i == 0 ? QPalette::Dark : QPalette::Light);
     }
 
     header = new HeaderPanel(client);
 
-    cmdRaster = makeButton(client, "cmdRaster", "&Raster Settings...", "Settings For All Raster Games", 8510, 2130, 1500);
-    cmdVector = makeButton(client, "cmdVector", "&Vector Settings...", "Settings For All Vector Games", 8510, 2580, 1500);
-    cmdFind = makeButton(client, "cmdFind", "", nullptr, 8510, 3610, 1500);
+    cmdRaster = button(client, "cmdRaster", "&Raster Settings...", "Settings For All Raster Games", 8510, 2130, 1500);
+    cmdVector = button(client, "cmdVector", "&Vector Settings...", "Settings For All Vector Games", 8510, 2580, 1500);
+    cmdFind = button(client, "cmdFind", "", nullptr, 8510, 3610, 1500);
     setFindMode(FindMode::MameIni);
 
     // Two small items beside Auto Run; frmmain_header.cpp paints what they open.
-    lblGradient = makeControl<QLabel>(client, "lblGradient", 8325, 4210, 150, 240);
+    lblGradient = make<QLabel>(client, "lblGradient", 8325, 4210, 150, 240);
     lblGradient->setToolTip(QStringLiteral("Gradient Color"));
-    lblDownload = makeControl<QLabel>(client, "lblDownload", 9815, 4210, 150, 240);
+    lblDownload = make<QLabel>(client, "lblDownload", 9815, 4210, 150, 240);
     lblDownload->setToolTip(QStringLiteral("Start Up Time"));
 
-    picAutoRun = makeControl<QFrame>(client, "picAutoRun", 8660, 4210, 1155, 300);
-    chkAutoRun = makeControl<QCheckBox>(picAutoRun, "chkAutoRun", 0, 0, 1155, 300, QStringLiteral("Auto Run"));
-    picRecPlay = makeControl<QFrame>(client, "picRecPlay", 8660, 4680, 1155, 600);
-    chkRecord = makeControl<QCheckBox>(picRecPlay, "chkRecord", 0, 0, 1155, 300, QStringLiteral("Record"));
-    chkPlayback = makeControl<QCheckBox>(picRecPlay, "chkPlayback", 0, 300, 1155, 300, QStringLiteral("Playback"));
+    picAutoRun = make<QFrame>(client, "picAutoRun", 8660, 4210, 1155, 300);
+    chkAutoRun = make<QCheckBox>(picAutoRun, "chkAutoRun", 0, 0, 1155, 300, QStringLiteral("Auto Run"));
+    picRecPlay = make<QFrame>(client, "picRecPlay", 8660, 4680, 1155, 600);
+    chkRecord = make<QCheckBox>(picRecPlay, "chkRecord", 0, 0, 1155, 300, QStringLiteral("Record"));
+    chkPlayback = make<QCheckBox>(picRecPlay, "chkPlayback", 0, 300, 1155, 300, QStringLiteral("Playback"));
 
-    cmdExit = makeButton(client, "cmdExit", "", "Closes Zelvane", 8510, 5505, 1500);
+    cmdExit = button(client, "cmdExit", "", "Closes Zelvane", 8510, 5505, 1500);
     setExitMode(ExitMode::Exit);
 }
 
@@ -94,21 +102,21 @@ void frmMain::createPanels(QWidget* client)
 {
     // Option panel: a viewport over the taller content, with its own scroll bar.
     fraDefaults = panelFrame(client, "fraDefaults");
-    picDefaults = makeControl<QFrame>(fraDefaults, "picDefaults", 180, 270, 7705, 4750);
-    picBox1 = makeControl<QFrame>(picDefaults, "picBox1", 0, 0, 7450, 23330);
-    VScroll[0] = makeControl<QScrollBar>(picDefaults, "VScroll0", 7450, 0, 255, 4700, Qt::Vertical);
-    cmdOK = makeButton(fraDefaults, "cmdOK", "&OK", nullptr, 180, 5180, 1500);
-    cmdRestore = makeButton(fraDefaults, "cmdRestore", "R&estore M.A.M.E. Defaults", nullptr, 2640, 5180, 2800);
-    cmdCancel = makeButton(fraDefaults, "cmdCancel", "&Cancel", nullptr, 5520, 5180, 1500);
+    picDefaults = make<QFrame>(fraDefaults, "picDefaults", 180, 270, 7705, 4750);
+    picBox1 = make<QFrame>(picDefaults, "picBox1", 0, 0, 7450, 23330);
+    VScroll[0] = make<QScrollBar>(picDefaults, "VScroll0", 7450, 0, 255, 4700, Qt::Vertical);
+    cmdOK = button(fraDefaults, "cmdOK", "&OK", nullptr, 180, 5180, 1500);
+    cmdRestore = button(fraDefaults, "cmdRestore", "R&estore M.A.M.E. Defaults", nullptr, 2640, 5180, 2800);
+    cmdCancel = button(fraDefaults, "cmdCancel", "&Cancel", nullptr, 5520, 5180, 1500);
 
     fraMaintenance = panelFrame(client, "fraMaintenance");
-    picMaintenance = makeControl<QFrame>(fraMaintenance, "picMaintenance", 180, 270, 7705, 4750);
-    picBox2 = makeControl<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
-    VScroll[1] = makeControl<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
-    ProgressBar[0] = makeControl<QProgressBar>(picBox2, "ProgressBar0", 120, 5400, 7215, 240);
+    picMaintenance = make<QFrame>(fraMaintenance, "picMaintenance", 180, 270, 7705, 4750);
+    picBox2 = make<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
+    VScroll[1] = make<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
+    ProgressBar[0] = make<QProgressBar>(picBox2, "ProgressBar0", 120, 5400, 7215, 240);
     ProgressBar[0]->setTextVisible(false);
     ProgressBar[0]->hide();
-    cmdGameList2 = makeButton(fraMaintenance, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
+    cmdGameList2 = button(fraMaintenance, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     for (int i = 0; i < 2; ++i) {
         // The scroll bars move the content as it is dragged and on every change of value.
@@ -117,8 +125,8 @@ void frmMain::createPanels(QWidget* client)
     }
 
     fraVerify = panelFrame(client, "fraVerify");
-    txtVerify = makeControl<QTextEdit>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
-    cmdGameList = makeButton(fraVerify, "cmdGameList", "Return To &Game List", nullptr, 180, 5180, 2100);
+    txtVerify = make<QTextEdit>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
+    cmdGameList = button(fraVerify, "cmdGameList", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     // The list frame builds its own controls; here it takes its place in the stack.
     stackPanel(fraList, client);
@@ -151,7 +159,7 @@ void frmMain::createStatusBars(QWidget* client)
     }
     StatusBar[1]->hide();
 
-    ProgressBar[1] = makeControl<QProgressBar>(client, "ProgressBar1", 1545, 6150, 4645, 180);
+    ProgressBar[1] = make<QProgressBar>(client, "ProgressBar1", 1545, 6150, 4645, 180);
     ProgressBar[1]->setTextVisible(false);
     ProgressBar[1]->hide();
 }
