@@ -61,7 +61,12 @@ protected:
         EXPECT_TWIPS(w.cmdRaster->x(), W - 1615);
         EXPECT_TWIPS(w.picRecPlay->y(), H - 1710);
         EXPECT_TWIPS(w.lblDownload->x(), W - 310);
-        EXPECT_TWIPS(w.header->IconScreen->mapTo(w.centralWidget(), QPoint()).x(), W - 1160);
+        // The header's items sit in a panel of their own, each where it stood on its own, to the pixel.
+        const std::pair<QWidget*, double> headerItems[] = {
+            {w.header->fraScroll, W - 1615}, {w.header->picBox, W - 1545}, {w.header->imgMachine, W - 1360},
+            {w.header->lblArtwork, W - 1265}, {w.header->IconScreen, W - 1160}};
+        for (const auto& [item, left] : headerItems)
+            EXPECT_EQ(item->mapTo(w.centralWidget(), QPoint()).x(), twipsToPixels(left)) << item->objectName().toStdString();
         EXPECT_TWIPS(w.LineSeparator[1]->width(), W);
         for (QGroupBox* panel : {static_cast<QGroupBox*>(w.fraList), w.fraDefaults, w.fraMaintenance, w.fraVerify}) {
             EXPECT_TWIPS(panel->width(), W - 2040);
