@@ -10,10 +10,10 @@
 #include "gamelist/GameRecordFile.h"
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
-#include "shell/AppState.h"
 #include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
+#include "state/AppState.h"
 
 #include <QCoreApplication>
 #include <QDir>

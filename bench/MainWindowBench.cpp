@@ -7,10 +7,10 @@
 #include "RunTimes.h"
 
 #include "gamelist/GameListModel.h"
+#include "mainwindow/frmMain.h"
 #include "platform/InterfaceFont.h"
-#include "shell/AppState.h"
 #include "shell/IniFile.h"
-#include "shell/frmMain.h"
+#include "state/AppState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,9 +62,9 @@ struct Expected {
 
 void checkCounts(const frmMain& window, const AppState& state, const Expected& expected)
 {
-    const std::pair<QTreeView*, int> lists[] = {{window.lvAll, expected.all},
-                                                {window.lvInstalled, expected.installed},
-                                                {window.lvUninstalled, expected.all - expected.installed}};
+    const std::pair<QTreeView*, int> lists[] = {{window.fraList->lvAll, expected.all},
+                                                {window.fraList->lvInstalled, expected.installed},
+                                                {window.fraList->lvUninstalled, expected.all - expected.installed}};
     const int counts[] = {state.counts.intAllCount, state.counts.intInstalledCount, state.counts.intUninstalledCount};
     for (size_t i = 0; i < std::size(lists); ++i) {
         const auto [view, games] = lists[i];
@@ -193,8 +193,8 @@ int main(int argc, char* argv[])
     std::printf("peak memory            %.1f MB\n", peak);
 
     // Column sorts as a header click makes them: a new column, then the same one flipped.
-    QHeaderView* header = window->lvAll->header();
-    const auto& model = *static_cast<const GameListModel*>(window->lvAll->model());
+    QHeaderView* header = window->fraList->lvAll->header();
+    const auto& model = *static_cast<const GameListModel*>(window->fraList->lvAll->model());
     const int columns[] = {1, 1, 7, 13, 0, 0, 2};
     RunTimes sorts;
     for (int round = 0; round < kSortRounds; ++round) {

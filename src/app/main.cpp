@@ -1,6 +1,6 @@
 // The process entry point.
+#include "app/modSubMain.h"
 #include "platform/InterfaceFont.h"
-#include "shell/modSubMain.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 // check of the list against a rebuilt gameinfo.txt, which names the dropped games in changes.txt.
 #pragma once
 
-#include "gamelist/GameRecord.h"
 #include "platform/RuntimeError.h"
+#include "state/GameRecord.h"
 
 #include <QByteArrayView>
 #include <QString>

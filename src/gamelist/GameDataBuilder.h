@@ -2,8 +2,8 @@
 // gameinfo.txt and resource.txt, and the removal of the comparison reports after a rebuild.
 #pragma once
 
-#include "gamelist/GameRecord.h"
 #include "platform/RuntimeError.h"
+#include "state/GameRecord.h"
 
 #include <QString>
 

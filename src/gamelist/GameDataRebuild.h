@@ -6,7 +6,7 @@
 // running by a stopped run never writes into a file that a later run reads.
 #pragma once
 
-#include "gamelist/GameRecord.h"
+#include "state/GameRecord.h"
 #include "platform/RuntimeError.h"
 
 #include <QString>

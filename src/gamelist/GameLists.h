@@ -1,7 +1,7 @@
 // What the list loader hands to the three game lists: every kept game once, in load order.
 #pragma once
 
-#include "gamelist/GameRecord.h"
+#include "state/GameRecord.h"
 
 #include <vector>
 

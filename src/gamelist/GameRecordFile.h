@@ -2,8 +2,8 @@
 // fields separated by commas, CRLF at the end.
 #pragma once
 
-#include "gamelist/GameRecord.h"
 #include "platform/RuntimeError.h"
+#include "state/GameRecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,8 +1,8 @@
 // The hide options of the game lists: which records the loader drops, and whether any is on.
 #pragma once
 
-#include "gamelist/GameRecord.h"
-#include "shell/AppState.h"
+#include "state/AppState.h"
+#include "state/GameRecord.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 #include "gamelist/RomFolder.h"
 #include "platform/AnsiText.h"
 #include "platform/RuntimeErrorText.h"
-#include "shell/AppState.h"
+#include "state/AppState.h"
 #include "shell/IniFile.h"
 #include "shell/OptionsIni.h"
 #include "shell/Progress.h"

@@ -2,7 +2,7 @@
 // from attribute searches, one line at a time, without an XML parser.
 #pragma once
 
-#include "gamelist/GameRecord.h"
+#include "state/GameRecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

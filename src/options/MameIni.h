@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/RuntimeError.h"
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 #include <QString>
 

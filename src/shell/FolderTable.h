@@ -2,7 +2,7 @@
 // their box on the options wizard's directories page and their line in mame.ini.
 #pragma once
 
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The texts of the two diagnostic boxes of the main window: path information and start-up time.
 #pragma once
 
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The gradient colour dialog: picks the bottom colour of the main window's background.
 #pragma once
 
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 #include <QDialog>
 

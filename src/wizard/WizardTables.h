@@ -2,8 +2,8 @@
 // directories page are rows of kFolders).
 #pragma once
 
-#include "shell/AppState.h"
 #include "shell/FolderTable.h"
+#include "state/AppState.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The options wizard: two pages (preferences, directories) over the shared records, saved by OK.
 #pragma once
 
-#include "shell/AppState.h"
+#include "state/AppState.h"
 #include "wizard/WizardTables.h"
 
 #include <QDialog>

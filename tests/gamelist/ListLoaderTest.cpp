@@ -2,9 +2,9 @@
 
 #include "gamelist/GameRecordFile.h"
 #include "gamelist/HideFilters.h"
-#include "shell/AppState.h"
 #include "shell/IniFile.h"
 #include "shell/Progress.h"
+#include "state/AppState.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -64,19 +64,19 @@ TEST_F(Favorites, AddedGamesMakeTheFavoritesView)
 {
     writeGames(fiveGames());
     frmMain& w = loaded();
-    selectRow(w.lvAll, 3); // Pac-Man
+    selectRow(w.fraList->lvAll, 3); // Pac-Man
     w.mnuAddFavorite->trigger();
     w.mnuAddFavorite->trigger();
     ASSERT_EQ(m_boxes.shown().size(), 1u);
     EXPECT_EQ(m_boxes.shown()[0].prompt, "Game already on list.");
     w.mnuViewInstalled->trigger();
-    selectRow(w.lvInstalled, 2); // Zaxxon
+    selectRow(w.fraList->lvInstalled, 2); // Zaxxon
     w.mnuAddFavorite->trigger();
     EXPECT_EQ(readFile(favorites()), gameLine("Pac-Man") + gameLine("Zaxxon"));
 
     w.mnuViewFavorites->trigger();
     EXPECT_TRUE(m_state.view.blnFavorites);
-    EXPECT_EQ(names(w.lvInstalled), QStringList({"Pac-Man", "Zaxxon"}));
+    EXPECT_EQ(names(w.fraList->lvInstalled), QStringList({"Pac-Man", "Zaxxon"}));
     EXPECT_EQ(m_state.counts.intAllCount, 2);
 }
 
@@ -85,14 +85,14 @@ TEST_F(Favorites, RemovingTheLastFavoriteEndsTheView)
     writeGames(fiveGames());
     writeFile(favorites(), gameLine("Pac-Man") + gameLine("Zaxxon") + gameLine("Pac-Man"));
     frmMain& w = loaded("[View]\r\nFavorites=True\r\n");
-    ASSERT_EQ(names(w.lvAll), QStringList({"Pac-Man", "Pac-Man", "Zaxxon"}));
+    ASSERT_EQ(names(w.fraList->lvAll), QStringList({"Pac-Man", "Pac-Man", "Zaxxon"}));
 
-    selectRow(w.lvAll, 0);
+    selectRow(w.fraList->lvAll, 0);
     w.mnuRemoveFavorite->trigger();
-    EXPECT_EQ(names(w.lvAll), QStringList({"Zaxxon"}));
+    EXPECT_EQ(names(w.fraList->lvAll), QStringList({"Zaxxon"}));
     EXPECT_TRUE(m_boxes.shown().empty());
 
-    selectRow(w.lvAll, 0);
+    selectRow(w.fraList->lvAll, 0);
     w.mnuRemoveFavorite->trigger();
     ASSERT_EQ(m_boxes.shown().size(), 1u);
     EXPECT_EQ(m_boxes.shown()[0].prompt, "Your favorites list is empty.  Zelvane will now return to the default list.");
@@ -118,7 +118,7 @@ TEST_F(Favorites, NewMameKeepsUnchangedFavoritesAndReportsTheOthers)
     EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("At least one game was removed from your favorites list because\r"));
     EXPECT_EQ(readFile(report("changes.txt")), "Zaxxon\r\n");
     EXPECT_EQ(readFile(favorites()), gameLine("Pac-Man").toUpper());
-    EXPECT_EQ(names(w.lvAll), QStringList({"PAC-MAN"}));
+    EXPECT_EQ(names(w.fraList->lvAll), QStringList({"PAC-MAN"}));
     EXPECT_TRUE(w.mnuViewFavorites->isChecked());
 }
 
@@ -188,7 +188,7 @@ TEST_F(Favorites, FullDiskKeepsTheListAndTheViewAndSaysWhichFileItCouldNotSave)
         m_boxes.clearShown();
         frmMain& w = loaded(c.favoritesView ? "[View]\r\nFavorites=True\r\n" : "");
         const QByteArray options = readFile(optionsIni());
-        selectRow(w.lvAll, c.favoritesView ? 0 : 3);
+        selectRow(w.fraList->lvAll, c.favoritesView ? 0 : 3);
         {
             ScopedWriteLimit full(0);
             (w.*c.command)->trigger();

@@ -64,26 +64,27 @@ protected:
 TEST_F(Lists, SwitchingShowsTheListAndItsCount)
 {
     frmMain& w = loaded(fiveGames());
-    EXPECT_EQ(names(w.lvAll), QStringList({"Asteroids", "galaxian", "Ms. Pac-Man", "Pac-Man", "Zaxxon"}));
+    EXPECT_EQ(names(w.fraList->lvAll), QStringList({"Asteroids", "galaxian", "Ms. Pac-Man", "Pac-Man", "Zaxxon"}));
     w.mnuViewUninstalled->trigger();
+    EXPECT_EQ(m_state.view.current, GameView::Uninstalled);
     EXPECT_EQ(w.fraList->title(), "Uninstalled Games");
     EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 2");
     EXPECT_TRUE(w.mnuViewUninstalled->isChecked());
     EXPECT_FALSE(w.mnuViewAll->isChecked());
-    EXPECT_FALSE(w.cmdPlay->isEnabled());
+    EXPECT_FALSE(w.fraList->cmdPlay->isEnabled());
     EXPECT_FALSE(w.chkAutoRun->isEnabled());
-    EXPECT_TRUE(w.cmdVerify->isEnabled());
+    EXPECT_TRUE(w.fraList->cmdVerify->isEnabled());
     EXPECT_EQ(w.defaultButton(), nullptr);
-    EXPECT_GE(w.lblFiltersApp->x(), twipsToPixels(1465));
-    EXPECT_GT(w.lblFiltersApp->x(), w.fraList->fontMetrics().horizontalAdvance("Uninstalled Games"));
+    EXPECT_GE(w.fraList->lblFiltersApp->x(), twipsToPixels(1465));
+    EXPECT_GT(w.fraList->lblFiltersApp->x(), w.fraList->fontMetrics().horizontalAdvance("Uninstalled Games"));
 
     w.mnuViewInstalled->trigger();
     EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 3");
-    EXPECT_TRUE(w.cmdPlay->isEnabled());
-    EXPECT_EQ(w.defaultButton(), w.cmdPlay);
-    EXPECT_GE(w.lblFiltersApp->x(), twipsToPixels(1270));
-    EXPECT_GT(w.lblFiltersApp->x(), w.fraList->fontMetrics().horizontalAdvance("Installed Games"));
-    EXPECT_EQ(QApplication::focusWidget(), w.lvInstalled);
+    EXPECT_TRUE(w.fraList->cmdPlay->isEnabled());
+    EXPECT_EQ(w.defaultButton(), w.fraList->cmdPlay);
+    EXPECT_GE(w.fraList->lblFiltersApp->x(), twipsToPixels(1270));
+    EXPECT_GT(w.fraList->lblFiltersApp->x(), w.fraList->fontMetrics().horizontalAdvance("Installed Games"));
+    EXPECT_EQ(QApplication::focusWidget(), w.fraList->lvInstalled);
 }
 
 TEST_F(Lists, EmptyUninstalledListSwitchesThePlayControlsOff)
@@ -91,109 +92,109 @@ TEST_F(Lists, EmptyUninstalledListSwitchesThePlayControlsOff)
     frmMain& w = loaded({{"Pac-Man", "1980", "pacman"}});
     w.chkAutoRun->setChecked(true);
     w.Tmr[1]->start();
-    w.IconScreen->show();
-    w.lblArtwork->show();
-    w.lblList->setText("NAMCO");
-    w.lblShots->show();
+    w.header->IconScreen->show();
+    w.header->lblArtwork->show();
+    w.header->lblList->setText("NAMCO");
+    w.fraList->lblShots->show();
     w.mnuViewUninstalled->trigger();
 
     EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 0");
     EXPECT_EQ(w.StatusBar[0]->panelText(2), "");
-    EXPECT_FALSE(w.cmdPlay->isEnabled());
-    EXPECT_FALSE(w.cmdVerify->isEnabled());
+    EXPECT_FALSE(w.fraList->cmdPlay->isEnabled());
+    EXPECT_FALSE(w.fraList->cmdVerify->isEnabled());
     EXPECT_FALSE(w.chkAutoRun->isEnabled());
     EXPECT_FALSE(w.chkAutoRun->isChecked());
     EXPECT_FALSE(w.chkRecord->isEnabled());
     EXPECT_FALSE(w.Tmr[1]->isActive());
-    EXPECT_FALSE(w.IconScreen->isVisible());
-    EXPECT_FALSE(w.lblArtwork->isVisible());
-    EXPECT_FALSE(w.lblShots->isVisible());
-    EXPECT_EQ(w.lblList->text(), "");
+    EXPECT_FALSE(w.header->IconScreen->isVisible());
+    EXPECT_FALSE(w.header->lblArtwork->isVisible());
+    EXPECT_FALSE(w.fraList->lblShots->isVisible());
+    EXPECT_EQ(w.header->lblList->text(), "");
 }
 
 TEST_F(Lists, EmptyInstalledListDisablesTheGameButtons)
 {
     frmMain& w = loaded({{"Pac-Man", "1980", "pacman", "Original", "Horizontal", false}});
     w.mnuViewInstalled->trigger();
-    EXPECT_FALSE(w.cmdPlay->isEnabled());
-    EXPECT_FALSE(w.cmdInfo->isEnabled());
+    EXPECT_FALSE(w.fraList->cmdPlay->isEnabled());
+    EXPECT_FALSE(w.fraList->cmdInfo->isEnabled());
     EXPECT_EQ(w.StatusBar[0]->panelText(6), "");
     // Returning to a list with games brings the buttons back.
     w.mnuViewAll->trigger();
-    EXPECT_TRUE(w.cmdVerify->isEnabled());
+    EXPECT_TRUE(w.fraList->cmdVerify->isEnabled());
     EXPECT_EQ(w.StatusBar[0]->panelText(6), "Not Installed");
 }
 
 TEST_F(Lists, ColumnClicksSortAndFlipWithOneArrow)
 {
     frmMain& w = loaded(fiveGames());
-    QHeaderView* header = w.lvAll->header();
+    QHeaderView* header = w.fraList->lvAll->header();
     EXPECT_EQ(header->sortIndicatorSection(), 0);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
 
-    clickHeader(w.lvAll, 1);
+    clickHeader(w.fraList->lvAll, 1);
     EXPECT_EQ(header->sortIndicatorSection(), 1);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
-    EXPECT_EQ(names(w.lvAll), QStringList({"galaxian", "Asteroids", "Pac-Man", "Ms. Pac-Man", "Zaxxon"}));
+    EXPECT_EQ(names(w.fraList->lvAll), QStringList({"galaxian", "Asteroids", "Pac-Man", "Ms. Pac-Man", "Zaxxon"}));
     EXPECT_EQ(m_state.view.intAllSortKey, 1);
     EXPECT_EQ(m_state.view.intAllSortOrder, 0);
 
-    clickHeader(w.lvAll, 1);
+    clickHeader(w.fraList->lvAll, 1);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
-    EXPECT_EQ(names(w.lvAll), QStringList({"Zaxxon", "Ms. Pac-Man", "Pac-Man", "galaxian", "Asteroids"}));
+    EXPECT_EQ(names(w.fraList->lvAll), QStringList({"Zaxxon", "Ms. Pac-Man", "Pac-Man", "galaxian", "Asteroids"}));
     EXPECT_EQ(m_state.view.intAllSortOrder, 1);
 
-    clickHeader(w.lvAll, 13);
+    clickHeader(w.fraList->lvAll, 13);
     EXPECT_EQ(header->sortIndicatorSection(), 13);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
-    EXPECT_EQ(names(w.lvAll).first(), "Asteroids"); // asteroid
+    EXPECT_EQ(names(w.fraList->lvAll).first(), "Asteroids"); // asteroid
 }
 
 TEST_F(Lists, ColumnClickOnAListOfOneChangesNothing)
 {
     frmMain& w = loaded({{"Pac-Man", "1980", "pacman"}, {"Zaxxon", "1982", "zaxxon", "Original", "Horizontal", false}});
     w.mnuViewInstalled->trigger();
-    clickHeader(w.lvInstalled, 3);
-    EXPECT_EQ(w.lvInstalled->header()->sortIndicatorSection(), 0);
+    clickHeader(w.fraList->lvInstalled, 3);
+    EXPECT_EQ(w.fraList->lvInstalled->header()->sortIndicatorSection(), 0);
     EXPECT_EQ(m_state.view.intInstalledSortKey, 0);
 }
 
 TEST_F(Lists, RememberedIndexFollowsTheGameThroughASort)
 {
     frmMain& w = loaded(fiveGames());
-    clickRow(w.lvAll, 4); // Zaxxon
+    clickRow(w.fraList->lvAll, 4); // Zaxxon
     EXPECT_EQ(m_state.view.intAllIndex, 5);
-    clickHeader(w.lvAll, 1);
-    clickHeader(w.lvAll, 1); // years descending: Zaxxon first
+    clickHeader(w.fraList->lvAll, 1);
+    clickHeader(w.fraList->lvAll, 1); // years descending: Zaxxon first
     EXPECT_EQ(m_state.view.intAllIndex, 1);
     w.mnuViewInstalled->trigger();
     w.mnuViewAll->trigger();
     EXPECT_EQ(w.StatusBar[0]->panelText(2), "Zaxxon");
-    EXPECT_EQ(w.lvAll->currentIndex().row(), 0);
+    EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 0);
 }
 
 TEST_F(Lists, GetSelectedIndexReselectsUnlessAPanelCoversTheLists)
 {
     frmMain& w = loaded(fiveGames(), "[View]\r\nAllIndex=3\r\n");
-    w.lvAll->clearSelection();
+    w.fraList->lvAll->clearSelection();
     w.GetSelectedIndex();
-    EXPECT_EQ(w.lvAll->currentIndex().row(), 2);
-    EXPECT_TRUE(w.lvAll->selectionModel()->isRowSelected(2, QModelIndex()));
+    EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 2);
+    EXPECT_TRUE(w.fraList->lvAll->selectionModel()->isRowSelected(2, QModelIndex()));
 
     w.EnterPanel(w.fraVerify, "Report", frmMain::PanelStatus::KeepList);
-    w.lvAll->selectionModel()->clear();
+    w.fraList->lvAll->selectionModel()->clear();
     w.GetSelectedIndex();
-    EXPECT_FALSE(w.lvAll->currentIndex().isValid());
+    EXPECT_FALSE(w.fraList->lvAll->currentIndex().isValid());
 }
 
 TEST_F(Lists, LeftDoubleClickOnAnUninstalledGameOnlyTellsSo)
 {
     frmMain& w = loaded(fiveGames());
     w.mnuViewUninstalled->trigger();
-    const QRect rect = w.lvUninstalled->visualRect(w.lvUninstalled->model()->index(0, 0));
-    QTest::mouseDClick(w.lvUninstalled->viewport(), Qt::RightButton, {}, rect.center());
+    const QRect rect = w.fraList->lvUninstalled->visualRect(w.fraList->lvUninstalled->model()->index(0, 0));
+    QTest::mouseDClick(w.fraList->lvUninstalled->viewport(), Qt::RightButton, {}, rect.center());
     EXPECT_TRUE(m_boxes.shown().empty());
-    QTest::mouseDClick(w.lvUninstalled->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(w.fraList->lvUninstalled->viewport(), Qt::LeftButton, {}, rect.center());
     ASSERT_EQ(m_boxes.shown().size(), 1u);
     EXPECT_EQ(m_boxes.shown()[0].prompt, "This game is not installed.");
     EXPECT_EQ(m_boxes.shown()[0].style, 64);
@@ -203,16 +204,16 @@ TEST_F(Lists, RightClickPopsUpOnlyOverAGame)
 {
     frmMain& w = loaded(fiveGames());
     writeFile(samples() + "/asteroid.zip", "PK");
-    clickRow(w.lvAll, 0); // Asteroids: not installed, has samples
-    QTest::mouseClick(w.lvAll->viewport(), Qt::RightButton, {}, QPoint(5, w.lvAll->viewport()->height() - 3));
+    clickRow(w.fraList->lvAll, 0); // Asteroids: not installed, has samples
+    QTest::mouseClick(w.fraList->lvAll->viewport(), Qt::RightButton, {}, QPoint(5, w.fraList->lvAll->viewport()->height() - 3));
     EXPECT_FALSE(w.mnuRightClick->isVisible());
-    EXPECT_FALSE(w.lvAll->currentIndex().isValid());
+    EXPECT_FALSE(w.fraList->lvAll->currentIndex().isValid());
 
-    clickRow(w.lvAll, 0);
-    const QRect rect = w.lvAll->visualRect(w.lvAll->model()->index(1, 0));
-    QTest::mouseClick(w.lvAll->viewport(), Qt::RightButton, {}, rect.center());
+    clickRow(w.fraList->lvAll, 0);
+    const QRect rect = w.fraList->lvAll->visualRect(w.fraList->lvAll->model()->index(1, 0));
+    QTest::mouseClick(w.fraList->lvAll->viewport(), Qt::RightButton, {}, rect.center());
     EXPECT_TRUE(w.mnuRightClick->isVisible());
-    EXPECT_EQ(w.lvAll->currentIndex().row(), 1);
+    EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 1);
     EXPECT_TRUE(w.mnuAddFavorite->isEnabled());
     EXPECT_FALSE(w.mnuRemoveFavorite->isEnabled());
     // The pop-up reads the game from the status bar, which the right click does not change.
@@ -224,11 +225,11 @@ TEST_F(Lists, RightClickPopsUpOnlyOverAGame)
 TEST_F(Lists, EnterPressesTheFocusedButtonElseTheDefaultButton)
 {
     frmMain& w = loaded(fiveGames());
-    QSignalSpy play(w.cmdPlay, &QPushButton::clicked);
-    QTest::keyClick(w.lvAll, Qt::Key_Return); // Asteroids, not installed: Play is off
+    QSignalSpy play(w.fraList->cmdPlay, &QPushButton::clicked);
+    QTest::keyClick(w.fraList->lvAll, Qt::Key_Return); // Asteroids, not installed: Play is off
     EXPECT_EQ(play.count(), 0);
-    clickRow(w.lvAll, 3);
-    QTest::keyClick(w.lvAll, Qt::Key_Return);
+    clickRow(w.fraList->lvAll, 3);
+    QTest::keyClick(w.fraList->lvAll, Qt::Key_Return);
     EXPECT_EQ(play.count(), 1);
     // A button with the focus takes Enter itself.
     QSignalSpy raster(w.cmdRaster, &QPushButton::clicked);
@@ -237,20 +238,20 @@ TEST_F(Lists, EnterPressesTheFocusedButtonElseTheDefaultButton)
     EXPECT_EQ(raster.count(), 1);
     EXPECT_EQ(play.count(), 1);
     w.mnuViewUninstalled->trigger();
-    QTest::keyClick(w.lvUninstalled, Qt::Key_Enter);
+    QTest::keyClick(w.fraList->lvUninstalled, Qt::Key_Enter);
     EXPECT_EQ(play.count(), 1);
 }
 
 TEST_F(Lists, RefreshReloadsAndSelectsTheFirstGames)
 {
     frmMain& w = loaded(fiveGames(), "[View]\r\nAllIndex=4\r\n");
-    EXPECT_EQ(w.lvAll->currentIndex().row(), 3);
+    EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 3);
     writeGames({{"Pac-Man", "1980", "pacman"}, {"Bosconian", "1981", "bosco", "Original", "Horizontal", false}});
     w.mnuViewRefresh->trigger();
     EXPECT_EQ(m_state.counts.intAllCount, 2);
     EXPECT_EQ(m_state.counts.intUninstalledCount, 1);
     EXPECT_EQ(m_state.view.intAllIndex, 1);
-    EXPECT_EQ(w.lvAll->currentIndex().row(), 0);
+    EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 0);
     EXPECT_EQ(w.StatusBar[0]->panelText(2), "Bosconian");
     EXPECT_TRUE(w.cmdExit->isEnabled());
     EXPECT_TRUE(w.cmdRaster->isEnabled());

@@ -40,7 +40,7 @@ protected:
         ASSERT_TRUE(image.save(mame() + "/icons/" + rom + ".ico"));
     }
 
-    static int centred(frmMain& w) { return (w.picBox->width() - w.picScroll->width()) / 2; }
+    static int centred(frmMain& w) { return (w.header->picBox->width() - w.header->picScroll->width()) / 2; }
 };
 
 } // namespace
@@ -54,17 +54,17 @@ TEST_F(Timers, QuickSelectionsDrawOneIconForTheLast)
     frmMain& w = loaded();
     QSignalSpy ticks(w.Tmr[1], &QTimer::timeout);
     for (int row : {0, 1, 2, 3, 1})
-        selectRow(w.lvAll, row);
+        selectRow(w.fraList->lvAll, row);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() > 0; }, 5000));
     QTest::qWait(600);
     EXPECT_EQ(ticks.count(), 1);
     EXPECT_FALSE(w.Tmr[1]->isActive());
-    ASSERT_TRUE(w.IconScreen->isVisibleTo(&w));
-    const QImage icon = w.IconScreen->pixmap().toImage();
+    ASSERT_TRUE(w.header->IconScreen->isVisibleTo(&w));
+    const QImage icon = w.header->IconScreen->pixmap().toImage();
     // Drawn at 32 by 32 from the larger picture in the file.
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(icon.pixelColor(16, 16), QColor(Qt::green));
-    EXPECT_EQ(w.lblList->text(), "NAMCO");
+    EXPECT_EQ(w.header->lblList->text(), "NAMCO");
 }
 
 TEST_F(Timers, UnreadableIconCountsAsNoIconAndTheTickGoesOn)
@@ -74,17 +74,17 @@ TEST_F(Timers, UnreadableIconCountsAsNoIconAndTheTickGoesOn)
     writeFile(mame() + "/icons/pacman.ico", "not a picture");
     writeIcon("zaxxon", Qt::red);
     frmMain& w = loaded("Artwork=" + QFile::encodeName(m_root + "/artwork") + "\r\n");
-    selectRow(w.lvAll, 3); // Zaxxon: icon, no artwork
+    selectRow(w.fraList->lvAll, 3); // Zaxxon: icon, no artwork
     w.Tmr_Timer(1);
-    EXPECT_TRUE(w.IconScreen->isVisibleTo(&w));
-    EXPECT_FALSE(w.lblArtwork->isVisibleTo(&w));
+    EXPECT_TRUE(w.header->IconScreen->isVisibleTo(&w));
+    EXPECT_FALSE(w.header->lblArtwork->isVisibleTo(&w));
 
-    selectRow(w.lvAll, 2); // Pac-Man
+    selectRow(w.fraList->lvAll, 2); // Pac-Man
     w.Tmr_Timer(1);
-    EXPECT_FALSE(w.IconScreen->isVisibleTo(&w));
-    EXPECT_TRUE(w.IconScreen->pixmap().isNull());
-    EXPECT_TRUE(w.lblArtwork->isVisibleTo(&w));
-    EXPECT_EQ(w.lblList->text(), "NAMCO");
+    EXPECT_FALSE(w.header->IconScreen->isVisibleTo(&w));
+    EXPECT_TRUE(w.header->IconScreen->pixmap().isNull());
+    EXPECT_TRUE(w.header->lblArtwork->isVisibleTo(&w));
+    EXPECT_EQ(w.header->lblList->text(), "NAMCO");
     EXPECT_FALSE(w.Tmr[1]->isActive());
     EXPECT_TRUE(m_boxes.shown().empty());
 }
@@ -94,48 +94,48 @@ TEST_F(Timers, StripWrapsOnlyOnceItHasLeftTheViewport)
     frmMain& w = loaded();
     w.Tmr[0]->stop();
     w.Tmr_Timer(1);
-    const int width = w.picScroll->width();
+    const int width = w.header->picScroll->width();
     ASSERT_GT(width, 0);
-    w.picScroll->move(-width + 2, w.picScroll->y());
+    w.header->picScroll->move(-width + 2, w.header->picScroll->y());
     w.Tmr_Timer(0);
-    EXPECT_EQ(w.picScroll->x(), -width + 1); // its last pixel still shows
+    EXPECT_EQ(w.header->picScroll->x(), -width + 1); // its last pixel still shows
     w.Tmr_Timer(0);
-    EXPECT_EQ(w.picScroll->x(), w.picBox->width());
+    EXPECT_EQ(w.header->picScroll->x(), w.header->picBox->width());
     w.Tmr_Timer(0);
-    EXPECT_EQ(w.picScroll->x(), w.picBox->width() - 1);
+    EXPECT_EQ(w.header->picScroll->x(), w.header->picBox->width() - 1);
 }
 
 TEST_F(Timers, ClickOnTheFrameStopsTheMarqueeAndCentresIt)
 {
     frmMain& w = loaded();
-    selectRow(w.lvAll, 0); // Asteroids
+    selectRow(w.fraList->lvAll, 0); // Asteroids
     w.Tmr_Timer(1);
     ASSERT_TRUE(w.Tmr[0]->isActive());
-    EXPECT_EQ(w.picScroll->x(), w.picBox->width());
+    EXPECT_EQ(w.header->picScroll->x(), w.header->picBox->width());
 
     // The frame's edge, beside the viewport.
-    QTest::mouseClick(w.fraScroll, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(w.header->fraScroll, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(w.Tmr[0]->isActive());
-    const int shortName = w.picScroll->width();
-    EXPECT_EQ(w.picScroll->x(), centred(w));
+    const int shortName = w.header->picScroll->width();
+    EXPECT_EQ(w.header->picScroll->x(), centred(w));
 
-    selectRow(w.lvAll, 3); // Zaxxon: a longer name, centred in its turn
+    selectRow(w.fraList->lvAll, 3); // Zaxxon: a longer name, centred in its turn
     w.Tmr_Timer(1);
-    EXPECT_EQ(w.lblList->text(), "SEGA ENTERPRISES");
-    EXPECT_GT(w.picScroll->width(), shortName);
-    EXPECT_EQ(w.lblList->width(), w.picScroll->width());
-    EXPECT_EQ(w.picScroll->x(), centred(w));
+    EXPECT_EQ(w.header->lblList->text(), "SEGA ENTERPRISES");
+    EXPECT_GT(w.header->picScroll->width(), shortName);
+    EXPECT_EQ(w.header->lblList->width(), w.header->picScroll->width());
+    EXPECT_EQ(w.header->picScroll->x(), centred(w));
 
-    QTest::mouseClick(w.fraScroll, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(w.header->fraScroll, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_TRUE(w.Tmr[0]->isActive());
-    EXPECT_EQ(w.picScroll->x(), w.picBox->width());
+    EXPECT_EQ(w.header->picScroll->x(), w.header->picBox->width());
 }
 
 TEST_F(Timers, EmptyListGivesAnEmptyMarquee)
 {
     frmMain& w = loaded();
     w.mnuViewUninstalled->trigger(); // every game is installed
-    w.lblList->setText("STALE");
+    w.header->lblList->setText("STALE");
     w.Tmr_Timer(1);
-    EXPECT_EQ(w.lblList->text(), "");
+    EXPECT_EQ(w.header->lblList->text(), "");
 }

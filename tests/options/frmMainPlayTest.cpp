@@ -2,9 +2,9 @@
 // started with, the mame.ini it finds, and what the window does around it.
 #include "support/MainWindowFixture.h"
 
+#include "app/modSubMain.h"
 #include "platform/FileNames.h"
 #include "platform/MsgBox.h"
-#include "shell/modSubMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,7 +62,7 @@ protected:
     frmMain& pacman(const QByteArray& options = {})
     {
         frmMain& w = loaded(options);
-        selectRow(w.lvAll, 3);
+        selectRow(w.fraList->lvAll, 3);
         return w;
     }
     QString settings(const char* file) const { return app() + "/settings/" + file; }
@@ -94,7 +94,7 @@ TEST_F(Play, InstalledRasterGameRunsWithTheFullMameIniWhichThenGoesBackToThePath
     writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=GDI\r\n");
     frmMain& w = pacman();
     VisibilityLog visibility(&w);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
 
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
     writeFile(settings("raster.cfg"), "[Miscellaneous]\r\nOther Commands= -Cheat  -snapname x;touch&pwned\r\n");
     frmMain& w = pacman();
     w.Tmr[0]->stop();
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
 
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
@@ -138,7 +138,7 @@ TEST_F(Play, OwnSettingsFileComesBeforeTheTypesFile)
 {
     writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=GDI\r\n");
     writeFile(settings("pacman.cfg"), "[Video Options]\r\nVideo=DDraw\r\n");
-    pacman().cmdPlay->click();
+    pacman().fraList->cmdPlay->click();
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
     EXPECT_TRUE(r[0].mameIni->contains("\r\nvideo\tddraw\r\n"));
@@ -149,9 +149,9 @@ TEST_F(Play, WithoutSettingsTheGameRunsOnThePathPartAndRecordStillReachesMame)
     makeDirs(input());
     frmMain& w = pacman(inputOption(input()));
     const QByteArray base = mameIni();
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
     w.chkRecord->setChecked(true);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
 
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 2u);
@@ -167,7 +167,7 @@ TEST_F(Play, RecordCreatesTheInputFolderAndMameWritesTheRecording)
     writeFile(settings("raster.cfg"), "");
     frmMain& w = pacman(inputOption(input()));
     w.chkRecord->setChecked(true);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
 
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
@@ -185,7 +185,7 @@ TEST_F(Play, RecordWithoutAnInputFolderStartsNothing)
     frmMain& w = pacman();
     const QByteArray base = mameIni();
     w.chkRecord->setChecked(true);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
     expectRefusal("Error In cmdPlay_Click: Path not found", 16, base);
 }
 
@@ -197,14 +197,14 @@ TEST_F(Play, RecordOverAnExistingRecordingAsksFirst)
     const QByteArray base = mameIni();
     m_boxes.answer(MsgAnswer::No);
     w.chkRecord->setChecked(true);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
     expectRefusal("An .inp file for this game already exists.\rDo you want to overwrite it?", 292, base);
     EXPECT_FALSE(w.chkRecord->isChecked());
     EXPECT_EQ(readFile(input() + "/pacman.inp"), "old");
 
     m_boxes.answer(MsgAnswer::Yes);
     w.chkRecord->setChecked(true);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
     ASSERT_EQ(runs().size(), 1u);
     EXPECT_EQ(readFile(input() + "/pacman.inp"), "fakemame input recording of pacman\r\n");
 }
@@ -215,7 +215,7 @@ TEST_F(Play, PlaybackWithoutARecordingStartsNothing)
     frmMain& w = pacman(inputOption(input()));
     const QByteArray base = mameIni();
     w.chkPlayback->setChecked(true);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
     expectRefusal("Cannot find the .inp file for this game.\rYou must record this game first.", 64, base);
     EXPECT_FALSE(w.chkPlayback->isChecked());
 }
@@ -226,7 +226,7 @@ TEST_F(Play, PlaybackOfARecordingLastsOneGame)
     writeFile(input() + "/pacman.inp", "recorded");
     frmMain& w = pacman(inputOption(input()));
     w.chkPlayback->setChecked(true);
-    w.cmdPlay->click();
+    w.fraList->cmdPlay->click();
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
     EXPECT_TRUE(r[0].mameIni->contains("\r\nplayback\tpacman\r\n# record\t<NULL> (not set)\r\n"));
@@ -237,7 +237,7 @@ TEST_F(Play, GamesThatAreNotInstalledStartNothingAndLeaveMameIni)
 {
     frmMain& w = loaded();
     writeFile(mameIniPath(), "as it was");
-    selectRow(w.lvAll, 0); // Asteroids, not installed
+    selectRow(w.fraList->lvAll, 0); // Asteroids, not installed
     w.cmdPlay_Click();
     expectRefusal("This game is not installed.", 64, "as it was");
     w.mnuViewUninstalled->trigger();
@@ -271,9 +271,9 @@ TEST_F(Play, DoubleClickPlaysFromTheAllAndInstalledLists)
         QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, rect.center());
         QTest::mouseDClick(lv->viewport(), Qt::LeftButton, {}, rect.center());
     };
-    doubleClick(w.lvAll, 4);
+    doubleClick(w.fraList->lvAll, 4);
     w.mnuViewInstalled->trigger();
-    doubleClick(w.lvInstalled, 0);
+    doubleClick(w.fraList->lvInstalled, 0);
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].args, QStringList({"zaxxon"}));
@@ -340,9 +340,9 @@ TEST_F(Play, FullDiskLeavesMameIniAndOptionsAsTheyWereAndNamesTheFile)
     };
     const Case cases[] = {
         // Record without a settings file writes mame.ini before the game: nothing starts.
-        {"record", [](frmMain& w) { w.chkRecord->setChecked(true); w.cmdPlay->click(); }, false, 0},
+        {"record", [](frmMain& w) { w.chkRecord->setChecked(true); w.fraList->cmdPlay->click(); }, false, 0},
         // After the game the base file cannot be put back: the game ran all the same.
-        {"after the game", [](frmMain& w) { w.cmdPlay->click(); }, false, 1},
+        {"after the game", [](frmMain& w) { w.fraList->cmdPlay->click(); }, false, 1},
         {"auto run", [](frmMain& w) { w.chkAutoRun->setChecked(true); }, true, 0},
     };
     for (const Case& c : cases) {

@@ -1,4 +1,4 @@
-#include "shell/modSubMain.h"
+#include "app/modSubMain.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -61,18 +61,23 @@ protected:
         EXPECT_TWIPS(w.cmdRaster->x(), W - 1615);
         EXPECT_TWIPS(w.picRecPlay->y(), H - 1710);
         EXPECT_TWIPS(w.lblDownload->x(), W - 310);
-        EXPECT_TWIPS(w.IconScreen->x(), W - 1160);
+        // The header's items sit in a panel of their own, each where it stood on its own, to the pixel.
+        const std::pair<QWidget*, double> headerItems[] = {
+            {w.header->fraScroll, W - 1615}, {w.header->picBox, W - 1545}, {w.header->imgMachine, W - 1360},
+            {w.header->lblArtwork, W - 1265}, {w.header->IconScreen, W - 1160}};
+        for (const auto& [item, left] : headerItems)
+            EXPECT_EQ(item->mapTo(w.centralWidget(), QPoint()).x(), twipsToPixels(left)) << item->objectName().toStdString();
         EXPECT_TWIPS(w.LineSeparator[1]->width(), W);
-        for (QGroupBox* panel : {w.fraList, w.fraDefaults, w.fraMaintenance, w.fraVerify}) {
+        for (QGroupBox* panel : {static_cast<QGroupBox*>(w.fraList), w.fraDefaults, w.fraMaintenance, w.fraVerify}) {
             EXPECT_TWIPS(panel->width(), W - 2040);
             EXPECT_TWIPS(panel->height(), H - 660);
         }
-        EXPECT_TWIPS(w.lvUninstalled->height(), H - 1605);
+        EXPECT_TWIPS(w.fraList->lvUninstalled->height(), H - 1605);
         EXPECT_TWIPS(w.txtVerify->height(), H - 1605);
         EXPECT_TWIPS(w.VScroll[0]->height(), H - 1690);
-        EXPECT_TWIPS(w.cmdPlay->y(), tw(w.fraList->height()) - 550);
-        EXPECT_TWIPS(w.cmdInfo->x(), tw(w.fraList->width()) - tw(w.cmdInfo->width()) - 190);
-        EXPECT_TWIPS(w.cmdVerify->x(), (tw(w.fraList->width()) - tw(w.cmdVerify->width())) / 2 - 5);
+        EXPECT_TWIPS(w.fraList->cmdPlay->y(), tw(w.fraList->height()) - 550);
+        EXPECT_TWIPS(w.fraList->cmdInfo->x(), tw(w.fraList->width()) - tw(w.fraList->cmdInfo->width()) - 190);
+        EXPECT_TWIPS(w.fraList->cmdVerify->x(), (tw(w.fraList->width()) - tw(w.fraList->cmdVerify->width())) / 2 - 5);
         EXPECT_TWIPS(w.cmdCancel->x(), tw(w.cmdOK->x()) + 5340);
         for (StatusPanels* bar : w.StatusBar) {
             EXPECT_EQ(bar->width(), w.centralWidget()->width());
@@ -84,12 +89,12 @@ protected:
 
     void expectSquareShot(frmMain& w)
     {
-        const double side = tw(w.lvAll->height()) - 25;
-        EXPECT_TRUE(w.imgShots->hasScaledContents());
-        EXPECT_TWIPS(w.imgShots->width(), side);
-        EXPECT_TWIPS(w.imgShots->height(), side);
-        EXPECT_TWIPS(w.imgShots->x(), tw(w.fraList->width()) - (tw(w.imgShots->width()) + 180));
-        EXPECT_TWIPS(w.imgShots->y(), 270);
+        const double side = tw(w.fraList->lvAll->height()) - 25;
+        EXPECT_TRUE(w.fraList->imgShots->hasScaledContents());
+        EXPECT_TWIPS(w.fraList->imgShots->width(), side);
+        EXPECT_TWIPS(w.fraList->imgShots->height(), side);
+        EXPECT_TWIPS(w.fraList->imgShots->x(), tw(w.fraList->width()) - (tw(w.fraList->imgShots->width()) + 180));
+        EXPECT_TWIPS(w.fraList->imgShots->y(), 270);
     }
 };
 
@@ -121,24 +126,24 @@ TEST_F(Layout, ListWidthsFollowTheScreenShotSwitch)
 {
     frmMain& w = loaded();
     resizeClient(w, 1000, 650);
-    EXPECT_TWIPS(w.lvAll->width(), tw(w.fraList->width()) - 330);
+    EXPECT_TWIPS(w.fraList->lvAll->width(), tw(w.fraList->width()) - 330);
     w.mnuViewShots->trigger();
     QApplication::processEvents();
-    EXPECT_TWIPS(w.lvAll->width(), tw(w.fraList->width()) - (tw(w.imgShots->width()) + 480));
+    EXPECT_TWIPS(w.fraList->lvAll->width(), tw(w.fraList->width()) - (tw(w.fraList->imgShots->width()) + 480));
     resizeClient(w, 1100, 700);
-    EXPECT_TWIPS(w.lvInstalled->width(), tw(w.fraList->width()) - (tw(w.imgShots->width()) + 480));
+    EXPECT_TWIPS(w.fraList->lvInstalled->width(), tw(w.fraList->width()) - (tw(w.fraList->imgShots->width()) + 480));
     w.mnuViewShots->trigger();
-    EXPECT_TWIPS(w.lvUninstalled->width(), tw(w.fraList->width()) - 330);
+    EXPECT_TWIPS(w.fraList->lvUninstalled->width(), tw(w.fraList->width()) - 330);
 }
 
 TEST_F(Layout, MaximisedCentresThePanelContentsAndIgnoresNoStretch)
 {
     writeFile(app() + "/settings/nostretch.ini", "[Position]\r\nLeft=600\r\nTop=300\r\n[Size]\r\nWidth=1500\r\n");
     frmMain& w = loaded();
-    EXPECT_FALSE(w.imgShots->hasScaledContents());
-    EXPECT_TWIPS(w.imgShots->x(), 600);
-    EXPECT_TWIPS(w.imgShots->width(), 1500);
-    EXPECT_TWIPS(w.imgShots->height(), 4760);
+    EXPECT_FALSE(w.fraList->imgShots->hasScaledContents());
+    EXPECT_TWIPS(w.fraList->imgShots->x(), 600);
+    EXPECT_TWIPS(w.fraList->imgShots->width(), 1500);
+    EXPECT_TWIPS(w.fraList->imgShots->height(), 4760);
 
     w.showMaximized();
     QApplication::processEvents();
@@ -153,8 +158,8 @@ TEST_F(Layout, MaximisedCentresThePanelContentsAndIgnoresNoStretch)
     w.showNormal();
     QApplication::processEvents();
     EXPECT_EQ(m_state.view.intWindowState, 0);
-    EXPECT_FALSE(w.imgShots->hasScaledContents());
-    EXPECT_TWIPS(w.imgShots->x(), 600);
+    EXPECT_FALSE(w.fraList->imgShots->hasScaledContents());
+    EXPECT_TWIPS(w.fraList->imgShots->x(), 600);
 }
 
 TEST_F(Layout, MinimisingMovesNothingAndKeepsTheRecordedState)
@@ -163,12 +168,12 @@ TEST_F(Layout, MinimisingMovesNothingAndKeepsTheRecordedState)
     w.showMaximized();
     QApplication::processEvents();
     const QRect exit = w.cmdExit->geometry();
-    const QRect list = w.lvAll->geometry();
+    const QRect list = w.fraList->lvAll->geometry();
     w.setWindowState(Qt::WindowMinimized);
     QApplication::processEvents();
     EXPECT_EQ(m_state.view.intWindowState, 2);
     EXPECT_EQ(w.cmdExit->geometry(), exit);
-    EXPECT_EQ(w.lvAll->geometry(), list);
+    EXPECT_EQ(w.fraList->lvAll->geometry(), list);
 }
 
 TEST_F(Layout, MaintenanceScrollBarIsOffOnlyWhenTheViewportIsTaller)
@@ -204,10 +209,10 @@ TEST_F(Layout, ScrollingMovesContentOnlyWhenItIsTaller)
 TEST_F(Layout, HeaderItemsArePicturesThatInviteAClick)
 {
     frmMain& w = loaded();
-    EXPECT_EQ(w.imgMachine->pixmap().size(), QSize(72, 80));
+    EXPECT_EQ(w.header->imgMachine->pixmap().size(), QSize(72, 80));
     // The game's icon is drawn in the machine's screen.
-    EXPECT_TRUE(w.imgMachine->geometry().contains(w.IconScreen->geometry()));
-    for (QLabel* item : {w.lblGradient, w.imgMachine, w.lblDownload}) {
+    EXPECT_TRUE(w.header->imgMachine->geometry().contains(w.header->IconScreen->geometry()));
+    for (QLabel* item : {w.lblGradient, w.header->imgMachine, w.lblDownload}) {
         EXPECT_EQ(item->frameShape(), QFrame::NoFrame) << item->objectName().toStdString();
         EXPECT_EQ(item->cursor().shape(), Qt::PointingHandCursor) << item->objectName().toStdString();
     }

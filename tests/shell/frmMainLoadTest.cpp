@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, LoadShowsTheSavedListWithItsSelection)
         m_state = AppState();
         frmMain& w = load();
         EXPECT_EQ(w.fraList->title(), c.shown) << c.view;
-        QTreeView* lv = w.fraList->title() == "All Games" ? w.lvAll : w.lvInstalled;
+        QTreeView* lv = w.fraList->title() == "All Games" ? w.fraList->lvAll : w.fraList->lvInstalled;
         EXPECT_EQ(lv->currentIndex().row(), c.row) << c.view;
         EXPECT_EQ(m_state.counts.intAllCount, 5);
         EXPECT_FALSE(m_state.startup.blnLoading);
@@ -72,9 +72,9 @@ TEST_F(MainWindowTest, ColumnsWithoutTheirFilesAreHiddenAndTheirSortFallsBack)
     frmMain& w = load();
 
     for (const int c : {14, 15, 16, 17})
-        EXPECT_TRUE(w.lvAll->isColumnHidden(c)) << c;
-    EXPECT_FALSE(w.lvAll->isColumnHidden(18));
-    EXPECT_FALSE(w.lvAll->isColumnHidden(13));
+        EXPECT_TRUE(w.fraList->lvAll->isColumnHidden(c)) << c;
+    EXPECT_FALSE(w.fraList->lvAll->isColumnHidden(18));
+    EXPECT_FALSE(w.fraList->lvAll->isColumnHidden(13));
     EXPECT_EQ(m_state.view.intAllSortKey, 0);
     EXPECT_EQ(m_state.view.intAllSortOrder, 0);
     EXPECT_EQ(m_state.view.intInstalledSortKey, 18);
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, MalformedGameDataEndsWithTheLoadersMessageAndIsRebuiltAtT
     qputenv("ZELVANE_FAKEMAME_GAMES", "12");
     frmMain& w = load();
     EXPECT_EQ(m_state.counts.intAllCount, 12);
-    EXPECT_EQ(w.lvAll->model()->rowCount(), 12);
+    EXPECT_EQ(w.fraList->lvAll->model()->rowCount(), 12);
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
@@ -326,8 +326,8 @@ TEST_F(MainWindowTest, ClosingSavesTheViewThatTheNextStartReopens)
         {
             frmMain& w = load();
             w.mnuViewInstalled->trigger();
-            emit w.lvInstalled->header()->sectionClicked(1);
-            emit w.lvInstalled->header()->sectionClicked(1);
+            emit w.fraList->lvInstalled->header()->sectionClicked(1);
+            emit w.fraList->lvInstalled->header()->sectionClicked(1);
             w.mnuViewShots->trigger();
             w.close();
         },
@@ -344,10 +344,10 @@ TEST_F(MainWindowTest, ClosingSavesTheViewThatTheNextStartReopens)
     frmMain& again = load();
     EXPECT_EQ(again.fraList->title(), "Installed Games");
     EXPECT_TRUE(again.mnuViewShots->isChecked());
-    EXPECT_EQ(again.lvInstalled->header()->sortIndicatorSection(), 1);
-    EXPECT_EQ(again.lvInstalled->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(again.fraList->lvInstalled->header()->sortIndicatorSection(), 1);
+    EXPECT_EQ(again.fraList->lvInstalled->header()->sortIndicatorOrder(), Qt::DescendingOrder);
     // Installed games by year, newest first: Zaxxon 1982, Pac-Man 1980, galaxian 1979.
-    EXPECT_EQ(again.lvInstalled->model()->index(0, 0).data().toString(), "Zaxxon");
+    EXPECT_EQ(again.fraList->lvInstalled->model()->index(0, 0).data().toString(), "Zaxxon");
 }
 
 TEST_F(MainWindowTest, TerminationSavesTheViewOnceAndEnds)
@@ -374,7 +374,7 @@ TEST_F(MainWindowTest, ExitReadingCancelOnlyRequestsTheCancel)
     writeOptions();
     frmMain& w = load();
     w.show();
-    w.cmdExit->setText("&Cancel");
+    w.setExitMode(frmMain::ExitMode::Cancel);
     w.cmdExit->click();
     EXPECT_TRUE(m_state.report.blnCancel);
     EXPECT_TRUE(w.isVisible());

@@ -39,7 +39,7 @@ protected:
 
     void selectAll(frmMain& w, int row)
     {
-        w.lvAll->setCurrentIndex(w.lvAll->model()->index(row, 0));
+        w.fraList->lvAll->setCurrentIndex(w.fraList->lvAll->model()->index(row, 0));
     }
 };
 
@@ -214,7 +214,7 @@ TEST_F(Menus, DisableGameButtonsUnticksAutoRun)
     w.chkAutoRun->setChecked(true);
     w.DisableGameButtons();
     EXPECT_FALSE(w.chkAutoRun->isChecked());
-    EXPECT_FALSE(w.cmdPlay->isEnabled());
+    EXPECT_FALSE(w.fraList->cmdPlay->isEnabled());
     EXPECT_EQ(w.StatusBar[0]->panelText(3), "");
     EXPECT_NE(w.StatusBar[0]->panelText(1), "");
 }

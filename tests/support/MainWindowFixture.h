@@ -2,10 +2,11 @@
 // zips, all under one temporary folder; and the loaded window over it.
 #pragma once
 
-#include "gamelist/GameRecord.h"
-#include "shell/AppState.h"
+#include "mainwindow/frmMain.h"
+#include "shell/HeaderPanel.h"
 #include "shell/IniFile.h"
-#include "shell/frmMain.h"
+#include "state/AppState.h"
+#include "state/GameRecord.h"
 #include "wizard/frmChoose.h"
 
 #include <QPointer>

@@ -136,13 +136,13 @@ TEST_F(CaptionsFit, EveryFixedCaptionFitsItsControlInEachStyle)
         QApplication::setStyle(QString::fromLatin1(style));
         Walk walk;
         // Texts of the game data: descriptions, ROM names, manufacturers.
-        walk.exempt = {w.lblList};
+        walk.exempt = {w.header->lblList};
         for (StatusPanels* bar : w.StatusBar)
             walk.exempt.insert({bar->panelLabel(2), bar->panelLabel(3)});
         const std::pair<QTreeView*, void (frmMain::*)()> views[] = {
-            {w.lvAll, &frmMain::mnuViewAll_Click},
-            {w.lvInstalled, &frmMain::mnuViewInstalled_Click},
-            {w.lvUninstalled, &frmMain::mnuViewUninstalled_Click}};
+            {w.fraList->lvAll, &frmMain::mnuViewAll_Click},
+            {w.fraList->lvInstalled, &frmMain::mnuViewInstalled_Click},
+            {w.fraList->lvUninstalled, &frmMain::mnuViewUninstalled_Click}};
         for (const auto& [lv, show] : views) {
             (w.*show)();
             for (int row = 0; row < 3 && row < lv->model()->rowCount(); ++row) {

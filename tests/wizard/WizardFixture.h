@@ -1,7 +1,7 @@
 // A program folder and a MAME folder with every usual sub-folder, and the state of a first run.
 #pragma once
 
-#include "shell/AppState.h"
+#include "state/AppState.h"
 #include "wizard/frmChoose.h"
 
 #include <QStringList>

@@ -59,7 +59,7 @@ protected:
         frmMain& w = load();
         w.show();
         QApplication::processEvents();
-        for (QTreeView* lv : {w.lvAll, w.lvInstalled, w.lvUninstalled})
+        for (QTreeView* lv : {w.fraList->lvAll, w.fraList->lvInstalled, w.fraList->lvUninstalled})
             QObject::connect(lv->model(), &QAbstractItemModel::modelReset, [this] { ++m_resets; });
         return w;
     }
@@ -111,19 +111,19 @@ TEST_F(MainWindowOptions, FirstRunOKSavesTheOptionsAndMameIniAndShowsTheLists)
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
     EXPECT_TRUE(readFile(mame() + "/mame.ini").contains(("rompath\t.;" + roms() + "\r\n").toUtf8()));
     // The preset hides clones: Ms. Pac-Man is not listed.
-    EXPECT_EQ(w.lvAll->model()->rowCount(), 4);
-    EXPECT_TRUE(w.lblFiltersApp->isVisibleTo(w.fraList));
+    EXPECT_EQ(w.fraList->lvAll->model()->rowCount(), 4);
+    EXPECT_TRUE(w.fraList->lblFiltersApp->isVisibleTo(w.fraList));
 }
 
 TEST_F(MainWindowOptions, CancelledToolsOptionsLeavesTheWindowAsItWas)
 {
     frmMain& w = loaded();
-    const QColor base = w.lvAll->palette().color(QPalette::Base);
+    const QColor base = w.fraList->lvAll->palette().color(QPalette::Base);
     m_resets = 0;
     w.mnuToolsOptions->trigger();
     EXPECT_FALSE(m_state.startup.blnOptionsCancelled);
     EXPECT_EQ(m_resets, 0);
-    EXPECT_EQ(w.lvAll->palette().color(QPalette::Base), base);
+    EXPECT_EQ(w.fraList->lvAll->palette().color(QPalette::Base), base);
     EXPECT_EQ(m_state.dirs.strTempROMsPath, "");
 }
 
@@ -140,16 +140,16 @@ TEST_F(MainWindowOptions, OKRestylesTheListsAtOnceAndReloadsThemOnlyForWhatDecid
     const Case cases[] = {
         {"back colour", [](frmChoose& f) { f.cboBackColor->setCurrentIndex(0); }, false,
          [this](frmMain& w) {
-             for (QTreeView* lv : {w.lvAll, w.lvInstalled, w.lvUninstalled})
+             for (QTreeView* lv : {w.fraList->lvAll, w.fraList->lvInstalled, w.fraList->lvUninstalled})
                  EXPECT_EQ(lv->palette().color(QPalette::Base), StoredColor(m_state.appearance.lngBackColor));
              EXPECT_EQ(m_state.dirs.strTempROMsPath, roms());
          }},
         {"star field", [](frmChoose& f) { f.chkBackground->setChecked(true); }, false,
-         [](frmMain& w) { EXPECT_FALSE(w.lvAll->palette().brush(QPalette::Base).texture().isNull()); }},
+         [](frmMain& w) { EXPECT_FALSE(w.fraList->lvAll->palette().brush(QPalette::Base).texture().isNull()); }},
         {"font size", [](frmChoose& f) { f.cboSize->setCurrentIndex(f.cboSize->findText("10")); }, true,
-         [](frmMain& w) { EXPECT_EQ(w.lvInstalled->font().pointSize(), 10); }},
+         [](frmMain& w) { EXPECT_EQ(w.fraList->lvInstalled->font().pointSize(), 10); }},
         {"hide flag", [](frmChoose& f) { f.lstHideBios->item(3)->setCheckState(Qt::Checked); }, true,
-         [](frmMain& w) { EXPECT_TRUE(w.lblFiltersApp->isVisibleTo(w.fraList)); }},
+         [](frmMain& w) { EXPECT_TRUE(w.fraList->lblFiltersApp->isVisibleTo(w.fraList)); }},
         {"ROMs folder", [other](frmChoose& f) { f.txtFolder[kROMsBox]->setText(other); }, true,
          [this, other](frmMain&) {
              EXPECT_EQ(m_state.dirs.strROMsPath, other);
@@ -157,7 +157,7 @@ TEST_F(MainWindowOptions, OKRestylesTheListsAtOnceAndReloadsThemOnlyForWhatDecid
          }},
     };
     frmMain& w = loaded();
-    EXPECT_FALSE(w.lblFiltersApp->isVisibleTo(w.fraList));
+    EXPECT_FALSE(w.fraList->lblFiltersApp->isVisibleTo(w.fraList));
     for (const Case& c : cases) {
         options(w, c.change);
         EXPECT_EQ(m_resets > 0, c.reload) << c.what;
@@ -171,24 +171,24 @@ TEST_F(MainWindowOptions, CloneShotsChangeReloadsOnlyTheScreenshot)
     parent.fill(Qt::red);
     ASSERT_TRUE(parent.save(snaps() + "/pacman.png"));
     frmMain& w = loaded("[View]\r\nScreenShots=True\r\n");
-    w.lvAll->setCurrentIndex(w.lvAll->model()->index(2, 0)); // Ms. Pac-Man, clone of pacman
-    EXPECT_TRUE(w.imgShots->pixmap().isNull());
+    w.fraList->lvAll->setCurrentIndex(w.fraList->lvAll->model()->index(2, 0)); // Ms. Pac-Man, clone of pacman
+    EXPECT_TRUE(w.fraList->imgShots->pixmap().isNull());
     options(w, [](frmChoose& form) { form.chkCloneShots->setChecked(true); });
     EXPECT_EQ(m_resets, 0);
-    EXPECT_EQ(w.imgShots->pixmap().width(), 40);
+    EXPECT_EQ(w.fraList->imgShots->pixmap().width(), 40);
 }
 
 TEST_F(MainWindowOptions, PathInformationShowsTheThreeFormsOfEachFolder)
 {
     frmMain& w = loaded();
-    click(w.imgMachine);
+    click(w.header->imgMachine);
     ASSERT_FALSE(m_boxes.shown().empty());
     EXPECT_EQ(m_boxes.shown().back().style, 64);
     EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(("M.A.M.E. Path:\t\t" + mame()).toStdString()));
     EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr("Temp ROMs Path:\t\t\r"));
 
     options(w, [](frmChoose&) {});
-    click(w.imgMachine);
+    click(w.header->imgMachine);
     EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr(("Temp ROMs Path:\t\t" + roms()).toStdString()));
 
     click(w.lblDownload);

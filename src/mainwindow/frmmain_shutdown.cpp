@@ -1,6 +1,6 @@
 // Closing the main window ends the program: the view is saved to options.ini on the way out,
 // except after a cancelled first run.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/MsgBox.h"
 #include "platform/RuntimeErrorText.h"
@@ -25,7 +25,7 @@ constexpr int kUnloadSessionEnd = 2;
 void frmMain::SaveView()
 {
     const QString& ini = m_state.paths.strOptionsIni;
-    m_state.view.strGameView = fraList->title();
+    m_state.view.strGameView = QLatin1String(GameViewCaption(m_state.view.current));
     m_state.view.blnScreenShots = mnuViewShots->isChecked();
     m_state.view.blnFavorites = mnuViewFavorites->isChecked();
     WriteOptionBatch(ini, m_state, OptionBatch::View);
@@ -63,7 +63,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::cmdExit_Click()
 {
-    if (cmdExit->text() == QLatin1String("&Cancel")) {
+    if (m_exitMode == ExitMode::Cancel) {
         m_state.report.blnCancel = true;
         return;
     }

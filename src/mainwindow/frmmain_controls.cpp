@@ -1,54 +1,44 @@
 // The main window's controls at their design places (twips of a 10125 by 6390 client area);
 // Form_Resize moves the anchored ones.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "gamelist/GameListModel.h"
 #include "platform/StatusPanels.h"
-#include "platform/Twips.h"
-#include "shell/HeaderPictures.h"
+#include "platform/TwipsLayout.h"
+#include "shell/HeaderPanel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
-#include <QTreeView>
 
 namespace {
 
+// The short names the design tables below were written with.
 template <class W, class... Args>
-W* make(QWidget* parent, const char* name, double left, double top, double width, double height, Args&&... args)
+W* make(Args&&... args)
 {
-    auto* w = new W(std::forward<Args>(args)..., parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-    return w;
+    return makeControl<W>(std::forward<Args>(args)...);
 }
+constexpr auto button = makeButton;
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* toolTip,
-                    double left, double top, double width)
-{
-    auto* b = make<QPushButton>(parent, name, left, top, width, 375, QString::fromLatin1(caption));
-    b->setAutoDefault(false);
-    if (toolTip)
-        b->setToolTip(QString::fromLatin1(toolTip));
-    return b;
-}
-
-QGroupBox* panelFrame(QWidget* parent, const char* name)
+QGroupBox* stackPanel(QGroupBox* frame, QWidget* parent)
 {
     // Opaque, so that the panel in front hides the ones stacked behind it.
-    auto* frame = make<QGroupBox>(parent, name, 120, 120, 8085, 5730);
+    frame->setParent(parent);
+    frame->setGeometry(twipsToPixels(120), twipsToPixels(120), twipsToPixels(8085), twipsToPixels(5730));
     frame->setAutoFillBackground(true);
     return frame;
 }
 
-// Column widths in twips, in GameColumn order.
-constexpr std::array<int, kGameColumnCount> kColumnWidths = {
-    4200, 850, 1200, 1000, 1000, 1000, 900, 2600, 900, 1100, 1200, 1300, 1600, 1100, 1300, 1100, 700, 2200, 1300};
+QGroupBox* panelFrame(QWidget* parent, const char* name)
+{
+    auto* frame = new QGroupBox;
+    frame->setObjectName(QLatin1String(name));
+    return stackPanel(frame, parent);
+}
 
 } // namespace
 
@@ -61,27 +51,12 @@ void frmMain::createHeaderAndColumn(QWidget* client)
         LineSeparator[i]->setBackgroundRole(i == 0 ? QPalette::Dark : QPalette::Light);
     }
 
-    fraScroll = make<QGroupBox>(client, "fraScroll", 8510, 120, 1500, 525);
-    fraScroll->setToolTip(QStringLiteral("Game Manufacturer"));
-    picBox = make<QFrame>(client, "picBox", 8580, 255, 1360, 300);
-    picBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picScroll = make<QFrame>(picBox, "picScroll", 0, 0, 1360, 300);
-    lblList = make<QLabel>(picScroll, "lblList", 0, 0, 1360, 300);
-
-    imgMachine = make<QLabel>(client, "imgMachine", 8765, 780, 1080, 1200);
-    imgMachine->setPixmap(MachinePicture());
-    imgMachine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    IconScreen = make<QLabel>(client, "IconScreen", 8965, 960, 510, 510);
-    IconScreen->setFrameStyle(QFrame::Box | QFrame::Plain);
-    IconScreen->hide();
-    lblArtwork = make<QLabel>(client, "lblArtwork", 8860, 1560, 900, 255, QStringLiteral("Artwork"));
-    lblArtwork->setAlignment(Qt::AlignCenter);
-    lblArtwork->hide();
+    header = new HeaderPanel(client);
 
     cmdRaster = button(client, "cmdRaster", "&Raster Settings...", "Settings For All Raster Games", 8510, 2130, 1500);
     cmdVector = button(client, "cmdVector", "&Vector Settings...", "Settings For All Vector Games", 8510, 2580, 1500);
-    cmdFind = button(client, "cmdFind", "&Mame.Ini", "The Mame.Ini File That Will Be Used For The Selected Game",
-                     8510, 3610, 1500);
+    cmdFind = button(client, "cmdFind", "", nullptr, 8510, 3610, 1500);
+    setFindMode(FindMode::MameIni);
 
     // Two small items beside Auto Run; frmmain_header.cpp paints what they open.
     lblGradient = make<QLabel>(client, "lblGradient", 8325, 4210, 150, 240);
@@ -95,7 +70,32 @@ void frmMain::createHeaderAndColumn(QWidget* client)
     chkRecord = make<QCheckBox>(picRecPlay, "chkRecord", 0, 0, 1155, 300, QStringLiteral("Record"));
     chkPlayback = make<QCheckBox>(picRecPlay, "chkPlayback", 0, 300, 1155, 300, QStringLiteral("Playback"));
 
-    cmdExit = button(client, "cmdExit", "E&xit", "Closes Zelvane", 8510, 5505, 1500);
+    cmdExit = button(client, "cmdExit", "", "Closes Zelvane", 8510, 5505, 1500);
+    setExitMode(ExitMode::Exit);
+}
+
+void frmMain::setFindMode(FindMode mode)
+{
+    struct Caption {
+        const char* text;
+        const char* toolTip;
+    };
+    static constexpr Caption kCaptions[] = {
+        {"&Mame.Ini", "The Mame.Ini File That Will Be Used For The Selected Game"},
+        {"&List Bad Sets", "Searches The Report And Lists The Bad Sets"},
+        {"&Print", "Prints This List To Your Default Printer"},
+    };
+    m_findMode = mode;
+    const Caption& caption = kCaptions[static_cast<size_t>(mode)];
+    cmdFind->setText(QString::fromLatin1(caption.text));
+    cmdFind->setToolTip(QString::fromLatin1(caption.toolTip));
+}
+
+void frmMain::setExitMode(ExitMode mode)
+{
+    // Each job that turns the button into its cancel button gives it its own tool tip.
+    m_exitMode = mode;
+    cmdExit->setText(mode == ExitMode::Cancel ? QStringLiteral("&Cancel") : QStringLiteral("E&xit"));
 }
 
 void frmMain::createPanels(QWidget* client)
@@ -128,64 +128,13 @@ void frmMain::createPanels(QWidget* client)
     txtVerify = make<QTextEdit>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
     cmdGameList = button(fraVerify, "cmdGameList", "Return To &Game List", nullptr, 180, 5180, 2100);
 
-    fraList = panelFrame(client, "fraList");
-    createListPanel();
+    // The list frame builds its own controls; here it takes its place in the stack.
+    stackPanel(fraList, client);
 
     // The lists lie in front; the other panels wait, disabled, behind them.
     for (QGroupBox* panel : {fraDefaults, fraMaintenance, fraVerify})
         panel->setEnabled(false);
     fraList->raise();
-}
-
-void frmMain::createListPanel()
-{
-    fraList->setTitle(QStringLiteral("All Games"));
-
-    // The screenshot lies behind the lists, which cover it while screenshots are off.
-    imgShots = make<QLabel>(fraList, "imgShots", 3145, 270, 4760, 4760);
-    imgShots->setScaledContents(true);
-    imgShots->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblShots = make<QLabel>(fraList, "lblShots", 4170, 2400, 2700, 480,
-                            QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"));
-    lblShots->setAlignment(Qt::AlignCenter);
-    lblShots->setWordWrap(true);
-    lblShots->hide();
-
-    lvAll = createGameList("lvAll", new GameListModel(this));
-    lvInstalled = createGameList("lvInstalled", new GameListModel(this));
-    lvUninstalled = createGameList("lvUninstalled", new GameListModel(this));
-
-    lblFiltersApp = make<QLabel>(fraList, "lblFiltersApp", 850, 0, 1400, 240, QStringLiteral("Filters Applied"));
-    lblFiltersApp->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
-    lblFiltersApp->hide();
-
-    cmdPlay = button(fraList, "cmdPlay", "&Play Game", "Starts The Selected Game", 150, 5180, 1500);
-    cmdVerify = button(fraList, "cmdVerify", "Game &Audit", "Checks The ROM File And Sample File Of The Selected Game",
-                       3285, 5180, 1500);
-    cmdInfo = button(fraList, "cmdInfo", "Game &Information",
-                     "Shows The History.Dat, Mameinfo.Dat, And Cheat.Dat Of The Selected Game", 6195, 5180, 1700);
-}
-
-QTreeView* frmMain::createGameList(const char* name, GameListModel* model)
-{
-    auto* lv = make<QTreeView>(fraList, name, 150, 270, 7755, 4785);
-    lv->setModel(model);
-    lv->setRootIsDecorated(false);
-    lv->setUniformRowHeights(true);
-    lv->setAllColumnsShowFocus(true);
-    lv->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv->setTextElideMode(Qt::ElideRight);
-    lv->header()->setSectionsClickable(true);
-    lv->header()->setSortIndicatorShown(true);
-    lv->header()->setSortIndicator(-1, Qt::AscendingOrder);
-    lv->header()->setStretchLastSection(false);
-    lv->header()->setSectionsMovable(false);
-    for (int c = 0; c < kGameColumnCount; ++c)
-        lv->setColumnWidth(c, twipsToPixels(kColumnWidths[size_t(c)]));
-    lv->hide();
-    return lv;
 }
 
 void frmMain::createStatusBars(QWidget* client)

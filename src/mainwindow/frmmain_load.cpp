@@ -1,7 +1,7 @@
 // The main window's load sequence: size and place the window, prepare the lists, read
 // options.ini (or recreate it), rebuild the game data for a new MAME, load the lists and reopen
 // the saved view.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameDataRebuild.h"
@@ -116,7 +116,7 @@ void frmMain::Form_Load(const QString& programFolder)
     m_state.paths.strAppPath = appPath;
     m_state.paths.strShortAppPath = CommandPath(appPath);
 
-    prepareListColumns();
+    fraList->prepareListColumns();
 
     // A folder that cannot be created (read-only media) is no reason to stop here.
     QDir().mkpath(JoinPath(appPath, QStringLiteral("settings")));
@@ -159,21 +159,6 @@ void frmMain::sizeAndCentre()
         return;
     const QRect area = screen->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-}
-
-void frmMain::prepareListColumns()
-{
-    for (const GameColumn c : {GameColumn::Source, GameColumn::RomOf, GameColumn::CHD})
-        for (const ListView& row : m_views)
-            row.view->setColumnHidden(static_cast<int>(c), true);
-
-    const QString& appPath = m_state.paths.strAppPath;
-    m_state.startup.blnCatver = QFileInfo::exists(JoinPath(appPath, QStringLiteral("catver.ini")));
-    m_state.startup.blnNPlayers = QFileInfo::exists(JoinPath(appPath, QStringLiteral("nplayers.ini")));
-    for (const ListView& row : m_views) {
-        row.view->setColumnHidden(static_cast<int>(GameColumn::Category), !m_state.startup.blnCatver);
-        row.view->setColumnHidden(static_cast<int>(GameColumn::Players), !m_state.startup.blnNPlayers);
-    }
 }
 
 Result<bool> frmMain::versionGate()
@@ -359,35 +344,6 @@ void frmMain::loadLists()
     if (!lists.ok())
         FatalError(LoadListsErrorText(lists.error(), m_state.game[GameColumn::ROM]));
     showGameLists(std::move(lists.value()));
-}
-
-namespace {
-
-// The star field repeats across a list in tiles of this size.
-constexpr QSize kStarFieldTile(256, 256);
-
-} // namespace
-
-void frmMain::applyListAppearance()
-{
-    const ListAppearance& look = m_state.appearance;
-    const QImage starField = look.blnUseStarfield ? StarFieldImage(kStarFieldTile) : QImage();
-    for (const ListView& row : m_views) {
-        QPalette palette = row.view->palette();
-        // The "Star Field" picture takes the back colour's place when chosen.
-        if (look.blnUseStarfield)
-            palette.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(starField)));
-        else
-            palette.setBrush(QPalette::Base, StoredColor(look.lngBackColor));
-        palette.setColor(QPalette::Text, StoredColor(look.lngFontColor));
-        row.view->setPalette(palette);
-        QFont font = row.view->font();
-        bool ok = false;
-        const int points = look.strFontSize.toInt(&ok);
-        if (ok && points > 0)
-            font.setPointSize(points);
-        row.view->setFont(font);
-    }
 }
 
 void frmMain::errFolder(const RuntimeError& error)

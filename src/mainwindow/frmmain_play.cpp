@@ -1,6 +1,6 @@
 // Starting the selected game in MAME, with its mame.ini built from its settings file, and the
 // Record, Playback and Auto Run boxes that steer it.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "options/MameIni.h"
@@ -39,7 +39,7 @@ void mameIniError(const DirectorySettings& dirs, const RuntimeError& error)
 
 void frmMain::connectPlay()
 {
-    connect(cmdPlay, &QPushButton::clicked, this, &frmMain::cmdPlay_Click);
+    connect(fraList->cmdPlay, &QPushButton::clicked, this, &frmMain::cmdPlay_Click);
     connect(mnuFilePlay, &QAction::triggered, this, &frmMain::cmdPlay_Click);
     // Ticking a box from code runs its handler as a click does.
     connect(chkAutoRun, &QCheckBox::stateChanged, this, &frmMain::chkAutoRun_Click);
@@ -106,21 +106,21 @@ void frmMain::cmdPlay_Click()
     GetSelectedIndex();
     m_state.settings.strOtherCommands.clear();
 
-    QTreeView* lv = playableList();
+    QTreeView* lv = fraList->playableList();
     if (!lv) {
-        if (fraList->title() == QLatin1String("Uninstalled Games"))
+        if (m_state.view.current == GameView::Uninstalled)
             showNotInstalled();
         return;
     }
     // Only Auto Run reaches here with nothing selected (an empty list): there is nothing to play.
-    const GameRecord* selected = selectedRecord(lv);
+    const GameRecord* selected = fraList->selectedRecord(lv);
     if (!selected)
         return;
     GameRecord& game = m_state.game;
     game[GameColumn::Type] = (*selected)[GameColumn::Type];
     game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
     const QString rom = game[GameColumn::ROM];
-    if (lv == lvAll && !gameIsInstalled(rom)) {
+    if (lv == fraList->lvAll && !gameIsInstalled(rom)) {
         showNotInstalled();
         return;
     }

@@ -1,6 +1,5 @@
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "gamelist/GameListModel.h"
 #include "platform/SessionEnd.h"
 #include "platform/Twips.h"
 #include "shell/frmSplash.h"
@@ -11,7 +10,8 @@
 #include <QTimer>
 #include <QTreeView>
 
-frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
+frmMain::frmMain(AppState& state, QWidget* parent)
+    : QMainWindow(parent), fraList(new GameListPanel(state)), m_state(state), m_views(fraList->views)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zelvane"));
@@ -27,20 +27,7 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     connectHeader();
     connectOptions();
 
-    m_views = {{
-        {lvAll, qobject_cast<GameListModel*>(lvAll->model()), "All Games", 850,
-         &ListCounts::intAllCount, &ViewState::intAllIndex, &ViewState::intAllSortKey,
-         &ViewState::intAllSortOrder, &frmMain::LoadAllStatus},
-        {lvInstalled, qobject_cast<GameListModel*>(lvInstalled->model()), "Installed Games", 1270,
-         &ListCounts::intInstalledCount, &ViewState::intInstalledIndex, &ViewState::intInstalledSortKey,
-         &ViewState::intInstalledSortOrder, &frmMain::LoadInstalledStatus},
-        {lvUninstalled, qobject_cast<GameListModel*>(lvUninstalled->model()), "Uninstalled Games", 1465,
-         &ListCounts::intUninstalledCount, &ViewState::intUninstalledIndex,
-         &ViewState::intUninstalledSortKey, &ViewState::intUninstalledSortOrder,
-         &frmMain::LoadUninstalledStatus},
-    }};
-    for (ListView& row : m_views)
-        connectListEvents(row);
+    connectLists();
 
     // Marquee step every 40 ms, on from the start; icon tick 500 ms after the last selection.
     for (int i = 0; i < 2; ++i) {
@@ -55,7 +42,7 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     connectFavorites();
     connectPlay();
 
-    setDefaultButton(cmdPlay);
+    setDefaultButton(fraList->cmdPlay);
 
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 
@@ -65,12 +52,7 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     m_client->setMinimumSize(twipsToPixels(10125), twipsToPixels(6390));
 }
 
-frmMain::~frmMain()
-{
-    // The views outlive this body (Qt deletes the children later) and must not reach the games
-    // that the members below take with them.
-    clearGameLists();
-}
+frmMain::~frmMain() = default;
 
 void frmMain::setDefaultButton(QPushButton* button)
 {

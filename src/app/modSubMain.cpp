@@ -1,4 +1,4 @@
-#include "shell/modSubMain.h"
+#include "app/modSubMain.h"
 
 #include "platform/RuntimeClock.h"
 #include "platform/VisualStyles.h"

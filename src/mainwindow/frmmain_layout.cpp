@@ -1,10 +1,10 @@
 // The layout of the main window: every control anchored by a fixed distance in twips from the
 // right or bottom edge of the client area; only the screenshot follows the lists' height.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/StatusPanels.h"
-#include "platform/Twips.h"
-#include "shell/ShortPath.h"
+#include "platform/TwipsLayout.h"
+#include "shell/HeaderPanel.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -44,17 +44,6 @@ void frmMain::changeEvent(QEvent* event)
 double frmMain::scaleWidth() const { return twips(m_client->width()); }
 double frmMain::scaleHeight() const { return twips(m_client->height()); }
 
-void frmMain::placeLeft(QWidget* w, double left) { w->move(twipsToPixels(left), w->y()); }
-void frmMain::placeTop(QWidget* w, double top) { w->move(w->x(), twipsToPixels(top)); }
-void frmMain::place(QWidget* w, double left, double top) { w->move(twipsToPixels(left), twipsToPixels(top)); }
-void frmMain::setWidthTwips(QWidget* w, double width) { w->resize(std::max(0, twipsToPixels(width)), w->height()); }
-void frmMain::setHeightTwips(QWidget* w, double height) { w->resize(w->width(), std::max(0, twipsToPixels(height))); }
-
-bool frmMain::noStretchFileExists() const
-{
-    return QFileInfo::exists(JoinPath(m_state.paths.strAppPath, QStringLiteral("settings/nostretch.ini")));
-}
-
 void frmMain::Form_Resize()
 {
     if (windowState() & Qt::WindowMinimized)
@@ -69,11 +58,9 @@ void frmMain::Form_Resize()
 
     for (QFrame* rule : LineSeparator)
         setWidthTwips(rule, W);
-    placeLeft(fraScroll, W - 1615);
-    placeLeft(picBox, W - 1545);
-    placeLeft(imgMachine, W - 1360);
-    placeLeft(lblArtwork, W - 1265);
-    placeLeft(IconScreen, W - 1160);
+    // The header's items keep their own distances from the right edge, to the pixel (fraScroll W - 1615,
+    // picBox W - 1545, imgMachine W - 1360, lblArtwork W - 1265, IconScreen W - 1160).
+    placeLeft(header, W - 1620);
     placeLeft(cmdRaster, W - 1615);
     placeLeft(cmdVector, W - 1615);
     place(cmdFind, W - 1615, H - 2780);
@@ -83,11 +70,11 @@ void frmMain::Form_Resize()
     place(picRecPlay, W - 1465, H - 1710);
     place(cmdExit, W - 1615, H - 885);
 
-    for (QGroupBox* panel : {fraDefaults, fraList, fraMaintenance, fraVerify}) {
+    for (QGroupBox* panel : std::initializer_list<QGroupBox*>{fraDefaults, fraList, fraMaintenance, fraVerify}) {
         setWidthTwips(panel, W - 2040);
         setHeightTwips(panel, H - 660);
     }
-    for (QTreeView* lv : {lvAll, lvInstalled, lvUninstalled})
+    for (QTreeView* lv : {fraList->lvAll, fraList->lvInstalled, fraList->lvUninstalled})
         setHeightTwips(lv, H - 1605);
 
     // The viewports' scroll ranges: how much taller the content is than the viewport.
@@ -112,19 +99,19 @@ void frmMain::Form_Resize()
         placeLeft(txtVerify, 160);
     }
 
-    placeShot();
-    place(lblShots, leftOf(imgShots) + (widthOf(imgShots) - widthOf(lblShots)) / 2,
-          topOf(imgShots) + (heightOf(imgShots) - heightOf(lblShots)) / 2);
+    fraList->placeShot();
+    place(fraList->lblShots, leftOf(fraList->imgShots) + (widthOf(fraList->imgShots) - widthOf(fraList->lblShots)) / 2,
+          topOf(fraList->imgShots) + (heightOf(fraList->imgShots) - heightOf(fraList->lblShots)) / 2);
 
-    const double listWidth = mnuViewShots->isChecked() ? widthOf(fraList) - (widthOf(imgShots) + 480)
+    const double listWidth = mnuViewShots->isChecked() ? widthOf(fraList) - (widthOf(fraList->imgShots) + 480)
                                                        : widthOf(fraList) - 330;
-    for (QTreeView* lv : {lvAll, lvInstalled, lvUninstalled})
+    for (QTreeView* lv : {fraList->lvAll, fraList->lvInstalled, fraList->lvUninstalled})
         setWidthTwips(lv, listWidth);
 
     const double listFoot = heightOf(fraList) - 550;
-    placeTop(cmdPlay, listFoot);
-    place(cmdVerify, (widthOf(fraList) - widthOf(cmdVerify)) / 2 - 5, listFoot);
-    place(cmdInfo, widthOf(fraList) - widthOf(cmdInfo) - 190, listFoot);
+    placeTop(fraList->cmdPlay, listFoot);
+    place(fraList->cmdVerify, (widthOf(fraList) - widthOf(fraList->cmdVerify)) / 2 - 5, listFoot);
+    place(fraList->cmdInfo, widthOf(fraList) - widthOf(fraList->cmdInfo) - 190, listFoot);
     const double defaultsFoot = heightOf(fraDefaults) - 550;
     place(cmdOK, leftOf(picDefaults), defaultsFoot);
     place(cmdRestore, (widthOf(fraDefaults) - widthOf(cmdRestore)) / 2 - 5, defaultsFoot);

@@ -1,7 +1,7 @@
 // The program-wide records, owned by the application and handed to the forms by reference.
 #pragma once
 
-#include "gamelist/GameRecord.h"
+#include "state/GameRecord.h"
 
 #include <QString>
 
@@ -56,12 +56,23 @@ struct GeneralPreferences {
     bool blnAutoRun = false;
 };
 
+// The three game lists, in the order of the View menu.
+enum class GameView { All, Installed, Uninstalled };
+
+// The caption of a list's frame, which options.ini also stores as the view to reopen.
+inline const char* GameViewCaption(GameView view)
+{
+    constexpr std::array<const char*, 3> kCaptions = {"All Games", "Installed Games", "Uninstalled Games"};
+    return kCaptions[static_cast<size_t>(view)];
+}
+
 // Counts and indexes are 32-bit: lists hold more than 32,767 games.
 struct ViewState {
+    GameView current = GameView::All; // the list shown; its frame's caption is written from it
     bool blnFavorites = false;
     bool blnScroll = true;
     int intPanelShown = 0;
-    QString strGameView = QStringLiteral("All Games");
+    QString strGameView = QStringLiteral("All Games"); // as options.ini stores it
     bool blnScreenShots = false;
     qint32 intWindowState = 0;
     qint32 intAllIndex = 1, intAllSortKey = 0, intAllSortOrder = 0;
@@ -73,6 +84,15 @@ struct ListCounts {
     qint32 intAllCount = 0;
     qint32 intInstalledCount = 0;
     qint32 intUninstalledCount = 0;
+};
+
+// The game the lists have selected, as the status bar shows it (panels 2, 3 and 6); empty while
+// no game is selected.
+struct SelectedGame {
+    enum class Install { None, NotInstalled, Installed };
+    QString description;
+    QString rom;
+    Install installed = Install::None;
 };
 
 struct StartupState {
@@ -117,6 +137,7 @@ struct AppState {
     WebRequest web;
     ReportState report;
     SettingsEdit settings;
+    SelectedGame selected;
     GameRecord game;          // the current game
     QString strRotate;        // the current game's rotation, not stored
     qint32 lngMAMESize = 0;   // size of the MAME program recorded in options.ini

@@ -1,9 +1,9 @@
 // The program's start-up procedure and what it leaves running for the event loop.
 #pragma once
 
-#include "shell/AppState.h"
+#include "mainwindow/frmMain.h"
 #include "shell/SingleInstance.h"
-#include "shell/frmMain.h"
+#include "state/AppState.h"
 
 #include <QString>
 

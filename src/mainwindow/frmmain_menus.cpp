@@ -1,6 +1,6 @@
 // The menu bar and the pop-up menu of a game row, the drop-down handlers that enable their items
 // each time a menu opens, and the items that only forward to a button.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/StatusPanels.h"
 #include "shell/ShortPath.h"
@@ -145,23 +145,21 @@ void frmMain::createMenus()
 void frmMain::mnuFile_Click()
 {
     const bool panel = m_state.view.intPanelShown != 0;
-    const QString list = fraList->title();
+    const GameView list = m_state.view.current;
     const qint32 installed = m_state.counts.intInstalledCount;
     const qint32 uninstalled = m_state.counts.intUninstalledCount;
 
     bool play = false, others = false;
     if (panel) {
         play = others = false;
-    } else if (list == QLatin1String("All Games")) {
-        play = StatusBar[0]->panelText(6) != QLatin1String("Not Installed");
+    } else if (list == GameView::All) {
+        play = m_state.selected.installed != SelectedGame::Install::NotInstalled;
         others = true;
-    } else if (list == QLatin1String("Installed Games")) {
+    } else if (list == GameView::Installed) {
         play = others = installed > 0;
-    } else if (list == QLatin1String("Uninstalled Games")) {
+    } else {
         play = false;
         others = uninstalled != 0;
-    } else {
-        return;
     }
     mnuFilePlay->setEnabled(play);
     mnuFileVerify->setEnabled(others);
@@ -172,17 +170,15 @@ void frmMain::mnuFile_Click()
 void frmMain::mnuTools_Click()
 {
     const bool panel = m_state.view.intPanelShown != 0;
-    const QString list = fraList->title();
+    const GameView list = m_state.view.current;
 
     bool custom = false;
     if (panel)
         custom = false;
-    else if (list == QLatin1String("All Games"))
-        custom = StatusBar[0]->panelText(6) != QLatin1String("Not Installed");
-    else if (list == QLatin1String("Installed Games"))
+    else if (list == GameView::All)
+        custom = m_state.selected.installed != SelectedGame::Install::NotInstalled;
+    else if (list == GameView::Installed)
         custom = m_state.counts.intInstalledCount != 0;
-    else if (list != QLatin1String("Uninstalled Games"))
-        return;
 
     for (QAction* a : {mnuToolsRaster, mnuToolsVector, mnuToolsRebuildSettings, mnuToolsMaintenance, mnuToolsOptions})
         a->setEnabled(!panel);

@@ -1,6 +1,6 @@
 // The favorites list in the main window: the View menu's toggle, the pop-up menu's Add and
 // Remove, and the check after a rebuild of the game data.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/Favorites.h"
 #include "platform/MsgBox.h"
@@ -66,7 +66,7 @@ bool frmMain::endFavoritesView(const FavoritesMessage& message)
 
 void frmMain::mnuAddFavorite_Click()
 {
-    const GameRecord* game = selectedRecord(playableList());
+    const GameRecord* game = fraList->selectedRecord(fraList->playableList());
     if (!game)
         return;
     const Result<FavoritesResult> added = AddFavorite(m_state.paths.strAppPath, *game);
@@ -80,7 +80,7 @@ void frmMain::mnuAddFavorite_Click()
 
 void frmMain::mnuRemoveFavorite_Click()
 {
-    const GameRecord* game = selectedRecord(playableList());
+    const GameRecord* game = fraList->selectedRecord(fraList->playableList());
     if (!game)
         return;
     const Result<FavoritesResult> removed = RemoveFavorite(m_state.paths.strAppPath, (*game)[GameColumn::Game]);

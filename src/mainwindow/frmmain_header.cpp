@@ -1,10 +1,11 @@
 // The main window's background gradient and the small boxes behind the header's labels: the
 // gradient colour dialog, path information and start-up time.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/ClickFilter.h"
 #include "platform/MsgBox.h"
 #include "shell/GradientPaint.h"
+#include "shell/HeaderPanel.h"
 #include "shell/HeaderPictures.h"
 #include "shell/InfoBoxes.h"
 #include "shell/frmGradient.h"
@@ -51,10 +52,10 @@ void frmMain::connectHeader()
     new PaintFilter(lblGradient,
                     [&color](QPainter& p, QWidget& w) { PaintGradientSwatch(p, w.rect(), color, w.palette()); });
     new PaintFilter(lblDownload, [](QPainter& p, QWidget& w) { PaintClock(p, w.rect(), w.palette()); });
-    for (QLabel* item : {lblGradient, imgMachine, lblDownload})
+    for (QLabel* item : {lblGradient, lblDownload})
         item->setCursor(Qt::PointingHandCursor);
     ConnectClick(lblGradient, [this] { lblGradient_Click(); });
-    ConnectClick(imgMachine, [this] { imgMachine_Click(); });
+    connect(header, &HeaderPanel::machineClicked, this, &frmMain::imgMachine_Click);
     ConnectClick(lblDownload, [this] { lblDownload_Click(); });
 }
 

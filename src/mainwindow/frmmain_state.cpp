@@ -1,9 +1,10 @@
 // Switching the window's buttons and timers around panels and long jobs, the one way in and out
 // of a panel, and the scrolling of the two tall panels.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
+#include "shell/HeaderPanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,7 +25,7 @@ void frmMain::EnableFormButtons()
     cmdRaster->setEnabled(true);
     cmdVector->setEnabled(true);
     cmdFind->setEnabled(true);
-    if (fraList->title() != QLatin1String("Uninstalled Games")) {
+    if (m_state.view.current != GameView::Uninstalled) {
         chkAutoRun->setEnabled(true);
         chkRecord->setEnabled(true);
         chkPlayback->setEnabled(true);
@@ -33,19 +34,20 @@ void frmMain::EnableFormButtons()
 
 void frmMain::EnableButtons()
 {
-    cmdPlay->setEnabled(true);
-    cmdVerify->setEnabled(true);
-    cmdInfo->setEnabled(true);
+    fraList->cmdPlay->setEnabled(true);
+    fraList->cmdVerify->setEnabled(true);
+    fraList->cmdInfo->setEnabled(true);
     EnableFormButtons();
 }
 
 void frmMain::DisableGameButtons()
 {
+    m_state.selected = SelectedGame();
     for (int panel = 2; panel <= 6; ++panel)
         StatusBar[0]->setPanelText(panel, QString());
-    cmdPlay->setEnabled(false);
-    cmdVerify->setEnabled(false);
-    cmdInfo->setEnabled(false);
+    fraList->cmdPlay->setEnabled(false);
+    fraList->cmdVerify->setEnabled(false);
+    fraList->cmdInfo->setEnabled(false);
     chkAutoRun->setEnabled(false);
     // Unticking goes through the box's own handler, which stores AutoRun as off.
     chkAutoRun->setChecked(false);
@@ -75,13 +77,11 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
         StatusBar[1]->show();
         StatusBar[1]->raise();
         Tmr[1]->stop();
-        IconScreen->hide();
-        lblArtwork->hide();
-        lblList->clear();
+        header->clearGameArt();
         break;
     case PanelStatus::SelectedGame:
-        StatusBar[1]->setPanelText(2, StatusBar[0]->panelText(2));
-        StatusBar[1]->setPanelText(3, StatusBar[0]->panelText(3));
+        StatusBar[1]->setPanelText(2, m_state.selected.description);
+        StatusBar[1]->setPanelText(3, m_state.selected.rom);
         StatusBar[1]->show();
         StatusBar[1]->raise();
         break;

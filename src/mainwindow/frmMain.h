@@ -1,18 +1,18 @@
-// The main window: one object shared by every subsystem; its member functions live in several
-// files, by subsystem (shell/frmmain_*.cpp, gamelist/frmmain_*.cpp).
+// The main window: composes the subsystems' panels and holds the handlers that span them; its
+// member functions live in several files, by subsystem (frmmain_*.cpp).
 #pragma once
 
-#include "gamelist/GameLists.h"
+#include "gamelist/GameListPanel.h"
 #include "platform/RuntimeError.h"
-#include "shell/AppState.h"
+#include "state/AppState.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
 
-class GameListModel;
 struct FavoritesMessage;
+class HeaderPanel;
 class Progress;
 class frmSplash;
 class frmWait;
@@ -69,6 +69,15 @@ public:
     // Leaves `panel` for the game lists; `busyPointer` shows the hourglass meanwhile.
     void ReturnToGameList(QGroupBox* panel, bool busyPointer);
 
+    // The modes of two buttons, each shown by its own caption: cmdFind's in the report panel, and
+    // cmdExit's, which long jobs turn into their cancel button.
+    enum class FindMode { MameIni, ListBadSets, Print };
+    enum class ExitMode { Exit, Cancel };
+    void setFindMode(FindMode mode);
+    FindMode findMode() const { return m_findMode; }
+    void setExitMode(ExitMode mode);
+    ExitMode exitMode() const { return m_exitMode; }
+
     // The default button, pressed by Enter anywhere in the window (nullptr: none).
     void setDefaultButton(QPushButton* button);
     QPushButton* defaultButton() const { return m_defaultButton; }
@@ -81,7 +90,7 @@ public:
     void mnuHelp_Click();
     void mnuFileExit_Click();
 
-    // ---- Views, sorting and list events (gamelist/frmmain_lists.cpp)
+    // ---- Views and list events (frmmain_lists.cpp; the lists themselves are fraList's)
 
     void mnuView_Click();
     void mnuViewAll_Click();
@@ -89,37 +98,34 @@ public:
     void mnuViewUninstalled_Click();
     void mnuViewRefresh_Click();
     void mnuViewShots_Click();
-    void GetSelectedIndex();
-    void CheckFilters();
-    // Puts freshly loaded games into the three lists and sets the counts.
-    void showGameLists(GameLists lists);
-    // Empties the three lists and sets their counts to 0.
-    void clearGameLists();
-    // The index in the loaded lists of the game a list shows in `row` (from 0).
-    qint32 gameOfRow(QTreeView* lv, int row);
+    // Handed to the list frame, under the names the load sequence and the handlers call.
+    void GetSelectedIndex() { fraList->GetSelectedIndex(); }
+    void CheckFilters() { fraList->CheckFilters(); }
+    void showGameLists(GameLists lists) { fraList->showGameLists(std::move(lists)); }
+    void clearGameLists() { fraList->clearGameLists(); }
+    void applyListAppearance() { fraList->applyListAppearance(); }
 
-    // ---- Selected game display (gamelist/frmmain_selection.cpp)
+    // ---- Selected game display (frmmain_selection.cpp)
 
     void LoadAllStatus();
     void LoadInstalledStatus();
     void LoadUninstalledStatus();
     void LoadShot();
-    void NoStretchShot();
 
-    // ---- Favorites (gamelist/frmmain_favorites.cpp)
+    // ---- Favorites (frmmain_favorites.cpp)
 
     void mnuViewFavorites_Click();
     void mnuAddFavorite_Click();
     void mnuRemoveFavorite_Click();
 
-    // ---- Marquee and icon timers (gamelist/frmmain_timers.cpp)
+    // ---- Marquee and icon timers (frmmain_timers.cpp)
 
     // Index 0: the marquee step; 1: the icon, the artwork mark and the marquee text.
     void Tmr_Timer(int index);
     void RefreshScroll();
     void fraScroll_Click();
 
-    // ---- Play, Record, Playback and AutoRun (options/frmmain_play.cpp)
+    // ---- Play, Record, Playback and AutoRun (frmmain_play.cpp)
 
     void cmdPlay_Click();
     void chkAutoRun_Click();
@@ -138,7 +144,7 @@ public:
     void imgMachine_Click();
     void lblDownload_Click();
 
-    // ---- Options wizard (wizard/frmmain_options.cpp)
+    // ---- Options wizard (frmmain_options.cpp)
 
     void mnuToolsOptions_Click();
 
@@ -146,13 +152,7 @@ public:
 
     // Header and right-hand column
     std::array<QFrame*, 2> LineSeparator{};
-    QGroupBox* fraScroll = nullptr;
-    QFrame* picBox = nullptr;
-    QFrame* picScroll = nullptr;
-    QLabel* lblList = nullptr;
-    QLabel* imgMachine = nullptr;
-    QLabel* lblArtwork = nullptr;
-    QLabel* IconScreen = nullptr;
+    HeaderPanel* header = nullptr;
     QPushButton* cmdRaster = nullptr;
     QPushButton* cmdVector = nullptr;
     QPushButton* cmdFind = nullptr;
@@ -165,17 +165,8 @@ public:
     QCheckBox* chkPlayback = nullptr;
     QPushButton* cmdExit = nullptr;
 
-    // Game lists
-    QGroupBox* fraList = nullptr;
-    QTreeView* lvAll = nullptr;
-    QTreeView* lvInstalled = nullptr;
-    QTreeView* lvUninstalled = nullptr;
-    QLabel* imgShots = nullptr;
-    QLabel* lblShots = nullptr;
-    QLabel* lblFiltersApp = nullptr;
-    QPushButton* cmdPlay = nullptr;
-    QPushButton* cmdVerify = nullptr;
-    QPushButton* cmdInfo = nullptr;
+    // Game lists, with the game buttons at their foot
+    GameListPanel* fraList = nullptr;
 
     // Option panel
     QGroupBox* fraDefaults = nullptr;
@@ -232,34 +223,18 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // One list of the table of views: its control, model, caption and remembered state.
-    struct ListView {
-        QTreeView* view;
-        GameListModel* model;
-        const char* caption;
-        int filtersLeft;                    // twips
-        qint32 ListCounts::* count;
-        qint32 ViewState::* index;
-        qint32 ViewState::* sortKey;
-        qint32 ViewState::* sortOrder;
-        void (frmMain::*status)();
-        int arrowColumn = -1;               // where the program last put the header arrow
-        Qt::SortOrder arrowOrder = Qt::AscendingOrder;
-    };
+    using ListView = GameListPanel::ListView;
 
     // Construction (frmmain_controls.cpp, frmmain_menus.cpp)
     void connectHeader();
     void connectOptions();
     void createHeaderAndColumn(QWidget* client);
     void createPanels(QWidget* client);
-    void createListPanel();
     void createStatusBars(QWidget* client);
     void createMenus();
-    QTreeView* createGameList(const char* name, GameListModel* model);
 
     // Load sequence steps (frmmain_load.cpp)
     void sizeAndCentre();
-    void prepareListColumns();
     Result<bool> versionGate();
     Status loadWithOptions();
     Status firstRun();
@@ -269,7 +244,6 @@ private:
     Result<bool> buildGameData(bool newMame);
     void loadLists();
     void showSplash();
-    void applyListAppearance();
     [[noreturn]] void errFolder(const RuntimeError& error);
     void errOptions(const RuntimeError& error);
     [[noreturn]] void stopAfterSecondFailure(const RuntimeError& error);
@@ -280,68 +254,47 @@ private:
 
     // Layout (frmmain_layout.cpp)
     void Form_Resize();
-    void place(QWidget* w, double left, double top);
-    void placeLeft(QWidget* w, double left);
-    void placeTop(QWidget* w, double top);
-    void setWidthTwips(QWidget* w, double width);
-    void setHeightTwips(QWidget* w, double height);
     double scaleWidth() const;
     double scaleHeight() const;
-    bool noStretchFileExists() const;
 
-    // Views (gamelist/frmmain_lists.cpp)
-    ListView& listView(QTreeView* view);
-    ListView* currentListView();
+    // Views (frmmain_lists.cpp)
+    void connectLists();
     void switchToList(ListView& row);
-    void SortListView(ListView& row, int header);
-    void SetHeaderSortIcon(QTreeView* lv, int col, int image, bool show);
-    void columnClick(ListView& row, int column);
-    void itemClick(ListView& row);
-    void selectRow(ListView& row, qint32 index, bool scroll);
-    qint32 selectedIndex(const ListView& row) const;
-    void listMouseUp(ListView& row, Qt::MouseButton button, const QPoint& pos);
+    void listMouseUp(GameView view, Qt::MouseButton button, const QPoint& pos);
     void lvUninstalled_DblClick();
-    void connectListEvents(ListView& row);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Selection display (gamelist/frmmain_selection.cpp)
+    // Selection display (frmmain_selection.cpp)
     void showSelectedStatus(const ListView& row);
-    // The screenshot's place: from nostretch.ini, or the square beside the lists.
-    void placeShot();
+    // LoadAllStatus, LoadInstalledStatus or LoadUninstalledStatus, by the list.
+    void loadStatus(GameView view);
     bool gameIsInstalled(const QString& rom) const;
-    // The list that Play and the favorites commands act on: lvAll or lvInstalled by fraList's
-    // caption, null for any other list.
-    QTreeView* playableList() const;
     // "This game is not installed.", from Play and from a double click on the Uninstalled list.
     void showNotInstalled();
-    // The record of the game selected in `lv`; null when nothing is selected.
-    const GameRecord* selectedRecord(QTreeView* lv);
 
-    // Favorites (gamelist/frmmain_favorites.cpp)
+    // Favorites (frmmain_favorites.cpp)
     void connectFavorites();
     void TestFavorites();
     // The favorites list became empty: its view ends, stored at once, and the user is told.
     // False when options.ini could not store it (the user was told that too).
     bool endFavoritesView(const FavoritesMessage& message);
 
-    // Marquee and icon timers (gamelist/frmmain_timers.cpp)
+    // Marquee and icon timers (frmmain_timers.cpp)
     void connectTimers();
-    void marqueeStep();
     void iconTick();
     void SetMarquee();
 
-    // Play (options/frmmain_play.cpp)
+    // Play (frmmain_play.cpp)
     void connectPlay();
     bool writeGameIni(bool playback, bool record);
     void restoreBaseIni();
     bool prepareInputFolder(bool playback, bool record);
 
     AppState& m_state;
-    GameLists m_lists;
-    std::array<ListView, 3> m_views{};
+    std::array<ListView, 3>& m_views; // fraList's table of its three lists
     QWidget* m_client = nullptr;
     QPushButton* m_defaultButton = nullptr;
-    bool m_selectingFromCode = false;
+    FindMode m_findMode = FindMode::MameIni;
+    ExitMode m_exitMode = ExitMode::Exit;
     bool m_restartedAfterOptionsError = false;
     bool m_sessionEnding = false;
     std::unique_ptr<frmSplash> m_splash;

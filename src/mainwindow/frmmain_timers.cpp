@@ -1,11 +1,11 @@
 // The two timers that finish the display of the selected game: the manufacturer marquee that
 // scrolls under the lists, and the one-shot tick that draws the game's icon and artwork mark.
 // Distances are twips in the design, 15 to a pixel, so one marquee step is one pixel.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
 #include "platform/ClickFilter.h"
-#include "platform/StatusPanels.h"
+#include "shell/HeaderPanel.h"
 #include "shell/ShortPath.h"
 
 #include <QFileInfo>
@@ -13,13 +13,11 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
-#include <QPixmap>
 #include <QTimer>
 #include <QTreeView>
 
 namespace {
 
-constexpr int kMarqueeStep = 1; // 15 twips
 constexpr int kIconSide = 32;
 
 // The icon at 32 by 32 pixels: of the images in the file the one of that size, else the
@@ -49,69 +47,45 @@ void frmMain::connectTimers()
 {
     connect(Tmr[0], &QTimer::timeout, this, [this] { Tmr_Timer(0); });
     connect(Tmr[1], &QTimer::timeout, this, [this] { Tmr_Timer(1); });
-    ConnectClick(fraScroll, [this] { fraScroll_Click(); });
+    connect(header, &HeaderPanel::marqueeClicked, this, &frmMain::fraScroll_Click);
 }
 
 void frmMain::Tmr_Timer(int index)
 {
     if (index == 0)
-        marqueeStep();
+        header->marqueeStep();
     else if (index == 1)
         iconTick();
 }
 
-void frmMain::marqueeStep()
-{
-    picScroll->move(picScroll->x() - kMarqueeStep, picScroll->y());
-    // Only once the whole strip has left the viewport does it enter again from the right.
-    if (picScroll->x() + picScroll->width() <= 0)
-        picScroll->move(picBox->width(), picScroll->y());
-}
-
 void frmMain::iconTick()
 {
-    const QString rom = StatusBar[0]->panelText(3);
+    const QString& rom = m_state.selected.rom;
     const QString iconFile = JoinPath(m_state.dirs.strMAMEPath, QStringLiteral("icons/") + rom + QStringLiteral(".ico"));
     // A file Qt cannot read as a picture counts as no icon at all.
     const QImage icon = QFileInfo(iconFile).isFile() ? gameIcon(iconFile) : QImage();
-    if (!icon.isNull()) {
-        IconScreen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        IconScreen->setPixmap(QPixmap::fromImage(icon));
-        IconScreen->show();
-    } else {
-        IconScreen->clear();
-        IconScreen->hide();
-    }
-
     const QString artwork = JoinPath(m_state.dirs.strArtworkPath, rom + QStringLiteral(".zip"));
-    lblArtwork->setVisible(!m_state.dirs.strArtworkPath.isEmpty() && QFileInfo(artwork).isFile());
+    header->showGameArt(icon, !m_state.dirs.strArtworkPath.isEmpty() && QFileInfo(artwork).isFile());
     Tmr[1]->stop();
     SetMarquee();
 }
 
 void frmMain::SetMarquee()
 {
-    const ListView* row = currentListView();
+    const ListView* row = fraList->currentListView();
     if (!row)
         return;
     const QModelIndex current = row->view->currentIndex();
     if (m_state.counts.*row->count != 0 && current.isValid())
-        lblList->setText(row->model->text(current.row(), static_cast<int>(GameColumn::Manufacturer)).toUpper());
+        header->setMarqueeText(row->model->text(current.row(), static_cast<int>(GameColumn::Manufacturer)).toUpper());
     else
-        lblList->setText(QString());
-    // The label is as wide as its text, and the strip as wide as the label.
-    lblList->resize(lblList->sizeHint().width(), lblList->height());
-    picScroll->resize(lblList->width(), picScroll->height());
-    lblList->move(0, lblList->y());
+        header->setMarqueeText(QString());
     RefreshScroll();
 }
 
 void frmMain::RefreshScroll()
 {
-    if (Tmr[0]->isActive())
-        picScroll->move(picBox->width(), picScroll->y());
-    else
-        picScroll->move((picBox->width() - picScroll->width()) / 2, picScroll->y());
+    header->RefreshScroll(Tmr[0]->isActive());
 }
 
 void frmMain::fraScroll_Click()

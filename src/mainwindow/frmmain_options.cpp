@@ -1,6 +1,6 @@
 // Tools > Options: the options wizard while the program runs, and what the main window redoes
 // after it.
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
 
 #include "shell/FolderTable.h"
 #include "wizard/frmChoose.h"

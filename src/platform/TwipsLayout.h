@@ -1,0 +1,38 @@
+// Controls placed and sized in twips, as the forms' designs give them.
+#pragma once
+
+#include "platform/Twips.h"
+
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <algorithm>
+#include <utility>
+
+// A control named `name` at its design place.
+template <class W, class... Args>
+W* makeControl(QWidget* parent, const char* name, double left, double top, double width, double height, Args&&... args)
+{
+    auto* w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    return w;
+}
+
+// A button of the design height, which Enter presses only when it is the window's default.
+inline QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* toolTip,
+                               double left, double top, double width)
+{
+    auto* b = makeControl<QPushButton>(parent, name, left, top, width, 375, QString::fromLatin1(caption));
+    b->setAutoDefault(false);
+    if (toolTip)
+        b->setToolTip(QString::fromLatin1(toolTip));
+    return b;
+}
+
+inline void placeLeft(QWidget* w, double left) { w->move(twipsToPixels(left), w->y()); }
+inline void placeTop(QWidget* w, double top) { w->move(w->x(), twipsToPixels(top)); }
+inline void place(QWidget* w, double left, double top) { w->move(twipsToPixels(left), twipsToPixels(top)); }
+inline void setWidthTwips(QWidget* w, double width) { w->resize(std::max(0, twipsToPixels(width)), w->height()); }
+inline void setHeightTwips(QWidget* w, double height) { w->resize(w->width(), std::max(0, twipsToPixels(height))); }
