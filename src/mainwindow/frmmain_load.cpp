@@ -227,7 +227,10 @@ Status frmMain::loadWithOptions()
 Status frmMain::firstRun()
 {
     m_state.view.intAllIndex = m_state.view.intInstalledIndex = m_state.view.intUninstalledIndex = 1;
+    // The year limit is no default: after errOptions the wizard shows the year the file held.
+    const QString year = m_state.filters.strHideYear;
     m_state.filters = ListFilters();
+    m_state.filters.strHideYear = year;
     m_state.view.blnScreenShots = m_state.view.blnFavorites = false;
     m_state.prefs = GeneralPreferences();
     m_state.appearance = ListAppearance();

@@ -1,8 +1,10 @@
 #include "platform/RuntimeText.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -12,9 +14,42 @@ bool isWordSeparator(QChar c)
     return u == 0 || u == ' ' || (u >= 9 && u <= 13);
 }
 
+// Above every 32-bit pattern: where the digits of a longer number stop being added up.
+constexpr quint64 kBeyondThirtyTwoBits = quint64(1) << 32;
+
+// The digits of the runtime's "&H" (hexadecimal) and "&O" (octal) forms, blanks around allowed,
+// as an unsigned number (kBeyondThirtyTwoBits when it is longer); nullopt for any other text.
+std::optional<quint64> radixDigits(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.size() < 3 || t[0] != u'&')
+        return std::nullopt;
+    const char16_t form = t[1].toUpper().unicode();
+    const int bitsPerDigit = form == u'H' ? 4 : form == u'O' ? 3 : 0;
+    if (bitsPerDigit == 0)
+        return std::nullopt;
+    quint64 value = 0;
+    for (qsizetype i = 2; i < t.size(); ++i) {
+        const char16_t c = t[i].toLower().unicode();
+        const int digit = c >= u'0' && c <= u'9' ? c - u'0' : c >= u'a' && c <= u'f' ? c - u'a' + 10 : 16;
+        if (digit >= 1 << bitsPerDigit)
+            return std::nullopt;
+        value = std::min((value << bitsPerDigit) | quint64(digit), kBeyondThirtyTwoBits);
+    }
+    return value;
+}
+
 template <class Int>
 std::optional<Int> roundedInRange(const QString& text)
 {
+    // The runtime reads "&H" and "&O" digits as the bit pattern of the type: &HFFFF is -1 as a
+    // 16-bit integer and 65535 as a 32-bit one; digits beyond the type's width overflow.
+    if (const std::optional<quint64> bits = radixDigits(text)) {
+        using Bits = std::make_unsigned_t<Int>;
+        if (*bits > std::numeric_limits<Bits>::max())
+            return std::nullopt;
+        return static_cast<Int>(static_cast<Bits>(*bits));
+    }
     const std::optional<double> number = ParseNumber(text);
     if (!number)
         return std::nullopt;
@@ -104,6 +139,8 @@ std::optional<bool> ParseBoolean(const QString& text)
         return std::nullopt;
     return *number != 0.0;
 }
+
+bool IsNumeric(const QString& text) { return ParseNumber(text) || radixDigits(text); }
 
 std::optional<qint16> ParseInteger(const QString& text) { return roundedInRange<qint16>(text); }
 

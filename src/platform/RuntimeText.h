@@ -23,8 +23,14 @@ std::optional<bool> ParseBoolean(const QString& text);
 // and an exponent; the empty text fails.
 std::optional<double> ParseNumber(const QString& text);
 
+// True when the text is a number that ParseNumber, ParseInteger or ParseLong reads, whatever its
+// size: a conversion of it that fails overflows rather than mismatches its type.
+bool IsNumeric(const QString& text);
+
 // Text to a 16-bit integer: the fraction rounded halves to even; outside -32768..32767 fails.
+// The runtime's hexadecimal ("&H") and octal ("&O") forms are read too, in any letter case, as
+// the integer's bit pattern: "&HFFFF" is -1, "&H10000" fails.
 std::optional<qint16> ParseInteger(const QString& text);
 
-// Text to a 32-bit integer, rounded the same way.
+// Text to a 32-bit integer, rounded the same way; "&H80000005" is -2147483643, "&HFFFF" 65535.
 std::optional<qint32> ParseLong(const QString& text);

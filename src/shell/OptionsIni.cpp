@@ -144,7 +144,7 @@ Status assign(const OptionKey& k, const QString& text, AppState& state)
             std::get<LongMember>(k.member)(state) = *n;
             return std::nullopt;
         }
-        return conversionError(k, text, ParseNumber(text).has_value());
+        return conversionError(k, text, IsNumeric(text));
     }
     case IniType::String:
         std::get<StringMember>(k.member)(state) = text;
@@ -173,7 +173,7 @@ Result<qint32> OptionsVersionNumber(const QString& recorded)
     digits.remove(QLatin1Char('.'));
     if (const auto n = ParseInteger(digits))
         return qint32(*n);
-    return RuntimeError{ParseNumber(digits) ? ErrorNumber::Overflow : ErrorNumber::TypeMismatch,
+    return RuntimeError{IsNumeric(digits) ? ErrorNumber::Overflow : ErrorNumber::TypeMismatch,
                         QStringLiteral("ZelvaneVersion \"%1\" is not a version number").arg(recorded)};
 }
 

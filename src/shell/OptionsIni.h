@@ -10,8 +10,8 @@
 
 enum class IniType {
     Boolean, // "True"/"False", read leniently
-    Long,    // signed 32-bit decimal
-    Integer, // 16-bit decimal: a fraction rounds halves to even, outside -32768..32767 fails
+    Long,    // signed 32-bit; written in decimal, read also in the runtime's &H and &O forms
+    Integer, // 16-bit, read alike: a fraction rounds halves to even, outside -32768..32767 fails
     String,  // at most 254 characters
 };
 

@@ -39,6 +39,15 @@ bool IsStorableFolder(const QString& folder)
     return bytes.size() <= kStoredValueLimit && fromAnsi(bytes) == folder;
 }
 
+std::optional<QString> MameIniRefusal(const QString& folder, const QString& name)
+{
+    if (!folder.contains(QLatin1Char('"')) && !folder.contains(QLatin1Char(';')))
+        return std::nullopt;
+    return QStringLiteral("The ") + name +
+           QStringLiteral(" folder's name holds \" or ;, which M.A.M.E. cannot read from mame.ini!  "
+                          "Please select another folder.");
+}
+
 QString FillFromMame(const QString& mameFolder, const QString& subFolder)
 {
     if (subFolder.isEmpty())
@@ -56,6 +65,10 @@ FolderVerdict CheckFolder(const QString& text, const QString& name, bool require
         verdict.path.chop(1);
     if (required && isRootOnly(text, verdict.path)) {
         verdict.message = QStringLiteral("You must select a ") + name + QStringLiteral(" folder!");
+        return verdict;
+    }
+    if (std::optional<QString> refusal = MameIniRefusal(verdict.path, name)) {
+        verdict.message = *refusal;
         return verdict;
     }
     if (verdict.path.isEmpty() || QFileInfo(verdict.path).isDir()) {

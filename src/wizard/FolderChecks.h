@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The message for a MAME folder without the program (which keeps its Windows name in the text).
 inline constexpr const char* kCannotFindMame = "Cannot find mame.exe!";
 
@@ -22,6 +24,10 @@ bool IsRootFolder(const QString& text);
 // code page lacks, or more bytes than a value read back keeps).
 bool IsStorableFolder(const QString& folder);
 
+// Why mame.ini cannot hold the folder named `name` (a '"' ends MAME's value there and a ';'
+// splits its search paths); nothing when it can.
+std::optional<QString> MameIniRefusal(const QString& folder, const QString& name);
+
 // What the MAME browse puts into an empty box: the MAME folder, or the sub-folder in it.
 QString FillFromMame(const QString& mameFolder, const QString& subFolder);
 
@@ -33,7 +39,7 @@ struct FolderVerdict {
 
 // The check of one folder box. `name` is the folder's display name; an optional folder may be
 // empty. A required folder must be more than a root (on Windows: at least 4 characters), and any
-// folder given must exist.
+// folder given must fit mame.ini and exist.
 FolderVerdict CheckFolder(const QString& text, const QString& name, bool required);
 
 // The years offered by the hide-by-year list: 1975 to the year before `currentYear`, ascending.

@@ -81,11 +81,15 @@ void frmChoose::SelectPaths(QLineEdit* box)
 {
     if (!browseInto(box, QStringLiteral("Select your ") + strFolderName + QStringLiteral(" folder...")))
         return;
-    if (!IsRootFolder(box->text())) {
-        cmdOK->setFocus();
+    if (IsRootFolder(box->text())) {
+        refuseFolder(box, strFolderName + QStringLiteral(" cannot reside in the root!  Please select a folder."), kDirectories);
         return;
     }
-    refuseFolder(box, strFolderName + QStringLiteral(" cannot reside in the root!  Please select a folder."), kDirectories);
+    if (const std::optional<QString> refusal = MameIniRefusal(box->text(), strFolderName)) {
+        refuseFolder(box, *refusal, kDirectories);
+        return;
+    }
+    cmdOK->setFocus();
 }
 
 void frmChoose::cmdSelectMAME_Click()

@@ -65,3 +65,53 @@ TEST(ParseLong, HoldsThirtyTwoBitsIncludingSystemColours)
     EXPECT_FALSE(ParseLong("2147483648").has_value());
     EXPECT_FALSE(ParseLong("red").has_value());
 }
+
+TEST(ParseLong, ReadsHexadecimalAndOctalFormsAsTheTypesBitPattern)
+{
+    using Long = std::optional<qint32>;
+    using Integer = std::optional<qint16>;
+    struct Case {
+        const char* text;
+        Long asLong;
+        Integer asInteger;
+    };
+    const Case cases[] = {
+        {"&H80000005", -2147483643, std::nullopt},
+        {"&h80000005", -2147483643, std::nullopt},
+        {"  &H7FFFFFFF  ", 2147483647, std::nullopt},
+        {"&HFFFFFFFF", -1, std::nullopt},
+        {"&HFFFF", 65535, -1},
+        {"&H8000", 32768, -32768},
+        {"&hff", 255, 255},
+        {"&H0000000000000010", 16, 16}, // leading zeros add no width
+        {"&O17", 15, 15},
+        {"&o177777", 65535, -1},
+        {"&O37777777777", -1, std::nullopt},
+        {"&O40000000000", std::nullopt, std::nullopt},
+        {"&H100000000", std::nullopt, std::nullopt},
+        {"&H10000", 65536, std::nullopt},
+        {"&HFFFFFFFFFFFFFFFFFFFF", std::nullopt, std::nullopt},
+        // Not numbers in either form.
+        {"&H", std::nullopt, std::nullopt},
+        {"&O8", std::nullopt, std::nullopt},
+        {"&HG", std::nullopt, std::nullopt},
+        {"&H 10", std::nullopt, std::nullopt},
+        {"-&H10", std::nullopt, std::nullopt},
+        {"&H1.5", std::nullopt, std::nullopt},
+        {"&X10", std::nullopt, std::nullopt},
+        {"&10", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseLong(c.text), c.asLong) << c.text;
+        EXPECT_EQ(ParseInteger(c.text), c.asInteger) << c.text;
+    }
+}
+
+TEST(IsNumeric, TellsAnOverflowFromTextThatIsNoNumber)
+{
+    for (const char* number : {"2147483648", "1e300", "&H100000000", "&hFFFFFFFFFFFFFFFFFFFF", " &O777777777777 "})
+        EXPECT_TRUE(IsNumeric(number)) << number;
+    for (const char* text : {"red", "", "&H", "&HZ", "&O9", "1 2"})
+        EXPECT_FALSE(IsNumeric(text)) << text;
+    EXPECT_FALSE(ParseBoolean("&H1").has_value()) << "Booleans read decimal numbers only";
+}

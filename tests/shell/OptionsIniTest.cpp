@@ -65,6 +65,41 @@ TEST_F(OptionsIni, ValueThatFailsItsConversionIsReported)
     }
 }
 
+TEST_F(OptionsIni, HandEditedHexadecimalAndOctalNumbersReadAsTheirValues)
+{
+    writeFile(ini(), "[Preferences]\r\nBackColor=&H80000005\r\nFontColor= &hFFFFFF \r\n"
+                     "[View]\r\nWindowState=&O2\r\nAllSortOrder=&HFFFF\r\n");
+    AppState state;
+    ASSERT_FALSE(ReadOptions(ini(), state).has_value());
+    EXPECT_EQ(state.appearance.lngBackColor, -2147483643);
+    EXPECT_EQ(state.appearance.lngFontColor, 16777215);
+    EXPECT_EQ(state.view.intWindowState, 2);
+    EXPECT_EQ(state.view.intAllSortOrder, -1);
+}
+
+TEST_F(OptionsIni, ConversionFailureTellsOverflowFromMismatch)
+{
+    struct Case {
+        const char* text;
+        int error;
+    };
+    const Case cases[] = {
+        {"[View]\r\nAllSortKey=&H10000\r\n", ErrorNumber::Overflow},
+        {"[Preferences]\r\nBackColor=&H100000000\r\n", ErrorNumber::Overflow},
+        {"[Preferences]\r\nBackColor=2147483648\r\n", ErrorNumber::Overflow},
+        {"[Preferences]\r\nBackColor=&HGG\r\n", ErrorNumber::TypeMismatch},
+        {"[Preferences]\r\nBackColor=red\r\n", ErrorNumber::TypeMismatch},
+    };
+    for (const Case& c : cases) {
+        IniService::instance().dropAll();
+        writeFile(ini(), c.text);
+        AppState state;
+        const Status error = ReadOptions(ini(), state);
+        ASSERT_TRUE(error.has_value()) << c.text;
+        EXPECT_EQ(error->number, c.error) << c.text;
+    }
+}
+
 TEST_F(OptionsIni, VersionNumberDropsTheDots)
 {
     EXPECT_EQ(OptionsVersionNumber("3.4.1").value(), 341);

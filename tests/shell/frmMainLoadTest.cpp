@@ -6,6 +6,8 @@
 #include "platform/StatusPanels.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -306,6 +308,21 @@ TEST_F(MainWindowTest, FailingLoadKeepsOptionsAsBackupAndRestartsAsFirstRun)
                       HasSubstr("Wizard: shown")));
     EXPECT_FALSE(exists(optionsIni()));
     EXPECT_EQ(readFile(optionsIni() + ".bak"), original);
+}
+
+TEST_F(MainWindowTest, RestartAfterAProblemKeepsTheYearLimitReadBeforeIt)
+{
+    writeGames(fiveGames());
+    // The year is read before the colour that fails; the hide flags go back to their defaults.
+    writeOptions("[Preferences]\r\nHideYear=True\r\nYear=1985\r\nBackColor=red\r\n");
+    m_wizard = [](frmChoose& form) {
+        fprintf(stderr, "Year shown: %s, hidden: %d\n", qPrintable(form.cboHideYear->currentText()),
+                int(form.chkHideYear->isChecked()));
+        form.cmdCancel->click();
+    };
+    shareFolderWithChild();
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(0),
+                AllOf(HasSubstr("MsgBox: Problem in options.ini file."), HasSubstr("Year shown: 1985, hidden: 0")));
 }
 
 TEST_F(MainWindowTest, CancelledFirstRunWizardEndsAndWritesNothing)

@@ -12,6 +12,10 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QString mustSelect = "You must select a %1 folder!";
     const QString missing = "The %1 folder does not exist!  Please select an existing folder.";
+    const QString unreadable = "The %1 folder's name holds \" or ;, which M.A.M.E. cannot read from mame.ini!  "
+                               "Please select another folder.";
+    ASSERT_TRUE(QDir(dir.path()).mkdir("a;b"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("say \"hi\""));
     struct Case {
         QString text, name;
         bool required;
@@ -28,6 +32,10 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
         {"", "Comment", false, "", ""},
         {dir.filePath("gone"), "Comment", false, dir.filePath("gone"), missing},
         {file.fileName(), "State", true, file.fileName(), missing},
+        // mame.ini cannot hold these, whether the folder exists or not.
+        {"a;b/", "ROMs", true, "a;b", unreadable},
+        {"say \"hi\"", "Artwork", false, "say \"hi\"", unreadable},
+        {dir.filePath("gone;too"), "Comment", false, dir.filePath("gone;too"), unreadable},
     };
     const QString saved = QDir::currentPath();
     QDir::setCurrent(dir.path());

@@ -359,8 +359,9 @@ void generateGame(int index, FakeGame& g)
         for (int s = 0, n = 2 + r.below(4); s < n; ++s)
             g.samples.emplace_back(kSampleNames[std::size_t(s)]);
 
-    g.displays.resize(1);
-    FakeDisplay& d = g.displays[0];
+    // Built apart from the game: a second display may be added, and a reference into the
+    // vector would not survive that.
+    FakeDisplay d;
     if (index % 11 == 3) {
         d = {"vector", 0, 0, 0, "40.000000"};
     } else {
@@ -370,6 +371,7 @@ void generateGame(int index, FakeGame& g)
     // Every rotation appears; most games stand upright or lie flat.
     static constexpr std::array<int, 8> kRotations = {0, 0, 0, 90, 90, 270, 180, 0};
     d.rotate = kRotations[std::size_t(index & 7)];
+    g.displays.assign(1, d);
     if (index % 17 == 6) {
         g.displays.push_back(d);
         g.displays.back().rotate = 0;
