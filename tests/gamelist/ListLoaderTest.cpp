@@ -304,8 +304,9 @@ TEST_F(LoadListsTest, MalformedDataIsFatalAndTheNextStartDoesNotMeetItAgain)
             // The game data is built anew at the next start; the user's favorites stay as they
             // are, and the next start shows the game data in their place.
             EXPECT_EQ(QFile::exists(path), favorites) << what;
-            if (favorites)
+            if (favorites) {
                 EXPECT_EQ(readFile(path), c.bytes) << what;
+            }
             EXPECT_FALSE(m_state.view.blnFavorites) << what;
             FlushINI(m_state.paths.strOptionsIni);
             EXPECT_EQ(readFile(m_state.paths.strOptionsIni).contains("Favorites=False"), favorites) << what;
