@@ -281,11 +281,9 @@ TEST_F(LoadListsTest, MalformedDataIsFatalAndTheNextStartDoesNotMeetItAgain)
         QByteArray bytes;
         int number;
     };
+    // The reader's own tests walk the kinds of damage; here two stand for them all.
     const Case cases[] = {
         {"fields split over lines", good + sixteen + "\r\n\"No\"\r\n", 59},
-        {"too few fields", good + "\"Half\",\"1990\",\"Good\"\r\n" + good, 59},
-        {"a quote left open", good + sixteen + ",\"No\r\n" + good, 59},
-        {"binary junk", good + QByteArray("\x00\xfe\"\x1b\r\n\x7f", 7) + good, 59},
         {"line feeds only", QByteArray(1 << 16, '\n'), 59},
     };
     const QString settings = m_dir.filePath("settings");
