@@ -121,12 +121,13 @@ TEST_F(LoadListsTest, ZipInEitherRomFolderMakesTheGameInstalled)
 
 TEST_F(LoadListsTest, ZipTestAnswersAsTheFileSystemDoes)
 {
-    writeGames({{"upper"}, {"linked"}, {"dirlink"}, {"plain"}});
+    writeGames({{"upper"}, {"linked"}, {"dirlink"}, {"plain"}, {"dangling"}});
     const QString roms = m_state.dirs.strROMsPath;
     writeFile(roms + "/UPPER.ZIP", "zip"); // another name on a case-sensitive file system
     writeFile(m_dir.filePath("elsewhere.zip"), "zip");
     ASSERT_TRUE(QFile::link(m_dir.filePath("elsewhere.zip"), roms + "/linked.zip"));
     ASSERT_TRUE(QFile::link(m_dir.path(), roms + "/dirlink.zip"));
+    ASSERT_TRUE(QFile::link(m_dir.filePath("gone.zip"), roms + "/dangling.zip"));
     writeFile(roms + "/plain.ZIP.zip", "zip");
     const Result<GameLists> lists = LoadLists(m_state, nullptr);
     ASSERT_TRUE(lists.ok());
