@@ -121,12 +121,13 @@ TEST_F(LoadListsTest, ZipInEitherRomFolderMakesTheGameInstalled)
 
 TEST_F(LoadListsTest, ZipTestAnswersAsTheFileSystemDoes)
 {
-    writeGames({{"upper"}, {"linked"}, {"dirlink"}, {"plain"}});
+    writeGames({{"upper"}, {"linked"}, {"dirlink"}, {"plain"}, {"dangling"}});
     const QString roms = m_state.dirs.strROMsPath;
     writeFile(roms + "/UPPER.ZIP", "zip"); // another name on a case-sensitive file system
     writeFile(m_dir.filePath("elsewhere.zip"), "zip");
     ASSERT_TRUE(QFile::link(m_dir.filePath("elsewhere.zip"), roms + "/linked.zip"));
     ASSERT_TRUE(QFile::link(m_dir.path(), roms + "/dirlink.zip"));
+    ASSERT_TRUE(QFile::link(m_dir.filePath("gone.zip"), roms + "/dangling.zip"));
     writeFile(roms + "/plain.ZIP.zip", "zip");
     const Result<GameLists> lists = LoadLists(m_state, nullptr);
     ASSERT_TRUE(lists.ok());
@@ -281,11 +282,9 @@ TEST_F(LoadListsTest, MalformedDataIsFatalAndTheNextStartDoesNotMeetItAgain)
         QByteArray bytes;
         int number;
     };
+    // The reader's own tests walk the kinds of damage; here two stand for them all.
     const Case cases[] = {
         {"fields split over lines", good + sixteen + "\r\n\"No\"\r\n", 59},
-        {"too few fields", good + "\"Half\",\"1990\",\"Good\"\r\n" + good, 59},
-        {"a quote left open", good + sixteen + ",\"No\r\n" + good, 59},
-        {"binary junk", good + QByteArray("\x00\xfe\"\x1b\r\n\x7f", 7) + good, 59},
         {"line feeds only", QByteArray(1 << 16, '\n'), 59},
     };
     const QString settings = m_dir.filePath("settings");
