@@ -315,13 +315,13 @@ TEST_F(LoadListsTest, MalformedDataIsFatalAndTheNextStartDoesNotMeetItAgain)
     }
 }
 
-TEST_F(LoadListsTest, EmptyGameDataIsMalformedButAnEmptyFavoritesListIsNot)
+// A first build that failed leaves an empty gameinfo.txt: the window must still open, so that
+// the user can mend the MAME folder.
+TEST_F(LoadListsTest, EmptyGameDataAndAnEmptyFavoritesListAreEmptyLists)
 {
     writeFile(m_dir.filePath("reports/gameinfo.txt"), "");
-    const Result<GameLists> lists = LoadLists(m_state, nullptr);
-    ASSERT_FALSE(lists.ok());
-    EXPECT_EQ(lists.error().description, "Input past end of file");
-    EXPECT_FALSE(QFile::exists(m_dir.filePath("reports/gameinfo.txt")));
+    EXPECT_TRUE(loadedRoms().isEmpty());
+    EXPECT_TRUE(QFile::exists(m_dir.filePath("reports/gameinfo.txt")));
 
     writeFile(m_dir.filePath("reports/favorite.txt"), "");
     m_state.view.blnFavorites = true;
