@@ -59,11 +59,13 @@ TEST(RichTextBox, TextReadsEveryLineEndAsCrLfAndCountsLines)
         {QStringLiteral("no\u00a0break"), QStringLiteral("no\u00a0break"), 1},
     };
     RichTextBox box;
+    box.setTabStopDistance(100);
     for (const auto& c : cases) {
         box.setText(c.written);
         EXPECT_EQ(box.Text(), c.read) << c.written.toStdString();
         EXPECT_EQ(box.LineCount(), c.lines) << c.written.toStdString();
         EXPECT_EQ(selection(box), (Selection{0, 0, ""})) << "the caret stands at the top";
+        EXPECT_EQ(box.tabStopDistance(), 100) << "the tab stops stay";
     }
 }
 
