@@ -25,9 +25,9 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
-class QTextEdit;
 class QTimer;
 class QTreeView;
+class RichTextBox;
 class StatusPanels;
 
 class frmMain : public QMainWindow {
@@ -184,7 +184,7 @@ public:
 
     // Report panel
     QGroupBox* fraVerify = nullptr;
-    QTextEdit* txtVerify = nullptr;
+    RichTextBox* txtVerify = nullptr;
     QPushButton* cmdGameList = nullptr;
 
     std::array<QScrollBar*, 2> VScroll{};

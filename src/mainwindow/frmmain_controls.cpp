@@ -2,6 +2,7 @@
 // Form_Resize moves the anchored ones.
 #include "mainwindow/frmMain.h"
 
+#include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipsLayout.h"
 #include "shell/HeaderPanel.h"
@@ -12,7 +13,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextEdit>
 
 namespace {
 
@@ -125,7 +125,7 @@ void frmMain::createPanels(QWidget* client)
     }
 
     fraVerify = panelFrame(client, "fraVerify");
-    txtVerify = make<QTextEdit>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
+    txtVerify = make<RichTextBox>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
     cmdGameList = button(fraVerify, "cmdGameList", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     // The list frame builds its own controls; here it takes its place in the stack.

@@ -2,6 +2,7 @@
 // right or bottom edge of the client area; only the screenshot follows the lists' height.
 #include "mainwindow/frmMain.h"
 
+#include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipsLayout.h"
 #include "shell/HeaderPanel.h"
@@ -13,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextEdit>
 #include <QTreeView>
 
 #include <algorithm>

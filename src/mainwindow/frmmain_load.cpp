@@ -8,6 +8,7 @@
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
+#include "platform/RichTextBox.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/Twips.h"
 #include "platform/WholeFile.h"
@@ -33,7 +34,6 @@
 #include <QLayout>
 #include <QLabel>
 #include <QScreen>
-#include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
 
@@ -103,7 +103,7 @@ void frmMain::Form_Load(const QString& programFolder)
     // The two tall panels need no subclassing here: their scroll bars draw themselves.
 
     txtVerify->setTabStopDistance(txtVerify->fontMetrics().averageCharWidth() * 25.0); // 100 dialog units
-    txtVerify->clear();
+    txtVerify->setText(QString());
 
     QString appPath = programFolder;
     if (appPath.endsWith(QLatin1Char('/')) && appPath.size() > 1)

@@ -2,6 +2,7 @@
 // screenshot square or fixed by nostretch.ini, maximised centring, and nothing when minimised.
 #include "support/MainWindowFixture.h"
 
+#include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/SysColors.h"
 #include "platform/Twips.h"
@@ -13,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextEdit>
 #include <QTreeView>
 
 #include "support/Files.h"
