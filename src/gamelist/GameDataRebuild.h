@@ -6,8 +6,8 @@
 // running by a stopped run never writes into a file that a later run reads.
 #pragma once
 
-#include "state/GameRecord.h"
 #include "platform/RuntimeError.h"
+#include "state/GameRecord.h"
 
 #include <QString>
 

@@ -121,10 +121,7 @@ GameListPanel::ListView& GameListPanel::listView(QTreeView* view)
     return *std::find_if(views.begin(), views.end(), [view](const ListView& r) { return r.view == view; });
 }
 
-GameListPanel::ListView* GameListPanel::currentListView()
-{
-    return &views[size_t(m_state.view.current)];
-}
+GameListPanel::ListView& GameListPanel::currentListView() { return views[size_t(m_state.view.current)]; }
 
 void GameListPanel::connectListEvents(ListView& row)
 {
@@ -347,11 +344,11 @@ void GameListPanel::GetSelectedIndex()
 {
     if (m_state.startup.blnLoading || !isEnabled())
         return;
-    ListView* row = currentListView();
-    if (!row || m_state.counts.*row->count <= 0)
+    ListView& row = currentListView();
+    if (m_state.counts.*row.count <= 0)
         return;
-    selectRow(*row, m_state.view.*row->index, false);
-    row->view->setFocus();
+    selectRow(row, m_state.view.*row.index, false);
+    row.view->setFocus();
 }
 
 void GameListPanel::CheckFilters() { lblFiltersApp->setVisible(FiltersApplied(m_state.filters)); }
@@ -361,25 +358,24 @@ void GameListPanel::LoadShot(bool shotsShown)
     if (!shotsShown)
         return;
 
-    if (ListView* row = currentListView()) {
-        const QModelIndex current = row->view->currentIndex();
-        // An empty list (or one with nothing selected) has no screenshot to look for.
-        if (m_state.counts.*row->count <= 0 || !current.isValid()) {
+    const ListView& row = currentListView();
+    const QModelIndex current = row.view->currentIndex();
+    // An empty list (or one with nothing selected) has no screenshot to look for.
+    if (m_state.counts.*row.count <= 0 || !current.isValid()) {
+        lblShots->hide();
+    } else {
+        const QString parent = row.model->text(current.row(), column(GameColumn::Origin)).mid(9);
+        const QString name = m_state.prefs.blnCloneShots && !parent.isEmpty()
+                                 ? parent
+                                 : row.model->text(current.row(), column(GameColumn::ROM));
+        const QString path = JoinPath(m_state.dirs.strSnapshotsPath, name + QStringLiteral(".png"));
+        QPixmap picture;
+        if (!m_state.dirs.strSnapshotsPath.isEmpty() && QFileInfo::exists(path) && picture.load(path)) {
             lblShots->hide();
+            imgShots->setPixmap(picture);
         } else {
-            const QString parent = row->model->text(current.row(), column(GameColumn::Origin)).mid(9);
-            const QString name = m_state.prefs.blnCloneShots && !parent.isEmpty()
-                                     ? parent
-                                     : row->model->text(current.row(), column(GameColumn::ROM));
-            const QString path = JoinPath(m_state.dirs.strSnapshotsPath, name + QStringLiteral(".png"));
-            QPixmap picture;
-            if (!m_state.dirs.strSnapshotsPath.isEmpty() && QFileInfo::exists(path) && picture.load(path)) {
-                lblShots->hide();
-                imgShots->setPixmap(picture);
-            } else {
-                imgShots->clear();
-                lblShots->show();
-            }
+            imgShots->clear();
+            lblShots->show();
         }
     }
 

@@ -52,7 +52,8 @@ public:
     // ---- The list shown and its selection
 
     ListView& listView(QTreeView* view);
-    ListView* currentListView();
+    // The list of the view state: one of the three, always.
+    ListView& currentListView();
     // Brings `row`'s list to the front under its caption; the view state records it.
     void showList(ListView& row);
     // Sorts the list as the view state remembers it and puts the header arrow there.

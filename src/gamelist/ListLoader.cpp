@@ -45,10 +45,8 @@ Result<GameLists> readLists(AppState& state, const QString& dataFile, Progress* 
     if (!opened)
         return opened.error();
     GameRecordReader& reader = opened.value();
-    // A build always writes games; an empty favorites list is the favorites' own affair.
-    if (reader.atEnd() && !state.view.blnFavorites)
-        return MakeRuntimeError(ErrorNumber::InputPastEnd);
-
+    // An empty gameinfo.txt is what a first build that failed leaves: the lists stay empty, and
+    // the program stays usable to mend its folders; the next start builds again.
     RomFolder additionalRoms(state.dirs.strAdditionalROMsPath);
     RomFolder roms(state.dirs.strROMsPath);
     LookUp category(JoinPath(appPath, QStringLiteral("catver.ini")), "Category");

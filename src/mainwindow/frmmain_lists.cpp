@@ -126,7 +126,7 @@ void frmMain::mnuViewRefresh_Click()
     ShowCaptionNow(*wait.lblText, QStringLiteral("Please wait while Zelvane refreshes the game list."));
     loadLists();
 
-    switchToList(*fraList->currentListView());
+    switchToList(fraList->currentListView());
 
     m_wait.reset();
     EnableFormButtons();

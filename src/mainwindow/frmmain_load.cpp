@@ -5,23 +5,19 @@
 
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameDataRebuild.h"
-#include "gamelist/GameListModel.h"
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
 #include "platform/RuntimeErrorText.h"
-#include "platform/StatusPanels.h"
-#include "platform/SysColors.h"
 #include "platform/Twips.h"
+#include "platform/WholeFile.h"
 #include "shell/ExecCmd.h"
 #include "shell/FolderTable.h"
-#include "platform/WholeFile.h"
 #include "shell/IniFile.h"
 #include "shell/MameProgram.h"
 #include "shell/OptionsIni.h"
 #include "shell/ProgramEnd.h"
 #include "shell/ShortPath.h"
-#include "shell/StarField.h"
 #include "shell/frmSplash.h"
 #include "shell/frmWait.h"
 #include "wizard/frmChoose.h"
@@ -34,7 +30,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLayout>
 #include <QLabel>
 #include <QScreen>

@@ -83,11 +83,6 @@ void frmMain::LoadAllStatus() { showSelectedStatus(m_views[0]); }
 void frmMain::LoadInstalledStatus() { showSelectedStatus(m_views[1]); }
 void frmMain::LoadUninstalledStatus() { showSelectedStatus(m_views[2]); }
 
-void frmMain::loadStatus(GameView view)
-{
-    static constexpr void (frmMain::*kStatus[])() = {&frmMain::LoadAllStatus, &frmMain::LoadInstalledStatus,
-                                                      &frmMain::LoadUninstalledStatus};
-    (this->*kStatus[size_t(view)])();
-}
+void frmMain::loadStatus(GameView view) { showSelectedStatus(m_views[size_t(view)]); }
 
 void frmMain::LoadShot() { fraList->LoadShot(mnuViewShots->isChecked()); }

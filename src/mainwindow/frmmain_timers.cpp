@@ -72,12 +72,10 @@ void frmMain::iconTick()
 
 void frmMain::SetMarquee()
 {
-    const ListView* row = fraList->currentListView();
-    if (!row)
-        return;
-    const QModelIndex current = row->view->currentIndex();
-    if (m_state.counts.*row->count != 0 && current.isValid())
-        header->setMarqueeText(row->model->text(current.row(), static_cast<int>(GameColumn::Manufacturer)).toUpper());
+    const ListView& row = fraList->currentListView();
+    const QModelIndex current = row.view->currentIndex();
+    if (m_state.counts.*row.count != 0 && current.isValid())
+        header->setMarqueeText(row.model->text(current.row(), static_cast<int>(GameColumn::Manufacturer)).toUpper());
     else
         header->setMarqueeText(QString());
     RefreshScroll();

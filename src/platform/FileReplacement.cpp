@@ -60,18 +60,19 @@ void syncFolder(const QString& folder)
 
 RuntimeError diskFull() { return MakeRuntimeError(ErrorNumber::DiskFull); }
 
-Status renameOver(const QString& from, const QString& to)
+} // namespace
+
+Status RenameFileOver(const QString& from, const QString& to)
 {
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
     if (error)
-        return MakeRuntimeError(error == std::errc::permission_denied ? ErrorNumber::PermissionDenied
-                                                                      : ErrorNumber::PathFileAccess);
+        return MakeRuntimeError(error == std::errc::permission_denied || error == std::errc::operation_not_permitted
+                                    ? ErrorNumber::PermissionDenied
+                                    : ErrorNumber::PathFileAccess);
     syncFolder(QFileInfo(to).absolutePath());
     return std::nullopt;
 }
-
-} // namespace
 
 FileReplacement::FileReplacement(QString path) : m_path(std::move(path)) {}
 
@@ -129,7 +130,7 @@ Status FileReplacement::commit()
 
     if (QFileInfo::exists(m_real))
         m_temp.setPermissions(QFile::permissions(m_real));
-    if ((m_failure = renameOver(m_temp.fileName(), m_real))) {
+    if ((m_failure = RenameFileOver(m_temp.fileName(), m_real))) {
         discard();
         return m_failure;
     }
@@ -154,7 +155,7 @@ Status MoveFileOver(const QString& from, const QString& to)
     if (!syncToDisk(file))
         return MakeRuntimeError(ErrorNumber::DeviceIO);
     file.close();
-    return renameOver(from, to);
+    return RenameFileOver(from, to);
 }
 
 void SetWriteLimitForTests(qint64 bytes) { g_writeLimit.store(bytes); }

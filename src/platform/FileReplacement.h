@@ -36,6 +36,9 @@ private:
     Status m_failure;
 };
 
+// Renames `from` over `to`, which a rename needs no room for; the folder's entry is forced to disk.
+Status RenameFileOver(const QString& from, const QString& to);
+
 // Puts the finished file `from` in the place of `to` (same folder): forced to disk first, so that
 // a power loss after the rename never finds `to` empty.
 Status MoveFileOver(const QString& from, const QString& to);

@@ -7,7 +7,7 @@
 // and without pumping events, for its end. `showState` is the window state the line asks for, a
 // hint this platform may ignore. Outside Windows the line goes to /bin/sh -f -c, so that
 // wildcards reach MAME unexpanded; the folder comes first on the child's PATH and standard input
-// is the null device. A line that cannot be started is not reported: the caller finds no output.
-// Returns the exit code, or kCommandNotEnded for a line that did not start or was killed.
+// is the null device. Returns the exit code, or kCommandNotEnded for a line that did not start or
+// was killed.
 inline constexpr int kCommandNotEnded = -1;
 int RunCommandLine(const QString& cmdLine, int showState, const QString& folder);

@@ -5,9 +5,6 @@
 
 #include <QFile>
 
-#include <filesystem>
-#include <system_error>
-
 Result<QByteArray> ReadWholeFile(const QString& path)
 {
     QFile file(path);
@@ -40,12 +37,5 @@ Status KeepAsBackup(const QString& path)
 {
     if (!QFile::exists(path))
         return std::nullopt;
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(path).toStdString(), QFile::encodeName(path + QStringLiteral(".bak")).toStdString(),
-                            error);
-    if (!error)
-        return std::nullopt;
-    return MakeRuntimeError(error == std::errc::permission_denied || error == std::errc::operation_not_permitted
-                                ? ErrorNumber::PermissionDenied
-                                : ErrorNumber::PathFileAccess);
+    return RenameFileOver(path, path + QStringLiteral(".bak"));
 }

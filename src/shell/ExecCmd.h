@@ -11,11 +11,9 @@ inline constexpr int Normal = 1;
 inline constexpr int Minimized = 2;
 }
 
-// Runs `cmdLine` with the MAME folder as the current directory and waits, without time-out and
-// without pumping events, for its end, and returns its exit code (0 when it ended well), or
-// kCommandNotEnded when it did not run to its end (the drive message was shown, no interpreter,
-// or ended by a signal). Outside
-// Windows the line goes to /bin/sh -f -c, so that wildcards reach MAME unexpanded; standard input
-// is the null device. A MAME folder that cannot be entered shows the drive message and returns
-// kCommandNotEnded; a current folder that cannot be re-entered afterwards ends the program.
+// Runs `cmdLine` with the MAME folder as the current directory (RunCommandLine) and returns its
+// exit code (0 when it ended well), or kCommandNotEnded when it did not run to its end (no
+// interpreter, or ended by a signal). A MAME folder that cannot be entered shows the drive message
+// and returns kCommandNotEnded; a current folder that cannot be re-entered afterwards ends the
+// program.
 int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath);

@@ -4,9 +4,9 @@
 #include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 
-#include <algorithm>
 #include <QDir>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <utility>

@@ -125,13 +125,11 @@ TEST_F(FavoritesTest, CheckRefusesAListTheLoaderCouldNotReadAndKeepsItWhole)
     writeFile(report("gameinfo.txt"), line("Pac-Man", "pacman") + line("Zaxxon", "zaxxon"));
     const QByteArray good = line("Pac-Man", "pacman");
     const QByteArray sixteen = good.left(good.lastIndexOf(",\""));
+    // The reader's own tests walk the kinds of damage; these stand for them.
     const QByteArray cases[] = {
-        good + sixteen + "\r\n\"Good\"\r\n",               // fields split over lines
-        good + "\"Zaxxon\",\"1982\"\r\n" + good,            // too few fields
-        good + sixteen + ",\"Good\r\n" + good,              // a quote left open
-        good + QByteArray("\x00\xfe\"\x1b\r\n", 6) + good,  // binary junk
-        good + "\r\n" + good,                               // a blank line
-        QByteArray(1 << 16, '\n'),                          // line feeds only
+        good + sixteen + "\r\n\"Good\"\r\n", // fields split over lines
+        good + "\r\n" + good,                 // a blank line, once a favorite skipped
+        QByteArray(1 << 16, '\n'),            // line feeds only
     };
     writeFile(report("changes.txt"), "Earlier Game\r\n");
     for (const QByteArray& list : cases) {

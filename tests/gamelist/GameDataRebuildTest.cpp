@@ -136,8 +136,6 @@ TEST_F(GameDataRebuildTest, FailedBuildLeavesEveryFileAsItWasAndIsReported)
     } cases[] = {
         {"MAME's error", "3", kListing, -1, {"-listxml"}, "mame -listxml ended with exit code 3"},
         {"listing without its closing line", "0", unclosed, -1, {"-listxml", "-listcrc"}, "Input past end of file"},
-        {"listing cut in a game", "0", kListing.left(kListing.indexOf("\t\t<description>Bolt")),
-         -1, {"-listxml", "-listcrc"}, "Input past end of file"},
         // The old copies take 52 bytes, the note 11: the records do not fit.
         {"full disk in the scan", "0", kListing, 80, {"-listxml", "-listcrc"},
          "Disk full: " + QDir::toNativeSeparators(report("gameinfo.txt.build-"))},
@@ -216,6 +214,8 @@ TEST_F(GameDataRebuildTest, WithoutGameInfoAFailedBuildLeavesTheRecordsReadAndNo
         writeFile(m_root.filePath("listing.xml"), kListing.left(kListing.indexOf("\t\t<description>Bolt")));
         ScopedEnv exitCode("ZELVANE_FAKEMAME_EXIT", c.exitCode);
         ASSERT_TRUE(rebuild()) << c.what;
+        // The lists open on what was read, even nothing, so that the window can mend the folders.
+        ASSERT_TRUE(QFileInfo::exists(report("gameinfo.txt"))) << c.what;
         EXPECT_TRUE(readFile(report("gameinfo.txt")).startsWith(c.records)) << c.what;
         EXPECT_EQ(readFile(report("gameinfo.txt")).count("\r\n"), c.records.isEmpty() ? 0 : 1) << c.what;
         EXPECT_FALSE(QFileInfo::exists(report("listxml.txt"))) << c.what << ": the next start builds again";

@@ -1,11 +1,10 @@
-// The list frame on its own: what it tells the window through its signals, and what it keeps in
-// the view state.
+// The list frame on its own: a selection made by the program is no item click. The window's tests
+// drive the rest of its signals (double clicks, the pop-up menu, the caption of the list shown).
 #include "gamelist/GameListPanel.h"
 
 #include "gamelist/GameListModel.h"
 
 #include <QSignalSpy>
-#include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -35,22 +34,6 @@ protected:
 
 } // namespace
 
-TEST_F(ListPanel, ShownListIsTheViewStateAndTheCaption)
-{
-    const GameView shown[] = {GameView::Installed, GameView::Uninstalled, GameView::All};
-    const char* captions[] = {"Installed Games", "Uninstalled Games", "All Games"};
-    for (size_t i = 0; i < std::size(shown); ++i) {
-        m_panel.showList(m_panel.views[size_t(shown[i])]);
-        EXPECT_EQ(m_state.view.current, shown[i]);
-        EXPECT_EQ(m_panel.title(), captions[i]);
-        EXPECT_EQ(m_panel.currentListView()->id, shown[i]);
-        EXPECT_EQ(m_panel.playableList(), shown[i] == GameView::Installed ? m_panel.lvInstalled
-                                          : shown[i] == GameView::All     ? m_panel.lvAll
-                                                                          : nullptr);
-    }
-    EXPECT_EQ(m_state.counts.intInstalledCount, 2);
-}
-
 TEST_F(ListPanel, OnlyTheUsersSelectionIsAnItemClick)
 {
     QSignalSpy clicked(&m_panel, &GameListPanel::itemClicked);
@@ -65,26 +48,4 @@ TEST_F(ListPanel, OnlyTheUsersSelectionIsAnItemClick)
     EXPECT_EQ(m_state.view.intInstalledIndex, 1);
     // The list is sorted by name: Pac-Man comes before Zaxxon.
     EXPECT_EQ((*m_panel.selectedRecord(m_panel.lvInstalled))[GameColumn::ROM], "pac-man");
-}
-
-TEST_F(ListPanel, DoubleClickAsksToPlayOrTellsTheGameIsNotInstalled)
-{
-    QSignalSpy play(&m_panel, &GameListPanel::playRequested);
-    QSignalSpy notInstalled(&m_panel, &GameListPanel::uninstalledDoubleClicked);
-    QSignalSpy mouseUp(&m_panel, &GameListPanel::mouseUp);
-    for (GameListPanel::ListView& row : m_panel.views) {
-        m_panel.showList(row);
-        const QPoint onFirstRow = row.view->visualRect(row.model->index(0, 0)).center();
-        QTest::mouseDClick(row.view->viewport(), Qt::LeftButton, {}, onFirstRow);
-        // The right button plays nothing.
-        QTest::mouseDClick(row.view->viewport(), Qt::RightButton, {}, onFirstRow);
-        QTest::mouseClick(row.view->viewport(), Qt::RightButton, {}, onFirstRow);
-    }
-    EXPECT_EQ(play.count(), 2);
-    EXPECT_EQ(notInstalled.count(), 1);
-    // A release over the Uninstalled list opens no menu.
-    ASSERT_EQ(mouseUp.count(), 2);
-    EXPECT_EQ(mouseUp[0][0].value<GameView>(), GameView::All);
-    EXPECT_EQ(mouseUp[1][0].value<GameView>(), GameView::Installed);
-    EXPECT_EQ(mouseUp[1][1].value<Qt::MouseButton>(), Qt::RightButton);
 }

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QTreeView>
 
@@ -194,9 +193,7 @@ TEST_F(Favorites, FullDiskKeepsTheListAndTheViewAndSaysWhichFileItCouldNotSave)
             (w.*c.command)->trigger();
         }
         ASSERT_FALSE(m_boxes.shown().empty()) << c.name;
-        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(),
-                  ("Zelvane could not save " + QDir::toNativeSeparators(app() + "/" + c.file) +
-                   ": Disk full.\rThe file keeps its previous contents.").toStdString()) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(), DiskFullPrompt(app() + "/" + c.file)) << c.name;
         EXPECT_EQ(m_boxes.shown()[0].style, 16) << c.name;
         EXPECT_EQ(readFile(favorites()), c.listKept ? c.list : QByteArray()) << c.name;
         EXPECT_TRUE(QFileInfo::exists(favorites())) << c.name;

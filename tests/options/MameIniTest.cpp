@@ -1,7 +1,7 @@
 #include "options/MameIni.h"
 
-#include "shell/FolderTable.h"
 #include "platform/RuntimeErrorText.h"
+#include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 
 #include <QDir>

@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -359,9 +358,7 @@ TEST_F(Play, FullDiskLeavesMameIniAndOptionsAsTheyWereAndNamesTheFile)
         }
         const QString file = c.options ? optionsIni() : mameIniPath();
         ASSERT_EQ(m_boxes.shown().size(), 1u) << c.name;
-        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(),
-                  ("Zelvane could not save " + QDir::toNativeSeparators(file) +
-                   ": Disk full.\rThe file keeps its previous contents.").toStdString()) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(), DiskFullPrompt(file)) << c.name;
         EXPECT_EQ(runs().size(), c.runs) << c.name;
         EXPECT_EQ(mameIni(), ini) << c.name;
         EXPECT_EQ(readFile(optionsIni()), options) << c.name;

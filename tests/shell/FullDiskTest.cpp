@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <gmock/gmock.h>
 
@@ -20,11 +19,6 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 
 namespace {
-
-std::string notSaved(const QString& file)
-{
-    return ("Zelvane could not save " + QDir::toNativeSeparators(file) + ": Disk full.").toStdString();
-}
 
 // options.ini as a start leaves it: with AutoRun, which every start stores.
 void addAutoRun(const QString& optionsIni)
@@ -78,9 +72,9 @@ TEST_F(MainWindowTest, FullDiskAtStartKeepsOptionsWholeAndTheNextStartNeedsNoWiz
                 told.push_back(box.prompt.toStdString());
             std::vector<::testing::Matcher<std::string>> expected;
             if (full && c.optionsTold)
-                expected.push_back(HasSubstr(notSaved(optionsIni())));
+                expected.push_back(HasSubstr(DiskFullPrompt(optionsIni())));
             if (full && !c.mameIni)
-                expected.push_back(HasSubstr(notSaved(mameIni)));
+                expected.push_back(HasSubstr(DiskFullPrompt(mameIni)));
             EXPECT_THAT(told, ::testing::ElementsAreArray(expected)) << c.name << (full ? " full" : " with room");
             if (full) {
                 EXPECT_EQ(readFile(optionsIni()), before) << c.name;
@@ -104,7 +98,7 @@ TEST_F(MainWindowTest, FullDiskAtShutdownKeepsOptionsAndSaysSoUnlessTheSessionEn
         addAutoRun(optionsIni());
         const QByteArray before = readFile(optionsIni());
         shareFolderWithChild();
-        const auto told = HasSubstr("MsgBox: " + notSaved(optionsIni()));
+        const auto told = HasSubstr("MsgBox: " + DiskFullPrompt(optionsIni()));
         EXPECT_EXIT(
             {
                 frmMain& w = load();

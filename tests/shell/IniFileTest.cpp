@@ -241,18 +241,3 @@ TEST_F(IniFile, RevertForgetsThePendingWrites)
     FlushINI(path());
     EXPECT_EQ(readFile(path()), "[S]\r\nk=1\r\n");
 }
-
-TEST_F(IniFile, RealFullFileSystemKeepsTheFile)
-{
-    SmallFileSystem small(64 * 1024);
-    if (small.path().isEmpty())
-        GTEST_SKIP() << "no tmpfs can be mounted here";
-    const QString ini = small.path() + "/options.ini";
-    const QByteArray original = "[Miscellaneous]\r\nMAMESize=1\r\n";
-    writeFile(ini, original);
-    small.fill();
-    WriteINI(ini, "Miscellaneous", "MAMESize", QString(2000, QLatin1Char('9')));
-    const Status failed = SaveINI(ini);
-    EXPECT_EQ(failed.value_or(RuntimeError()).description, "Disk full");
-    EXPECT_EQ(readFile(ini), original);
-}

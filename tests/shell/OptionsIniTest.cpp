@@ -54,14 +54,29 @@ TEST_F(OptionsIni, ReadsLenientBooleansAndEveryKindOfValue)
     EXPECT_EQ(state.view.intAllIndex, 45000) << "a list may hold more than 32,767 games";
 }
 
-TEST_F(OptionsIni, ValueThatFailsItsConversionIsReported)
+TEST_F(OptionsIni, ValueThatFailsItsConversionIsReportedAsOverflowOrMismatch)
 {
-    for (const char* bad : {"[Preferences]\r\nHideVs=yes\r\n", "[Preferences]\r\nHideVs=\r\n",
-                            "[View]\r\nAllSortKey=40000\r\n", "[Miscellaneous]\r\nMAMESize=big\r\n"}) {
+    struct Case {
+        const char* text;
+        int error;
+    };
+    const Case cases[] = {
+        {"[Preferences]\r\nHideVs=yes\r\n", ErrorNumber::TypeMismatch},
+        {"[Preferences]\r\nHideVs=\r\n", ErrorNumber::TypeMismatch},
+        {"[View]\r\nAllSortKey=40000\r\n", ErrorNumber::Overflow},
+        {"[Miscellaneous]\r\nMAMESize=big\r\n", ErrorNumber::TypeMismatch},
+        {"[View]\r\nAllSortKey=&H10000\r\n", ErrorNumber::Overflow},
+        {"[Preferences]\r\nBackColor=&H100000000\r\n", ErrorNumber::Overflow},
+        {"[Preferences]\r\nBackColor=2147483648\r\n", ErrorNumber::Overflow},
+        {"[Preferences]\r\nBackColor=&HGG\r\n", ErrorNumber::TypeMismatch},
+    };
+    for (const Case& c : cases) {
         IniService::instance().dropAll();
-        writeFile(ini(), bad);
+        writeFile(ini(), c.text);
         AppState state;
-        EXPECT_TRUE(ReadOptions(ini(), state).has_value()) << bad;
+        const Status error = ReadOptions(ini(), state);
+        ASSERT_TRUE(error.has_value()) << c.text;
+        EXPECT_EQ(error->number, c.error) << c.text;
     }
 }
 
@@ -75,29 +90,6 @@ TEST_F(OptionsIni, HandEditedHexadecimalAndOctalNumbersReadAsTheirValues)
     EXPECT_EQ(state.appearance.lngFontColor, 16777215);
     EXPECT_EQ(state.view.intWindowState, 2);
     EXPECT_EQ(state.view.intAllSortOrder, -1);
-}
-
-TEST_F(OptionsIni, ConversionFailureTellsOverflowFromMismatch)
-{
-    struct Case {
-        const char* text;
-        int error;
-    };
-    const Case cases[] = {
-        {"[View]\r\nAllSortKey=&H10000\r\n", ErrorNumber::Overflow},
-        {"[Preferences]\r\nBackColor=&H100000000\r\n", ErrorNumber::Overflow},
-        {"[Preferences]\r\nBackColor=2147483648\r\n", ErrorNumber::Overflow},
-        {"[Preferences]\r\nBackColor=&HGG\r\n", ErrorNumber::TypeMismatch},
-        {"[Preferences]\r\nBackColor=red\r\n", ErrorNumber::TypeMismatch},
-    };
-    for (const Case& c : cases) {
-        IniService::instance().dropAll();
-        writeFile(ini(), c.text);
-        AppState state;
-        const Status error = ReadOptions(ini(), state);
-        ASSERT_TRUE(error.has_value()) << c.text;
-        EXPECT_EQ(error->number, c.error) << c.text;
-    }
 }
 
 TEST_F(OptionsIni, VersionNumberDropsTheDots)

@@ -2,6 +2,7 @@
 
 #include "platform/FileReplacement.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
@@ -36,4 +37,11 @@ void SmallFileSystem::fill()
     const QByteArray block(4096, 'x');
     while (filler.write(block) == block.size()) {
     }
+}
+
+std::string DiskFullPrompt(const QString& file)
+{
+    return ("Zelvane could not save " + QDir::toNativeSeparators(file) +
+            ": Disk full.\rThe file keeps its previous contents.")
+        .toStdString();
 }

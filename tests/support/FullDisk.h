@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
 
 // Writes fail as on a full disk once `bytes` more bytes were written, until this goes.
 class ScopedWriteLimit {
@@ -15,6 +16,9 @@ public:
     ScopedWriteLimit(const ScopedWriteLimit&) = delete;
     ScopedWriteLimit& operator=(const ScopedWriteLimit&) = delete;
 };
+
+// What the user is told when `file` could not be saved for a full disk.
+std::string DiskFullPrompt(const QString& file);
 
 // A tmpfs of `bytes` mounted on a fresh folder (needs root); path() is empty when it could not be
 // mounted.

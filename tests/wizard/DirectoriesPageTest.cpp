@@ -77,29 +77,18 @@ TEST_F(WizardTest, AFolderOptionsIniCannotHoldIsAnInvalidSelection)
 
 TEST_F(WizardTest, AFolderMameIniCannotHoldIsRefusedSayingWhy)
 {
-    const QString semicolon = m_root.filePath("Emu/roms;old"), quote = m_root.filePath("Emu/\"art\"");
+    // OK refuses it through the folder check, whose own tests walk both characters.
+    const QString semicolon = m_root.filePath("Emu/roms;old");
     makeDirs(semicolon);
-    makeDirs(quote);
-    const QString why = " folder's name holds \" or ;, which M.A.M.E. cannot read from mame.ini!  Please select another folder.";
     auto form = openForm();
     browseMame(*form);
     dialogs.folder(semicolon);
     button(*form, "cmdSelectROM")->click();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.lastPrompt(), "The ROMs" + why);
+    EXPECT_EQ(boxes.lastPrompt(), "The ROMs folder's name holds \" or ;, which M.A.M.E. cannot read from mame.ini!  "
+                                  "Please select another folder.");
     EXPECT_EQ(boxes.shown()[0].title, "Directories");
     EXPECT_EQ(box(*form, "txtROMPath")->text(), "");
-
-    // Typed, it is refused at OK, before anything is written.
-    box(*form, "txtROMPath")->setText(mameDir() + "/roms");
-    box(*form, "txtArtworkPath")->setText(quote);
-    form->cmdOK->click();
-    ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.lastPrompt(), "The Artwork" + why);
-    EXPECT_EQ(box(*form, "txtArtworkPath")->text(), "");
-    EXPECT_EQ(form->focusWidget(), box(*form, "txtArtworkPath"));
-    EXPECT_FALSE(QFileInfo::exists(optionsIni()));
-    EXPECT_FALSE(QFileInfo::exists(mameDir() + "/mame.ini"));
 }
 
 TEST_F(WizardTest, MameBrowseFillsOnlyTheEmptyBoxesWithTheUsualFolders)

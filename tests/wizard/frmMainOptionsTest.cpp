@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QApplication>
-#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -251,9 +250,7 @@ TEST_F(MainWindowOptions, OKOnAFullDiskSavesNothingKeepsTheWizardOpenAndSavesOnT
 
         const QString file = c.mameIniFits ? optionsIni() : mameIni;
         ASSERT_EQ(m_boxes.shown().size(), 1u) << c.name;
-        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(),
-                  ("Zelvane could not save " + QDir::toNativeSeparators(file) +
-                   ": Disk full.\rThe file keeps its previous contents.").toStdString()) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(), DiskFullPrompt(file)) << c.name;
         EXPECT_TRUE(openAfterFailure) << c.name;
         EXPECT_EQ(optionsAfterFailure, options) << c.name;
         EXPECT_EQ(mameIniAfterFailure, ini) << c.name;

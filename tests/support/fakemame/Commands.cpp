@@ -315,7 +315,7 @@ bool logRun(const FakeMameConfig& config, const QStringList& arguments)
     return true;
 }
 
-int playGame(const FakeMameConfig& config, const QStringList& arguments)
+int playGame(const QStringList& arguments)
 {
     const QHash<QString, QString> ini = readMameIni();
     const QString record = ini.value(QStringLiteral("record"));

@@ -83,7 +83,7 @@ int answer(const FakeMameConfig& config, const CommandLine& line)
         return listFiles(config, line.set, AuditKind::Roms);
     if (line.command == QLatin1String("-listsamples"))
         return listFiles(config, line.set, AuditKind::Samples);
-    return playGame(config, line.arguments);
+    return playGame(line.arguments);
 }
 
 } // namespace
