@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gamelist/GameListPanel.h"
+#include "reports/ReportPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
 
@@ -25,7 +26,6 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
-class QTextEdit;
 class QTimer;
 class QTreeView;
 class StatusPanels;
@@ -183,9 +183,7 @@ public:
     QPushButton* cmdGameList2 = nullptr;
 
     // Report panel
-    QGroupBox* fraVerify = nullptr;
-    QTextEdit* txtVerify = nullptr;
-    QPushButton* cmdGameList = nullptr;
+    ReportPanel* fraVerify = nullptr;
 
     std::array<QScrollBar*, 2> VScroll{};
     std::array<StatusPanels*, 2> StatusBar{};
