@@ -1,8 +1,6 @@
-// The bad-set list: which lines of a verify report count as bad sets, and what a failure leaves.
+// The bad-set list: which lines of a verify report count as bad sets.
 #include "reports/BadSets.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,17 +46,4 @@ TEST(WriteBadSets, CountsPastSixteenBits)
     const Result<qint32> count = WriteBadSets(dir.filePath("temp.txt"), dir.filePath("bad.txt"));
     ASSERT_TRUE(count.ok());
     EXPECT_EQ(*count, 40000);
-}
-
-TEST(WriteBadSets, FailuresAreReturnedAndLeaveNoList)
-{
-    QTemporaryDir dir;
-    const Result<qint32> missing = WriteBadSets(dir.filePath("gone.txt"), dir.filePath("bad.txt"));
-    ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error().number, ErrorNumber::FileNotFound);
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("bad.txt")));
-
-    writeFile(dir.filePath("temp.txt"), "romset a is bad\r\n");
-    const Result<qint32> unwritable = WriteBadSets(dir.filePath("temp.txt"), dir.filePath("no/such/bad.txt"));
-    EXPECT_FALSE(unwritable.ok());
 }

@@ -187,14 +187,6 @@ TEST_F(ReportPanelTest, ListBadSetsThenPrintThenBackToMameIni)
     expectClosed(w);
 }
 
-TEST_F(ReportPanelTest, ListBadSetsWithoutBadSetsCountsNone)
-{
-    frmMain& w = loaded();
-    showVerifyReport(w, "romset a is good\r\n1 romsets found\r\n");
-    w.cmdFind->click();
-    EXPECT_EQ(text(w), "0 bad sets found.\r\n\r\n\r\nEnd of report.\r\n\r\n");
-}
-
 TEST_F(ReportPanelTest, UnwritableReportsFolderIsShownAndThePanelStaysUsable)
 {
     frmMain& w = loaded();
