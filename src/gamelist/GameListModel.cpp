@@ -18,6 +18,14 @@ void GameListModel::setRows(const GameLists* lists, std::vector<qint32> rows)
 
 void GameListModel::clear() { setRows(nullptr, {}); }
 
+void GameListModel::appendRow(qint32 game)
+{
+    const int row = int(m_rows.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_rows.push_back(game);
+    endInsertRows();
+}
+
 int GameListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());

@@ -18,6 +18,8 @@ public:
     // model's current sort column and order.
     void setRows(const GameLists* lists, std::vector<qint32> rows);
     void clear();
+    // Adds the game at the foot of the list, outside the sort order, as a new item is added.
+    void appendRow(qint32 game);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

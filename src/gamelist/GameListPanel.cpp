@@ -192,6 +192,20 @@ void GameListPanel::showGameLists(GameLists lists)
     m_state.counts.intUninstalledCount = m_lists.intUninstalledCount();
 }
 
+bool GameListPanel::appendInstalled(const GameRecord& game)
+{
+    const QString& rom = game[GameColumn::ROM];
+    const auto found = std::find_if(m_lists.games.begin(), m_lists.games.end(),
+                                    [&rom](const ListedGame& listed) { return listed.record[GameColumn::ROM] == rom; });
+    if (found == m_lists.games.end())
+        return false;
+    found->installed = true;
+    const auto index = qint32(found - m_lists.games.begin());
+    m_lists.installed.push_back(index);
+    views[1].model->appendRow(index);
+    return true;
+}
+
 qint32 GameListPanel::gameOfRow(QTreeView* lv, int row) { return listView(lv).model->gameIndex(row); }
 
 qint32 GameListPanel::selectedIndex(const ListView& row) const

@@ -48,6 +48,9 @@ public:
     // The list that Play and the favorites commands act on: lvAll or lvInstalled, null for the
     // Uninstalled list.
     QTreeView* playableList() const;
+    // Lists the loaded game with `game`'s ROM set at the foot of the Installed list; false when
+    // no loaded game has it. The counts are the caller's.
+    bool appendInstalled(const GameRecord& game);
 
     // ---- The list shown and its selection
 

@@ -41,6 +41,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectTimers();
     connectFavorites();
     connectPlay();
+    connectReports();
 
     setDefaultButton(fraList->cmdPlay);
 

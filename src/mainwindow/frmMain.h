@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gamelist/GameListPanel.h"
+#include "reports/ReportPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
 
@@ -27,7 +28,6 @@ class QPushButton;
 class QScrollBar;
 class QTimer;
 class QTreeView;
-class RichTextBox;
 class StatusPanels;
 
 class frmMain : public QMainWindow {
@@ -148,6 +148,13 @@ public:
 
     void mnuToolsOptions_Click();
 
+    // ---- Report panel (frmmain_reports.cpp; the panel's own work is fraVerify's)
+
+    // By its mode: the selected game's mame.ini, the bad sets of the report, or printing it.
+    void cmdFind_Click();
+    // The one way back from the report panel to the game lists.
+    void cmdGameList_Click();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -183,9 +190,7 @@ public:
     QPushButton* cmdGameList2 = nullptr;
 
     // Report panel
-    QGroupBox* fraVerify = nullptr;
-    RichTextBox* txtVerify = nullptr;
-    QPushButton* cmdGameList = nullptr;
+    ReportPanel* fraVerify = nullptr;
 
     std::array<QScrollBar*, 2> VScroll{};
     std::array<StatusPanels*, 2> StatusBar{};
@@ -288,6 +293,10 @@ private:
     bool writeGameIni(bool playback, bool record);
     void restoreBaseIni();
     bool prepareInputFolder(bool playback, bool record);
+
+    // Report panel (frmmain_reports.cpp)
+    void connectReports();
+    void showMameIni();
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists

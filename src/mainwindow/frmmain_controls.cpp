@@ -2,9 +2,9 @@
 // Form_Resize moves the anchored ones.
 #include "mainwindow/frmMain.h"
 
-#include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipsLayout.h"
+#include "reports/ReportPanel.h"
 #include "shell/HeaderPanel.h"
 
 #include <QCheckBox>
@@ -124,15 +124,13 @@ void frmMain::createPanels(QWidget* client)
         connect(VScroll[i], &QScrollBar::sliderMoved, this, [this, i] { VScrollPanel(i); });
     }
 
-    fraVerify = panelFrame(client, "fraVerify");
-    txtVerify = make<RichTextBox>(fraVerify, "txtVerify", 160, 270, 7765, 4785);
-    cmdGameList = button(fraVerify, "cmdGameList", "Return To &Game List", nullptr, 180, 5180, 2100);
-
-    // The list frame builds its own controls; here it takes its place in the stack.
+    // The list and report frames build their own controls; here they take their places in the stack.
+    fraVerify = new ReportPanel;
+    stackPanel(fraVerify, client);
     stackPanel(fraList, client);
 
     // The lists lie in front; the other panels wait, disabled, behind them.
-    for (QGroupBox* panel : {fraDefaults, fraMaintenance, fraVerify})
+    for (QGroupBox* panel : std::initializer_list<QGroupBox*>{fraDefaults, fraMaintenance, fraVerify})
         panel->setEnabled(false);
     fraList->raise();
 }

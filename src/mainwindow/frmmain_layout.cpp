@@ -86,17 +86,17 @@ void frmMain::Form_Resize()
     VScroll[1]->setMaximum(std::max(0.0, heightOf(picBox2) - heightOf(picMaintenance)));
     VScroll[1]->setEnabled(!(heightOf(picMaintenance) > heightOf(picBox2)));
 
-    setHeightTwips(txtVerify, H - 1605);
+    setHeightTwips(fraVerify->txtVerify, H - 1605);
 
     // Only a maximised window centres the panels' contents; they keep their design widths.
     if (maximised) {
         placeLeft(picDefaults, (widthOf(fraDefaults) - widthOf(picDefaults)) / 2);
         placeLeft(picMaintenance, (widthOf(fraMaintenance) - widthOf(picMaintenance)) / 2);
-        placeLeft(txtVerify, (widthOf(fraVerify) - widthOf(txtVerify)) / 2 + 20);
+        placeLeft(fraVerify->txtVerify, (widthOf(fraVerify) - widthOf(fraVerify->txtVerify)) / 2 + 20);
     } else {
         placeLeft(picDefaults, 180);
         placeLeft(picMaintenance, 180);
-        placeLeft(txtVerify, 160);
+        placeLeft(fraVerify->txtVerify, 160);
     }
 
     fraList->placeShot();
@@ -116,7 +116,7 @@ void frmMain::Form_Resize()
     place(cmdOK, leftOf(picDefaults), defaultsFoot);
     place(cmdRestore, (widthOf(fraDefaults) - widthOf(cmdRestore)) / 2 - 5, defaultsFoot);
     place(cmdCancel, leftOf(cmdOK) + 5340, defaultsFoot);
-    place(cmdGameList, leftOf(txtVerify) + 20, heightOf(fraVerify) - 550);
+    place(fraVerify->cmdGameList, leftOf(fraVerify->txtVerify) + 20, heightOf(fraVerify) - 550);
     place(cmdGameList2, leftOf(picMaintenance), heightOf(fraMaintenance) - 550);
 
     for (StatusPanels* bar : StatusBar) {

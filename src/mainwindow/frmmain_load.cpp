@@ -102,8 +102,9 @@ void frmMain::Form_Load(const QString& programFolder)
     sizeAndCentre();
     // The two tall panels need no subclassing here: their scroll bars draw themselves.
 
-    txtVerify->setTabStopDistance(txtVerify->fontMetrics().averageCharWidth() * 25.0); // 100 dialog units
-    txtVerify->setText(QString());
+    RichTextBox* report = fraVerify->txtVerify;
+    report->setTabStopDistance(report->fontMetrics().averageCharWidth() * 25.0); // 100 dialog units
+    report->setText(QString());
 
     QString appPath = programFolder;
     if (appPath.endsWith(QLatin1Char('/')) && appPath.size() > 1)
@@ -299,7 +300,7 @@ Status frmMain::finishLoad(bool newMameBuilt)
     loadLists();
     // DefineCombos runs here.
 
-    for (QGroupBox* panel : {fraVerify, fraDefaults, fraMaintenance})
+    for (QGroupBox* panel : std::initializer_list<QGroupBox*>{fraVerify, fraDefaults, fraMaintenance})
         panel->setEnabled(false);
     fraList->raise();
     m_state.view.intPanelShown = 0;

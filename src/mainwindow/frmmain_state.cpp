@@ -88,7 +88,7 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
     }
 
     if (panel == fraVerify)
-        cmdGameList->setFocus();
+        fraVerify->cmdGameList->setFocus();
     else if (panel == fraMaintenance)
         cmdGameList2->setFocus();
 }

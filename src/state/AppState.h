@@ -113,6 +113,7 @@ struct WebRequest {
 
 struct ReportState {
     bool blnCancel = false;
+    bool blnGameAudited = false; // a game of the Uninstalled list was audited
 };
 
 struct SettingsEdit {

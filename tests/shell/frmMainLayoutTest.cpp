@@ -68,12 +68,12 @@ protected:
         for (const auto& [item, left] : headerItems)
             EXPECT_EQ(item->mapTo(w.centralWidget(), QPoint()).x(), twipsToPixels(left)) << item->objectName().toStdString();
         EXPECT_TWIPS(w.LineSeparator[1]->width(), W);
-        for (QGroupBox* panel : {static_cast<QGroupBox*>(w.fraList), w.fraDefaults, w.fraMaintenance, w.fraVerify}) {
+        for (QGroupBox* panel : std::initializer_list<QGroupBox*>{w.fraList, w.fraDefaults, w.fraMaintenance, w.fraVerify}) {
             EXPECT_TWIPS(panel->width(), W - 2040);
             EXPECT_TWIPS(panel->height(), H - 660);
         }
         EXPECT_TWIPS(w.fraList->lvUninstalled->height(), H - 1605);
-        EXPECT_TWIPS(w.txtVerify->height(), H - 1605);
+        EXPECT_TWIPS(w.fraVerify->txtVerify->height(), H - 1605);
         EXPECT_TWIPS(w.VScroll[0]->height(), H - 1690);
         EXPECT_TWIPS(w.fraList->cmdPlay->y(), tw(w.fraList->height()) - 550);
         EXPECT_TWIPS(w.fraList->cmdInfo->x(), tw(w.fraList->width()) - tw(w.fraList->cmdInfo->width()) - 190);
@@ -119,7 +119,7 @@ TEST_F(Layout, FollowsTheEdgesAtTwoSizes)
     expectAnchored(w);
     expectSquareShot(w);
     EXPECT_TWIPS(w.picDefaults->x(), 180);
-    EXPECT_TWIPS(w.txtVerify->x(), 160);
+    EXPECT_TWIPS(w.fraVerify->txtVerify->x(), 160);
 }
 
 TEST_F(Layout, ListWidthsFollowTheScreenShotSwitch)
@@ -153,7 +153,7 @@ TEST_F(Layout, MaximisedCentresThePanelContentsAndIgnoresNoStretch)
     expectSquareShot(w);
     EXPECT_TWIPS(w.picDefaults->x(), (tw(w.fraDefaults->width()) - tw(w.picDefaults->width())) / 2);
     EXPECT_TWIPS(w.picMaintenance->x(), (tw(w.fraMaintenance->width()) - tw(w.picMaintenance->width())) / 2);
-    EXPECT_TWIPS(w.txtVerify->x(), (tw(w.fraVerify->width()) - tw(w.txtVerify->width())) / 2 + 20);
+    EXPECT_TWIPS(w.fraVerify->txtVerify->x(), (tw(w.fraVerify->width()) - tw(w.fraVerify->txtVerify->width())) / 2 + 20);
 
     w.showNormal();
     QApplication::processEvents();
