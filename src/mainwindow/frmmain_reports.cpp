@@ -4,6 +4,7 @@
 
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
+#include "platform/PrintRichText.h"
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "reports/ReportPanel.h"
@@ -35,7 +36,8 @@ void frmMain::cmdFind_Click()
         fraVerify->cmdGameList->setFocus();
         break;
     case FindMode::Print:
-        // PrintRichText runs here (margins of 1000 twips; a failure shows "Unknown Printing Error.")
+        if (!PrintRichText(*fraVerify->txtVerify, 1000, 1000, 1000, 1000))
+            MsgBox(QStringLiteral("Unknown Printing Error."), MsgStyle::Information, QStringLiteral("Zelvane"));
         fraVerify->cmdGameList->setFocus();
         break;
     }

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 
 #include "support/Files.h"
+#include "support/PdfPrinter.h"
 
 namespace {
 
@@ -180,8 +181,21 @@ TEST_F(ReportPanelTest, ListBadSetsThenPrintThenBackToMameIni)
     EXPECT_FALSE(QFileInfo::exists(report("bad.txt")));
     EXPECT_TRUE(m_boxes.shown().empty());
 
-    // Printing keeps the mode; only the return goes back to the mame.ini view.
-    w.cmdFind->click();
+    // Printing keeps the mode; only the return goes back to the mame.ini view. A system without
+    // a printer hears of it.
+    {
+        PdfPrinter printer(m_root + "/report.pdf");
+        w.cmdFind->click();
+        EXPECT_EQ(printer.pdfPageCount(), 1);
+        EXPECT_TRUE(m_boxes.shown().empty());
+    }
+    {
+        PdfPrinter none{QString()};
+        w.cmdFind->click();
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, "Unknown Printing Error.");
+        EXPECT_EQ(m_boxes.shown()[0].style, 64);
+    }
     EXPECT_EQ(w.findMode(), frmMain::FindMode::Print);
     w.fraVerify->cmdGameList->click();
     expectClosed(w);
