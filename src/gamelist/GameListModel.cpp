@@ -26,6 +26,13 @@ void GameListModel::appendRow(qint32 game)
     endInsertRows();
 }
 
+void GameListModel::removeRow(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
 int GameListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());

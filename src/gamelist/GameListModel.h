@@ -20,6 +20,8 @@ public:
     void clear();
     // Adds the game at the foot of the list, outside the sort order, as a new item is added.
     void appendRow(qint32 game);
+    // Takes the row (from 0) out of the list.
+    void removeRow(int row);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

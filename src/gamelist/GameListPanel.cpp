@@ -206,6 +206,17 @@ bool GameListPanel::appendInstalled(const GameRecord& game)
     return true;
 }
 
+bool GameListPanel::removeUninstalled(qint32 row)
+{
+    GameListModel& model = *views[2].model;
+    if (row < 1 || row > model.rowCount())
+        return false;
+    const qint32 game = model.gameIndex(row - 1);
+    std::erase(m_lists.uninstalled, game);
+    model.removeRow(row - 1);
+    return true;
+}
+
 qint32 GameListPanel::gameOfRow(QTreeView* lv, int row) { return listView(lv).model->gameIndex(row); }
 
 qint32 GameListPanel::selectedIndex(const ListView& row) const

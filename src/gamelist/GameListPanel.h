@@ -51,6 +51,9 @@ public:
     // Lists the loaded game with `game`'s ROM set at the foot of the Installed list; false when
     // no loaded game has it. The counts are the caller's.
     bool appendInstalled(const GameRecord& game);
+    // Takes the game at `row` (from 1, as the view state counts) out of the Uninstalled list;
+    // false when there is no such row. The counts are the caller's.
+    bool removeUninstalled(qint32 row);
 
     // ---- The list shown and its selection
 

@@ -42,6 +42,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectFavorites();
     connectPlay();
     connectReports();
+    connectAudit();
 
     setDefaultButton(fraList->cmdPlay);
 

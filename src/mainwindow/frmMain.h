@@ -155,6 +155,11 @@ public:
     // The one way back from the report panel to the game lists.
     void cmdGameList_Click();
 
+    // ---- Game audit (frmmain_audit.cpp)
+
+    // MAME's verdict on the selected game's ROM and sample sets, in the report panel.
+    void cmdVerify_Click();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -297,6 +302,9 @@ private:
     // Report panel (frmmain_reports.cpp)
     void connectReports();
     void showMameIni();
+
+    // Game audit (frmmain_audit.cpp)
+    void connectAudit();
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists

@@ -31,15 +31,6 @@ protected:
         writeOptions(options);
         return loadShown();
     }
-    // Each row of a table starts from an empty folder and a fresh state.
-    void nextCase()
-    {
-        MainWindowTest::TearDown();
-        QDir(m_root).removeRecursively();
-        m_state = AppState();
-        m_boxes.clearShown();
-        MainWindowTest::SetUp();
-    }
     QString mameIniPath() const { return mame() + "/mame.ini"; }
     QString text(frmMain& w) const { return w.fraVerify->txtVerify->Text(); }
     std::vector<QString> prompts() const

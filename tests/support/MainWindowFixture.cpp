@@ -4,6 +4,7 @@
 #include "shell/IniFile.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 
@@ -31,6 +32,15 @@ void MainWindowTest::TearDown()
     qunsetenv(kSharedRoot);
     qunsetenv("ZELVANE_FAKEMAME_GAMES");
     IniService::instance().dropAll();
+}
+
+void MainWindowTest::nextCase()
+{
+    MainWindowTest::TearDown();
+    QDir(m_root).removeRecursively();
+    m_state = AppState();
+    m_boxes.clearShown();
+    MainWindowTest::SetUp();
 }
 
 void MainWindowTest::shareFolderWithChild() { qputenv(kSharedRoot, m_root.toLocal8Bit()); }

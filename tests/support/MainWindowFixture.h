@@ -67,6 +67,9 @@ protected:
 
     std::vector<FixtureGame> fiveGames() const;
 
+    // For each row of a table: an empty folder, a fresh state, no message boxes shown.
+    void nextCase();
+
     // A death test's child process runs the case again from its start: this makes it use the
     // parent's folder, so that the parent sees what the child wrote.
     void shareFolderWithChild();

@@ -1,0 +1,102 @@
+// The game audit: MAME checks the selected game's ROM and sample sets, and the report panel shows
+// what it said with the files the game needs. A game of the Uninstalled list whose zip has turned
+// up leaves that list here and joins the Installed list at the return.
+#include "mainwindow/frmMain.h"
+
+#include "platform/MsgBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/StatusPanels.h"
+#include "reports/GameAudit.h"
+#include "shell/ExecCmd.h"
+#include "shell/ShortPath.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace {
+
+// Removes the audit's output files on every way out, and any a broken audit left behind.
+class AuditFiles {
+public:
+    explicit AuditFiles(const QString& folder) : m_folder(folder) { removeAll(); }
+    ~AuditFiles() { removeAll(); }
+    AuditFiles(const AuditFiles&) = delete;
+    AuditFiles& operator=(const AuditFiles&) = delete;
+
+private:
+    void removeAll() const
+    {
+        for (const AuditRun& run : kAuditRuns)
+            QFile::remove(m_folder.filePath(QLatin1String(run.fileName)));
+    }
+    QDir m_folder;
+};
+
+} // namespace
+
+void frmMain::connectAudit()
+{
+    connect(fraList->cmdVerify, &QPushButton::clicked, this, &frmMain::cmdVerify_Click);
+    connect(mnuFileVerify, &QAction::triggered, this, &frmMain::cmdVerify_Click);
+}
+
+void frmMain::cmdVerify_Click()
+{
+    const GameView list = m_state.view.current;
+    const GameRecord* selected = fraList->selectedRecord(fraList->currentListView().view);
+    if (!selected)
+        return;
+    const QString rom = (*selected)[GameColumn::ROM];
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QWidget* w : std::initializer_list<QWidget*>{fraVerify->cmdGameList, cmdExit, cmdFind})
+        w->setEnabled(false);
+    EnterPanel(fraVerify, QStringLiteral("Game Audit"), PanelStatus::KeepList);
+    fraVerify->repaint();
+
+    if (list == GameView::Uninstalled) {
+        m_state.game = *selected;
+        m_state.report.blnGameAudited = true;
+        if (gameIsInstalled(rom) && fraList->removeUninstalled(fraList->selectedIndex(m_views[2]))) {
+            --m_state.counts.intUninstalledCount;
+            StatusBar[0]->setPanelText(1, QStringLiteral("Total Games: ") +
+                                              QString::number(m_state.counts.intUninstalledCount));
+            StatusBar[0]->setPanelText(6, QStringLiteral("New ROM Found"));
+        }
+    }
+
+    const QString reportsFolder = JoinPath(m_state.paths.strAppPath, QStringLiteral("reports"));
+    const AuditFiles removed(reportsFolder);
+    const QString commandFolder = JoinPath(CommandPath(m_state.paths.strAppPath), QStringLiteral("reports"));
+    for (const AuditRun& run : kAuditRuns)
+        ExecCmd(MameSetReportCommand(rom, run.report, JoinPath(commandFolder, QLatin1String(run.fileName))),
+                ShowState::Minimized, m_state.dirs.strMAMEPath);
+
+    RichTextBox& box = *fraVerify->txtVerify;
+    const Result<QString> report = GameAuditReport(reportsFolder);
+    if (report) {
+        box.setText(*report);
+        for (const char* heading : {"ROMs", "Samples"}) {
+            box.setSelStart(box.Find(QLatin1String(heading), 0));
+            box.setSelLength(int(qstrlen(heading)));
+            box.setSelBold(true);
+        }
+        box.setSelStart(0);
+        box.setSelLength(0);
+        box.setSelBold(false);
+    }
+    show();
+    activateWindow();
+
+    QApplication::restoreOverrideCursor();
+    fraVerify->cmdGameList->setEnabled(true);
+    cmdExit->setEnabled(true);
+    fraVerify->cmdGameList->setFocus();
+    // The panel stays usable: the return button leaves it as after any audit.
+    if (!report)
+        MsgBox(QStringLiteral("Error In cmdVerify_Click: ") + report.error().description, MsgStyle::Critical);
+}

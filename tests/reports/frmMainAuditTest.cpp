@@ -1,0 +1,154 @@
+// The game audit in the main window: the four MAME runs, the report, and the game of the
+// Uninstalled list whose zip turned up.
+#include "support/MainWindowFixture.h"
+
+#include "platform/RichTextBox.h"
+#include "platform/StatusPanels.h"
+#include "support/FakeMame.h"
+#include "support/ScopedEnv.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+#include "support/Files.h"
+
+namespace {
+
+class GameAuditTest : public MainWindowTest {
+protected:
+    // Each row of a table starts afresh, with fakemame answering from the five games.
+    void startCase()
+    {
+        nextCase();
+        m_env.reset();
+        m_log.reset();
+        m_env.emplace("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(writeListing(fiveGames())));
+        m_log.emplace("ZELVANE_FAKEMAME_LOG", QFile::encodeName(m_root + "/runs.log"));
+    }
+    // The loaded window with "extra" as the additional ROMs folder.
+    frmMain& loaded()
+    {
+        makeDirs(m_root + "/extra");
+        writeGames(fiveGames());
+        writeOptions("AdditionalROMs=" + QFile::encodeName(m_root + "/extra") + "\r\n");
+        return loadShown();
+    }
+    QStringList commands() const
+    {
+        QStringList c;
+        for (const FakeMameRun& run : readFakeMameRuns(m_root + "/runs.log"))
+            c << run.args.join(' ').section('>', 0, 0).trimmed();
+        return c;
+    }
+    static int rows(QTreeView* lv) { return lv->model()->rowCount(); }
+    static QString rowText(QTreeView* lv, int row) { return lv->model()->index(row, 0).data().toString(); }
+
+    std::optional<ScopedEnv> m_env;
+    std::optional<ScopedEnv> m_log;
+};
+
+} // namespace
+
+TEST_F(GameAuditTest, AuditsTheSelectedGameAndMovesANewlyFoundOneAtTheReturn)
+{
+    struct Case {
+        const char* name;
+        bool uninstalledList;
+        int row;
+        const char* rom;
+        const char* zipFolder; // a zip that appears before the audit; nullptr: none
+        bool fromMenu;
+        bool found;            // leaves the Uninstalled list and joins the Installed one at the return
+    };
+    const Case cases[] = {
+        {"installed game of the Installed list", false, 1, "pacman", nullptr, false, false},
+        {"uninstalled game whose zip appeared in the additional folder", true, 1, "mspacman", "extra", true, true},
+        {"uninstalled game still missing", true, 0, "asteroid", nullptr, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startCase();
+        frmMain& w = loaded();
+        if (c.uninstalledList)
+            w.mnuViewUninstalled->trigger();
+        else
+            w.mnuViewInstalled->trigger();
+        QTreeView* lv = w.fraList->currentListView().view;
+        selectRow(lv, c.row);
+        if (c.zipFolder)
+            writeFile(m_root + "/" + c.zipFolder + "/" + c.rom + ".zip", "PK");
+        if (c.fromMenu)
+            w.mnuFileVerify->trigger();
+        else
+            w.fraList->cmdVerify->click();
+
+        const QString rom = c.rom;
+        EXPECT_EQ(commands(), QStringList({rom + " -verifyroms", rom + " -verifysamples", rom + " -listroms",
+                                           rom + " -listsamples"}));
+        const QString text = w.fraVerify->txtVerify->Text();
+        EXPECT_TRUE(text.startsWith("ROMs\r\n\r\nromset \"" + rom + "\" ")) << text.toStdString();
+        EXPECT_TRUE(text.contains("\r\n\r\n\r\nSamples\r\n\r\n")) << text.toStdString();
+        for (const char* heading : {"ROMs", "Samples"}) {
+            w.fraVerify->txtVerify->setSelStart(w.fraVerify->txtVerify->Find(heading, 0));
+            w.fraVerify->txtVerify->setSelLength(int(qstrlen(heading)));
+            EXPECT_TRUE(w.fraVerify->txtVerify->SelBold()) << heading;
+        }
+        for (const char* file : {"temp1.txt", "temp2.txt", "temp3.txt", "temp4.txt"})
+            EXPECT_FALSE(QFileInfo::exists(report(file))) << file;
+        EXPECT_TRUE(m_boxes.shown().empty());
+        EXPECT_EQ(w.fraVerify->title(), "Game Audit");
+        EXPECT_EQ(m_state.view.intPanelShown, 1);
+        EXPECT_FALSE(w.fraList->isEnabled());
+        EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
+        EXPECT_TRUE(w.cmdExit->isEnabled());
+        EXPECT_FALSE(w.cmdFind->isEnabled());
+        EXPECT_EQ(m_state.report.blnGameAudited, c.uninstalledList);
+
+        // The found game is counted out of the Uninstalled list at once ...
+        EXPECT_EQ(rows(w.fraList->lvUninstalled), c.found ? 1 : 2);
+        EXPECT_EQ(m_state.counts.intUninstalledCount, c.found ? 1 : 2);
+        if (c.found) {
+            EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 1");
+            EXPECT_EQ(w.StatusBar[0]->panelText(6), "New ROM Found");
+        }
+        EXPECT_EQ(rows(w.fraList->lvInstalled), 3);
+
+        // ... and into the Installed list at the return; nothing else moves.
+        w.fraVerify->cmdGameList->click();
+        EXPECT_EQ(m_state.view.intPanelShown, 0);
+        EXPECT_EQ(m_state.counts.intInstalledCount, c.found ? 4 : 3);
+        ASSERT_EQ(rows(w.fraList->lvInstalled), c.found ? 4 : 3);
+        if (c.found) {
+            EXPECT_EQ(rowText(w.fraList->lvInstalled, 3), "Ms. Pac-Man");
+            EXPECT_EQ(rowText(w.fraList->lvUninstalled, 0), "Asteroids");
+        }
+        EXPECT_EQ(rows(w.fraList->lvUninstalled), c.found ? 1 : 2);
+        EXPECT_FALSE(m_state.report.blnGameAudited);
+    }
+}
+
+TEST_F(GameAuditTest, UnreadableOutputIsShownAndThePanelStaysUsable)
+{
+    startCase();
+    frmMain& w = loaded();
+    w.mnuViewInstalled->trigger();
+    selectRow(w.fraList->lvInstalled, 0);
+    // No folder for MAME's output: the interpreter cannot create the files.
+    QDir(app() + "/reports").removeRecursively();
+    writeFile(app() + "/reports", "a file where the folder was");
+    w.fraList->cmdVerify->click();
+
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("Error In cmdVerify_Click: ")) << m_boxes.shown()[0].prompt.toStdString();
+    EXPECT_EQ(m_boxes.shown()[0].style, 16);
+    EXPECT_EQ(m_state.view.intPanelShown, 1);
+    EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
+    EXPECT_TRUE(w.cmdExit->isEnabled());
+    w.fraVerify->cmdGameList->click();
+    EXPECT_EQ(m_state.view.intPanelShown, 0);
+    EXPECT_TRUE(w.fraList->isEnabled());
+}
