@@ -42,6 +42,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectFavorites();
     connectPlay();
     connectReports();
+    connectVerify();
 
     setDefaultButton(fraList->cmdPlay);
 

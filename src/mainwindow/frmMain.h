@@ -155,6 +155,11 @@ public:
     // The one way back from the report panel to the game lists.
     void cmdGameList_Click();
 
+    // ---- Verify-all runs and stored reports (frmmain_verify.cpp)
+
+    void mnuReportsRebuildSettings_Click();
+    void mnuReportsChanges_Click();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -297,6 +302,16 @@ private:
     // Report panel (frmmain_reports.cpp)
     void connectReports();
     void showMameIni();
+
+    // Verify-all runs and stored reports (frmmain_verify.cpp); `samples` picks the sample
+    // sets' report over the ROM sets'.
+    void connectVerify();
+    void verifyAll(bool samples);
+    void showLastReport(bool samples);
+    QString reportFile(const char* file) const;
+    void enterGeneralReport(const QString& caption);
+    // The shown verify report: its bad sets made listable, its summary moved to the top.
+    void showVerifyReport(bool samples);
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists
