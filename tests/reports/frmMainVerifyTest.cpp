@@ -8,6 +8,7 @@
 #include "support/ScopedEnv.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -118,6 +119,24 @@ TEST_F(VerifyReportsTest, VerifyAllWithBadSetsArmsTheBadSetListThenPrint)
         w.fraVerify->cmdGameList->click();
         EXPECT_EQ(m_state.view.intPanelShown, 0);
         EXPECT_EQ(w.findMode(), frmMain::FindMode::MameIni);
+    }
+}
+
+TEST_F(VerifyReportsTest, VerifyAllGivesBackTheWindowStateItFound)
+{
+    for (const bool maximised : {false, true}) {
+        SCOPED_TRACE(maximised ? "maximised" : "normal");
+        nextCase();
+        frmMain& w = loaded();
+        if (maximised)
+            w.showMaximized();
+        QCoreApplication::processEvents();
+        m_boxes.answer(MsgAnswer::Yes);
+        w.mnuReportsVerifyRoms->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(w.isMinimized());
+        EXPECT_EQ(w.isMaximized(), maximised);
+        EXPECT_EQ(m_state.view.intWindowState, maximised ? 2 : 0);
     }
 }
 
