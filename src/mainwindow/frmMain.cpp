@@ -43,6 +43,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectPlay();
     connectReports();
     connectAudit();
+    connectVerify();
 
     setDefaultButton(fraList->cmdPlay);
 

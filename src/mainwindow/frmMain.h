@@ -160,6 +160,11 @@ public:
     // MAME's verdict on the selected game's ROM and sample sets, in the report panel.
     void cmdVerify_Click();
 
+    // ---- Verify-all runs and stored reports (frmmain_verify.cpp)
+
+    void mnuReportsRebuildSettings_Click();
+    void mnuReportsChanges_Click();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -305,6 +310,16 @@ private:
 
     // Game audit (frmmain_audit.cpp)
     void connectAudit();
+
+    // Verify-all runs and stored reports (frmmain_verify.cpp); `samples` picks the sample
+    // sets' report over the ROM sets'.
+    void connectVerify();
+    void verifyAll(bool samples);
+    void showLastReport(bool samples);
+    QString reportFile(const char* file) const;
+    void enterGeneralReport(const QString& caption);
+    // The shown verify report: its bad sets made listable, its summary moved to the top.
+    void showVerifyReport(bool samples);
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists

@@ -1,0 +1,257 @@
+// The verify-all runs and the stored reports of the Reports menu, with fakemame as MAME.
+#include "support/MainWindowFixture.h"
+
+#include "platform/MsgBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/StatusPanels.h"
+#include "support/Files.h"
+#include "support/ScopedEnv.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+class VerifyReportsTest : public MainWindowTest {
+protected:
+    frmMain& loaded()
+    {
+        writeGames(fiveGames());
+        writeOptions();
+        m_listing = std::make_unique<ScopedEnv>("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(writeVerifyListing()));
+        return loadShown();
+    }
+    void nextCase()
+    {
+        m_listing.reset();
+        MainWindowTest::TearDown();
+        QDir(m_root).removeRecursively();
+        m_state = AppState();
+        m_boxes.clearShown();
+        MainWindowTest::SetUp();
+    }
+    // The installed games of fiveGames, each with a ROM and a sample for MAME to verify.
+    QString writeVerifyListing()
+    {
+        QByteArray xml = "<?xml version=\"1.0\"?>\r\n<mame build=\"0.106\">\r\n";
+        for (const char* name : {"pacman", "galaxian", "zaxxon"})
+            xml += QByteArray("\t<game name=\"") + name + "\" sourcefile=\"driver.c\">\r\n\t\t<description>" + name +
+                   "</description>\r\n\t\t<rom name=\"a.1\" size=\"4096\" crc=\"f36e88ab\" region=\"cpu1\" "
+                   "offset=\"0\"/>\r\n\t\t<sample name=\"boom\"/>\r\n\t</game>\r\n";
+        xml += "</mame>\r\n";
+        for (const char* name : {"pacman", "galaxian", "zaxxon"})
+            writeFile(samples() + "/" + name + ".zip", "PK");
+        const QString path = m_root + "/verify.xml";
+        writeFile(path, xml);
+        return path;
+    }
+    QString text(frmMain& w) const { return w.fraVerify->txtVerify->Text(); }
+    void expectShown(frmMain& w, const QString& title)
+    {
+        EXPECT_EQ(w.fraVerify->title(), title);
+        EXPECT_EQ(m_state.view.intPanelShown, 1);
+        EXPECT_TRUE(w.fraVerify->isEnabled());
+        EXPECT_FALSE(w.fraList->isEnabled());
+        EXPECT_TRUE(w.StatusBar[1]->isVisible());
+        EXPECT_FALSE(w.Tmr[1]->isActive());
+        EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
+        EXPECT_TRUE(w.cmdExit->isEnabled());
+    }
+    void expectNotEntered(frmMain& w)
+    {
+        EXPECT_EQ(m_state.view.intPanelShown, 0);
+        EXPECT_FALSE(w.fraVerify->isEnabled());
+        EXPECT_TRUE(w.fraList->isEnabled());
+        EXPECT_TRUE(w.fraVerify->title().isEmpty());
+    }
+    std::unique_ptr<ScopedEnv> m_listing;
+};
+
+} // namespace
+
+TEST_F(VerifyReportsTest, VerifyAllWithBadSetsArmsTheBadSetListThenPrint)
+{
+    struct Case {
+        const char* name;
+        bool samples;
+        const char* file;
+        QString title;
+        QString summary;
+    };
+    const Case cases[] = {
+        {"ROMs", false, "roms.txt", "Verify All ROMs", "romsets found"},
+        {"samples", true, "samples.txt", "Verify All Samples", "samplesets found"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        ScopedEnv bad("ZELVANE_FAKEMAME_BAD", "pacman,zaxxon");
+        ScopedEnv badSamples("ZELVANE_FAKEMAME_BAD_SAMPLES", "pacman,zaxxon");
+        frmMain& w = loaded();
+        m_boxes.answer(MsgAnswer::Yes);
+        (c.samples ? w.mnuReportsVerifySamples : w.mnuReportsVerifyRoms)->trigger();
+
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, "This could take a long time.  Do you want to continue?");
+        EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::YesNo + MsgStyle::Question);
+        EXPECT_EQ(m_boxes.shown()[0].title, "Confirm Continue");
+        ASSERT_TRUE(QFileInfo::exists(report(c.file)));
+        expectShown(w, c.title);
+        EXPECT_FALSE(w.isMinimized());
+        EXPECT_TRUE(w.fraVerify->cmdGameList->hasFocus());
+
+        const QStringList lines = text(w).split("\r\n");
+        ASSERT_GE(lines.size(), 4);
+        EXPECT_TRUE(lines[0].contains(c.summary));
+        EXPECT_TRUE(lines[1].isEmpty());
+        EXPECT_EQ(lines[lines.size() - 2], "End of report.");
+        EXPECT_EQ(w.findMode(), frmMain::FindMode::ListBadSets);
+        EXPECT_TRUE(w.cmdFind->isEnabled());
+
+        w.cmdFind->click();
+        EXPECT_TRUE(text(w).startsWith("2 bad sets found.\r\n\r\n"));
+        EXPECT_EQ(w.findMode(), frmMain::FindMode::Print);
+        w.cmdFind->click();
+        EXPECT_EQ(w.findMode(), frmMain::FindMode::Print);
+        w.fraVerify->cmdGameList->click();
+        EXPECT_EQ(m_state.view.intPanelShown, 0);
+        EXPECT_EQ(w.findMode(), frmMain::FindMode::MameIni);
+    }
+}
+
+TEST_F(VerifyReportsTest, VerifyAllGivesBackTheWindowStateItFound)
+{
+    for (const bool maximised : {false, true}) {
+        SCOPED_TRACE(maximised ? "maximised" : "normal");
+        nextCase();
+        frmMain& w = loaded();
+        if (maximised)
+            w.showMaximized();
+        QCoreApplication::processEvents();
+        m_boxes.answer(MsgAnswer::Yes);
+        w.mnuReportsVerifyRoms->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(w.isMinimized());
+        EXPECT_EQ(w.isMaximized(), maximised);
+        EXPECT_EQ(m_state.view.intWindowState, maximised ? 2 : 0);
+    }
+}
+
+TEST_F(VerifyReportsTest, VerifyAllAnsweredNoRunsNothing)
+{
+    frmMain& w = loaded();
+    m_boxes.answer(MsgAnswer::No);
+    w.mnuReportsVerifyRoms->trigger();
+    EXPECT_FALSE(QFileInfo::exists(report("roms.txt")));
+    expectNotEntered(w);
+}
+
+TEST_F(VerifyReportsTest, LastReportsReshapeTheStoredReport)
+{
+    struct Case {
+        const char* name;
+        bool samples;
+        QByteArray stored;
+        QString shown;
+        bool armed;
+    };
+    const Case cases[] = {
+        {"ROMs with a bad set, LF line ends", false, "romset b is bad\n1 romsets found, 0 were OK.\n",
+         "1 romsets found, 0 were OK.\r\n\r\nromset b is bad\r\n\r\nEnd of report.\r\n", true},
+        {"samples, all good", true, "sampleset a is good\r\n1 samplesets found, 1 were OK.\r\n",
+         "1 samplesets found, 1 were OK.\r\n\r\nsampleset a is good\r\n\r\nEnd of report.\r\n", false},
+        {"no summary phrase", false, "romset b is bad\r\nsomething else\r\n", "No sets were found.", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        writeFile(report(c.samples ? "samples.txt" : "roms.txt"), c.stored);
+        frmMain& w = loaded();
+        (c.samples ? w.mnuReportsLastSample : w.mnuReportsLastRom)->trigger();
+
+        EXPECT_TRUE(m_boxes.shown().empty());
+        expectShown(w, c.samples ? "Last Samples Report" : "Last ROMs Report");
+        EXPECT_EQ(text(w), c.shown);
+        EXPECT_EQ(w.findMode(), c.armed ? frmMain::FindMode::ListBadSets : frmMain::FindMode::MameIni);
+        EXPECT_EQ(w.cmdFind->isEnabled(), c.armed);
+        w.fraVerify->cmdGameList->click();
+        expectNotEntered(w);
+    }
+}
+
+TEST_F(VerifyReportsTest, StoredReportWithoutItsFileShowsItsMessageOnly)
+{
+    struct Case {
+        const char* name;
+        QAction* frmMain::*item;
+        QString prompt;
+        QString title;
+    };
+    const Case cases[] = {
+        {"last ROMs", &frmMain::mnuReportsLastRom,
+         "Cannot find ROMs report.  You can create one from the Reports pull-down menu above.", "Last ROMs Report"},
+        {"last samples", &frmMain::mnuReportsLastSample,
+         "Cannot find Samples report.  You can create one from the Reports pull-down menu above.",
+         "Last Samples Report"},
+        {"rebuild settings", &frmMain::mnuReportsRebuildSettings,
+         "Cannot find Rebuild Settings report.  You can run Rebuild Settings from the Tools pull-down menu above and "
+         "if errors are found it will create one for you.",
+         "Rebuild Settings Report"},
+        {"favorite changes", &frmMain::mnuReportsChanges, "This report does not exist.", "Favorite List Changes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        frmMain& w = loaded();
+        (w.*c.item)->trigger();
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, c.prompt);
+        EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::Information);
+        EXPECT_EQ(m_boxes.shown()[0].title, c.title);
+        expectNotEntered(w);
+    }
+}
+
+TEST_F(VerifyReportsTest, RebuildReportBoldsItsHeadings)
+{
+    writeFile(report("rebuilt.txt"), "Filename\tSetting\r\npacman.cfg\tVideo=Bad\r\n");
+    frmMain& w = loaded();
+    w.mnuReportsRebuildSettings->trigger();
+    expectShown(w, "Rebuilt Settings Report");
+    RichTextBox* box = w.fraVerify->txtVerify;
+    EXPECT_EQ(box->Text(), "Filename\tSetting\r\npacman.cfg\tVideo=Bad\r\n");
+    const struct {
+        int start, length;
+        bool bold;
+    } spans[] = {{0, 8, true}, {8, 1, false}, {9, 7, true}, {18, 10, false}};
+    for (const auto& s : spans) {
+        box->setSelStart(s.start);
+        box->setSelLength(s.length);
+        EXPECT_EQ(box->SelBold(), s.bold) << s.start;
+    }
+}
+
+TEST_F(VerifyReportsTest, FavoriteChangesShowsTheWholeList)
+{
+    writeFile(report("changes.txt"), "Pac-Man\r\nGals, Panic\r\n");
+    frmMain& w = loaded();
+    w.mnuReportsChanges->trigger();
+    expectShown(w, "Favorite List Changes");
+    EXPECT_TRUE(text(w).endsWith("delete this report.\r\n\r\n\r\nPac-Man\r\nGals, Panic\r\n"));
+    EXPECT_EQ(readFile(report("changes.txt")), "Pac-Man\r\nGals, Panic\r\n");
+}
+
+TEST_F(VerifyReportsTest, UnreadableReportIsShownAndThePanelStaysUsable)
+{
+    makeDirs(report("roms.txt"));
+    frmMain& w = loaded();
+    w.mnuReportsLastRom->trigger();
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("Error In mnuReportsLastRom_Click: "));
+    expectShown(w, "Last ROMs Report");
+    w.fraVerify->cmdGameList->click();
+    expectNotEntered(w);
+}
