@@ -4,6 +4,7 @@
 // is checked against a reading of the same listing by expat.
 //
 //   data_bench [games]    (default 45000)
+#include "BenchSupport.h"
 #include "RunTimes.h"
 
 #include "gamelist/GameDataBuilder.h"
@@ -36,19 +37,6 @@ namespace {
 constexpr int kLookUpKeys = 40000;
 constexpr int kRuns = 5;
 constexpr int kLoadRuns = 11;
-
-[[noreturn]] void fail(const QString& what)
-{
-    std::fprintf(stderr, "data_bench: %s\n", qPrintable(what));
-    std::exit(1);
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        fail("cannot write " + path);
-}
 
 // The listing as fakemame writes it for -listxml.
 void generateListing(const QString& path, int games)

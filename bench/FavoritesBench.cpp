@@ -5,6 +5,7 @@
 // milliseconds, and exits non-zero when the results differ.
 //
 //   favorites_bench [games] [favorites]
+#include "BenchSupport.h"
 #include "RunTimes.h"
 
 #include "gamelist/Favorites.h"
@@ -22,19 +23,6 @@
 namespace {
 
 constexpr int kRuns = 7;
-
-[[noreturn]] void fail(const char* what)
-{
-    std::fprintf(stderr, "favorites_bench: %s\n", what);
-    std::exit(1);
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        fail("cannot write a file");
-}
 
 QByteArray readBytes(const QString& path)
 {

@@ -4,6 +4,7 @@
 // games it should or a sort leaves a list out of order.
 //
 //   main_window_bench [games]    (default 45000; runs offscreen unless a display is named)
+#include "BenchSupport.h"
 #include "RunTimes.h"
 
 #include "gamelist/GameListModel.h"
@@ -32,20 +33,6 @@ namespace {
 constexpr int kFirstStarts = 3;
 constexpr int kNextStarts = 5;
 constexpr int kSortRounds = 3;
-
-[[noreturn]] void fail(const QString& what)
-{
-    std::fprintf(stderr, "main_window_bench: %s\n", qPrintable(what));
-    std::exit(1);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        fail("cannot write " + path);
-}
 
 double peakMegabytes()
 {
@@ -157,14 +144,14 @@ int main(int argc, char* argv[])
         const int start = at + 12;
         if (expected.all++ % 2 == 0) {
             const QString rom = QString::fromLatin1(line.mid(start, line.indexOf('"', start) - start));
-            writeFile(roms + "/" + rom + ".zip", "PK");
+            writeBytes(roms + "/" + rom + ".zip", "PK");
             ++expected.installed;
         }
     }
     listing.close();
     const qint64 listingBytes = listing.size();
     const qint64 mameSize = QFileInfo(mame + "/mame").size();
-    writeFile(appPath + "/settings/options.ini",
+    writeBytes(appPath + "/settings/options.ini",
               "[Miscellaneous]\r\nZelvaneVersion=4.0.0\r\nMAMESize=" + QByteArray::number(mameSize) +
                   "\r\n[Directories]\r\nMAME=" + mame.toUtf8() + "\r\nROMs=" + roms.toUtf8() + "\r\nIni=" +
                   mame.toUtf8() + "\r\n[View]\r\nScreenShots=True\r\n");
