@@ -165,6 +165,13 @@ public:
     void mnuReportsRebuildSettings_Click();
     void mnuReportsChanges_Click();
 
+    // ---- MAMEDiff and game information (frmmain_diffinfo.cpp)
+
+    // Runs MAMEDiff with `option` over the kept and the current listing; its report under `caption`.
+    void MAMEDiff(const QString& option, const QString& caption);
+    // The selected game's history, emulation notes and cheats.
+    void cmdInfo_Click();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -320,6 +327,9 @@ private:
     void enterGeneralReport(const QString& caption);
     // The shown verify report: its bad sets made listable, its summary moved to the top.
     void showVerifyReport(bool samples);
+
+    // MAMEDiff and game information (frmmain_diffinfo.cpp)
+    void connectDiffInfo();
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists

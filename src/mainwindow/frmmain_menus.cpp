@@ -2,6 +2,7 @@
 // each time a menu opens, and the items that only forward to a button.
 #include "mainwindow/frmMain.h"
 
+#include "platform/FileNames.h"
 #include "platform/StatusPanels.h"
 #include "shell/ShortPath.h"
 
@@ -196,7 +197,7 @@ void frmMain::mnuReports_Click()
                        mnuReportsFind})
         a->setEnabled(on);
     // MAMEDiff is optional: offered only while its program stands in the MAME folder.
-    const bool diff = on && QFileInfo::exists(JoinPath(m_state.dirs.strMAMEPath, QStringLiteral("mamediff.exe")));
+    const bool diff = on && QFileInfo::exists(JoinPath(m_state.dirs.strMAMEPath, MameDiffProgramName()));
     mnuReportsMAMEDiff->menuAction()->setEnabled(diff);
 }
 

@@ -16,6 +16,15 @@ QString MameProgramName()
 #endif
 }
 
+QString MameDiffProgramName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("mamediff.exe");
+#else
+    return QStringLiteral("mamediff");
+#endif
+}
+
 QString ShortPathName(const QString& path)
 {
 #ifdef Q_OS_WIN

@@ -21,6 +21,9 @@ inline QString LowerWhereCaseIgnored(const QString& text) { return FileNamesIgno
 // The file name of the MAME program in its folder: "mame.exe" on Windows, "mame" elsewhere.
 QString MameProgramName();
 
+// The file name of the outside MAMEDiff tool in the MAME folder, named as the MAME program is.
+QString MameDiffProgramName();
+
 // The short (8.3) form of an existing, non-empty path as the file system stores it; "" when the
 // path does not exist. Where a file system has no short names this is the path itself.
 QString ShortPathName(const QString& path);

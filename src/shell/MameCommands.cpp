@@ -90,3 +90,11 @@ QString MamePlayCommand(const QString& rom, const QString& otherCommands)
         line += QLatin1Char(' ') + QuoteArg(word);
     return line;
 }
+
+QString MameDiffCommand(const QString& option, const QString& oldListing, const QString& newListing)
+{
+    QString line = CommandPrefix() + QStringLiteral("mamediff ");
+    if (!option.isEmpty())
+        line += option + QLatin1Char(' ');
+    return line + QuoteArg(oldListing) + QLatin1Char(' ') + QuoteArg(newListing);
+}

@@ -27,3 +27,7 @@ QString MameHelpCommand(const QString& outputFile);
 // blanks into one word, as MAME reads its command line) is quoted, so that no text of a settings
 // file ever runs as shell syntax. Lower-cased where file names ignore case (Windows).
 QString MamePlayCommand(const QString& rom, const QString& otherCommands);
+
+// "mamediff ", the report's switch ("-s", "-n", or empty for none) and the old and the new
+// listing (full paths), each a word of its own.
+QString MameDiffCommand(const QString& option, const QString& oldListing, const QString& newListing);

@@ -59,3 +59,11 @@ TEST(MamePlayCommand, EveryWordIsQuotedNeverShellSyntax)
     EXPECT_EQ(MamePlayCommand("a b", "it's"), "mame 'a b' 'it'\\''s'");
     EXPECT_EQ(MamePlayCommand("puckman", "-x \"\""), "mame puckman -x ''");
 }
+
+TEST(MameCommands, MameDiffTakesItsSwitchAndTwoListingsAsWords)
+{
+    EXPECT_EQ(MameDiffCommand("", "/z/reports/oldlistxml.txt", "/z/reports/listxml.txt"),
+              "mamediff /z/reports/oldlistxml.txt /z/reports/listxml.txt");
+    EXPECT_EQ(MameDiffCommand("-s", "/z/old.txt", "/z/new.txt"), "mamediff -s /z/old.txt /z/new.txt");
+    EXPECT_EQ(MameDiffCommand("-n", "/my z/old.txt", "/a;b/new.txt"), "mamediff -n '/my z/old.txt' '/a;b/new.txt'");
+}

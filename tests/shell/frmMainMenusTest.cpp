@@ -2,6 +2,7 @@
 // protocol and the switching of the window's buttons.
 #include "support/MainWindowFixture.h"
 
+#include "platform/FileNames.h"
 #include "platform/StatusPanels.h"
 
 #include <QAction>
@@ -136,7 +137,13 @@ TEST_F(Menus, ReportsMenuOffersMameDiffOnlyWhenItsProgramIsThere)
     EXPECT_TRUE(w.mnuReportsFind->isEnabled());
     EXPECT_FALSE(w.mnuReportsMAMEDiff->menuAction()->isEnabled());
 
-    writeFile(mame() + "/mamediff.exe", "x");
+    // Named as the platform names programs: another platform's name is not the tool.
+    if (MameDiffProgramName() != "mamediff.exe") {
+        writeFile(mame() + "/mamediff.exe", "x");
+        emit w.mnuReports->aboutToShow();
+        EXPECT_FALSE(w.mnuReportsMAMEDiff->menuAction()->isEnabled());
+    }
+    writeFile(mame() + "/" + MameDiffProgramName(), "x");
     emit w.mnuReports->aboutToShow();
     EXPECT_TRUE(w.mnuReportsMAMEDiff->menuAction()->isEnabled());
 

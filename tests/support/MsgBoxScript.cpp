@@ -9,6 +9,8 @@ MsgBoxScript::MsgBoxScript()
     setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
         m_shown.push_back({prompt, style, title});
         fprintf(stderr, "MsgBox: %s|%d|%s\n", qPrintable(prompt), style, qPrintable(title));
+        if (m_onShow)
+            m_onShow(m_shown.back());
         if (m_answers.empty())
             return MsgBoxDefaultAnswer(style);
         const int a = m_answers.front();

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class MsgBoxScript {
@@ -24,6 +25,9 @@ public:
     // Queues the answer for the next box; without one, a box answers with its default button.
     MsgBoxScript& answer(int code);
 
+    // Called as each box is shown, while the program waits for the answer.
+    void onShow(std::function<void(const Shown&)> check) { m_onShow = std::move(check); }
+
     const std::vector<Shown>& shown() const { return m_shown; }
     void clearShown() { m_shown.clear(); }
     QString lastPrompt() const { return m_shown.empty() ? QString() : m_shown.back().prompt; }
@@ -31,4 +35,5 @@ public:
 private:
     std::deque<int> m_answers;
     std::vector<Shown> m_shown;
+    std::function<void(const Shown&)> m_onShow;
 };

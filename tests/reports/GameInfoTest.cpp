@@ -1,0 +1,183 @@
+#include "reports/GameInfo.h"
+
+#include "support/Files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kNoHistoryFile =
+    "Cannot find history.dat file.  This file must be in your M.A.M.E. directory.\r\n\r\n";
+const QString kNoMameinfoFile =
+    "Cannot find mameinfo.dat file.  This file must be in your M.A.M.E. directory.\r\n\r\n";
+const QString kNoCheatFile = "Cannot find cheat.dat file.  This file must be in your M.A.M.E. directory.";
+const QString kNoHistory = "There is no history for this game.\r\n\r\n\r\n";
+const QString kNoMameinfo = "There is no mameinfo for this game.\r\n\r\n";
+const QString kNoCheats = "There are no cheats for this game.";
+
+QString report(const QString& history, const QString& mameinfo, const QString& cheats)
+{
+    return "History.Dat\r\n\r\n" + history + "\r\nMameinfo.Dat\r\n\r\n" + mameinfo + "\r\nCheat.Dat\r\n\r\n" + cheats;
+}
+
+// The data files of one case, written into a fresh MAME folder (nullptr: no such file).
+struct DataFiles {
+    const char* history = nullptr;
+    const char* mameinfo = nullptr;
+    const char* cheat = nullptr;
+};
+
+class GameInfo : public ::testing::Test {
+protected:
+    Result<GameInfoReport> look(const DataFiles& files, const QString& rom)
+    {
+        const QDir folder(m_dir.path());
+        for (const char* name : {"history.dat", "mameinfo.dat", "cheat.dat"})
+            QFile::remove(folder.filePath(name));
+        if (files.history)
+            writeFile(folder.filePath("history.dat"), files.history);
+        if (files.mameinfo)
+            writeFile(folder.filePath("mameinfo.dat"), files.mameinfo);
+        if (files.cheat)
+            writeFile(folder.filePath("cheat.dat"), files.cheat);
+        return GameInformation(m_dir.path(), rom);
+    }
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(GameInfo, AllFilesMissingGiveTheThreeMessagesUnderBoldHeadings)
+{
+    const Result<GameInfoReport> r = look({}, "pacman");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->text, report(kNoHistoryFile, kNoMameinfoFile, kNoCheatFile));
+    const char* headings[] = {"History.Dat", "Mameinfo.Dat", "Cheat.Dat"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(r->text.mid(r->headings[i].start, r->headings[i].length), headings[i]);
+}
+
+TEST_F(GameInfo, HeadingsAreTheSectionsOwnEvenWhenTheTextNamesThem)
+{
+    const DataFiles files{"$info=pacman,\r\n$bio\r\n\r\nSee cheat.dat and Mameinfo.dat.\r\n$end\r\n", nullptr, nullptr};
+    const Result<GameInfoReport> r = look(files, "pacman");
+    ASSERT_TRUE(r.ok());
+    const qsizetype mameinfo = r->text.indexOf("\r\nMameinfo.Dat\r\n") + 2;
+    EXPECT_EQ(r->headings[1].start, mameinfo);
+    EXPECT_EQ(r->text.mid(r->headings[2].start, 9), "Cheat.Dat");
+    EXPECT_GT(r->headings[2].start, mameinfo);
+}
+
+TEST_F(GameInfo, HistoryEntriesAreFoundByTheirInfoLine)
+{
+    const char* entry = "$bio\r\ndropped line\r\nFirst line\r\nruns on.\r\n\r\n\r\nSecond.\r\n$end\r\n";
+    const QString text = "First line runs on. \r\n\r\nSecond. \r\n";
+    struct Case {
+        const char* name;
+        QByteArray info;
+        const char* rom;
+        bool found;
+    };
+    const Case cases[] = {
+        {"only name", "$info=pacman,", "pacman", true},
+        {"second name after another", "$info=puckman,pacman,", "pacman", true},
+        {"after a longer name that ends with it", "$info=mspacman,pacman,", "pacman", true},
+        {"longer name only", "$info=pacmanf,", "pacman", false},
+        {"name that ends with it only", "$info=mspacman,", "pacman", false},
+        {"prefix of the listed name", "$info=pacman,", "pac", false},
+        {"without the trailing comma", "$info=pacman", "pacman", false},
+        {"other letter case", "$info=PACMAN,", "pacman", false},
+        {"not an info line", "$bio=pacman,", "pacman", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Another game's entry comes first, so a match that is too eager shows its text.
+        const QByteArray history = "$info=galaxian,\r\n$bio\r\n\r\nWrong game.\r\n$end\r\n" + c.info + "\r\n" + entry;
+        const DataFiles files{history.constData(), nullptr, nullptr};
+        const Result<GameInfoReport> r = look(files, c.rom);
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(r->text, report(c.found ? text : kNoHistory, kNoMameinfoFile, kNoCheatFile));
+    }
+}
+
+TEST_F(GameInfo, MameinfoEntriesAreFoundByTheirInfoLineAndHalveEmptyLines)
+{
+    const char* entry = "$mame\r\nNote one\r\n\r\n\r\nNote two\r\n\r\nNote three\r\n$end\r\n";
+    const QString text = "Note one\r\n\r\nNote two\r\nNote three\r\n\r\n";
+    struct Case {
+        const char* name;
+        QByteArray info;
+        const char* rom;
+        bool found;
+    };
+    const Case cases[] = {
+        {"last item without a comma", "$info=puckman,pacman", "pacman", true},
+        {"first item with a comma", "$info=pacman,puckman", "pacman", true},
+        {"after a longer name that ends with it", "$info=mspacman,pacman", "pacman", true},
+        {"part of a longer name", "$info=pacmanf", "pacman", false},
+        {"prefix of the listed name", "$info=pacman", "pac", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray mameinfo = "$info=galaxian\r\n$mame\r\nWrong game.\r\n$end\r\n" + c.info + "\r\n" + entry;
+        const DataFiles files{nullptr, mameinfo.constData(), nullptr};
+        const Result<GameInfoReport> r = look(files, c.rom);
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(r->text, report(kNoHistoryFile, c.found ? text : kNoMameinfo, kNoCheatFile));
+    }
+}
+
+TEST_F(GameInfo, CheatsAreTheGamesOwnConsecutiveLines)
+{
+    struct Case {
+        const char* name;
+        const char* cheat;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"lines of a longer and a shorter name are not taken",
+         "pac:0:1:Short\r\npacmanf:0:2:Long\r\npacman:0:3:Lives\r\npacman:0:4:Speed: fast\r\npacmanf:0:5:After\r\n",
+         "Lives\r\n fast\r\n"},
+        {"the last lines of the file, without a final line end", "galaxian:0:1:Other\r\npacman:0:1:A\r\npacman:0:2:B",
+         "A\r\nB\r\n"},
+        {"only the first run of lines", "pacman:1:X\r\nother:1:Y\r\npacman:1:Z\r\n", "X\r\n"},
+        {"no lines of the game", "pacmanf:0:1:Long\r\n", kNoCheats},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DataFiles files{nullptr, nullptr, c.cheat};
+        const Result<GameInfoReport> r = look(files, "pacman");
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(r->text, report(kNoHistoryFile, kNoMameinfoFile, c.shown));
+    }
+}
+
+TEST_F(GameInfo, AnEntryCutShortIsTheErrorOfTheWholeReport)
+{
+    struct Case {
+        const char* name;
+        DataFiles files;
+    };
+    const Case cases[] = {
+        {"history without $bio", {"$info=pacman,\r\nno bio\r\n", nullptr, "pacman:1:X\r\n"}},
+        {"history without $end", {"$info=pacman,\r\n$bio\r\n\r\ntext\r\n", nullptr, nullptr}},
+        {"mameinfo without $end", {nullptr, "$info=pacman\r\n$mame\r\nnote\r\n", nullptr}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result<GameInfoReport> r = look(c.files, "pacman");
+        ASSERT_FALSE(r.ok());
+        EXPECT_EQ(GameInfoErrorText(r.error()), "Error: 62\r\nInput past end of file");
+    }
+}
+
+TEST_F(GameInfo, AllThreeEntriesMakeOneReport)
+{
+    const DataFiles files{"$info=pacman,\r\n$bio\r\n\r\nHistory.\r\n$end\r\n",
+                          "$info=pacman\r\n$mame\r\nNotes.\r\n$end\r\n", "pacman:0:Lives\r\n"};
+    const Result<GameInfoReport> r = look(files, "pacman");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->text, report("History. \r\n", "Notes.\r\n\r\n", "Lives\r\n"));
+}
