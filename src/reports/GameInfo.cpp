@@ -78,59 +78,62 @@ bool listsGame(QByteArrayView line, QByteArrayView rom, bool lastItemOpen)
     return false;
 }
 
-// Each section returns its text, or its "none" message when the game has no entry (an empty
-// optional).
+// A section's text; empty (no value) when the file holds no entry for the game.
 using Entry = Result<std::optional<QString>>;
 
-Entry historyEntry(DatFile& dat, QByteArrayView rom)
+// The entry of a file of "$info" entries: past the game's "$info" line to the line that starts
+// its `block`, past `dropped` more lines, then each line up to "$end" through `append`.
+template <class Append>
+Entry infoEntry(DatFile& dat, QByteArrayView rom, bool lastItemOpen, const char* block, int dropped, Append append)
 {
     QByteArrayView line;
-    const Result<bool> found = dat.seek(line, [rom](QByteArrayView l) { return listsGame(l, rom, false); });
+    const Result<bool> found = dat.seek(line, [&](QByteArrayView l) { return listsGame(l, rom, lastItemOpen); });
     if (!found)
         return found.error();
     if (!*found)
         return std::optional<QString>();
-    if (Status failed = dat.skipTo("$bio"))
+    if (Status failed = dat.skipTo(block))
         return *failed;
-    // The line under "$bio" is not part of the text.
-    if (Status failed = dat.need(line))
-        return *failed;
-    // A paragraph's lines run into one line; each empty line is a line break.
+    for (int i = 0; i < dropped; ++i) {
+        if (Status failed = dat.need(line))
+            return *failed;
+    }
     QString text;
     for (;;) {
         if (Status failed = dat.need(line))
             return *failed;
         if (line.startsWith("$end"))
-            break;
+            return std::optional<QString>(text);
+        append(text, line);
+    }
+}
+
+Entry historyEntry(DatFile& dat, QByteArrayView rom)
+{
+    // The line under "$bio" is not part of the text. A paragraph's lines run into one line; each
+    // empty line is a line break.
+    Entry entry = infoEntry(dat, rom, false, "$bio", 1, [](QString& text, QByteArrayView line) {
         if (line.isEmpty())
             text += kCrLf;
         else
             text += fromAnsi(line) + QLatin1Char(' ');
-    }
-    return std::optional<QString>(text + kCrLf);
+    });
+    if (entry && *entry)
+        *entry.value() += kCrLf;
+    return entry;
 }
 
 Entry mameinfoEntry(DatFile& dat, QByteArrayView rom)
 {
-    QByteArrayView line;
-    const Result<bool> found = dat.seek(line, [rom](QByteArrayView l) { return listsGame(l, rom, true); });
-    if (!found)
-        return found.error();
-    if (!*found)
-        return std::optional<QString>();
-    if (Status failed = dat.skipTo("$mame"))
-        return *failed;
-    QString text;
-    for (;;) {
-        if (Status failed = dat.need(line))
-            return *failed;
-        if (line.startsWith("$end"))
-            break;
-        text += fromAnsi(line) + kCrLf;
+    Entry entry = infoEntry(dat, rom, true, "$mame", 0,
+                            [](QString& text, QByteArrayView line) { text += fromAnsi(line) + kCrLf; });
+    if (entry && *entry) {
+        // The notes are spaced with empty lines more generously than the panel needs.
+        QString& text = *entry.value();
+        text.replace(QStringLiteral("\r\n\r\n"), kCrLf);
+        text += kCrLf;
     }
-    // The notes are spaced with empty lines more generously than the panel needs.
-    text.replace(QStringLiteral("\r\n\r\n"), kCrLf);
-    return std::optional<QString>(text + kCrLf);
+    return entry;
 }
 
 Entry cheatEntry(DatFile& dat, QByteArrayView rom)

@@ -70,62 +70,50 @@ TEST_F(GameInfo, HeadingsAreTheSectionsOwnEvenWhenTheTextNamesThem)
     EXPECT_GT(r->headings[2].start, mameinfo);
 }
 
-TEST_F(GameInfo, HistoryEntriesAreFoundByTheirInfoLine)
+TEST_F(GameInfo, InfoLinesListTheGameByItsWholeName)
 {
-    const char* entry = "$bio\r\ndropped line\r\nFirst line\r\nruns on.\r\n\r\n\r\nSecond.\r\n$end\r\n";
-    const QString text = "First line runs on. \r\n\r\nSecond. \r\n";
+    // Another game's entry comes first in each file, so a match that is too eager shows its text.
+    const QByteArray history = "$info=galaxian,\r\n$bio\r\n\r\nWrong game.\r\n$end\r\n";
+    const QByteArray historyEntry = "$bio\r\ndropped line\r\nFirst line\r\nruns on.\r\n\r\n\r\nSecond.\r\n$end\r\n";
+    const QString historyText = "First line runs on. \r\n\r\nSecond. \r\n";
+    const QByteArray mameinfo = "$info=galaxian\r\n$mame\r\nWrong game.\r\n$end\r\n";
+    const QByteArray mameinfoEntry = "$mame\r\nNote one\r\n\r\n\r\nNote two\r\n\r\nNote three\r\n$end\r\n";
+    const QString mameinfoText = "Note one\r\n\r\nNote two\r\nNote three\r\n\r\n";
     struct Case {
         const char* name;
+        bool inMameinfo;
         QByteArray info;
         const char* rom;
         bool found;
     };
     const Case cases[] = {
-        {"only name", "$info=pacman,", "pacman", true},
-        {"second name after another", "$info=puckman,pacman,", "pacman", true},
-        {"after a longer name that ends with it", "$info=mspacman,pacman,", "pacman", true},
-        {"longer name only", "$info=pacmanf,", "pacman", false},
-        {"name that ends with it only", "$info=mspacman,", "pacman", false},
-        {"prefix of the listed name", "$info=pacman,", "pac", false},
-        {"without the trailing comma", "$info=pacman", "pacman", false},
-        {"other letter case", "$info=PACMAN,", "pacman", false},
-        {"not an info line", "$bio=pacman,", "pacman", false},
+        {"history: only name", false, "$info=pacman,", "pacman", true},
+        {"history: second name after another", false, "$info=puckman,pacman,", "pacman", true},
+        {"history: after a longer name that ends with it", false, "$info=mspacman,pacman,", "pacman", true},
+        {"history: longer name only", false, "$info=pacmanf,", "pacman", false},
+        {"history: name that ends with it only", false, "$info=mspacman,", "pacman", false},
+        {"history: prefix of the listed name", false, "$info=pacman,", "pac", false},
+        {"history: without the trailing comma", false, "$info=pacman", "pacman", false},
+        {"history: other letter case", false, "$info=PACMAN,", "pacman", false},
+        {"history: not an info line", false, "$bio=pacman,", "pacman", false},
+        {"mameinfo: last item without a comma", true, "$info=puckman,pacman", "pacman", true},
+        {"mameinfo: first item with a comma", true, "$info=pacman,puckman", "pacman", true},
+        {"mameinfo: after a longer name that ends with it", true, "$info=mspacman,pacman", "pacman", true},
+        {"mameinfo: part of a longer name", true, "$info=pacmanf", "pacman", false},
+        {"mameinfo: prefix of the listed name", true, "$info=pacman", "pac", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        // Another game's entry comes first, so a match that is too eager shows its text.
-        const QByteArray history = "$info=galaxian,\r\n$bio\r\n\r\nWrong game.\r\n$end\r\n" + c.info + "\r\n" + entry;
-        const DataFiles files{history.constData(), nullptr, nullptr};
+        const QByteArray file = c.inMameinfo ? mameinfo + c.info + "\r\n" + mameinfoEntry
+                                             : history + c.info + "\r\n" + historyEntry;
+        DataFiles files;
+        (c.inMameinfo ? files.mameinfo : files.history) = file.constData();
         const Result<GameInfoReport> r = look(files, c.rom);
         ASSERT_TRUE(r.ok());
-        EXPECT_EQ(r->text, report(c.found ? text : kNoHistory, kNoMameinfoFile, kNoCheatFile));
-    }
-}
-
-TEST_F(GameInfo, MameinfoEntriesAreFoundByTheirInfoLineAndHalveEmptyLines)
-{
-    const char* entry = "$mame\r\nNote one\r\n\r\n\r\nNote two\r\n\r\nNote three\r\n$end\r\n";
-    const QString text = "Note one\r\n\r\nNote two\r\nNote three\r\n\r\n";
-    struct Case {
-        const char* name;
-        QByteArray info;
-        const char* rom;
-        bool found;
-    };
-    const Case cases[] = {
-        {"last item without a comma", "$info=puckman,pacman", "pacman", true},
-        {"first item with a comma", "$info=pacman,puckman", "pacman", true},
-        {"after a longer name that ends with it", "$info=mspacman,pacman", "pacman", true},
-        {"part of a longer name", "$info=pacmanf", "pacman", false},
-        {"prefix of the listed name", "$info=pacman", "pac", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QByteArray mameinfo = "$info=galaxian\r\n$mame\r\nWrong game.\r\n$end\r\n" + c.info + "\r\n" + entry;
-        const DataFiles files{nullptr, mameinfo.constData(), nullptr};
-        const Result<GameInfoReport> r = look(files, c.rom);
-        ASSERT_TRUE(r.ok());
-        EXPECT_EQ(r->text, report(kNoHistoryFile, c.found ? text : kNoMameinfo, kNoCheatFile));
+        if (c.inMameinfo)
+            EXPECT_EQ(r->text, report(kNoHistoryFile, c.found ? mameinfoText : kNoMameinfo, kNoCheatFile));
+        else
+            EXPECT_EQ(r->text, report(c.found ? historyText : kNoHistory, kNoMameinfoFile, kNoCheatFile));
     }
 }
 
@@ -171,13 +159,4 @@ TEST_F(GameInfo, AnEntryCutShortIsTheErrorOfTheWholeReport)
         ASSERT_FALSE(r.ok());
         EXPECT_EQ(GameInfoErrorText(r.error()), "Error: 62\r\nInput past end of file");
     }
-}
-
-TEST_F(GameInfo, AllThreeEntriesMakeOneReport)
-{
-    const DataFiles files{"$info=pacman,\r\n$bio\r\n\r\nHistory.\r\n$end\r\n",
-                          "$info=pacman\r\n$mame\r\nNotes.\r\n$end\r\n", "pacman:0:Lives\r\n"};
-    const Result<GameInfoReport> r = look(files, "pacman");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r->text, report("History. \r\n", "Notes.\r\n\r\n", "Lives\r\n"));
 }

@@ -25,11 +25,3 @@ TEST(MameDiffReport, TidiesTheLogUnderTheCreditLine)
         EXPECT_EQ(MameDiffReport(c.log), MameDiffCredit() + "\r\r\r\r" + c.shown);
     }
 }
-
-TEST(MameDiffReport, CreditLineNamesTheToolOnOneLine)
-{
-    const QString credit = MameDiffCredit();
-    EXPECT_TRUE(credit.startsWith("  "));
-    EXPECT_TRUE(credit.contains("MAMEDiff"));
-    EXPECT_FALSE(credit.contains('\r') || credit.contains('\n'));
-}
