@@ -1,6 +1,6 @@
 // Times the option panel opened on a raster.cfg that holds all 61 keys (the file read, every value
 // checked and put into its control, the rules run by the handlers), and Rebuild Settings over
-// 1,000 per-game settings files that each hold two refused values. One line per job: the median,
+// 1,000 per-game settings files, all valid and then each holding two refused values. One line per job: the median,
 // best and worst time of several runs. Exits non-zero when a result is wrong.
 //
 //   options_bench [files]    (default 1000)
@@ -86,31 +86,39 @@ int main(int argc, char** argv)
         fail(QStringLiteral("the panel does not show raster.cfg"));
     open.print("open Raster panel", "ms");
 
+    // Files as a user keeps them (every value valid: nothing written), then files that each hold
+    // two refused values (each file replaced once).
     const QString folder = dir.filePath("settings");
     SettingsValues bad = full;
     bad[static_cast<size_t>(optionRow("cboVideo"))] = QStringLiteral("OpenGL");
     bad[static_cast<size_t>(optionRow("chkFilter"))] = QStringLiteral("yes");
-    const QByteArray badText = settingsText(bad);
-    QStringList names;
-    RebuildOutcome outcome;
-    const RunTimes rebuild = RunTimes::of(
-        kRebuildRuns,
-        [&] {
-            names = SettingsFileNames(folder);
-            outcome = RebuildSettings(folder, names, panel.lists(), {});
-        },
-        [&] {
-            IniService::instance().dropAll();
-            for (int i = 0; i < files; ++i)
-                writeBytes(QStringLiteral("%1/game%2.cfg").arg(folder).arg(i, 5, 10, QLatin1Char('0')), badText);
-        });
-    if (names.size() != files || outcome.log.count(QLatin1Char('\n')) != files * 3)
-        fail(QStringLiteral("Rebuild Settings did not log two values of every file"));
-    IniService::instance().dropAll();
-    const QString first = folder + QStringLiteral("/game00000.cfg");
-    if (ReadINI(first, "Video Options", "Video", "") != QLatin1String("D3D") ||
-        ReadINI(first, "Direct3D-Specific Options", "Filter", "") != QLatin1String("1"))
-        fail(QStringLiteral("Rebuild Settings did not repair the files"));
-    rebuild.print("Rebuild Settings", "s", qPrintable(QStringLiteral("  (%1 files)").arg(files)));
+    for (const bool repairs : {false, true}) {
+        const QByteArray fileText = settingsText(repairs ? bad : full);
+        QStringList names;
+        RebuildOutcome outcome;
+        const RunTimes rebuild = RunTimes::of(
+            kRebuildRuns,
+            [&] {
+                names = SettingsFileNames(folder);
+                outcome = RebuildSettings(folder, names, panel.lists(), {});
+            },
+            [&] {
+                IniService::instance().dropAll();
+                for (int i = 0; i < files; ++i)
+                    writeBytes(QStringLiteral("%1/game%2.cfg").arg(folder).arg(i, 5, 10, QLatin1Char('0')), fileText);
+            });
+        if (names.size() != files || outcome.found != repairs ||
+            outcome.log.count(QLatin1Char('\n')) != (repairs ? files * 3 : 0))
+            fail(QStringLiteral("Rebuild Settings did not log two values of every bad file, or logged a good one"));
+        IniService::instance().dropAll();
+        const QString first = folder + QStringLiteral("/game00000.cfg");
+        const QString video = repairs ? QStringLiteral("D3D") : full[static_cast<size_t>(optionRow("cboVideo"))];
+        const QString filter = repairs ? QStringLiteral("1") : full[static_cast<size_t>(optionRow("chkFilter"))];
+        if (ReadINI(first, "Video Options", "Video", "") != video ||
+            ReadINI(first, "Direct3D-Specific Options", "Filter", "") != filter)
+            fail(QStringLiteral("Rebuild Settings did not repair the files"));
+        rebuild.print(repairs ? "Rebuild, 2 repairs each" : "Rebuild, all valid", "s",
+                      qPrintable(QStringLiteral("  (%1 files)").arg(files)));
+    }
     return 0;
 }

@@ -72,8 +72,10 @@ LoadedSettings RepairSettings(const QString& file, const OptionLists& lists)
     for (int row : loaded.refusedRows) {
         const OptionDef& option = def(static_cast<size_t>(row));
         WriteINI(file, text(option.section), text(option.key), text(option.defaultText));
-        FlushINI(file);
     }
+    // One replacement of the file holds every repair.
+    if (!loaded.refusedRows.empty())
+        FlushINI(file);
     return loaded;
 }
 
