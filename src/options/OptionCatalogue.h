@@ -95,5 +95,14 @@ consteval const OptionDef& optionOf(std::string_view control)
 // The same row's index in the catalogue.
 consteval int optionRow(std::string_view control) { return static_cast<int>(&optionOf(control) - kOptionCatalogue.data()); }
 
+// The row of a control named at run time; -1 for a name that is not in the catalogue.
+constexpr int findOptionRow(std::string_view control)
+{
+    for (size_t row = 0; row < kOptionCatalogue.size(); ++row)
+        if (control == kOptionCatalogue[row].control)
+            return static_cast<int>(row);
+    return -1;
+}
+
 // The last row, Other Commands, is free text; the sixty before it are the option controls.
 inline constexpr int kOtherCommandsRow = kOptionCount - 1;

@@ -131,9 +131,7 @@ OptionLists DefineComboLists(const QStringList& biosItems, const QStringList& ef
     set(optionRow("cboDeadzone"), hundredths(0, 100, 5));
     for (const char* device : {"cboPaddleDev", "cboAdstickDev", "cboPedalDev", "cboDialDev", "cboTrackballDev",
                                "cboLightgunDev"})
-        for (size_t row = 0; row < kOptionCatalogue.size(); ++row)
-            if (qstrcmp(kOptionCatalogue[row].control, device) == 0)
-                lists[row] = devices;
+        set(findOptionRow(device), devices);
     set(optionRow("cboLEDMode"), texts({"PS/2", "USB"}));
     return lists;
 }

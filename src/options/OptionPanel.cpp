@@ -115,14 +115,6 @@ constexpr Place kPlaces[] = {
 constexpr const char* kRuleControls[] = {"cboVideo",   "cboResolution", "chkWindow",   "chkSound",   "chkSamples",
                                          "chkArtwork", "chkLightgun",   "chkKeyLeds", "chkJoystick"};
 
-int rowOf(const char* control)
-{
-    for (size_t row = 0; row < kOptionCatalogue.size(); ++row)
-        if (qstrcmp(kOptionCatalogue[row].control, control) == 0)
-            return static_cast<int>(row);
-    return -1;
-}
-
 // A box's value as the settings files store it: 0 unticked, 1 ticked, 2 grayed.
 int checkValue(const QCheckBox* box)
 {
@@ -173,7 +165,7 @@ void OptionPanel::createControls()
         m_byName.insert(name, frame[i]);
     }
     for (const Place& p : kPlaces) {
-        const int row = rowOf(p.control);
+        const int row = findOptionRow(p.control);
         QGroupBox* parent = frame[static_cast<size_t>(p.frame)];
         QWidget* w = nullptr;
         if (p.label < 0) {

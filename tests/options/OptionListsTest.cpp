@@ -10,19 +10,7 @@ namespace {
 
 const QStringList& listOf(const OptionLists& lists, const char* control)
 {
-    for (size_t row = 0; row < kOptionCatalogue.size(); ++row)
-        if (qstrcmp(kOptionCatalogue[row].control, control) == 0)
-            return lists[row];
-    static const QStringList none;
-    return none;
-}
-
-int rowOf(const char* control)
-{
-    for (size_t row = 0; row < kOptionCatalogue.size(); ++row)
-        if (qstrcmp(kOptionCatalogue[row].control, control) == 0)
-            return static_cast<int>(row);
-    return -1;
+    return lists[static_cast<size_t>(findOptionRow(control))];
 }
 
 } // namespace
@@ -171,6 +159,6 @@ TEST(DefineCombos, ControlsTakeOnlyWhatTheyCanShow)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.control) + "=" + c.stored);
-        EXPECT_EQ(AcceptedValue(lists, rowOf(c.control), QString::fromLatin1(c.stored)), c.held);
+        EXPECT_EQ(AcceptedValue(lists, findOptionRow(c.control), QString::fromLatin1(c.stored)), c.held);
     }
 }

@@ -16,13 +16,7 @@ class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override { makeDirs(settings("")); }
     QString settings(const QString& file) const { return m_dir.filePath(QStringLiteral("settings/") + file); }
-    static int row(const char* control)
-    {
-        for (size_t r = 0; r < kOptionCatalogue.size(); ++r)
-            if (qstrcmp(kOptionCatalogue[r].control, control) == 0)
-                return static_cast<int>(r);
-        return -1;
-    }
+    static int row(const char* control) { return findOptionRow(control); }
     static QString& at(SettingsValues& values, const char* control) { return values[static_cast<size_t>(row(control))]; }
 
     QTemporaryDir m_dir;
