@@ -2,7 +2,6 @@
 // Settings, which checks every settings file and reports in the report panel.
 #include "mainwindow/frmMain.h"
 
-#include "gamelist/GameDataBuilder.h"
 #include "options/OptionLists.h"
 #include "options/RebuildSettings.h"
 #include "platform/AnsiText.h"
@@ -48,7 +47,7 @@ void frmMain::connectOptionPanel()
 
 void frmMain::DefineCombos()
 {
-    const Result<QStringList> bios = BiosItems(ReportsPath(m_state.paths.strAppPath, QStringLiteral("resource.txt")));
+    const Result<QStringList> bios = BiosItems(reportFile("resource.txt"));
     if (!bios.ok())
         FatalError(QStringLiteral("Error In DefineCombos: %1\rLine Number: 1").arg(bios.error().description));
     fraDefaults->DefineCombos(DefineComboLists(*bios, EffectItems(m_state.dirs.strShortArtworkPath)));
@@ -251,7 +250,7 @@ void frmMain::mnuToolsRebuildSettings_Click()
         });
 
     RichTextBox* box = fraVerify->txtVerify;
-    const QString report = ReportsPath(m_state.paths.strAppPath, QStringLiteral("rebuilt.txt"));
+    const QString report = reportFile("rebuilt.txt");
     if (!outcome.found) {
         box->setText(box->Text() + QStringLiteral("No invalid values were detected in your setting files."));
         QFile::remove(report);

@@ -368,3 +368,18 @@ TEST_F(RebuildSettingsTest, RepairsReportsAndASecondRunFindsNothing)
     EXPECT_EQ(reportText(w), "No invalid values were detected in your setting files.");
     EXPECT_FALSE(QFileInfo::exists(report("rebuilt.txt")));
 }
+
+TEST_F(RebuildSettingsTest, AReportThatCannotBeWrittenIsToldAndTheWayBackOpens)
+{
+    writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=OpenGL\r\n");
+    makeDirs(report("rebuilt.txt"));
+    frmMain& w = loaded();
+    w.mnuToolsRebuildSettings->trigger();
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    EXPECT_TRUE(m_boxes.shown()[1].prompt.startsWith("Error In cmdRebuildSettings: "));
+    EXPECT_EQ(m_boxes.shown()[1].title, "Rebuild Settings");
+    EXPECT_EQ(reportText(w), "Filename\tSetting\r\n\r\n\r\nraster.cfg     \tVideo\r\n\r\n");
+    EXPECT_TRUE(readFile(settings("raster.cfg")).contains("Video=D3D"));
+    EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
+    EXPECT_TRUE(w.mnuFileExit->isEnabled());
+}
