@@ -45,6 +45,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectAudit();
     connectVerify();
     connectDiffInfo();
+    connectOptionPanel();
 
     setDefaultButton(fraList->cmdPlay);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gamelist/GameListPanel.h"
+#include "options/OptionPanel.h"
 #include "reports/ReportPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
@@ -148,6 +149,18 @@ public:
 
     void mnuToolsOptions_Click();
 
+    // ---- Option panel commands and Rebuild Settings (frmmain_optionpanel.cpp)
+
+    void cmdRaster_Click();
+    void cmdVector_Click();
+    void mnuToolsRaster_Click() { cmdRaster_Click(); }
+    void mnuToolsVector_Click() { cmdVector_Click(); }
+    void mnuToolsCustom_Click();
+    void cmdOK_Click();
+    void cmdRestore_Click();
+    void cmdCancel_Click();
+    void mnuToolsRebuildSettings_Click();
+
     // ---- Report panel (frmmain_reports.cpp; the panel's own work is fraVerify's)
 
     // By its mode: the selected game's mame.ini, the bad sets of the report, or printing it.
@@ -192,8 +205,8 @@ public:
     // Game lists, with the game buttons at their foot
     GameListPanel* fraList = nullptr;
 
-    // Option panel
-    QGroupBox* fraDefaults = nullptr;
+    // Option panel; the controls the layout moves are the panel's own.
+    OptionPanel* fraDefaults = nullptr;
     QFrame* picDefaults = nullptr;
     QFrame* picBox1 = nullptr;
     QPushButton* cmdOK = nullptr;
@@ -310,6 +323,15 @@ private:
     bool writeGameIni(bool playback, bool record);
     void restoreBaseIni();
     bool prepareInputFolder(bool playback, bool record);
+
+    // Option panel (frmmain_optionpanel.cpp)
+    void connectOptionPanel();
+    void DefineCombos();
+    // cmdRaster_Click or cmdVector_Click.
+    void openTypeSettings(SettingsKind kind);
+    QString settingsPath(const QString& name) const;
+    // Makes "Filename" and "Setting" of a shown rebuilt.txt bold.
+    void boldRebuiltHeadings();
 
     // Report panel (frmmain_reports.cpp)
     void connectReports();

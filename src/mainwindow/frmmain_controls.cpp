@@ -2,6 +2,7 @@
 // Form_Resize moves the anchored ones.
 #include "mainwindow/frmMain.h"
 
+#include "options/OptionPanel.h"
 #include "platform/StatusPanels.h"
 #include "platform/TwipsLayout.h"
 #include "reports/ReportPanel.h"
@@ -101,13 +102,14 @@ void frmMain::setExitMode(ExitMode mode)
 void frmMain::createPanels(QWidget* client)
 {
     // Option panel: a viewport over the taller content, with its own scroll bar.
-    fraDefaults = panelFrame(client, "fraDefaults");
-    picDefaults = make<QFrame>(fraDefaults, "picDefaults", 180, 270, 7705, 4750);
-    picBox1 = make<QFrame>(picDefaults, "picBox1", 0, 0, 7450, 23330);
-    VScroll[0] = make<QScrollBar>(picDefaults, "VScroll0", 7450, 0, 255, 4700, Qt::Vertical);
-    cmdOK = button(fraDefaults, "cmdOK", "&OK", nullptr, 180, 5180, 1500);
-    cmdRestore = button(fraDefaults, "cmdRestore", "R&estore M.A.M.E. Defaults", nullptr, 2640, 5180, 2800);
-    cmdCancel = button(fraDefaults, "cmdCancel", "&Cancel", nullptr, 5520, 5180, 1500);
+    fraDefaults = new OptionPanel;
+    stackPanel(fraDefaults, client);
+    picDefaults = fraDefaults->picDefaults;
+    picBox1 = fraDefaults->picBox1;
+    VScroll[0] = fraDefaults->VScroll0;
+    cmdOK = fraDefaults->cmdOK;
+    cmdRestore = fraDefaults->cmdRestore;
+    cmdCancel = fraDefaults->cmdCancel;
 
     fraMaintenance = panelFrame(client, "fraMaintenance");
     picMaintenance = make<QFrame>(fraMaintenance, "picMaintenance", 180, 270, 7705, 4750);

@@ -298,7 +298,7 @@ Status frmMain::finishLoad(bool newMameBuilt)
     for (const ListView& row : m_views)
         row.view->hide();
     loadLists();
-    // DefineCombos runs here.
+    DefineCombos();
 
     for (QGroupBox* panel : std::initializer_list<QGroupBox*>{fraVerify, fraDefaults, fraMaintenance})
         panel->setEnabled(false);

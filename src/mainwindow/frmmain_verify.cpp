@@ -128,20 +128,8 @@ void frmMain::mnuReportsRebuildSettings_Click()
         return;
     }
     enterGeneralReport(QStringLiteral("Rebuilt Settings Report"));
-    RichTextBox* box = fraVerify->txtVerify;
-    if (fraVerify->showFile(path, QStringLiteral("mnuReportsRebuildSettings_Click"))) {
-        for (const QString& heading : {QStringLiteral("Filename"), QStringLiteral("Setting")}) {
-            const int at = box->Find(heading, 0);
-            if (at == -1)
-                continue;
-            box->setSelStart(at);
-            box->setSelLength(static_cast<int>(heading.size()));
-            box->setSelBold(true);
-        }
-        box->setSelStart(0);
-        box->setSelLength(0);
-        box->setSelBold(false);
-    }
+    if (fraVerify->showFile(path, QStringLiteral("mnuReportsRebuildSettings_Click")))
+        boldRebuiltHeadings();
     fraVerify->cmdGameList->setFocus();
     fraVerify->raise();
 }

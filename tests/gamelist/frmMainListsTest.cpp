@@ -226,6 +226,8 @@ TEST_F(Lists, EnterPressesTheFocusedButtonElseTheDefaultButton)
 {
     frmMain& w = loaded(fiveGames());
     QSignalSpy play(w.fraList->cmdPlay, &QPushButton::clicked);
+    // Keys go to the focused control; the window shows with the focus on Raster Settings.
+    w.fraList->lvAll->setFocus();
     QTest::keyClick(w.fraList->lvAll, Qt::Key_Return); // Asteroids, not installed: Play is off
     EXPECT_EQ(play.count(), 0);
     clickRow(w.fraList->lvAll, 3);

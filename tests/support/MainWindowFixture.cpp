@@ -58,7 +58,7 @@ void MainWindowTest::writeGames(const std::vector<FixtureGame>& games)
         r[GameColumn::Graphic] = QStringLiteral("Good");
         r[GameColumn::Palette] = QStringLiteral("   512");
         r[GameColumn::Manufacturer] = g.manufacturer;
-        r[GameColumn::Type] = QStringLiteral("Raster");
+        r[GameColumn::Type] = g.type;
         r[GameColumn::Display] = QStringLiteral(" 288x224");
         r[GameColumn::Orientation] = g.orientation;
         r[GameColumn::Frequency] = QStringLiteral("60");

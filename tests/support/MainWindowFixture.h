@@ -30,6 +30,7 @@ struct FixtureGame {
     QString orientation = QStringLiteral("Horizontal");
     bool installed = true;
     QString manufacturer = QStringLiteral("Maker");
+    QString type = QStringLiteral("Raster");
 };
 
 class MainWindowTest : public ::testing::Test {

@@ -1,0 +1,116 @@
+#include "options/SettingsFile.h"
+
+#include "platform/RuntimeErrorText.h"
+#include "platform/RuntimeText.h"
+#include "shell/IniFile.h"
+
+namespace {
+
+const OptionDef& def(size_t row) { return kOptionCatalogue[row]; }
+QString text(const char* s) { return QString::fromLatin1(s); }
+
+QString readValue(const QString& file, size_t row)
+{
+    return ReadINI(file, text(def(row).section), text(def(row).key), text(def(row).defaultText));
+}
+
+const QString kRebuildAdvice =
+    QStringLiteral("You should run Rebuild Settings from the Tools pull-down menu above to correct this problem.");
+
+} // namespace
+
+SettingsValues DefaultSettings()
+{
+    SettingsValues values;
+    for (size_t row = 0; row < values.size(); ++row)
+        values[row] = text(def(row).defaultText);
+    return values;
+}
+
+bool AtDefaults(const SettingsValues& values)
+{
+    for (size_t row = 0; row < kOtherCommandsRow; ++row) {
+        if (def(row).kind == OptionKind::Check) {
+            if (values[row].toInt() != text(def(row).defaultText).toInt())
+                return false;
+        } else if (values[row] != text(def(row).defaultText)) {
+            return false;
+        }
+    }
+    return values[kOtherCommandsRow].isEmpty();
+}
+
+Status SaveSettings(const QString& file, const SettingsValues& values)
+{
+    for (size_t row = 0; row < values.size(); ++row)
+        WriteINI(file, text(def(row).section), text(def(row).key), values[row]);
+    Status failed = SaveINI(file);
+    if (failed)
+        RevertINI(file);
+    return failed;
+}
+
+LoadedSettings ReadSettings(const QString& file, const OptionLists& lists)
+{
+    LoadedSettings loaded;
+    for (size_t row = 0; row < kOtherCommandsRow; ++row) {
+        const std::optional<QString> value = AcceptedValue(lists, static_cast<int>(row), readValue(file, row));
+        if (value) {
+            loaded.values[row] = *value;
+        } else {
+            loaded.values[row] = text(def(row).defaultText);
+            loaded.refusedRows.push_back(static_cast<int>(row));
+        }
+    }
+    loaded.values[kOtherCommandsRow] = readValue(file, kOtherCommandsRow);
+    return loaded;
+}
+
+LoadedSettings RepairSettings(const QString& file, const OptionLists& lists)
+{
+    LoadedSettings loaded = ReadSettings(file, lists);
+    for (int row : loaded.refusedRows) {
+        const OptionDef& option = def(static_cast<size_t>(row));
+        WriteINI(file, text(option.section), text(option.key), text(option.defaultText));
+    }
+    // One replacement of the file holds every repair.
+    if (!loaded.refusedRows.empty())
+        FlushINI(file);
+    return loaded;
+}
+
+Result<bool> SameSettings(const QString& baseFile, const QString& customFile)
+{
+    for (size_t row = 0; row < kOtherCommandsRow; ++row) {
+        const QString base = readValue(baseFile, row);
+        const QString custom = readValue(customFile, row);
+        if (def(row).kind == OptionKind::Check) {
+            const std::optional<qint16> a = ParseInteger(base);
+            const std::optional<qint16> b = ParseInteger(custom);
+            if (!a || !b) {
+                const bool overflow = IsNumeric(a ? custom : base);
+                return MakeRuntimeError(overflow ? ErrorNumber::Overflow : ErrorNumber::TypeMismatch,
+                                        static_cast<int>(row) + 1);
+            }
+            if (*a != *b)
+                return false;
+        } else if (base != custom) {
+            return false;
+        }
+    }
+    return readValue(baseFile, kOtherCommandsRow) == readValue(customFile, kOtherCommandsRow);
+}
+
+QString LoadErrorText(int row)
+{
+    const OptionDef& option = def(static_cast<size_t>(row));
+    return QStringLiteral("Error loading %1.  The M.A.M.E. default value '%2' will be used.\r\n")
+               .arg(text(option.label), text(option.defaultText)) +
+           kRebuildAdvice;
+}
+
+QString CompareSettingsErrorText(const RuntimeError& error)
+{
+    return QStringLiteral("Error In CompareSettings: %1\rLine Number: %2\r").arg(error.description).arg(error.line) +
+           kRebuildAdvice;
+}
