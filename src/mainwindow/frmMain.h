@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gamelist/GameListPanel.h"
+#include "reports/MaintenancePanel.h"
 #include "reports/ReportPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
@@ -165,6 +166,16 @@ public:
     void mnuReportsRebuildSettings_Click();
     void mnuReportsChanges_Click();
 
+    // ---- Maintenance panel, Delete ROM and Samples, list export (frmmain_maintenance.cpp)
+
+    void mnuToolsMaintenance_Click();
+    // The ROM compare against the All Games list as it is shown.
+    void cmdROMs_Click();
+    void cmdGameList2_Click();
+    void mnuDeleteROM_Click();
+    void mnuDeleteSamples_Click();
+    void mnuFileExport_Click();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -194,10 +205,7 @@ public:
     QPushButton* cmdCancel = nullptr;
 
     // Maintenance panel
-    QGroupBox* fraMaintenance = nullptr;
-    QFrame* picMaintenance = nullptr;
-    QFrame* picBox2 = nullptr;
-    QPushButton* cmdGameList2 = nullptr;
+    MaintenancePanel* fraMaintenance = nullptr;
 
     // Report panel
     ReportPanel* fraVerify = nullptr;
@@ -320,6 +328,9 @@ private:
     void enterGeneralReport(const QString& caption);
     // The shown verify report: its bad sets made listable, its summary moved to the top.
     void showVerifyReport(bool samples);
+
+    // Maintenance panel, Delete ROM and Samples, list export (frmmain_maintenance.cpp)
+    void connectMaintenance();
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists
