@@ -33,46 +33,11 @@ TEST(GameFile, StaysInsideASetFolder)
         EXPECT_EQ(GameFile(c.folder, c.rom, ".cfg"), QDir::toNativeSeparators(c.expected)) << c.folder << " " << c.rom;
 }
 
-TEST(RomSetFiles, TakesTheSevenFilesInOrderAndSkipsUnsetFolders)
-{
-    DirectorySettings dirs;
-    dirs.strROMsPath = "/r";
-    dirs.strAdditionalROMsPath = "/a";
-    dirs.strCfgPath = "/c";
-    dirs.strHiscorePath = "/h";
-    dirs.strNvramPath = "/n";
-    dirs.strInputPath = "";
-    dirs.strArtworkPath = "/w";
-    dirs.strSamplesPath = "/s";
-    dirs.strSnapshotsPath = "/p";
-    const std::vector<QString> expected = {"/r/pacman.zip", "/a/pacman.zip", "/c/pacman.cfg", "/h/pacman.hi",
-                                           "/n/pacman.nv",  "/w/pacman.zip"};
-    std::vector<QString> native;
-    for (const QString& path : expected)
-        native.push_back(QDir::toNativeSeparators(path));
-    EXPECT_EQ(RomSetFiles(dirs, "pacman"), native);
-    EXPECT_TRUE(RomSetFiles(dirs, "../pacman").empty());
-    EXPECT_TRUE(RomSetFiles(dirs, "").empty());
-}
-
 class FolderTest : public ::testing::Test {
 protected:
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     QTemporaryDir m_dir;
 };
-
-TEST_F(FolderTest, ListsFilesOnlyAndPicksAnExtensionWithoutRegardToCase)
-{
-    for (const char* name : {"b.cfg", "A.CFG", "notes.txt", "c.cfg.bak", ".cfg"})
-        writeFile(path(name), "x");
-    makeDirs(path("pacman.cfg"));
-    makeDirs(path("chd"));
-
-    EXPECT_EQ(FolderFiles(m_dir.path()), QStringList({".cfg", "A.CFG", "b.cfg", "c.cfg.bak", "notes.txt"}));
-    EXPECT_EQ(FilesWithExtension(m_dir.path(), ".cfg"), QStringList({".cfg", "A.CFG", "b.cfg"}));
-    EXPECT_TRUE(FilesWithExtension(m_dir.path(), ".nv").isEmpty());
-    EXPECT_TRUE(FolderFiles(QString()).isEmpty());
-}
 
 TEST_F(FolderTest, KillFileRemovesOneFileAndNeverAFolderOrALinksTarget)
 {
@@ -103,22 +68,6 @@ TEST_F(FolderTest, KillFileRemovesOneFileAndNeverAFolderOrALinksTarget)
     EXPECT_EQ(KillFile(QString())->number, ErrorNumber::FileNotFound);
 }
 
-TEST(RomNameSet, KnowsAListedSetsZipWithoutRegardToCase)
-{
-    RomNameSet set;
-    set.insert("pacman");
-    set.insert("Galaxian");
-    const struct {
-        const char* file;
-        bool listed;
-    } cases[] = {
-        {"pacman.zip", true}, {"PACMAN.ZIP", true}, {"galaxian.zip", true}, {"pacman", false},
-        {"pacman.7z", false}, {"pacman.zip.bak", false}, {"mspacman.zip", false}, {".zip", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(set.listsZip(c.file), c.listed) << c.file;
-}
-
 QByteArray exported(const std::vector<ExportRow>& rows)
 {
     return ExportListText(qint32(rows.size()), [&rows](qint32 i) { return rows[size_t(i)]; });
@@ -143,18 +92,10 @@ TEST(ExportListText, WritesNamesAndDescriptionsInPrintZones)
     for (const auto& c : cases)
         EXPECT_EQ(exported({{c.rom, "Empty"}}), header + c.line + "\r\nTotal Count:   1 \r\n") << qPrintable(c.rom);
 
-    EXPECT_EQ(exported({{"b", "Bee"}, {"a", "Ant"}}),
+    // Only the rows up to the count, in the order given.
+    const std::vector<ExportRow> rows = {{"b", "Bee"}, {"a", "Ant"}, {"c", "Cat"}};
+    EXPECT_EQ(ExportListText(2, [&rows](qint32 i) { return rows[size_t(i)]; }),
               header + "b             Bee\r\na             Ant\r\n\r\nTotal Count:   2 \r\n");
-}
-
-TEST(ExportListText, StopsAtTheCountAndNamesEachListsFile)
-{
-    const std::vector<ExportRow> rows = {{"a", "Ant"}, {"b", "Bee"}};
-    EXPECT_EQ(ExportListText(1, [&rows](qint32 i) { return rows[size_t(i)]; }),
-              "ROM           Game\r\n\r\na             Ant\r\n\r\nTotal Count:   1 \r\n");
-    EXPECT_EQ(ExportFileName(GameView::All), "allgames.txt");
-    EXPECT_EQ(ExportFileName(GameView::Installed), "installedgames.txt");
-    EXPECT_EQ(ExportFileName(GameView::Uninstalled), "uninstalledgames.txt");
 }
 
 } // namespace
