@@ -27,7 +27,7 @@ const QString kMaintenance = QStringLiteral("Maintenance");
 const QString kConfirmDelete = QStringLiteral("Confirm Delete");
 constexpr int kConfirmStyle = MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2;
 
-// The window shows the hourglass for the scope, as long as the compare runs.
+// The hourglass over the window only, so that the questions asked meanwhile keep the usual pointer.
 class BusyWindow {
 public:
     explicit BusyWindow(QWidget* window) : m_window(window) { m_window->setCursor(Qt::WaitCursor); }
@@ -54,8 +54,7 @@ void deleteOrReport(const QString& path)
 
 QGroupBox* group(QWidget* parent, const char* name, const char* caption, double top, double height)
 {
-    auto* box = makeControl<QGroupBox>(parent, name, 120, top, 7215, height, QString::fromLatin1(caption));
-    return box;
+    return makeControl<QGroupBox>(parent, name, 120, top, 7215, height, QString::fromLatin1(caption));
 }
 
 } // namespace
