@@ -25,15 +25,15 @@ protected:
     frmMain& loaded(const QByteArray& options = {}, const std::vector<FixtureGame>& games = {})
     {
         for (const char* folder : {"more", "cfg", "hi", "nv", "inp", "art"})
-            makeDirs(folder_(folder));
+            makeDirs(extraFolder(folder));
         writeGames(games.empty() ? fiveGames() : games);
-        writeOptions("AdditionalROMs=" + folder_("more").toUtf8() + "\r\nCfg=" + folder_("cfg").toUtf8() +
-                     "\r\nHiscore=" + folder_("hi").toUtf8() + "\r\nNvram=" + folder_("nv").toUtf8() +
-                     "\r\nInput=" + folder_("inp").toUtf8() + "\r\nArtwork=" + folder_("art").toUtf8() + "\r\n" +
+        writeOptions("AdditionalROMs=" + extraFolder("more").toUtf8() + "\r\nCfg=" + extraFolder("cfg").toUtf8() +
+                     "\r\nHiscore=" + extraFolder("hi").toUtf8() + "\r\nNvram=" + extraFolder("nv").toUtf8() +
+                     "\r\nInput=" + extraFolder("inp").toUtf8() + "\r\nArtwork=" + extraFolder("art").toUtf8() + "\r\n" +
                      options);
         return loadShown();
     }
-    QString folder_(const char* name) const { return m_root + "/" + name; }
+    QString extraFolder(const char* name) const { return m_root + "/" + name; }
     static bool exists(const QString& path) { return QFileInfo::exists(path); }
     QStringList prompts() const
     {
@@ -89,11 +89,11 @@ TEST_F(MaintenanceWindowTest, CompareTakesTheShownAllListSoAHiddenGamesZipIsAnOr
 {
     frmMain& w = loaded("[Preferences]\r\nHideClones=True\r\n");
     ASSERT_EQ(m_state.counts.intAllCount, 4);
-    writeFile(folder_("more") + "/mspacman.zip", "PK"); // a clone, hidden
+    writeFile(extraFolder("more") + "/mspacman.zip", "PK"); // a clone, hidden
     w.mnuToolsMaintenance->trigger();
     w.fraMaintenance->cmdROMs->click();
     EXPECT_EQ(prompts(), QStringList({"Mspacman.zip is not in the All Games List.\rDo you want to delete it?"}));
-    EXPECT_TRUE(exists(folder_("more") + "/mspacman.zip")); // answered No
+    EXPECT_TRUE(exists(extraFolder("more") + "/mspacman.zip")); // answered No
     EXPECT_EQ(w.fraMaintenance->lblText->text(), "ROM compare complete.");
 }
 
@@ -123,11 +123,11 @@ TEST_F(MaintenanceWindowTest, DeleteRomAsksThenTakesTheGamesFilesAndReloads)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         nextCase();
-        const QStringList owned = {folder_("more") + "/pacman.zip", folder_("cfg") + "/pacman.cfg",
-                                   folder_("hi") + "/pacman.hi",    folder_("nv") + "/pacman.nv",
-                                   folder_("inp") + "/pacman.inp",  folder_("art") + "/pacman.zip"};
-        const QStringList others = {roms() + "/zaxxon.zip", folder_("cfg") + "/zaxxon.cfg",
-                                    folder_("cfg") + "/pacman.ini"};
+        const QStringList owned = {extraFolder("more") + "/pacman.zip", extraFolder("cfg") + "/pacman.cfg",
+                                   extraFolder("hi") + "/pacman.hi",    extraFolder("nv") + "/pacman.nv",
+                                   extraFolder("inp") + "/pacman.inp",  extraFolder("art") + "/pacman.zip"};
+        const QStringList others = {roms() + "/zaxxon.zip", extraFolder("cfg") + "/zaxxon.cfg",
+                                    extraFolder("cfg") + "/pacman.ini"};
         frmMain& w = loaded();
         if (c.zipOnlyInMore)
             QFile::remove(roms() + "/pacman.zip");
