@@ -46,6 +46,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectVerify();
     connectDiffInfo();
     connectOptionPanel();
+    connectMaintenance();
 
     setDefaultButton(fraList->cmdPlay);
 

@@ -4,6 +4,7 @@
 
 #include "gamelist/GameListPanel.h"
 #include "options/OptionPanel.h"
+#include "reports/MaintenancePanel.h"
 #include "reports/ReportPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
@@ -184,6 +185,15 @@ public:
     void MAMEDiff(const QString& option, const QString& caption);
     // The selected game's history, emulation notes and cheats.
     void cmdInfo_Click();
+    // ---- Maintenance panel, Delete ROM and Samples, list export (frmmain_maintenance.cpp)
+
+    void mnuToolsMaintenance_Click();
+    // The ROM compare against the All Games list as it is shown.
+    void cmdROMs_Click();
+    void cmdGameList2_Click();
+    void mnuDeleteROM_Click();
+    void mnuDeleteSamples_Click();
+    void mnuFileExport_Click();
 
     // ---- Controls, named as the program names them (objectName too)
 
@@ -214,10 +224,7 @@ public:
     QPushButton* cmdCancel = nullptr;
 
     // Maintenance panel
-    QGroupBox* fraMaintenance = nullptr;
-    QFrame* picMaintenance = nullptr;
-    QFrame* picBox2 = nullptr;
-    QPushButton* cmdGameList2 = nullptr;
+    MaintenancePanel* fraMaintenance = nullptr;
 
     // Report panel
     ReportPanel* fraVerify = nullptr;
@@ -352,6 +359,8 @@ private:
 
     // MAMEDiff and game information (frmmain_diffinfo.cpp)
     void connectDiffInfo();
+    // Maintenance panel, Delete ROM and Samples, list export (frmmain_maintenance.cpp)
+    void connectMaintenance();
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists

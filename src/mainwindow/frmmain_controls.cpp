@@ -34,13 +34,6 @@ QGroupBox* stackPanel(QGroupBox* frame, QWidget* parent)
     return frame;
 }
 
-QGroupBox* panelFrame(QWidget* parent, const char* name)
-{
-    auto* frame = new QGroupBox;
-    frame->setObjectName(QLatin1String(name));
-    return stackPanel(frame, parent);
-}
-
 } // namespace
 
 void frmMain::createHeaderAndColumn(QWidget* client)
@@ -111,14 +104,10 @@ void frmMain::createPanels(QWidget* client)
     cmdRestore = fraDefaults->cmdRestore;
     cmdCancel = fraDefaults->cmdCancel;
 
-    fraMaintenance = panelFrame(client, "fraMaintenance");
-    picMaintenance = make<QFrame>(fraMaintenance, "picMaintenance", 180, 270, 7705, 4750);
-    picBox2 = make<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
-    VScroll[1] = make<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
-    ProgressBar[0] = make<QProgressBar>(picBox2, "ProgressBar0", 120, 5400, 7215, 240);
-    ProgressBar[0]->setTextVisible(false);
-    ProgressBar[0]->hide();
-    cmdGameList2 = button(fraMaintenance, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
+    fraMaintenance = new MaintenancePanel(m_state);
+    stackPanel(fraMaintenance, client);
+    VScroll[1] = fraMaintenance->VScroll1;
+    ProgressBar[0] = fraMaintenance->ProgressBar0;
 
     for (int i = 0; i < 2; ++i) {
         // The scroll bars move the content as it is dragged and on every change of value.

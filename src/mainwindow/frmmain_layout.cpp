@@ -81,21 +81,21 @@ void frmMain::Form_Resize()
     setHeightTwips(picDefaults, H - 1640);
     setHeightTwips(VScroll[0], H - 1690);
     VScroll[0]->setMaximum(std::max(0.0, heightOf(picBox1) - heightOf(picDefaults)));
-    setHeightTwips(picMaintenance, H - 1640);
+    setHeightTwips(fraMaintenance->picMaintenance, H - 1640);
     setHeightTwips(VScroll[1], H - 1690);
-    VScroll[1]->setMaximum(std::max(0.0, heightOf(picBox2) - heightOf(picMaintenance)));
-    VScroll[1]->setEnabled(!(heightOf(picMaintenance) > heightOf(picBox2)));
+    VScroll[1]->setMaximum(std::max(0.0, heightOf(fraMaintenance->picBox2) - heightOf(fraMaintenance->picMaintenance)));
+    VScroll[1]->setEnabled(!(heightOf(fraMaintenance->picMaintenance) > heightOf(fraMaintenance->picBox2)));
 
     setHeightTwips(fraVerify->txtVerify, H - 1605);
 
     // Only a maximised window centres the panels' contents; they keep their design widths.
     if (maximised) {
         placeLeft(picDefaults, (widthOf(fraDefaults) - widthOf(picDefaults)) / 2);
-        placeLeft(picMaintenance, (widthOf(fraMaintenance) - widthOf(picMaintenance)) / 2);
+        placeLeft(fraMaintenance->picMaintenance, (widthOf(fraMaintenance) - widthOf(fraMaintenance->picMaintenance)) / 2);
         placeLeft(fraVerify->txtVerify, (widthOf(fraVerify) - widthOf(fraVerify->txtVerify)) / 2 + 20);
     } else {
         placeLeft(picDefaults, 180);
-        placeLeft(picMaintenance, 180);
+        placeLeft(fraMaintenance->picMaintenance, 180);
         placeLeft(fraVerify->txtVerify, 160);
     }
 
@@ -117,7 +117,7 @@ void frmMain::Form_Resize()
     place(cmdRestore, (widthOf(fraDefaults) - widthOf(cmdRestore)) / 2 - 5, defaultsFoot);
     place(cmdCancel, leftOf(cmdOK) + 5340, defaultsFoot);
     place(fraVerify->cmdGameList, leftOf(fraVerify->txtVerify) + 20, heightOf(fraVerify) - 550);
-    place(cmdGameList2, leftOf(picMaintenance), heightOf(fraMaintenance) - 550);
+    place(fraMaintenance->cmdGameList2, leftOf(fraMaintenance->picMaintenance), heightOf(fraMaintenance) - 550);
 
     for (StatusPanels* bar : StatusBar) {
         bar->setPanelWidth(2, twipsToPixels(W - 5450));

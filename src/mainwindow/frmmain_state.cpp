@@ -90,7 +90,7 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
     if (panel == fraVerify)
         fraVerify->cmdGameList->setFocus();
     else if (panel == fraMaintenance)
-        cmdGameList2->setFocus();
+        fraMaintenance->cmdGameList2->setFocus();
 }
 
 void frmMain::ReturnToGameList(QGroupBox* panel, bool busyPointer)
@@ -117,7 +117,6 @@ void frmMain::VScrollPanel(int index)
         if (picBox1->height() > picDefaults->height())
             picBox1->move(picBox1->x(), -twipsToPixels(VScroll[0]->value()));
     } else if (index == 1) {
-        if (picBox2->height() > picMaintenance->height())
-            picBox2->move(picBox2->x(), -twipsToPixels(VScroll[1]->value()));
+        fraMaintenance->scrollContent();
     }
 }

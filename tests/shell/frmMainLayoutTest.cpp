@@ -152,7 +152,7 @@ TEST_F(Layout, MaximisedCentresThePanelContentsAndIgnoresNoStretch)
     expectAnchored(w);
     expectSquareShot(w);
     EXPECT_TWIPS(w.picDefaults->x(), (tw(w.fraDefaults->width()) - tw(w.picDefaults->width())) / 2);
-    EXPECT_TWIPS(w.picMaintenance->x(), (tw(w.fraMaintenance->width()) - tw(w.picMaintenance->width())) / 2);
+    EXPECT_TWIPS(w.fraMaintenance->picMaintenance->x(), (tw(w.fraMaintenance->width()) - tw(w.fraMaintenance->picMaintenance->width())) / 2);
     EXPECT_TWIPS(w.fraVerify->txtVerify->x(), (tw(w.fraVerify->width()) - tw(w.fraVerify->txtVerify->width())) / 2 + 20);
 
     w.showNormal();
@@ -180,15 +180,15 @@ TEST_F(Layout, MaintenanceScrollBarIsOffOnlyWhenTheViewportIsTaller)
 {
     frmMain& w = loaded();
     resizeClient(w, 700, 426);
-    EXPECT_TRUE(w.VScroll[1]->isEnabledTo(w.picMaintenance));
+    EXPECT_TRUE(w.VScroll[1]->isEnabledTo(w.fraMaintenance->picMaintenance));
     EXPECT_GT(w.VScroll[1]->maximum(), 0);
     // Content and viewport of the same height: on, with nothing to scroll.
-    w.picBox2->resize(w.picBox2->width(), w.picMaintenance->height());
+    w.fraMaintenance->picBox2->resize(w.fraMaintenance->picBox2->width(), w.fraMaintenance->picMaintenance->height());
     resizeClient(w, 701, 426);
-    EXPECT_TRUE(w.VScroll[1]->isEnabledTo(w.picMaintenance));
+    EXPECT_TRUE(w.VScroll[1]->isEnabledTo(w.fraMaintenance->picMaintenance));
     EXPECT_EQ(w.VScroll[1]->maximum(), 0);
     resizeClient(w, 700, 800);
-    EXPECT_FALSE(w.VScroll[1]->isEnabledTo(w.picMaintenance));
+    EXPECT_FALSE(w.VScroll[1]->isEnabledTo(w.fraMaintenance->picMaintenance));
 }
 
 TEST_F(Layout, ScrollingMovesContentOnlyWhenItIsTaller)
@@ -199,11 +199,11 @@ TEST_F(Layout, ScrollingMovesContentOnlyWhenItIsTaller)
     w.VScroll[0]->setValue(0);
     EXPECT_EQ(w.picBox1->y(), 0);
 
-    w.picBox2->resize(w.picBox2->width(), w.picMaintenance->height() - 10);
-    const int before = w.picBox2->y();
+    w.fraMaintenance->picBox2->resize(w.fraMaintenance->picBox2->width(), w.fraMaintenance->picMaintenance->height() - 10);
+    const int before = w.fraMaintenance->picBox2->y();
     w.VScroll[1]->setMaximum(3000);
     w.VScroll[1]->setValue(3000);
-    EXPECT_EQ(w.picBox2->y(), before);
+    EXPECT_EQ(w.fraMaintenance->picBox2->y(), before);
 }
 
 TEST_F(Layout, HeaderItemsArePicturesThatInviteAClick)

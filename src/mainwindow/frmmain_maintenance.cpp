@@ -1,0 +1,184 @@
+// The maintenance panel's commands that reach beyond it (its opening, the ROM compare against the
+// All Games list, the return), Delete ROM and Delete Samples of the pop-up menu, and File >
+// Export List.
+#include "mainwindow/frmMain.h"
+
+#include "gamelist/GameListModel.h"
+#include "platform/MsgBox.h"
+#include "platform/StatusPanels.h"
+#include "platform/WholeFile.h"
+#include "reports/ListExport.h"
+#include "reports/MaintenanceFiles.h"
+#include "shell/ShortPath.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace {
+
+int column(GameColumn c) { return static_cast<int>(c); }
+
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+constexpr int kConfirmStyle = MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2;
+const QString kConfirmDelete = QStringLiteral("Confirm Delete");
+const QString kCloneCaution = QStringLiteral("Use caution as a clone game might be using it.");
+
+// The rows a list shows, up to its count, in the order they are shown.
+qint32 shownRows(const GameListPanel::ListView& row, const ListCounts& counts)
+{
+    return std::clamp<qint32>(counts.*row.count, 0, row.model->rowCount());
+}
+
+} // namespace
+
+void frmMain::connectMaintenance()
+{
+    connect(mnuToolsMaintenance, &QAction::triggered, this, &frmMain::mnuToolsMaintenance_Click);
+    connect(fraMaintenance->cmdROMs, &QPushButton::clicked, this, &frmMain::cmdROMs_Click);
+    connect(fraMaintenance->cmdGameList2, &QPushButton::clicked, this, &frmMain::cmdGameList2_Click);
+    connect(mnuDeleteROM, &QAction::triggered, this, &frmMain::mnuDeleteROM_Click);
+    connect(mnuDeleteSamples, &QAction::triggered, this, &frmMain::mnuDeleteSamples_Click);
+    connect(mnuFileExport, &QAction::triggered, this, &frmMain::mnuFileExport_Click);
+}
+
+void frmMain::mnuToolsMaintenance_Click()
+{
+    const ListView& row = fraList->currentListView();
+    const QModelIndex current = row.view->currentIndex();
+    const bool hasGame = m_state.counts.*row.count > 0;
+    QString& game = m_state.game[GameColumn::Game];
+    QString& rom = m_state.game[GameColumn::ROM];
+    if (hasGame && current.isValid()) {
+        game = row.model->text(current.row(), column(GameColumn::Game));
+        rom = row.model->text(current.row(), column(GameColumn::ROM));
+    } else {
+        game.clear();
+        rom.clear();
+    }
+
+    EnterPanel(fraMaintenance, QString(), PanelStatus::SelectedGame);
+    StatusBar[1]->setPanelText(2, game);
+    StatusBar[1]->setPanelText(3, rom);
+    fraMaintenance->prepare(hasGame);
+}
+
+void frmMain::cmdROMs_Click()
+{
+    const ListView& all = m_views[size_t(GameView::All)];
+    RomNameSet listed;
+    const qint32 count = shownRows(all, m_state.counts);
+    for (qint32 i = 0; i < count; ++i)
+        listed.insert(all.model->text(i, column(GameColumn::ROM)));
+    fraMaintenance->compareRomFolders(listed);
+}
+
+void frmMain::cmdGameList2_Click()
+{
+    BusyPointer busy;
+    fraVerify->cmdGameList->setEnabled(false);
+    ReturnToGameList(fraMaintenance, false);
+    LoadShot();
+    fraMaintenance->lblText->clear();
+    fraVerify->cmdGameList->setEnabled(true);
+}
+
+void frmMain::mnuDeleteROM_Click()
+{
+    const QString rom = StatusBar[0]->panelText(3);
+    // A name that would reach outside its folders deletes nothing.
+    if (!IsPlainFileName(rom))
+        return;
+    if (MsgBox(QStringLiteral("Are you sure you want to permanently delete the ROM %1.zip from your hard drive?\r"
+                              "Associated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.")
+                   .arg(rom),
+               kConfirmStyle, kConfirmDelete) != MsgAnswer::Yes)
+        return;
+
+    // A file that is not there is passed over; any other failure ends the command.
+    auto deleted = [](const QString& path) {
+        const Status status = KillFile(path);
+        if (status && status->number != ErrorNumber::FileNotFound) {
+            MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: ") + status->description, MsgStyle::Information,
+                   QStringLiteral("Delete ROM"));
+            return false;
+        }
+        return true;
+    };
+    for (const QString& path : RomSetFiles(m_state.dirs, rom)) {
+        if (!deleted(path))
+            return;
+    }
+
+    // A clone may share these with its parent, so each is asked for.
+    struct Shared {
+        QString DirectorySettings::* folder;
+        const char* extension;
+        const char* what;
+    };
+    static constexpr Shared kShared[] = {
+        {&DirectorySettings::strSamplesPath, ".zip", "A Sample set"},
+        {&DirectorySettings::strSnapshotsPath, ".png", "A Snapshot"},
+    };
+    for (const Shared& shared : kShared) {
+        const QString path = GameFile(m_state.dirs.*shared.folder, rom, QLatin1String(shared.extension));
+        if (!FileExists(path))
+            continue;
+        const QString question = QStringLiteral("%1 for this ROM was found.  Would you like to permanently delete "
+                                                "it also?\r")
+                                     .arg(QLatin1String(shared.what)) +
+                                 kCloneCaution;
+        if (MsgBox(question, kConfirmStyle, kConfirmDelete) == MsgAnswer::Yes && !deleted(path))
+            return;
+    }
+    mnuViewRefresh_Click();
+}
+
+void frmMain::mnuDeleteSamples_Click()
+{
+    const QString rom = StatusBar[0]->panelText(3);
+    const QString path = GameFile(m_state.dirs.strSamplesPath, rom, QStringLiteral(".zip"));
+    if (path.isEmpty())
+        return;
+    if (MsgBox(QStringLiteral("Are you sure you want to permanently delete the sample %1.zip from your hard drive?\r")
+                       .arg(rom) +
+                   kCloneCaution,
+               kConfirmStyle, kConfirmDelete) != MsgAnswer::Yes)
+        return;
+    if (const Status status = KillFile(path))
+        MsgBox(QStringLiteral("Error in mnuDeleteSamples_Click: ") + status->description, MsgStyle::Information,
+               QStringLiteral("Delete Samples"));
+}
+
+void frmMain::mnuFileExport_Click()
+{
+    if (MsgBox(QStringLiteral("Do you want to export this list of ROMs and Games to a text file in your "
+                              "Zelvane\\Reports directory?"),
+               MsgStyle::YesNo + MsgStyle::Question, QStringLiteral("Confirm Export")) != MsgAnswer::Yes)
+        return;
+    BusyPointer busy;
+    const ListView& row = fraList->currentListView();
+    const QString file = ExportFileName(row.id);
+    const QByteArray text = ExportListText(shownRows(row, m_state.counts), [&row](qint32 i) {
+        return ExportRow{row.model->text(i, column(GameColumn::ROM)), row.model->text(i, column(GameColumn::Game))};
+    });
+    const QString title = QStringLiteral("Export List");
+    const QString path = JoinPath(JoinPath(m_state.paths.strAppPath, QStringLiteral("reports")), file);
+    // A list that could not be written is never reported as exported.
+    if (const Status failed = ReplaceWholeFile(path, text)) {
+        MsgBox(QStringLiteral("Error in mnuFileExport_Click: ") + failed->description, MsgStyle::Exclamation, title);
+        return;
+    }
+    MsgBox(QStringLiteral("Export complete.  Game list exported as %1.").arg(file), MsgStyle::Information, title);
+}

@@ -1,0 +1,293 @@
+#include "reports/MaintenancePanel.h"
+
+#include "platform/MsgBox.h"
+#include "platform/RuntimeText.h"
+#include "platform/TwipsLayout.h"
+#include "reports/MaintenanceFiles.h"
+#include "reports/MaintenanceTables.h"
+#include "shell/ShortPath.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+const QString kMaintenance = QStringLiteral("Maintenance");
+const QString kConfirmDelete = QStringLiteral("Confirm Delete");
+constexpr int kConfirmStyle = MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2;
+
+// The hourglass over the window only, so that the questions asked meanwhile keep the usual pointer.
+class BusyWindow {
+public:
+    explicit BusyWindow(QWidget* window) : m_window(window) { m_window->setCursor(Qt::WaitCursor); }
+    ~BusyWindow() { m_window->unsetCursor(); }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    QWidget* m_window;
+};
+
+bool confirmDelete(const QString& question) { return MsgBox(question, kConfirmStyle, kConfirmDelete) == MsgAnswer::Yes; }
+
+void information(const QString& text) { MsgBox(text, MsgStyle::Information, kMaintenance); }
+
+// A file that is already gone needs no deleting; one that stays is named, and the command goes on.
+void deleteOrReport(const QString& path)
+{
+    const Status failed = KillFile(path);
+    if (failed && failed->number != ErrorNumber::FileNotFound)
+        MsgBox(QStringLiteral("%1 could not be deleted: %2.").arg(QDir::toNativeSeparators(path), failed->description),
+               MsgStyle::Exclamation, kMaintenance);
+}
+
+QGroupBox* group(QWidget* parent, const char* name, const char* caption, double top, double height)
+{
+    return makeControl<QGroupBox>(parent, name, 120, top, 7215, height, QString::fromLatin1(caption));
+}
+
+} // namespace
+
+MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("fraMaintenance"));
+    picMaintenance = makeControl<QFrame>(this, "picMaintenance", 180, 270, 7705, 4750);
+    picBox2 = makeControl<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
+    VScroll1 = makeControl<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
+    cmdGameList2 = makeButton(this, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
+
+    QGroupBox* folders = group(picBox2, "fraFolders", "M.A.M.E. Directories", 120, 1575);
+    for (size_t i = 0; i < chkFolder.size(); ++i) {
+        const QByteArray name = "chkFolder" + QByteArray::number(qsizetype(i));
+        chkFolder[i] = makeControl<QCheckBox>(folders, name.constData(), 240 + double(i) * 1380, 330, 1200, 255,
+                                              QString::fromLatin1(kMaintenanceFolders[i].caption));
+    }
+    optAll = makeControl<QRadioButton>(folders, "optAll", 240, 720, 1800, 255, QStringLiteral("All Files"));
+    optCurrent = makeControl<QRadioButton>(folders, "optCurrent", 2160, 720, 3600, 255,
+                                           QStringLiteral("Files From The Current Game"));
+    // The narrower choice until the user picks the wider one.
+    optCurrent->setChecked(true);
+    cmdSelectAll[0] = makeButton(folders, "cmdSelectAll0", "Select All", nullptr, 240, 1080, 1500);
+    cmdFolders = makeButton(folders, "cmdFolders", "Delete", nullptr, 1860, 1080, 1500);
+
+    QGroupBox* reports = group(picBox2, "fraReports", "Reports && Lists", 1815, 1935);
+    for (size_t i = 0; i < chkReports.size(); ++i) {
+        const MaintenanceReport& r = kMaintenanceReports[i];
+        chkReports[i] = makeControl<QCheckBox>(reports, r.box, 240 + (r.place % 3) * 2340, 330 + (r.place / 3) * 330,
+                                               2280, 255, QString::fromLatin1(r.caption));
+    }
+    cmdSelectAll[1] = makeButton(reports, "cmdSelectAll1", "Select All", nullptr, 240, 1440, 1500);
+    cmdReports = makeButton(reports, "cmdReports", "Delete", nullptr, 1860, 1440, 1500);
+
+    QGroupBox* roms = group(picBox2, "fraROMs", "ROM Directories", 3870, 1935);
+    cmdROMs = makeButton(roms, "cmdROMs", "Compare", nullptr, 240, 330, 1500);
+    lblFolder = makeControl<QLabel>(roms, "lblFolder", 1860, 330, 5200, 255);
+    lblText = makeControl<QLabel>(roms, "lblText", 1860, 660, 5200, 255,
+                                  QStringLiteral("ROM compare in progress.  Please stand by."));
+    lblText->hide();
+    ProgressBar0 = makeControl<QProgressBar>(roms, "ProgressBar0", 240, 1200, 6735, 240);
+    ProgressBar0->setTextVisible(false);
+    ProgressBar0->hide();
+
+    connect(cmdFolders, &QPushButton::clicked, this, &MaintenancePanel::cmdFolders_Click);
+    connect(cmdReports, &QPushButton::clicked, this, &MaintenancePanel::cmdReports_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(cmdSelectAll[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSelectAll_Click(i); });
+}
+
+void MaintenancePanel::prepare(bool listHasGame)
+{
+    const int range = std::max(0, int(RoundHalfEven(pixelsToTwips(picBox2->height() - picMaintenance->height()))));
+    VScroll1->setValue(0);
+    VScroll1->setMaximum(range);
+    if (picMaintenance->height() < picBox2->height()) {
+        VScroll1->setPageStep(int(RoundHalfEven(range / 10.0)));
+        VScroll1->setSingleStep(int(RoundHalfEven(range / 25.0)));
+    }
+    for (QCheckBox* box : chkFolder)
+        box->setChecked(false);
+    for (QCheckBox* box : chkReports)
+        box->setChecked(false);
+    optCurrent->setEnabled(listHasGame);
+}
+
+void MaintenancePanel::scrollContent()
+{
+    if (picBox2->height() > picMaintenance->height())
+        picBox2->move(picBox2->x(), -twipsToPixels(VScroll1->value()));
+}
+
+void MaintenancePanel::cmdSelectAll_Click(int index)
+{
+    if (index == 0) {
+        for (QCheckBox* box : chkFolder)
+            box->setChecked(true);
+        cmdFolders->setFocus();
+    } else if (index == 1) {
+        for (QCheckBox* box : chkReports)
+            box->setChecked(true);
+        cmdReports->setFocus();
+    }
+}
+
+void MaintenancePanel::cmdFolders_Click()
+{
+    if (std::none_of(chkFolder.begin(), chkFolder.end(), [](QCheckBox* box) { return box->isChecked(); })) {
+        information(QStringLiteral("You must first select a directory."));
+        cmdGameList2->setFocus();
+        return;
+    }
+    const QString& rom = m_state.game[GameColumn::ROM];
+    for (size_t i = 0; i < chkFolder.size(); ++i) {
+        if (!chkFolder[i]->isChecked())
+            continue;
+        const QString folder = m_state.dirs.*kMaintenanceFolders[i].path;
+        const QString extension = QLatin1String(kMaintenanceFolders[i].extension);
+        if (!optAll->isChecked()) {
+            const QString path = GameFile(folder, rom, extension);
+            if (FileExists(path)) {
+                if (confirmDelete(QStringLiteral("Are you sure you want to delete the %1 file for %2?").arg(extension, rom)))
+                    deleteOrReport(path);
+            } else {
+                information(QStringLiteral("There is no %1 file for %2.").arg(extension, rom));
+            }
+        } else {
+            // Only the folder's own kind of file: MAME keeps other files and folders beside them.
+            const QStringList files = FilesWithExtension(folder, extension);
+            if (!files.isEmpty()) {
+                if (confirmDelete(QStringLiteral("Are you sure you want to delete all %1 files?").arg(extension)))
+                    deleteFiles(folder, files);
+            } else {
+                information(QStringLiteral("There are no %1 files to delete.").arg(extension));
+            }
+        }
+        chkFolder[i]->setChecked(false);
+    }
+    cmdGameList2->setFocus();
+}
+
+void MaintenancePanel::deleteFiles(const QString& folder, const QStringList& names)
+{
+    for (const QString& name : names)
+        deleteOrReport(FileInFolder(folder, name));
+}
+
+void MaintenancePanel::cmdReports_Click()
+{
+    if (std::none_of(chkReports.begin(), chkReports.end(), [](QCheckBox* box) { return box->isChecked(); })) {
+        information(QStringLiteral("You must first select a report or list."));
+        cmdGameList2->setFocus();
+        return;
+    }
+    const QString folder = m_state.paths.strAppPath.isEmpty() ? QString()
+                                                                : JoinPath(m_state.paths.strAppPath, QStringLiteral("reports"));
+    for (size_t i = 0; i < chkReports.size(); ++i) {
+        if (!chkReports[i]->isChecked())
+            continue;
+        const MaintenanceReport& report = kMaintenanceReports[i];
+        const QString name = QLatin1String(report.name);
+        const QString path = FileInFolder(folder, QLatin1String(report.file));
+        if (!FileExists(path))
+            information(QStringLiteral("There is no %1 to delete.").arg(name));
+        else if (confirmDelete(QStringLiteral("Are you sure you want to delete the %1?").arg(name)))
+            deleteOrReport(path);
+        chkReports[i]->setChecked(false);
+    }
+    cmdGameList2->setFocus();
+}
+
+void MaintenancePanel::compareRomFolders(const RomNameSet& listed)
+{
+    struct Folder {
+        QString path;
+        QString caption;
+    };
+    const DirectorySettings& dirs = m_state.dirs;
+    std::vector<Folder> folders = {{dirs.strROMsPath, QString()}};
+    if (!dirs.strAdditionalROMsPath.isEmpty() && dirs.strAdditionalROMsPath != dirs.strROMsPath) {
+        folders.front().caption = QStringLiteral("ROMs Folder");
+        folders.push_back({dirs.strAdditionalROMsPath, QStringLiteral("Additional ROMs Folder")});
+    }
+
+    std::optional<BusyWindow> busy;
+    bool orphans = false;
+    for (size_t f = 0; f < folders.size(); ++f) {
+        if (!folders[f].caption.isEmpty())
+            lblFolder->setText(folders[f].caption);
+        // An empty setting names no folder; the root it would make is never compared.
+        if (folders[f].path.isEmpty())
+            continue;
+        const QStringList files = FolderFiles(folders[f].path);
+        if (files.isEmpty()) {
+            MsgBox(QStringLiteral("There are no ROMs installed in this folder."), MsgStyle::Information,
+                   QStringLiteral("ROMs Directory"));
+            if (f + 1 < folders.size())
+                continue;
+            endCompare(QString());
+            return;
+        }
+        if (!busy)
+            busy.emplace(window());
+        if (compareFolder(folders[f].path, files, listed, orphans) == FolderEnd::Cancelled) {
+            endCompare(QString());
+            return;
+        }
+    }
+    endCompare(orphans ? QStringLiteral("ROM compare complete.")
+                       : QStringLiteral("ROM compare complete.  No orphan files found."));
+}
+
+MaintenancePanel::FolderEnd MaintenancePanel::compareFolder(const QString& folder, const QStringList& files,
+                                                            const RomNameSet& listed, bool& orphans)
+{
+    lblText->setText(QStringLiteral("ROM compare in progress.  Please stand by."));
+    lblText->show();
+    cmdROMs->setEnabled(false);
+    ProgressBar0->setRange(0, int(files.size()));
+    ProgressBar0->setValue(0);
+    ProgressBar0->show();
+
+    // The window repaints and answers while a long folder is walked, but not at every file.
+    constexpr qint64 kPumpMs = 50;
+    QElapsedTimer sincePump;
+    sincePump.start();
+    for (const QString& name : files) {
+        if (!listed.listsZip(name)) {
+            orphans = true;
+            QCoreApplication::processEvents();
+            sincePump.restart();
+            const int answer = MsgBox(ProperCase(name) + QStringLiteral(" is not in the All Games List.\rDo you want to delete it?"),
+                                      MsgStyle::YesNoCancel + MsgStyle::Question + MsgStyle::DefaultButton2, kConfirmDelete);
+            if (answer == MsgAnswer::Cancel)
+                return FolderEnd::Cancelled;
+            if (answer == MsgAnswer::Yes)
+                deleteOrReport(FileInFolder(folder, name));
+        }
+        ProgressBar0->setValue(ProgressBar0->value() + 1);
+        if (sincePump.elapsed() >= kPumpMs) {
+            QCoreApplication::processEvents();
+            sincePump.restart();
+        }
+    }
+    return FolderEnd::Compared;
+}
+
+void MaintenancePanel::endCompare(const QString& result)
+{
+    lblFolder->clear();
+    lblText->setText(result);
+    cmdROMs->setEnabled(true);
+    ProgressBar0->setValue(0);
+    ProgressBar0->hide();
+}

@@ -1,0 +1,265 @@
+// The maintenance panel in the main window, Delete ROM and Delete Samples of the pop-up menu, and
+// File > Export List; every question answered through the scripted message box.
+#include "support/MainWindowFixture.h"
+
+#include "platform/MsgBox.h"
+#include "platform/StatusPanels.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "support/Files.h"
+
+namespace {
+
+constexpr int kConfirm = MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2;
+
+class MaintenanceWindowTest : public MainWindowTest {
+protected:
+    // All Games sorted: Asteroids, galaxian, Ms. Pac-Man, Pac-Man, Zaxxon; the first and the
+    // third are not installed.
+    frmMain& loaded(const QByteArray& options = {}, const std::vector<FixtureGame>& games = {})
+    {
+        for (const char* folder : {"more", "cfg", "hi", "nv", "inp", "art"})
+            makeDirs(extraFolder(folder));
+        writeGames(games.empty() ? fiveGames() : games);
+        writeOptions("AdditionalROMs=" + extraFolder("more").toUtf8() + "\r\nCfg=" + extraFolder("cfg").toUtf8() +
+                     "\r\nHiscore=" + extraFolder("hi").toUtf8() + "\r\nNvram=" + extraFolder("nv").toUtf8() +
+                     "\r\nInput=" + extraFolder("inp").toUtf8() + "\r\nArtwork=" + extraFolder("art").toUtf8() + "\r\n" +
+                     options);
+        return loadShown();
+    }
+    QString extraFolder(const char* name) const { return m_root + "/" + name; }
+    static bool exists(const QString& path) { return QFileInfo::exists(path); }
+    QStringList prompts() const
+    {
+        QStringList p;
+        for (const MsgBoxScript::Shown& box : m_boxes.shown())
+            p << box.prompt;
+        return p;
+    }
+    static QStringList column(QTreeView* lv, int col)
+    {
+        QStringList list;
+        for (int r = 0; r < lv->model()->rowCount(); ++r)
+            list << lv->model()->index(r, col).data().toString();
+        return list;
+    }
+};
+
+TEST_F(MaintenanceWindowTest, OpensOnTheSelectedGameAndReturns)
+{
+    frmMain& w = loaded();
+    selectRow(w.fraList->lvAll, 3);
+    w.mnuToolsMaintenance->trigger();
+
+    EXPECT_EQ(m_state.view.intPanelShown, 1);
+    EXPECT_TRUE(w.fraMaintenance->isEnabled());
+    EXPECT_EQ(w.StatusBar[1]->panelText(2), "Pac-Man");
+    EXPECT_EQ(w.StatusBar[1]->panelText(3), "pacman");
+    EXPECT_EQ(m_state.game[GameColumn::ROM], "pacman");
+    EXPECT_TRUE(w.fraMaintenance->optCurrent->isEnabled());
+
+    w.fraMaintenance->lblText->setText("ROM compare complete.");
+    w.fraMaintenance->cmdGameList2->click();
+    EXPECT_EQ(m_state.view.intPanelShown, 0);
+    EXPECT_FALSE(w.fraMaintenance->isEnabled());
+    EXPECT_TRUE(w.fraList->isEnabled());
+    EXPECT_TRUE(w.fraMaintenance->lblText->text().isEmpty());
+    EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabledTo(w.fraVerify));
+}
+
+TEST_F(MaintenanceWindowTest, AnEmptyListOffersNoCurrentGame)
+{
+    frmMain& w = loaded({}, {{"Pac-Man", "1980", "pacman"}, {"Zaxxon", "1982", "zaxxon"}});
+    w.mnuViewUninstalled->trigger();
+    ASSERT_EQ(m_state.counts.intUninstalledCount, 0);
+    w.mnuToolsMaintenance->trigger();
+    EXPECT_FALSE(w.fraMaintenance->optCurrent->isEnabled());
+    EXPECT_TRUE(w.StatusBar[1]->panelText(2).isEmpty());
+    EXPECT_TRUE(w.StatusBar[1]->panelText(3).isEmpty());
+    EXPECT_TRUE(m_state.game[GameColumn::ROM].isEmpty());
+}
+
+TEST_F(MaintenanceWindowTest, CompareTakesTheShownAllListSoAHiddenGamesZipIsAnOrphan)
+{
+    frmMain& w = loaded("[Preferences]\r\nHideClones=True\r\n");
+    ASSERT_EQ(m_state.counts.intAllCount, 4);
+    writeFile(extraFolder("more") + "/mspacman.zip", "PK"); // a clone, hidden
+    w.mnuToolsMaintenance->trigger();
+    w.fraMaintenance->cmdROMs->click();
+    EXPECT_EQ(prompts(), QStringList({"Mspacman.zip is not in the All Games List.\rDo you want to delete it?"}));
+    EXPECT_TRUE(exists(extraFolder("more") + "/mspacman.zip")); // answered No
+    EXPECT_EQ(w.fraMaintenance->lblText->text(), "ROM compare complete.");
+}
+
+TEST_F(MaintenanceWindowTest, DeleteRomAsksThenTakesTheGamesFilesAndReloads)
+{
+    const QString romQuestion = "Are you sure you want to permanently delete the ROM pacman.zip from your hard drive?"
+                                "\rAssociated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.";
+    const QString sampleQuestion = "A Sample set for this ROM was found.  Would you like to permanently delete it "
+                                   "also?\rUse caution as a clone game might be using it.";
+    const QString shotQuestion = "A Snapshot for this ROM was found.  Would you like to permanently delete it "
+                                 "also?\rUse caution as a clone game might be using it.";
+    const struct Case {
+        const char* name;
+        bool zipOnlyInMore;
+        bool sampleAndShot;
+        std::vector<int> answers;
+        QStringList asked;
+        bool deleted;
+        bool sampleDeleted;
+    } cases[] = {
+        {"No deletes nothing", false, true, {MsgAnswer::No}, {romQuestion}, false, false},
+        {"Yes, the sample too, the snapshot kept", false, true, {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::No},
+         {romQuestion, sampleQuestion, shotQuestion}, true, true},
+        {"a zip only in the additional folder, nothing shared", true, false, {MsgAnswer::Yes}, {romQuestion}, true,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        const QStringList owned = {extraFolder("more") + "/pacman.zip", extraFolder("cfg") + "/pacman.cfg",
+                                   extraFolder("hi") + "/pacman.hi",    extraFolder("nv") + "/pacman.nv",
+                                   extraFolder("inp") + "/pacman.inp",  extraFolder("art") + "/pacman.zip"};
+        const QStringList others = {roms() + "/zaxxon.zip", extraFolder("cfg") + "/zaxxon.cfg",
+                                    extraFolder("cfg") + "/pacman.ini"};
+        frmMain& w = loaded();
+        if (c.zipOnlyInMore)
+            QFile::remove(roms() + "/pacman.zip");
+        for (const QString& path : owned + others)
+            writeFile(path, "x");
+        if (c.sampleAndShot) {
+            writeFile(samples() + "/pacman.zip", "PK");
+            writeFile(snaps() + "/pacman.png", "png");
+        }
+        selectRow(w.fraList->lvAll, 3);
+        ASSERT_EQ(w.StatusBar[0]->panelText(3), "pacman");
+        const qint32 installed = m_state.counts.intInstalledCount;
+        for (int a : c.answers)
+            m_boxes.answer(a);
+
+        w.mnuDeleteROM->trigger();
+
+        EXPECT_EQ(prompts(), c.asked);
+        for (const MsgBoxScript::Shown& box : m_boxes.shown()) {
+            EXPECT_EQ(box.style, kConfirm);
+            EXPECT_EQ(box.title, "Confirm Delete");
+        }
+        EXPECT_EQ(exists(roms() + "/pacman.zip"), !c.deleted && !c.zipOnlyInMore);
+        for (const QString& path : owned)
+            EXPECT_EQ(exists(path), !c.deleted) << qPrintable(path);
+        for (const QString& path : others)
+            EXPECT_TRUE(exists(path)) << qPrintable(path);
+        EXPECT_EQ(exists(samples() + "/pacman.zip"), c.sampleAndShot && !c.sampleDeleted);
+        EXPECT_EQ(exists(snaps() + "/pacman.png"), c.sampleAndShot);
+        // The reload moves the game to the uninstalled list.
+        EXPECT_EQ(m_state.counts.intInstalledCount, c.deleted ? installed - 1 : installed);
+        EXPECT_EQ(column(w.fraList->lvUninstalled, 13).contains("pacman"), c.deleted);
+    }
+}
+
+TEST_F(MaintenanceWindowTest, DeleteSamplesTakesOnlyTheSampleAndLeavesTheLists)
+{
+    frmMain& w = loaded();
+    writeFile(samples() + "/pacman.zip", "PK");
+    selectRow(w.fraList->lvAll, 3);
+    const QString question = "Are you sure you want to permanently delete the sample pacman.zip from your hard "
+                             "drive?\rUse caution as a clone game might be using it.";
+
+    w.mnuDeleteSamples->trigger(); // the default answer is No
+    EXPECT_TRUE(exists(samples() + "/pacman.zip"));
+
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuDeleteSamples->trigger();
+    EXPECT_FALSE(exists(samples() + "/pacman.zip"));
+    EXPECT_TRUE(exists(roms() + "/pacman.zip"));
+    EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 3);
+    EXPECT_EQ(w.StatusBar[0]->panelText(3), "pacman");
+
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuDeleteSamples->trigger();
+    ASSERT_EQ(m_boxes.shown().size(), 4u);
+    EXPECT_EQ(prompts().mid(0, 3), QStringList({question, question, question}));
+    EXPECT_EQ(m_boxes.shown()[3].prompt, "Error in mnuDeleteSamples_Click: File not found");
+    EXPECT_EQ(m_boxes.shown()[3].style, MsgStyle::Information);
+    EXPECT_EQ(m_boxes.shown()[3].title, "Delete Samples");
+}
+
+TEST_F(MaintenanceWindowTest, ARomNameThatLeavesItsFolderDeletesNothing)
+{
+    frmMain& w = loaded();
+    writeFile(samples() + "/pacman.zip", "PK");
+    for (const char* rom : {"../roms/pacman", "", "..", "sub/pacman"}) {
+        m_boxes.clearShown();
+        w.StatusBar[0]->setPanelText(3, rom);
+        m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+        w.mnuDeleteROM->trigger();
+        w.mnuDeleteSamples->trigger();
+        EXPECT_TRUE(m_boxes.shown().empty()) << rom;
+        EXPECT_TRUE(exists(roms() + "/pacman.zip"));
+        EXPECT_TRUE(exists(samples() + "/pacman.zip"));
+    }
+}
+
+TEST_F(MaintenanceWindowTest, ExportWritesTheShownListInItsOrder)
+{
+    const QByteArray header = "ROM           Game\r\n\r\n";
+    frmMain& w = loaded();
+    // By ROM name, last first: the list as it is shown, not as it was loaded.
+    w.fraList->SortListView(w.fraList->views[0], 14); // headers count from 1
+    w.fraList->SortListView(w.fraList->views[0], 14);
+    ASSERT_EQ(column(w.fraList->lvAll, 13), QStringList({"zaxxon", "pacman", "mspacman", "galaxian", "asteroid"}));
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuFileExport->trigger();
+    EXPECT_EQ(readFile(report("allgames.txt")),
+              header + "zaxxon        Zaxxon\r\npacman        Pac-Man\r\nmspacman      Ms. Pac-Man\r\n"
+                       "galaxian      galaxian\r\nasteroid      Asteroids\r\n\r\nTotal Count:   5 \r\n");
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt, "Do you want to export this list of ROMs and Games to a text file in your "
+                                         "Zelvane\\Reports directory?");
+    EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::YesNo + MsgStyle::Question);
+    EXPECT_EQ(m_boxes.shown()[0].title, "Confirm Export");
+    EXPECT_EQ(m_boxes.shown()[1].prompt, "Export complete.  Game list exported as allgames.txt.");
+    EXPECT_EQ(m_boxes.shown()[1].style, MsgStyle::Information);
+    EXPECT_EQ(m_boxes.shown()[1].title, "Export List");
+
+    w.mnuViewUninstalled->trigger();
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuFileExport->trigger();
+    EXPECT_EQ(readFile(report("uninstalledgames.txt")),
+              header + "asteroid      Asteroids\r\nmspacman      Ms. Pac-Man\r\n\r\nTotal Count:   2 \r\n");
+}
+
+TEST_F(MaintenanceWindowTest, ExportOfAnEmptyListAndTheAnswerNo)
+{
+    frmMain& w = loaded({}, {{"Pac-Man", "1980", "pacman"}});
+    w.mnuViewUninstalled->trigger();
+    w.mnuFileExport->trigger(); // Yes is the default answer here
+    EXPECT_EQ(readFile(report("uninstalledgames.txt")), "ROM           Game\r\n\r\n\r\nTotal Count:   0 \r\n");
+
+    m_boxes.clearShown();
+    m_boxes.answer(MsgAnswer::No);
+    w.mnuViewInstalled->trigger();
+    w.mnuFileExport->trigger();
+    EXPECT_FALSE(exists(report("installedgames.txt")));
+    EXPECT_EQ(m_boxes.shown().size(), 1u);
+}
+
+TEST_F(MaintenanceWindowTest, AnExportThatCannotBeWrittenIsNotReportedDone)
+{
+    frmMain& w = loaded();
+    makeDirs(report("allgames.txt") + "/in-the-way");
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuFileExport->trigger();
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    EXPECT_TRUE(m_boxes.shown()[1].prompt.startsWith("Error in mnuFileExport_Click: "));
+    EXPECT_EQ(m_boxes.shown()[1].title, "Export List");
+    EXPECT_TRUE(exists(report("allgames.txt") + "/in-the-way"));
+}
+
+} // namespace
