@@ -44,6 +44,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectReports();
     connectAudit();
     connectVerify();
+    connectWhatsChanged();
 
     setDefaultButton(fraList->cmdPlay);
 

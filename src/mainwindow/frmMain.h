@@ -165,6 +165,12 @@ public:
     void mnuReportsRebuildSettings_Click();
     void mnuReportsChanges_Click();
 
+    // ---- What's Changed comparisons (frmmain_whatschanged.cpp)
+
+    // ROMs Info and All Info: the new and old lists compared, the report shown and saved.
+    void CompareCRCInfo();
+    void CompareListXML();
+
     // ---- Controls, named as the program names them (objectName too)
 
     // Header and right-hand column
@@ -320,6 +326,11 @@ private:
     void enterGeneralReport(const QString& caption);
     // The shown verify report: its bad sets made listable, its summary moved to the top.
     void showVerifyReport(bool samples);
+
+    // What's Changed comparisons (frmmain_whatschanged.cpp); `all` picks All Info over ROMs Info.
+    void connectWhatsChanged();
+    void runCompare(bool all);
+    void showLastWhatsChanged(bool all);
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists
