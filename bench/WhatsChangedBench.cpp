@@ -28,19 +28,20 @@ constexpr int kRuns = 5;
 constexpr int kCutGames = 2000;
 constexpr qint64 kMemoryAllowance = 150LL << 20;
 
-QByteArray fakemame(const char* command, int games)
+QByteArray fakemame(const char* command, int games, const QString& scratch)
 {
     QProcess mame;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZELVANE_FAKEMAME_GAMES"), QString::number(games));
     mame.setProcessEnvironment(env);
+    mame.setStandardOutputFile(scratch);
     mame.start(QStringLiteral(ZELVANE_FAKEMAME_PATH), {QLatin1String(command)});
-    QByteArray out;
-    while (mame.waitForReadyRead(-1))
-        out += mame.readAllStandardOutput();
     if (!mame.waitForFinished(-1) || mame.exitCode() != 0)
         fail(QStringLiteral("fakemame did not answer ") + QLatin1String(command));
-    return out + mame.readAllStandardOutput();
+    QFile out(scratch);
+    if (!out.open(QIODevice::ReadOnly))
+        fail("cannot read " + scratch);
+    return out.readAll();
 }
 
 // What the second version does to a game, by its place in the listing.
@@ -107,7 +108,8 @@ Versions makeVersions(const QByteArray& listing, const QByteArray& crc, int game
             break;
         }
         case Edit::NewDescription:
-            v.newListing += QByteArray(block).replace("</description>", " (rev 2)</description>");
+            // In front, so that the new entry does not hold the old one, which is then listed too.
+            v.newListing += QByteArray(block).replace("<description>", "<description>Rev 2 ");
             v.allLines += 2;
             ++v.romsLines;
             break;
@@ -143,7 +145,7 @@ Versions makeVersions(const QByteArray& listing, const QByteArray& crc, int game
             v.newCrc += "ffffffff" + group.mid(8);
             break;
         case Edit::NewDescription:
-            v.newCrc += QByteArray(group).replace(groupKey + "\r\n", groupKey + " (rev 2)\r\n");
+            v.newCrc += QByteArray(group).replace(" " + groupKey + "\r\n", " Rev 2 " + groupKey + "\r\n");
             break;
         }
         if (addedAfter.contains(groupKey))
@@ -199,7 +201,11 @@ void checkCut(const QByteArray& listing, const QByteArray& crc)
     if (!roms || !slowRoms || roms->lines != *slowRoms)
         fail(QStringLiteral("ROMs Info differs from the direct compare on the cut"));
     if (all->lines.count('\n') != cut.allLines || roms->lines.count('\n') != cut.romsLines)
-        fail(QStringLiteral("the cut's reports miss edits"));
+        fail(QStringLiteral("the cut's reports hold %1 and %2 lines, the edits %3 and %4")
+                 .arg(all->lines.count('\n'))
+                 .arg(roms->lines.count('\n'))
+                 .arg(cut.allLines)
+                 .arg(cut.romsLines));
     std::printf("cut of %d games: both reports equal the direct compares' (%lld and %lld lines)\n", kCutGames,
                 qint64(all->lines.count('\n')), qint64(roms->lines.count('\n')));
 }
@@ -249,8 +255,10 @@ int main(int argc, char** argv)
     const QString oldCrcInfo = dir.filePath(QStringLiteral("oldcrcinfo.txt"));
     qint64 allLines = 0, romsLines = 0;
     {
-        const QByteArray listing = fakemame("-listxml", games);
-        const QByteArray crc = fakemame("-listcrc", games);
+        const QString scratch = dir.filePath(QStringLiteral("scratch.txt"));
+        const QByteArray listing = fakemame("-listxml", games, scratch);
+        const QByteArray crc = fakemame("-listcrc", games, scratch);
+        QFile::remove(scratch);
         checkCut(listing, crc);
         const Versions full = makeVersions(listing, crc, -1);
         write(oldListXml, full.oldListing);

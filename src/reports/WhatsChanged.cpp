@@ -57,23 +57,44 @@ qint64 countBlocks(QByteArrayView text, const std::function<void()>& poll)
     return count;
 }
 
-Result<QByteArray> readWhole(const QString& path, const std::function<void()>& poll)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileRuntimeError(file, false, ReadingFiles);
-    QByteArray bytes;
-    bytes.resize(file.size());
-    qint64 got = 0;
-    while (got < bytes.size()) {
-        const qint64 n = file.read(bytes.data() + got, std::min<qint64>(kReadBlock, bytes.size() - got));
-        if (n <= 0)
-            return FileRuntimeError(file, false, ReadingFiles);
-        got += n;
-        poll();
+// A file's bytes, mapped rather than read: no copy to make, and its pages come in as the compare
+// reaches them, between its polls.
+class WholeFile {
+public:
+    explicit WholeFile(const QString& path) : m_file(path) {}
+    WholeFile(const WholeFile&) = delete;
+    WholeFile& operator=(const WholeFile&) = delete;
+
+    Status open(const std::function<void()>& poll)
+    {
+        if (!m_file.open(QIODevice::ReadOnly))
+            return FileRuntimeError(m_file, false, ReadingFiles);
+        const qint64 size = m_file.size();
+        if (size == 0)
+            return std::nullopt;
+        if (const uchar* mapped = m_file.map(0, size)) {
+            m_bytes = QByteArrayView(reinterpret_cast<const char*>(mapped), size);
+            return std::nullopt;
+        }
+        // Where mapping is refused, the bytes are read in slices.
+        m_copy.resize(size);
+        for (qint64 got = 0; got < size;) {
+            const qint64 n = m_file.read(m_copy.data() + got, std::min<qint64>(kReadBlock, size - got));
+            if (n <= 0)
+                return FileRuntimeError(m_file, false, ReadingFiles);
+            got += n;
+            poll();
+        }
+        m_bytes = m_copy;
+        return std::nullopt;
     }
-    return bytes;
-}
+    QByteArrayView bytes() const { return m_bytes; }
+
+private:
+    QFile m_file;
+    QByteArray m_copy;
+    QByteArrayView m_bytes;
+};
 
 } // namespace
 
@@ -221,14 +242,14 @@ Result<CompareResult> CompareFiles(CompareKind kind, const QString& newPath, con
                                    const CompareMonitor& monitor)
 {
     const auto poll = [&] { monitor(CompareProgress{}); };
-    const Result<QByteArray> newText = readWhole(newPath, poll);
-    if (!newText)
-        return newText.error();
-    const Result<QByteArray> oldText = readWhole(oldPath, poll);
-    if (!oldText)
-        return oldText.error();
-    return kind == CompareKind::RomsInfo ? CompareCrcLists(*newText, *oldText, monitor)
-                                         : CompareListings(*newText, *oldText, monitor);
+    WholeFile newFile(newPath);
+    if (Status failed = newFile.open(poll))
+        return *failed;
+    WholeFile oldFile(oldPath);
+    if (Status failed = oldFile.open(poll))
+        return *failed;
+    return kind == CompareKind::RomsInfo ? CompareCrcLists(newFile.bytes(), oldFile.bytes(), monitor)
+                                         : CompareListings(newFile.bytes(), oldFile.bytes(), monitor);
 }
 
 QString CompareResultText(CompareKind kind, const CompareResult& result)

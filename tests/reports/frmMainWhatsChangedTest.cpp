@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QProgressBar>
 
+#include <functional>
+
 namespace {
 
 struct Kind {
@@ -72,6 +74,20 @@ protected:
         writeFile(report(k.newFile), newText);
         writeFile(report(k.oldFile), oldText);
     }
+    // A fresh program folder holding the lists, and the compare started and confirmed;
+    // `meanwhile` runs at the compare's first turn of the event loop.
+    frmMain& compare(const Kind& k, const QByteArray& newText, const QByteArray& oldText,
+                     const std::function<void(frmMain&)>& meanwhile = {})
+    {
+        nextCase();
+        frmMain& w = loaded();
+        writeLists(k, newText, oldText);
+        m_boxes.answer(MsgAnswer::Yes);
+        if (meanwhile)
+            QTimer::singleShot(0, &w, [&w, meanwhile] { meanwhile(w); });
+        (w.*k.start)->trigger();
+        return w;
+    }
     QString text(frmMain& w) const { return w.fraVerify->txtVerify->Text(); }
     // The end steps, whichever way the compare ended.
     void expectEnded(frmMain& w, const Kind& k)
@@ -112,12 +128,7 @@ TEST_F(WhatsChangedTest, ACompareThatFindsChangesShowsSavesAndBoldsTheReport)
 {
     for (const Kind& k : kinds()) {
         SCOPED_TRACE(k.name);
-        nextCase();
-        frmMain& w = loaded();
-        writeLists(k, k.newText, k.oldText);
-        m_boxes.answer(MsgAnswer::Yes);
-        (w.*k.start)->trigger();
-
+        frmMain& w = compare(k, k.newText, k.oldText);
         ASSERT_EQ(m_boxes.shown().size(), 1u);
         EXPECT_EQ(m_boxes.shown()[0].prompt, "This can take an EXTREMELY long time.  Do you want to continue?");
         EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::YesNo + MsgStyle::Question);
@@ -146,11 +157,7 @@ TEST_F(WhatsChangedTest, IdenticalListsWriteNoReport)
 {
     for (const Kind& k : kinds()) {
         SCOPED_TRACE(k.name);
-        nextCase();
-        frmMain& w = loaded();
-        writeLists(k, k.oldText, k.oldText);
-        m_boxes.answer(MsgAnswer::Yes);
-        (w.*k.start)->trigger();
+        frmMain& w = compare(k, k.oldText, k.oldText);
         expectEnded(w, k);
         EXPECT_EQ(text(w), k.unchanged);
         EXPECT_FALSE(QFileInfo::exists(report(k.reportFile)));
@@ -161,19 +168,13 @@ TEST_F(WhatsChangedTest, CancelDuringTheCompareLeavesTheCancelledTextAndNoReport
 {
     for (const Kind& k : kinds()) {
         SCOPED_TRACE(k.name);
-        nextCase();
-        frmMain& w = loaded();
-        writeLists(k, k.newText, k.oldText);
-        m_boxes.answer(MsgAnswer::Yes);
-        // The click waits for the compare's first turn of the event loop.
-        QTimer::singleShot(0, &w, [&w] {
-            EXPECT_EQ(w.cmdExit->text(), "&Cancel");
-            EXPECT_EQ(w.cmdExit->toolTip(), "Cancels The Compare");
-            EXPECT_FALSE(w.fraVerify->cmdGameList->isEnabled());
-            EXPECT_FALSE(w.mnuFileExit->isEnabled());
-            w.cmdExit->click();
+        frmMain& w = compare(k, k.newText, k.oldText, [](frmMain& running) {
+            EXPECT_EQ(running.cmdExit->text(), "&Cancel");
+            EXPECT_EQ(running.cmdExit->toolTip(), "Cancels The Compare");
+            EXPECT_FALSE(running.fraVerify->cmdGameList->isEnabled());
+            EXPECT_FALSE(running.mnuFileExit->isEnabled());
+            running.cmdExit->click();
         });
-        (w.*k.start)->trigger();
         expectEnded(w, k);
         EXPECT_EQ(text(w), "The compare has been cancelled at the users request.");
         EXPECT_FALSE(QFileInfo::exists(report(k.reportFile)));
@@ -185,11 +186,7 @@ TEST_F(WhatsChangedTest, AFailedCompareShowsTheErrorAfterTheEndSteps)
 {
     for (const Kind& k : kinds()) {
         SCOPED_TRACE(k.name);
-        nextCase();
-        frmMain& w = loaded();
-        writeLists(k, "", k.oldText);
-        m_boxes.answer(MsgAnswer::Yes);
-        (w.*k.start)->trigger();
+        frmMain& w = compare(k, "", k.oldText);
         expectEnded(w, k);
         EXPECT_TRUE(text(w).startsWith("Error: ")) << text(w).toStdString();
         EXPECT_TRUE(text(w).contains("\r\nLine Number: 2"));
