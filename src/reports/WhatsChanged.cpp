@@ -59,11 +59,11 @@ qint64 countBlocks(QByteArrayView text, const std::function<void()>& poll)
 
 // A file's bytes, mapped rather than read: no copy to make, and its pages come in as the compare
 // reaches them, between its polls.
-class WholeFile {
+class MappedFile {
 public:
-    explicit WholeFile(const QString& path) : m_file(path) {}
-    WholeFile(const WholeFile&) = delete;
-    WholeFile& operator=(const WholeFile&) = delete;
+    explicit MappedFile(const QString& path) : m_file(path) {}
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
 
     Status open(const std::function<void()>& poll)
     {
@@ -242,10 +242,10 @@ Result<CompareResult> CompareFiles(CompareKind kind, const QString& newPath, con
                                    const CompareMonitor& monitor)
 {
     const auto poll = [&] { monitor(CompareProgress{}); };
-    WholeFile newFile(newPath);
+    MappedFile newFile(newPath);
     if (Status failed = newFile.open(poll))
         return *failed;
-    WholeFile oldFile(oldPath);
+    MappedFile oldFile(oldPath);
     if (Status failed = oldFile.open(poll))
         return *failed;
     return kind == CompareKind::RomsInfo ? CompareCrcLists(newFile.bytes(), oldFile.bytes(), monitor)
