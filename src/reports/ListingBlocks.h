@@ -6,6 +6,7 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <array>
 
 // A block ends where the next game starts; resources, which follow the games, end a block only
@@ -17,7 +18,15 @@ inline constexpr std::array<QByteArrayView, 2> kCountedStarts = {QByteArrayView(
                                                                  QByteArrayView("<game runnable=")};
 // A block's end is looked for from its seventh character on, past its own start.
 inline constexpr qsizetype kBlockEndSearchOffset = 6;
-inline constexpr qsizetype kLongestStart = 7;
+// The most bytes a block start needs: what a join of two texts must be looked at for.
+inline constexpr qsizetype kLongestStart = [] {
+    qsizetype longest = 0;
+    for (QByteArrayView marker : kGameStarts)
+        longest = std::max(longest, marker.size());
+    for (QByteArrayView marker : kResourceStarts)
+        longest = std::max(longest, marker.size());
+    return longest;
+}();
 
 enum class StartKind { None, Game, Resource };
 
