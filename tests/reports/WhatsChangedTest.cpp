@@ -16,9 +16,9 @@ namespace {
 bool neverCancel(const CompareProgress&) { return false; }
 
 // A game's block in MAME's line layout.
-QByteArray game(const char* name, const char* description, const char* year = "1980")
+QByteArray game(const QByteArray& name, const char* description, const char* year = "1980")
 {
-    return QByteArray("\t<game name=\"") + name + "\" sourcefile=\"d.c\">\r\n\t\t<description>" + description +
+    return "\t<game name=\"" + name + "\" sourcefile=\"d.c\">\r\n\t\t<description>" + description +
            "</description>\r\n\t\t<year>" + year + "</year>\r\n\t</game>\r\n";
 }
 
@@ -129,6 +129,31 @@ TEST(CompareCrcLists, ReportsGroupsThatDifferFromTheFirstOldGroupOfTheirKey)
         EXPECT_EQ(result->lines, c.report);
     }
     EXPECT_FALSE(CompareCrcLists("", "0003 g.1 Galaxian\r\n", neverCancel).ok());
+}
+
+TEST(CompareCounts, GoBeyondWhatSixteenBitsHold)
+{
+    constexpr int kGames = 40000;
+    QByteArray oldList, newList, oldGames, newGames;
+    for (int i = 0; i < kGames; ++i) {
+        const QByteArray name = "g" + QByteArray::number(i);
+        oldList += "0001 r.1 " + name + "\r\n";
+        newList += (i == kGames - 1 ? "0002 r.1 " : "0001 r.1 ") + name + "\r\n";
+        oldGames += game(name, name);
+        newGames += game(name, i == kGames - 1 ? "Last" : name.constData());
+    }
+    const Result<CompareResult> roms = CompareCrcLists(newList, oldList, neverCancel);
+    ASSERT_TRUE(roms.ok());
+    EXPECT_EQ(roms->lines, "g39999\r\n");
+    qint64 count = 0;
+    const auto counted = [&](const CompareProgress& p) {
+        count = p.count;
+        return false;
+    };
+    const Result<CompareResult> all = CompareListings(listing({newGames}), listing({oldGames}), counted);
+    ASSERT_TRUE(all.ok());
+    EXPECT_EQ(all->lines, "g39999\tLast\r\ng39999\tg39999\r\n");
+    EXPECT_EQ(count, kGames + 1);
 }
 
 TEST(RestOfLine, IsTheTextAfterTheSecondBlankTrimmed)
