@@ -47,6 +47,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectDiffInfo();
     connectOptionPanel();
     connectMaintenance();
+    connectWhatsChanged();
 
     setDefaultButton(fraList->cmdPlay);
 

@@ -194,6 +194,11 @@ public:
     void mnuDeleteROM_Click();
     void mnuDeleteSamples_Click();
     void mnuFileExport_Click();
+    // ---- What's Changed comparisons (frmmain_whatschanged.cpp)
+
+    // ROMs Info and All Info: the new and old lists compared, the report shown and saved.
+    void CompareCRCInfo();
+    void CompareListXML();
 
     // ---- Controls, named as the program names them (objectName too)
 
@@ -361,6 +366,10 @@ private:
     void connectDiffInfo();
     // Maintenance panel, Delete ROM and Samples, list export (frmmain_maintenance.cpp)
     void connectMaintenance();
+    // What's Changed comparisons (frmmain_whatschanged.cpp); `all` picks All Info over ROMs Info.
+    void connectWhatsChanged();
+    void runCompare(bool all);
+    void showLastWhatsChanged(bool all);
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists

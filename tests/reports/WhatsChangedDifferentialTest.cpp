@@ -1,0 +1,237 @@
+// The fast comparisons against the slow, direct ones on a few hundred small random listings and
+// checksum lists: games added, removed, edited, moved and doubled, resources inside games, and
+// fragments that look like block starts.
+#include "WhatsChangedReference.h"
+
+#include "reports/ListingBlocks.h"
+#include "reports/RemainingListing.h"
+#include "reports/WhatsChanged.h"
+
+#include <QList>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+constexpr int kCases = 300;
+
+struct Game {
+    bool resource = false;
+    QByteArray name;
+    QByteArray description;
+    QList<QByteArray> body;
+};
+
+class Generator {
+public:
+    explicit Generator(unsigned seed) : m_random(seed) {}
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    bool chance(int percent) { return below(100) < percent; }
+    template <class T>
+    const T& pick(const QList<T>& from) { return from[below(int(from.size()))]; }
+
+    Game game()
+    {
+        static const QList<QByteArray> kNames = {"a", "b", "c", "ab", "ba", "abc", "pac", "pacman", "gal"};
+        static const QList<QByteArray> kDescriptions = {"A", "B", "A B", "Pac", "Pac Man", "Pac Man II", "x", ""};
+        Game g;
+        g.resource = chance(10);
+        g.name = pick(kNames);
+        g.description = pick(kDescriptions);
+        for (int i = below(4); i > 0; --i)
+            g.body.append(bodyLine());
+        return g;
+    }
+
+    QByteArray bodyLine()
+    {
+        static const QList<QByteArray> kLines = {"<year>1980</year>", "<year>1981</year>",
+                                                 "<rom name=\"r1\" crc=\"00\"/>", "<rom name=\"r2\" crc=\"01\"/>",
+                                                 "<sample name=\"s\"/>", "<driver status=\"good\"/>"};
+        // Now and then a fragment of a block start, so that removals may join one across a seam.
+        static const QList<QByteArray> kOdd = {"<note text=\"<game r\"/>", "<gam", "e name=\"a\">", "<game",
+                                               "<desc>", "\""};
+        return chance(8) ? pick(kOdd) : pick(kLines);
+    }
+
+    QList<Game> games()
+    {
+        QList<Game> list;
+        for (int i = 1 + below(10); i > 0; --i)
+            list.append(game());
+        return list;
+    }
+
+    void mutate(QList<Game>& list)
+    {
+        for (int i = below(6); i > 0; --i) {
+            const int at = list.isEmpty() ? 0 : below(int(list.size()));
+            switch (below(7)) {
+            case 0:
+                if (list.size() > 1)
+                    list.removeAt(at);
+                break;
+            case 1:
+                list.insert(at, game());
+                break;
+            case 2:
+                if (!list.isEmpty())
+                    list[at].body.append(bodyLine());
+                break;
+            case 3:
+                if (!list.isEmpty())
+                    list[at].description += chance(50) ? "I" : "";
+                break;
+            case 4:
+                if (list.size() > 1)
+                    list.swapItemsAt(at, below(int(list.size())));
+                break;
+            case 5:
+                if (!list.isEmpty()) {
+                    const Game copy = list[at];
+                    list.insert(below(int(list.size())), copy);
+                }
+                break;
+            case 6:
+                if (!list.isEmpty() && !list[at].body.isEmpty())
+                    list[at].body.removeLast();
+                break;
+            }
+        }
+    }
+
+    QByteArray listing(const QList<Game>& list)
+    {
+        // Rarely no header at all: the first block then starts within the first six characters.
+        QByteArray text = chance(5) ? QByteArray() : QByteArray("<?xml version=\"1.0\"?>\r\n<mame build=\"x\">\r\n");
+        for (const Game& g : list) {
+            text += g.resource ? "\t<game runnable=\"no\" name=\"" : "\t<game name=\"";
+            text += g.name + "\" sourcefile=\"d.c\">\r\n\t\t<description>" + g.description + "</description>\r\n";
+            for (const QByteArray& line : g.body)
+                text += "\t\t" + line + "\r\n";
+            text += "\t</game>\r\n";
+        }
+        return text + "</mame>\r\n";
+    }
+
+    // Lines "crc file description" per game; some descriptions with stray blanks, some lines
+    // with too few blanks to have a key.
+    QByteArray crcList(const QList<Game>& list)
+    {
+        static const QList<QByteArray> kEnds = {"\r\n", "\n", "\r"};
+        const QByteArray end = pick(kEnds);
+        QByteArray text;
+        for (const Game& g : list) {
+            for (qsizetype i = 0; i <= g.body.size(); ++i) {
+                if (chance(5)) {
+                    text += (chance(50) ? "short line" : "") + end;
+                    continue;
+                }
+                const QByteArray crc = QByteArray::number(qHash(i < g.body.size() ? g.body[i] : g.name) % 4, 16);
+                text += crc + " r" + QByteArray::number(i) + " " + (chance(10) ? " " : "") + g.description + end;
+            }
+        }
+        return text;
+    }
+
+private:
+    std::mt19937 m_random;
+};
+
+bool neverCancel(const CompareProgress&) { return false; }
+
+// Fails with the first line where the fast report and the slow one part.
+void expectSameReport(const Result<CompareResult>& fast, const std::optional<QByteArray>& slow, int seed)
+{
+    ASSERT_EQ(fast.ok(), slow.has_value()) << "case " << seed << ": only one of them failed";
+    if (!slow)
+        return;
+    const QList<QByteArray> got = fast->lines.split('\n');
+    const QList<QByteArray> want = slow->split('\n');
+    for (qsizetype i = 0; i < std::max(got.size(), want.size()); ++i) {
+        const QByteArray g = i < got.size() ? got[i] : "<none>";
+        const QByteArray w = i < want.size() ? want[i] : "<none>";
+        ASSERT_EQ(g, w) << "case " << seed << ", line " << i + 1;
+    }
+    EXPECT_EQ(fast->outcome == CompareResult::Outcome::Unchanged, slow->isEmpty()) << "case " << seed;
+}
+
+TEST(WhatsChangedDifferential, AllInfoMatchesTheDirectCompare)
+{
+    int compared = 0;
+    for (int seed = 0; seed < kCases; ++seed) {
+        Generator gen{unsigned(seed)};
+        QList<Game> games = gen.games();
+        const QByteArray oldListing = gen.listing(games);
+        gen.mutate(games);
+        const QByteArray newListing = gen.listing(games);
+        const std::optional<QByteArray> slow = reference::allInfo(newListing, oldListing);
+        expectSameReport(CompareListings(newListing, oldListing, neverCancel), slow, seed);
+        compared += slow.has_value();
+        if (HasFatalFailure())
+            return;
+    }
+    // Most cases must get through to a report, or the comparison proves little.
+    EXPECT_GT(compared, kCases * 3 / 4);
+}
+
+TEST(WhatsChangedDifferential, RomsInfoMatchesTheDirectCompare)
+{
+    for (int seed = 0; seed < kCases; ++seed) {
+        Generator gen{unsigned(seed) + 10000};
+        QList<Game> games = gen.games();
+        const QByteArray oldList = gen.crcList(games);
+        gen.mutate(games);
+        const QByteArray newList = gen.crcList(games);
+        expectSameReport(CompareCrcLists(newList, oldList, neverCancel), reference::romsInfo(newList, oldList), seed);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+// The remaining old text against a plain string on texts made of block starts, their fragments and
+// line ends, so that removals join block starts across the gap they leave, and blocks are cut
+// where removals left fewer bytes than the positions suggest.
+TEST(RemainingListingDifferential, RemovesAndCutsAsAPlainTextDoes)
+{
+    static const QList<QByteArray> kTokens = {"<game n", "<game r", "<gam", "e n", "e r", "x", "ab", "\n", "\t",
+                                              QByteArray(300, 'y')};
+    for (int seed = 0; seed < kCases; ++seed) {
+        Generator gen{unsigned(seed) + 20000};
+        const auto tokens = [&](int count) {
+            QByteArray text;
+            for (int i = 0; i < count; ++i)
+                text += gen.chance(3) ? kTokens.last() : kTokens[gen.below(int(kTokens.size()) - 1)];
+            return text;
+        };
+        const QByteArray original = tokens(20 + gen.below(60));
+        QByteArray plain = original;
+        RemainingListing fast(original, [] {});
+        for (int step = 0; !plain.isEmpty() && step < 40; ++step) {
+            SCOPED_TRACE(testing::Message() << "case " << seed << ", step " << step);
+            if (gen.chance(25)) {
+                QByteArray want;
+                qsizetype end = plain.indexOf("<game n", 6);
+                if (end < 0)
+                    end = plain.indexOf("<game r", 6);
+                want = end < 0 ? plain : plain.left(end);
+                plain.remove(0, want.size());
+                ASSERT_EQ(fast.takeBlock().toStdString(), want.toStdString());
+                continue;
+            }
+            // A block that starts as blocks do: often a piece of the text itself, else made up.
+            QByteArray block = gen.chance(50) ? "<game n" : "<game r";
+            const qsizetype start = plain.indexOf(block, gen.below(int(plain.size())));
+            block = start >= 0 && gen.chance(70) ? plain.mid(start, kLongestStart + gen.below(40)) : block + tokens(gen.below(4));
+            const qsizetype at = plain.indexOf(block);
+            if (at >= 0)
+                plain.remove(at, block.size());
+            ASSERT_EQ(fast.removeFirst(block), at >= 0) << block.toStdString();
+            ASSERT_EQ(fast.text().toStdString(), plain.toStdString());
+        }
+    }
+}
+
+} // namespace

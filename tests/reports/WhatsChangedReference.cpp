@@ -1,0 +1,182 @@
+#include "WhatsChangedReference.h"
+
+#include <QList>
+
+namespace reference {
+namespace {
+
+// The runtime's string functions, positions from 1, 0 for "not found".
+qsizetype instr(qsizetype start, const QByteArray& text, const QByteArray& find)
+{
+    if (start > text.size())
+        return 0;
+    return text.indexOf(find, start - 1) + 1;
+}
+
+QByteArray mid(const QByteArray& text, qsizetype start, qsizetype length = -1)
+{
+    return length < 0 ? text.mid(start - 1) : text.mid(start - 1, length);
+}
+
+QByteArray trimBlanks(QByteArray text)
+{
+    while (text.startsWith(' '))
+        text.remove(0, 1);
+    while (text.endsWith(' '))
+        text.chop(1);
+    return text;
+}
+
+QList<QByteArray> linesOf(const QByteArray& text)
+{
+    QList<QByteArray> lines;
+    QByteArray line;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.append(line);
+            line.clear();
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+QByteArray restOfLine(const QByteArray& line)
+{
+    const qsizetype first = instr(1, line, " ");
+    if (first == 0)
+        return {};
+    const qsizetype second = instr(first + 1, line, " ");
+    if (second == 0)
+        return {};
+    return trimBlanks(mid(line, second + 1));
+}
+
+// Cuts the next block off the front of `text`; true when it was the last.
+bool cutBlock(QByteArray& text, QByteArray& block)
+{
+    qsizetype end = instr(7, text, "<game n");
+    if (end == 0)
+        end = instr(7, text, "<game r");
+    if (end == 0) {
+        block = text;
+        text.clear();
+        return true;
+    }
+    block = text.left(end - 1);
+    text = mid(text, end);
+    return false;
+}
+
+std::optional<QByteArray> title(const QByteArray& block)
+{
+    const qsizetype name = instr(1, block, "name=");
+    if (name == 0)
+        return std::nullopt;
+    const qsizetype quote = instr(name + 6, block, "\"");
+    if (quote == 0)
+        return std::nullopt;
+    const qsizetype desc = instr(quote, block, "<desc");
+    if (desc == 0)
+        return std::nullopt;
+    const qsizetype descEnd = instr(desc + 13, block, "<");
+    if (descEnd == 0)
+        return std::nullopt;
+    return mid(block, name + 6, quote - (name + 6)) + '\t' + mid(block, desc + 13, descEnd - (desc + 13));
+}
+
+bool stripHeader(QByteArray& text)
+{
+    qsizetype start = instr(7, text, "<game n");
+    if (start == 0)
+        start = instr(7, text, "<game r");
+    if (start == 0)
+        return false;
+    text = mid(text, start);
+    return true;
+}
+
+} // namespace
+
+std::optional<QByteArray> romsInfo(const QByteArray& newList, const QByteArray& oldList)
+{
+    const QList<QByteArray> lines = linesOf(newList);
+    if (lines.isEmpty())
+        return std::nullopt;
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (i == 0 || restOfLine(lines[i]) != restOfLine(lines[i - 1]))
+            ++count;
+
+    QByteArray report;
+    qsizetype next = 1;
+    QByteArray current = lines[0];
+    for (qsizetype compared = 0;; ++compared) {
+        const QByteArray key = restOfLine(current);
+        QByteArray newGroup = current;
+        while (next < lines.size()) {
+            const QByteArray line = lines[next++];
+            if (restOfLine(line) == key) {
+                newGroup += line;
+            } else {
+                current = line;
+                break;
+            }
+        }
+        QByteArray oldGroup;
+        const QList<QByteArray> oldLines = linesOf(oldList); // the old file, opened again
+        for (qsizetype i = 0; i < oldLines.size(); ++i) {
+            if (restOfLine(oldLines[i]) != key)
+                continue;
+            for (qsizetype j = i; j < oldLines.size() && restOfLine(oldLines[j]) == key; ++j)
+                oldGroup += oldLines[j];
+            break;
+        }
+        if (compared == count)
+            break;
+        if (newGroup != oldGroup)
+            report += key + "\r\n";
+    }
+    return report;
+}
+
+std::optional<QByteArray> allInfo(const QByteArray& newListing, const QByteArray& oldListing)
+{
+    QByteArray newText = newListing;
+    QByteArray oldText = oldListing;
+    if (newText.count("<game name=") + newText.count("<game runnable=") == 0)
+        return std::nullopt;
+    if (!stripHeader(newText) || !stripHeader(oldText))
+        return std::nullopt;
+
+    QByteArray report;
+    QByteArray block;
+    for (bool last = false; !last;) {
+        last = cutBlock(newText, block);
+        const std::optional<QByteArray> entry = title(block);
+        if (!entry)
+            return std::nullopt;
+        const qsizetype at = instr(1, oldText, block);
+        if (at > 0)
+            oldText = oldText.left(at - 1) + mid(oldText, at + block.size());
+        else
+            report += *entry + "\r\n";
+    }
+    while (!oldText.isEmpty()) {
+        cutBlock(oldText, block);
+        const std::optional<QByteArray> entry = title(block);
+        if (!entry)
+            return std::nullopt;
+        if (instr(1, report, *entry) == 0)
+            report += *entry + "\r\n";
+    }
+    return report;
+}
+
+} // namespace reference

@@ -1,0 +1,271 @@
+// The What's Changed comparisons in the main window: start, confirmation, the Exit button as the
+// cancel button, the end on every path, the saved reports and their Last commands.
+#include "support/MainWindowFixture.h"
+
+#include "platform/MsgBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/StatusPanels.h"
+#include "support/Files.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressBar>
+
+#include <functional>
+
+namespace {
+
+struct Kind {
+    const char* name;
+    QAction* frmMain::*start;
+    QAction* frmMain::*last;
+    const char* newFile;
+    const char* oldFile;
+    const char* reportFile;
+    const char* title;
+    QByteArray newText;
+    QByteArray oldText;
+    const char* reportStart;
+    const char* unchanged;
+    std::vector<std::pair<const char*, int>> bold; // what finds a heading, the heading's length
+};
+
+QByteArray listing(const QByteArray& games)
+{
+    return "<?xml version=\"1.0\"?>\r\n<mame build=\"0.106\">\r\n" + games + "</mame>\r\n";
+}
+
+QByteArray game(const char* name, const char* description)
+{
+    return QByteArray("\t<game name=\"") + name + "\" sourcefile=\"d.c\">\r\n\t\t<description>" + description +
+           "</description>\r\n\t</game>\r\n";
+}
+
+const std::vector<Kind>& kinds()
+{
+    static const std::vector<Kind> kKinds = {
+        {"ROMs Info", &frmMain::mnuReportsWhatsNewROMs, &frmMain::mnuReportsWhatsChangedROMs, "crcinfo.txt",
+         "oldcrcinfo.txt", "newroms.txt", "What's Changed (ROMs Info)", "0001 pm.1 Pac-Man\r\n0002 z.1 Zaxxon\r\n",
+         "0001 pm.1 Pac-Man\r\n", "The following games have been added",
+         "No additions or changes were detected in this version of M.A.M.E.",
+         {{"Game ", 4}}},
+        {"All Info", &frmMain::mnuReportsWhatsNewAll, &frmMain::mnuReportsWhatsChangedAll, "listxml.txt",
+         "oldlistxml.txt", "whatsnew.txt", "What's Changed (All Info)",
+         listing(game("pacman", "Pac-Man") + game("zaxxon", "Zaxxon")), listing(game("pacman", "Pac-Man")),
+         "These games and/or resources have changed",
+         "No additions, removals, or changes were detected in this version of M.A.M.E.",
+         {{"ROM\t", 3}, {"Description", 11}}},
+    };
+    return kKinds;
+}
+
+class WhatsChangedTest : public MainWindowTest {
+protected:
+    frmMain& loaded()
+    {
+        writeGames(fiveGames());
+        writeOptions();
+        return loadShown();
+    }
+    // After the load, which writes new lists of its own with the game data.
+    void writeLists(const Kind& k, const QByteArray& newText, const QByteArray& oldText)
+    {
+        writeFile(report(k.newFile), newText);
+        writeFile(report(k.oldFile), oldText);
+    }
+    // A fresh program folder holding the lists, and the compare started and confirmed;
+    // `meanwhile` runs at the compare's first turn of the event loop.
+    frmMain& compare(const Kind& k, const QByteArray& newText, const QByteArray& oldText,
+                     const std::function<void(frmMain&)>& meanwhile = {})
+    {
+        nextCase();
+        frmMain& w = loaded();
+        writeLists(k, newText, oldText);
+        m_boxes.answer(MsgAnswer::Yes);
+        if (meanwhile)
+            QTimer::singleShot(0, &w, [&w, meanwhile] { meanwhile(w); });
+        (w.*k.start)->trigger();
+        return w;
+    }
+    QString text(frmMain& w) const { return w.fraVerify->txtVerify->Text(); }
+    // The end steps, whichever way the compare ended.
+    void expectEnded(frmMain& w, const Kind& k)
+    {
+        EXPECT_EQ(w.fraVerify->title(), k.title);
+        EXPECT_EQ(m_state.view.intPanelShown, 1);
+        EXPECT_EQ(w.cmdExit->text(), "E&xit");
+        EXPECT_EQ(w.cmdExit->toolTip(), "Closes Zelvane");
+        EXPECT_EQ(w.exitMode(), frmMain::ExitMode::Exit);
+        EXPECT_FALSE(m_state.report.blnCancel);
+        EXPECT_FALSE(w.ProgressBar[1]->isVisible());
+        EXPECT_EQ(w.ProgressBar[1]->value(), 0);
+        EXPECT_TRUE(w.StatusBar[1]->isVisible());
+        EXPECT_TRUE(w.StatusBar[1]->panelText(2).startsWith("Elapsed Time: ")) << w.StatusBar[1]->panelText(2).toStdString();
+        EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
+        EXPECT_TRUE(w.mnuFileExit->isEnabled());
+        EXPECT_EQ(w.defaultButton(), w.cmdExit);
+    }
+    void expectBold(frmMain& w, const Kind& k)
+    {
+        RichTextBox& box = *w.fraVerify->txtVerify;
+        for (const auto& [heading, length] : k.bold) {
+            const int at = box.Find(QLatin1String(heading), 0);
+            ASSERT_GE(at, 0) << heading;
+            box.setSelStart(at);
+            box.setSelLength(length);
+            EXPECT_TRUE(box.SelBold()) << heading;
+        }
+        box.setSelStart(0);
+        box.setSelLength(3);
+        EXPECT_FALSE(box.SelBold());
+    }
+};
+
+} // namespace
+
+TEST_F(WhatsChangedTest, ACompareThatFindsChangesShowsSavesAndBoldsTheReport)
+{
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        frmMain& w = compare(k, k.newText, k.oldText);
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, "This can take an EXTREMELY long time.  Do you want to continue?");
+        EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::YesNo + MsgStyle::Question);
+        EXPECT_EQ(m_boxes.shown()[0].title, "Confirm Continue");
+        expectEnded(w, k);
+        EXPECT_TRUE(text(w).startsWith(k.reportStart)) << text(w).toStdString();
+        EXPECT_TRUE(text(w).contains("Zaxxon"));
+        EXPECT_EQ(readFile(report(k.reportFile)), text(w).toLatin1());
+        EXPECT_EQ(w.StatusBar[1]->panelText(1), "Progress: 100%");
+        expectBold(w, k);
+
+        w.fraVerify->cmdGameList->click();
+        EXPECT_EQ(m_state.view.intPanelShown, 0);
+        EXPECT_EQ(w.defaultButton(), w.fraList->cmdPlay);
+
+        // The Last command shows the saved report again, headings bold.
+        (w.*k.last)->trigger();
+        EXPECT_EQ(w.fraVerify->title(), "Last What's Changed Report");
+        EXPECT_TRUE(text(w).startsWith(k.reportStart));
+        EXPECT_TRUE(w.StatusBar[1]->isVisible());
+        expectBold(w, k);
+    }
+}
+
+TEST_F(WhatsChangedTest, IdenticalListsWriteNoReport)
+{
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        frmMain& w = compare(k, k.oldText, k.oldText);
+        expectEnded(w, k);
+        EXPECT_EQ(text(w), k.unchanged);
+        EXPECT_FALSE(QFileInfo::exists(report(k.reportFile)));
+    }
+}
+
+TEST_F(WhatsChangedTest, CancelDuringTheCompareLeavesTheCancelledTextAndNoReport)
+{
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        frmMain& w = compare(k, k.newText, k.oldText, [](frmMain& running) {
+            EXPECT_EQ(running.cmdExit->text(), "&Cancel");
+            EXPECT_EQ(running.cmdExit->toolTip(), "Cancels The Compare");
+            EXPECT_FALSE(running.fraVerify->cmdGameList->isEnabled());
+            EXPECT_FALSE(running.mnuFileExit->isEnabled());
+            running.cmdExit->click();
+        });
+        expectEnded(w, k);
+        EXPECT_EQ(text(w), "The compare has been cancelled at the users request.");
+        EXPECT_FALSE(QFileInfo::exists(report(k.reportFile)));
+        EXPECT_TRUE(w.isVisible());
+    }
+}
+
+TEST_F(WhatsChangedTest, AFailedCompareShowsTheErrorAfterTheEndSteps)
+{
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        frmMain& w = compare(k, "", k.oldText);
+        expectEnded(w, k);
+        EXPECT_TRUE(text(w).startsWith("Error: ")) << text(w).toStdString();
+        EXPECT_TRUE(text(w).contains("\r\nLine Number: 2"));
+        EXPECT_FALSE(QFileInfo::exists(report(k.reportFile)));
+    }
+}
+
+TEST_F(WhatsChangedTest, MissingFilesAndADeclinedConfirmationChangeNothing)
+{
+    struct Case {
+        const char* name;
+        bool all;
+        bool newFile, oldFile;
+        const char* prompt;
+    };
+    const Case cases[] = {
+        {"no crcinfo.txt", false, false, true, "Cannot find crcinfo.txt."},
+        {"no oldcrcinfo.txt", false, true, false,
+         "Cannot find oldcrcinfo.txt.  Zelvane must first detect a new version of M.A.M.E.\rbefore it can create the "
+         "oldcrcinfo.txt file."},
+        {"no listxml.txt", true, false, true, "Cannot find listxml.txt."},
+        {"no oldlistxml.txt", true, true, false,
+         "Cannot find oldlistxml.txt.  Zelvane must first detect a new version of M.A.M.E.\rbefore it can create the "
+         "oldlistxml.txt file."},
+        {"declined", true, true, true, "This can take an EXTREMELY long time.  Do you want to continue?"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        const Kind& k = kinds()[c.all ? 1 : 0];
+        frmMain& w = loaded();
+        // The fixture writes the new lists with the game data: each case keeps only the ones it needs.
+        QFile::remove(report(k.newFile));
+        QFile::remove(report(k.oldFile));
+        if (c.newFile)
+            writeFile(report(k.newFile), k.newText);
+        if (c.oldFile)
+            writeFile(report(k.oldFile), k.oldText);
+        m_boxes.answer(MsgAnswer::No);
+        (w.*k.start)->trigger();
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, c.prompt);
+        if (QString(c.name) != "declined") {
+            EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::Information);
+            EXPECT_EQ(m_boxes.shown()[0].title, k.title);
+        }
+        EXPECT_EQ(m_state.view.intPanelShown, 0);
+        EXPECT_TRUE(w.fraVerify->title().isEmpty());
+        EXPECT_EQ(w.cmdExit->text(), "E&xit");
+    }
+}
+
+TEST_F(WhatsChangedTest, LastReportWithoutItsFileShowsItsMessageOnly)
+{
+    const std::pair<QAction* frmMain::*, const char*> cases[] = {
+        {&frmMain::mnuReportsWhatsChangedROMs,
+         "Cannot find What's Changed (ROMs Info) report.  You can create one from the Reports pull-down menu above."},
+        {&frmMain::mnuReportsWhatsChangedAll,
+         "Cannot find What's Changed (All Info) report.  You can create one from the Reports pull-down menu above."},
+    };
+    for (const auto& [item, prompt] : cases) {
+        SCOPED_TRACE(prompt);
+        nextCase();
+        frmMain& w = loaded();
+        (w.*item)->trigger();
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, prompt);
+        EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::Information);
+        EXPECT_EQ(m_boxes.shown()[0].title, "Last What's Changed Report");
+        EXPECT_EQ(m_state.view.intPanelShown, 0);
+    }
+}
+
+TEST_F(WhatsChangedTest, ALastReportWithoutItsHeadingIsStillShown)
+{
+    frmMain& w = loaded();
+    writeFile(report("newroms.txt"), "edited by hand\r\n");
+    w.mnuReportsWhatsChangedROMs->trigger();
+    EXPECT_TRUE(m_boxes.shown().empty());
+    EXPECT_EQ(text(w), "edited by hand\r\n");
+    EXPECT_EQ(w.fraVerify->txtVerify->SelStart(), 0);
+}
