@@ -44,6 +44,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectReports();
     connectAudit();
     connectVerify();
+    connectHelp();
 
     setDefaultButton(fraList->cmdPlay);
 

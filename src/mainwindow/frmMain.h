@@ -14,6 +14,7 @@
 
 struct FavoritesMessage;
 class HeaderPanel;
+class Inet;
 class Progress;
 class frmSplash;
 class frmWait;
@@ -164,6 +165,24 @@ public:
 
     void mnuReportsRebuildSettings_Click();
     void mnuReportsChanges_Click();
+
+    // ---- Help documents, news, update check and the about box (frmmain_help.cpp, frmmain_news.cpp)
+
+    void mnuHelpZelvane_Click();
+    void mnuHelpNewvideo_Click();
+    void mnuHelpWindows_Click();
+    void mnuHelpNews_Click();
+    void mnuHelpCheck_Click();
+    void mnuHelpAbout_Click();
+    void Inet1_StateChanged(qint16 State);
+    // Requests the news and waits for its end: strNewsText then holds it, or "Error".
+    void requestNews(int timeoutMs);
+    // Shows strNewsText in the report panel and stores its stamp; at start-up with the chime and
+    // the stamp's separator in bold too. False when the stamp could not be stored.
+    Status showNews(bool startup);
+
+    Inet* Inet1 = nullptr;
+    qint32 lngWebVersion = 0; // the newest version read from the web site; 0 until one was read
 
     // ---- Controls, named as the program names them (objectName too)
 
@@ -320,6 +339,10 @@ private:
     void enterGeneralReport(const QString& caption);
     // The shown verify report: its bad sets made listable, its summary moved to the top.
     void showVerifyReport(bool samples);
+
+    // Help documents, news and updates (frmmain_help.cpp, frmmain_news.cpp)
+    void connectHelp();
+    void showHelpDocument(int row);
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists
