@@ -178,7 +178,7 @@ public:
     // Requests the news and waits for its end: strNewsText then holds it, or "Error".
     void requestNews(int timeoutMs);
     // Shows strNewsText in the report panel and stores its stamp; at start-up with the chime and
-    // the stamp's separator in bold too. False when the stamp could not be stored.
+    // the stamp's separator in bold too. Returns why the stamp could not be stored, if it could not.
     Status showNews(bool startup);
 
     Inet* Inet1 = nullptr;

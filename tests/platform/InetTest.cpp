@@ -71,19 +71,3 @@ TEST(Inet, FailuresReportTheErrorState)
         EXPECT_TRUE(out.chunks.isEmpty()) << c.what;
     }
 }
-
-TEST(Inet, ANewRequestAbandonsTheRunningOne)
-{
-    LocalWebServer server;
-    server.hold("/silent");
-    server.serve("/page", "page text");
-    Inet inet;
-    std::vector<qint16> states;
-    QObject::connect(&inet, &Inet::StateChanged, [&](qint16 state) { states.push_back(state); });
-    inet.Execute(server.host() + "/silent", 0);
-    inet.Execute(server.host() + "/page", 10000);
-    inet.waitWhileExecuting();
-    EXPECT_EQ(states, std::vector<qint16>{Inet::icResponseCompleted});
-    EXPECT_EQ(inet.GetChunk(2000), "page text");
-    EXPECT_EQ(inet.GetChunk(2000), "");
-}

@@ -44,17 +44,3 @@ TEST(ListExtras, NoFolderIsPathNotFound)
         EXPECT_EQ(files.error().number, ErrorNumber::PathNotFound);
     }
 }
-
-TEST(ExtrasPath, IconsLieBelowTheMameFolder)
-{
-    DirectorySettings dirs;
-    dirs.strMAMEPath = "/m";
-    dirs.strArtworkPath = "/art";
-    dirs.strSamplesPath = "/s";
-    EXPECT_EQ(ExtrasPath(extrasFolder(Extras::Icons), dirs), "/m/Icons");
-    EXPECT_EQ(ExtrasPath(extrasFolder(Extras::DATs), dirs), "/m");
-    EXPECT_EQ(ExtrasPath(extrasFolder(Extras::Artwork), dirs), "/art");
-    EXPECT_EQ(ExtrasPath(extrasFolder(Extras::Samples), dirs), "/s");
-    dirs.strMAMEPath.clear();
-    EXPECT_EQ(ExtrasPath(extrasFolder(Extras::Icons), dirs), "") << "no MAME folder, no Icons folder below it";
-}

@@ -67,20 +67,6 @@ TEST(WebVersion, ReadsTheNumberAfterCharacterOneThousand)
     }
 }
 
-TEST(WebVersion, AMissingVersionIsTheRuntimesInvalidCall)
-{
-    const Result<qint32> v = WebVersion(pageWith("no version here", 1200));
-    ASSERT_FALSE(v.ok());
-    EXPECT_EQ(v.error().description, "Invalid procedure call or argument");
-}
-
-TEST(VersionNumber, DotsRemoved)
-{
-    EXPECT_EQ(*VersionNumber("4.0.0"), 400);
-    EXPECT_EQ(*VersionNumber("12.3"), 123);
-    EXPECT_EQ(OwnVersionNumber(), 400);
-}
-
 TEST(UpdateVerdict, ComparesTheWebNumberWithOurs)
 {
     const QString site = QStringLiteral("http://site.example");

@@ -64,25 +64,6 @@ protected:
 
 } // namespace
 
-TEST_F(AboutBox, ControlsCarryTheirCaptionsAndToolTips)
-{
-    frmMyAbout& f = open();
-    EXPECT_EQ(f.windowTitle(), "About Zelvane");
-    EXPECT_EQ(f.lblVersion->text(), "Version 4.0.0");
-    EXPECT_TRUE(f.lblNotice[0]->text().contains(QChar(169)));
-    EXPECT_EQ(f.cmdVersion->text(), "&M.A.M.E.");
-    EXPECT_EQ(f.cmdVersion->toolTip(), "Shows The Current Version Of M.A.M.E.");
-    EXPECT_EQ(f.lblURL->toolTip(), "Click Here To Visit The Zelvane Website");
-    EXPECT_EQ(f.cmdOK->toolTip(), "Returns To Zelvane");
-    EXPECT_EQ(f.chkOther->text(), "Other Extras");
-    EXPECT_EQ(f.fraOther->title(), "Other Extras");
-    EXPECT_EQ(f.Label1->text(), "Total Files:");
-    EXPECT_TRUE(f.lblMAMEVersion->text().isEmpty());
-    EXPECT_TRUE(f.fraOther->isHidden());
-    EXPECT_TRUE(f.imgMe->isHidden());
-    EXPECT_FALSE(f.imgMachine->isHidden());
-}
-
 TEST_F(AboutBox, MarqueeRestoredOnlyWhenItRan)
 {
     const struct {
