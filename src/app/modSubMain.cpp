@@ -3,6 +3,7 @@
 #include "platform/RuntimeClock.h"
 #include "platform/VisualStyles.h"
 #include "shell/ShortPath.h"
+#include "wizard/NewsAndUpdates.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -49,7 +50,13 @@ void Main(Program& program, const StartupEnvironment& env)
     // Taken after AutoRun, so the start-up time includes a game it started.
     state.startup.sngEndTime = Timer();
 
-    // The news steps run here: request "/zelvane/news.txt" and show it in the report panel when new.
+    // Failures here only cost the news: nothing is shown and the program runs on.
+    if (program.mainWindow) {
+        frmMain& window = *program.mainWindow;
+        window.requestNews(kStartupNewsTimeoutMs);
+        if (NewsIsNew(state.web.strNewsText, state.web.strLastNews))
+            window.showNews(true);
+    }
 
     state.web.strNewsText.clear();
     state.web.strLastNews.clear();

@@ -29,7 +29,8 @@ struct StartupEnvironment {
 // The program folder of the running executable and the real main window.
 StartupEnvironment DefaultStartup();
 
-// Start-up: the start time, the look, the single-instance test, the main window, the end time.
+// Start-up: the start time, the look, the single-instance test, the main window, the end time,
+// and the news when it is new.
 // Returns with the main window shown, for the event loop to run; ends the process when another
 // instance took over.
 void Main(Program& program, const StartupEnvironment& env = DefaultStartup());

@@ -48,6 +48,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
     connectOptionPanel();
     connectMaintenance();
     connectWhatsChanged();
+    connectHelp();
 
     setDefaultButton(fraList->cmdPlay);
 

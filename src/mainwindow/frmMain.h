@@ -16,6 +16,7 @@
 
 struct FavoritesMessage;
 class HeaderPanel;
+class Inet;
 class Progress;
 class frmSplash;
 class frmWait;
@@ -185,6 +186,7 @@ public:
     void MAMEDiff(const QString& option, const QString& caption);
     // The selected game's history, emulation notes and cheats.
     void cmdInfo_Click();
+
     // ---- Maintenance panel, Delete ROM and Samples, list export (frmmain_maintenance.cpp)
 
     void mnuToolsMaintenance_Click();
@@ -194,11 +196,30 @@ public:
     void mnuDeleteROM_Click();
     void mnuDeleteSamples_Click();
     void mnuFileExport_Click();
+
     // ---- What's Changed comparisons (frmmain_whatschanged.cpp)
 
     // ROMs Info and All Info: the new and old lists compared, the report shown and saved.
     void CompareCRCInfo();
     void CompareListXML();
+
+    // ---- Help documents, news, update check and the about box (frmmain_help.cpp, frmmain_news.cpp)
+
+    void mnuHelpZelvane_Click();
+    void mnuHelpNewvideo_Click();
+    void mnuHelpWindows_Click();
+    void mnuHelpNews_Click();
+    void mnuHelpCheck_Click();
+    void mnuHelpAbout_Click();
+    void Inet1_StateChanged(qint16 State);
+    // Requests the news and waits for its end: strNewsText then holds it, or "Error".
+    void requestNews(int timeoutMs);
+    // Shows strNewsText in the report panel and stores its stamp; at start-up with the chime and
+    // the stamp's separator in bold too. Returns why the stamp could not be stored, if it could not.
+    Status showNews(bool startup);
+
+    Inet* Inet1 = nullptr;
+    qint32 lngWebVersion = 0; // the newest version read from the web site; 0 until one was read
 
     // ---- Controls, named as the program names them (objectName too)
 
@@ -370,6 +391,9 @@ private:
     void connectWhatsChanged();
     void runCompare(bool all);
     void showLastWhatsChanged(bool all);
+    // Help documents, news and updates (frmmain_help.cpp, frmmain_news.cpp)
+    void connectHelp();
+    void showHelpDocument(int row);
 
     AppState& m_state;
     std::array<ListView, 3>& m_views; // fraList's table of its three lists

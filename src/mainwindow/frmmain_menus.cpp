@@ -3,6 +3,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/FileNames.h"
+#include "platform/Inet.h"
 #include "platform/StatusPanels.h"
 #include "shell/ShortPath.h"
 
@@ -211,8 +212,9 @@ void frmMain::mnuHelp_Click()
         newvideo = shown == QLatin1String("Zelvane's Zelvane.txt") || shown == QLatin1String("M.A.M.E.'s Windows.txt");
         windows = shown == QLatin1String("Zelvane's Zelvane.txt") || shown == QLatin1String("M.A.M.E.'s Newvideo.txt");
     }
-    // A running news or update request keeps News and Updates off: no request runs in this
-    // build yet.
+    // One request at a time: a running news or update request keeps both off.
+    if (Inet1->StillExecuting())
+        news = check = false;
     mnuHelpZelvane->setEnabled(zelvane);
     mnuHelpNewvideo->setEnabled(newvideo);
     mnuHelpWindows->setEnabled(windows);

@@ -75,3 +75,13 @@ TEST(Build, PutsTheManifestBesideTheProgram)
     EXPECT_TRUE(manifest.startsWith("<?xml"));
     EXPECT_TRUE(manifest.contains("name=\"Zelvane\""));
 }
+
+TEST(Build, PutsTheHelpTextBesideTheProgram)
+{
+    const QString folder = QFileInfo(QStringLiteral(ZELVANE_BINARY)).absolutePath();
+    const QString help = QString::fromUtf8(readFile(folder + "/zelvane.txt"));
+    // It covers setting up and each menu of the window.
+    for (const char* part : {"SETTING UP", "Preferences", "Directories", "File ", "View ", "Tools ", "Reports ",
+                             "Help ", "report panel", "About"})
+        EXPECT_TRUE(help.contains(QLatin1String(part))) << part;
+}

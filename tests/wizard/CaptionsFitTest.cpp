@@ -1,9 +1,11 @@
 // The fixed captions and count texts of the main window and the options wizard fit their
-// controls in the interface font: labels, buttons, check boxes, frame captions, status panels.
+// controls in the interface font: labels, buttons, check boxes, frame captions, status panels;
+// the about box's too.
 #include "support/MainWindowFixture.h"
 
 #include "platform/InterfaceFont.h"
 #include "platform/StatusPanels.h"
+#include "wizard/frmMyAbout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -152,12 +154,17 @@ TEST_F(CaptionsFit, EveryFixedCaptionFitsItsControlInEachStyle)
         }
         frmChoose wizard(m_state);
         walk.over(&wizard);
+        frmMyAbout about(m_state, w.Tmr[0], {});
+        about.chkOther->setChecked(true);
+        walk.over(&about);
+        about.cmdOK_Click();
 
         EXPECT_EQ(walk.overflows, std::set<std::string>{});
         // The walk saw each view and each panel text.
         for (const char* text : {"Total Games: 45000", "Total Games: 2", "Installed Games", "Uninstalled Games",
                                  "Clone", "Original", "Not Installed", "Custom Settings", "Default Settings",
-                                 "Disable Ctrl-Alt-Delete, Ctrl-Esc, && The Windows Key During Games"})
+                                 "Disable Ctrl-Alt-Delete, Ctrl-Esc, && The Windows Key During Games",
+                                 "Total Files:", "Zelvane maintainers"})
             EXPECT_EQ(walk.checked.count(QString::fromLatin1(text)), 1u) << text;
     }
     QApplication::setStyle(program);

@@ -1,0 +1,46 @@
+#include "wizard/AboutInfo.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "support/Files.h"
+
+TEST(MameVersionFromHelp, TheNameLineCutBeforeItsParenthesis)
+{
+    const struct {
+        const char* output;
+        const char* version;
+    } cases[] = {
+        {"M.A.M.E. v0.106 (Jun 12 2006)\r\nUsage\r\n", "M.A.M.E. Version 0.106"},
+        {"Some banner\nM.A.M.E. v0.37b16 (fakemame)\n", "M.A.M.E. Version 0.37b16"},
+        {"M.A.M.E. v0.106 (a)\r\nM.A.M.E. v0.200 (b)\r\n", "M.A.M.E. Version 0.106"},
+        {"m.a.m.e. v0.106 (lower case)\r\n", "Unknown"},
+        {"M.A.M.E. v0.106 without build date\r\n", "Unknown"},
+        {"Usage: mame gamename\r\n", "Unknown"},
+        {"", "Unknown"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MameVersionFromHelp(c.output), QString::fromLatin1(c.version)) << c.output;
+}
+
+TEST(ListExtras, MatchesTheEndingWithoutRegardToCaseSorted)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"b.ZIP", "a.zip", "C.Zip", "readme.txt", "zip", "d.zip.bak"})
+        writeFile(dir.filePath(name), "x");
+    makeDirs(dir.filePath("folder.zip"));
+    const Result<QStringList> files = ListExtras(dir.path(), ".zip");
+    ASSERT_TRUE(files.ok());
+    EXPECT_EQ(*files, QStringList({"a.zip", "b.ZIP", "C.Zip"}));
+}
+
+TEST(ListExtras, NoFolderIsPathNotFound)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("file"), "x");
+    for (const QString& folder : {dir.filePath("missing"), dir.filePath("file"), QString()}) {
+        const Result<QStringList> files = ListExtras(folder, ".dat");
+        ASSERT_FALSE(files.ok()) << folder.toStdString();
+        EXPECT_EQ(files.error().number, ErrorNumber::PathNotFound);
+    }
+}
