@@ -155,6 +155,8 @@ QString asWritten(const std::string& text)
     s.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     s.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     s.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    // Today's MAME writes double quotes in text as entities too.
+    s.replace(QLatin1Char('"'), QLatin1String("&quot;"));
     return s;
 }
 
