@@ -243,6 +243,25 @@ void writeZips(const QString& appPath, DirectorySettings& dirs)
     }
 }
 
+// The scan of `listxml` into the reports folder, timed beside expat reading the same file. Returns
+// the game (or machine) elements expat counted.
+int timeScanBesideExpat(const QString& listxml, const QString& appPath, AppState& state)
+{
+    int elements = 0;
+    const RunTimes expat = RunTimes::of(3, [&] { elements = expatParse(listxml); });
+    const RunTimes build = RunTimes::of(kRuns, [&] {
+        if (const Status failed = CreateGameInfo(listxml, ReportsPath(appPath, QStringLiteral("gameinfo.txt")),
+                                                 ReportsPath(appPath, QStringLiteral("resource.txt")), state.game,
+                                                 state.strRotate, nullptr))
+            fail(CreateGameInfoErrorText(*failed));
+    });
+    expat.print("expat");
+    char ratio[64];
+    std::snprintf(ratio, sizeof ratio, "   (%.1f x faster than expat, medians)", expat.median() / build.median());
+    build.print("CreateGameInfo", "s", ratio);
+    return elements;
+}
+
 // The scan timed on the listing of the MAME installed at `mame`, against expat on the same file;
 // nothing when there is no such MAME.
 void benchRealListing(const QString& mame, const QString& appPath, AppState& state)
@@ -263,18 +282,7 @@ void benchRealListing(const QString& mame, const QString& appPath, AppState& sta
         fail(mame + QStringLiteral(" -listxml failed"));
     std::printf("\nlisting of %s: %.1f MB\n", qPrintable(mame), double(QFileInfo(listxml).size()) / 1e6);
 
-    int machines = 0;
-    const RunTimes expat = RunTimes::of(3, [&] { machines = expatParse(listxml); });
-    const RunTimes build = RunTimes::of(kRuns, [&] {
-        if (const Status failed = CreateGameInfo(listxml, ReportsPath(appPath, QStringLiteral("gameinfo.txt")),
-                                                 ReportsPath(appPath, QStringLiteral("resource.txt")), state.game,
-                                                 state.strRotate, nullptr))
-            fail(CreateGameInfoErrorText(*failed));
-    });
-    expat.print("expat");
-    char ratio[64];
-    std::snprintf(ratio, sizeof ratio, "   (%.1f x faster than expat, medians)", expat.median() / build.median());
-    build.print("CreateGameInfo", "s", ratio);
+    const int machines = timeScanBesideExpat(listxml, appPath, state);
     const size_t records = checkGameInfo(appPath, listxml);
     std::printf("gameinfo.txt           %zu records of %d machines, as expat reads the listing\n", records, machines);
     if (records < 30000)
@@ -294,21 +302,9 @@ int main(int argc, char** argv)
     generateListing(listxml, games);
     std::printf("listing: %d games, %.1f MB\n", games, double(QFileInfo(listxml).size()) / 1e6);
 
-    int gameElements = 0;
-    const RunTimes expat = RunTimes::of(3, [&] { gameElements = expatParse(listxml); });
-
     AppState state;
     state.paths.strAppPath = appPath;
-    const RunTimes build = RunTimes::of(kRuns, [&] {
-        if (const Status failed = CreateGameInfo(listxml, ReportsPath(appPath, QStringLiteral("gameinfo.txt")),
-                                                 ReportsPath(appPath, QStringLiteral("resource.txt")), state.game,
-                                                 state.strRotate, nullptr))
-            fail(CreateGameInfoErrorText(*failed));
-    });
-    expat.print("expat");
-    char ratio[64];
-    std::snprintf(ratio, sizeof ratio, "   (%.1f x faster than expat, medians)", expat.median() / build.median());
-    build.print("CreateGameInfo", "s", ratio);
+    const int gameElements = timeScanBesideExpat(listxml, appPath, state);
     if (gameElements < games)
         fail(QStringLiteral("expat saw too few games"));
     const size_t records = checkGameInfo(appPath, listxml);

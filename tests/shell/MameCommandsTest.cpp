@@ -24,13 +24,15 @@ TEST(MameCommands, SetReportsNameTheSetAndTheFile)
     EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::ListSamples, "/z/reports/temp4.txt"),
               "mame puckman -listsamples > /z/reports/temp4.txt 2>&1");
     // Names come from files: they are words, never shell syntax.
-    EXPECT_EQ(MameSetReportCommand("a;b", MameSetReport::ListRoms, "/my z/t.txt"), "mame 'a;b' -listroms > '/my z/t.txt' 2>&1");
+    EXPECT_EQ(MameSetReportCommand("a;b", MameSetReport::ListRoms, "/my z/t.txt"),
+              "mame 'a;b' -listroms > '/my z/t.txt' 2>&1");
 }
 
 TEST(MameCommands, VerifyAllAndHelp)
 {
     EXPECT_EQ(MameVerifyAllCommand(false, "/z/reports/roms.txt"), "mame * -verifyroms >/z/reports/roms.txt 2>&1");
-    EXPECT_EQ(MameVerifyAllCommand(true, "/z/reports/samples.txt"), "mame * -verifysamples >/z/reports/samples.txt 2>&1");
+    EXPECT_EQ(MameVerifyAllCommand(true, "/z/reports/samples.txt"),
+              "mame * -verifysamples >/z/reports/samples.txt 2>&1");
     EXPECT_EQ(MameHelpCommand("/z/reports/version.txt"), "mame -help > /z/reports/version.txt");
 }
 
