@@ -98,11 +98,13 @@ Status scanListing(LineReader& listing, ListingScan& scan, BufferedOutput& gamei
     for (;;) {
         if (!listing.next(line))
             return listingEnd(listing);
-        if (const int number = scan.handleLine(line, gameinfo.buffer()))
+        if (const int number = scan.handleLine(line, gameinfo.buffer(), resource.buffer()))
             return MakeRuntimeError(number, int(listing.lineNumber()));
         if (Status failed = gameinfo.drainIfFull())
             return failed;
-        if (ListingScan::isResourceLine(line))
+        if (Status failed = resource.drainIfFull())
+            return failed;
+        if (scan.isResourceLine(line))
             break;
     }
 

@@ -22,7 +22,8 @@ Status BackupCRCInfo(const QString& appPath);
 Status BackupResource(const QString& appPath);
 
 // Scans the listing `listing` into `gameinfo` (one record line per game) and `resource` (the
-// listing from its first resource line to its closing "</mame>" line). The scan works in `game`,
+// listing from its first resource line to its closing "</mame>" line; in the current layout the
+// BIOS sets' blocks and that closing line). The scan works in `game`,
 // the program's current game: on return its ROM is empty and the other fields hold the last
 // game's values; `rotate` is the first display's rotation. Captions go to `progress` (may be null).
 //

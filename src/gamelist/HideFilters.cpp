@@ -9,6 +9,17 @@ constexpr std::array<bool ListFilters::*, 8> kOtherFlags = {
     &ListFilters::blnHideCHD,    &ListFilters::blnHideImperfect,
 };
 
+// The driver file as the system table names it: the current MAME writes "neogeo/neogeo.cpp" for
+// what the older one called "neogeo.c".
+QStringView driverFile(const QString& source)
+{
+    QStringView file(source);
+    file = file.sliced(file.lastIndexOf(QLatin1Char('/')) + 1);
+    if (file.endsWith(QLatin1String(".cpp")))
+        file.chop(2);
+    return file;
+}
+
 } // namespace
 
 bool IsHidden(const GameRecord& record, const ListFilters& filters)
@@ -17,7 +28,7 @@ bool IsHidden(const GameRecord& record, const ListFilters& filters)
     for (const SystemFilter& system : kSystemFilters)
         anySystem = anySystem || filters.*system.flag;
     if (anySystem) {
-        const QString& source = record[GameColumn::Source];
+        const QStringView source = driverFile(record[GameColumn::Source]);
         bool listedSystem = false;
         for (const SystemFilter& system : kSystemFilters) {
             if (source == QLatin1String(system.source)) {

@@ -9,7 +9,7 @@
 // The eighteen systems known by their driver source file, in the order the loader tests them.
 struct SystemFilter {
     bool ListFilters::* flag;
-    const char* source; // the record's Source must equal it exactly
+    const char* source; // the record's Source file, without its folder and with .cpp read as .c
 };
 
 inline constexpr std::array<SystemFilter, 18> kSystemFilters = {{
@@ -34,7 +34,8 @@ inline constexpr std::array<SystemFilter, 18> kSystemFilters = {{
 }};
 
 // Whether the hide options drop the record. The tests run in a fixed order and the first that
-// matches decides; every comparison is exact and case-sensitive.
+// matches decides; every comparison is exact and case-sensitive. A Source is compared without its
+// folder, a ".cpp" file as its ".c" name.
 bool IsHidden(const GameRecord& record, const ListFilters& filters);
 
 // CheckFilters' answer: at least one of the twenty-seven hide flags is on. The year limit alone

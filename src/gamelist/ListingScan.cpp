@@ -116,6 +116,45 @@ QByteArrayView view(const std::string& s) { return QByteArrayView(s.data(), qsiz
 
 bool startsTag(QByteArrayView tag, const char (&name)[6]) { return std::memcmp(tag.data(), name, 5) == 0; }
 
+// The value of attribute `name` of the line's start tag, wherever it stands among the others;
+// empty when the tag has no such attribute. The attributes are walked pair by pair, so a name
+// never matches inside another attribute's value.
+QByteArrayView valueOf(QByteArrayView line, QByteArrayView name, bool* found = nullptr)
+{
+    if (found)
+        *found = false;
+    qsizetype i = line.indexOf('<');
+    while (i >= 0 && i < line.size() && line[i] != ' ' && line[i] != '\t')
+        ++i;
+    while (i >= 0 && i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const qsizetype equals = line.indexOf('=', i);
+        if (equals < 0 || equals + 1 >= line.size() || line[equals + 1] != '"')
+            break;
+        const qsizetype close = line.indexOf('"', equals + 2);
+        if (close < 0)
+            break;
+        if (line.sliced(i, equals - i) == name) {
+            if (found)
+                *found = true;
+            return line.sliced(equals + 2, close - equals - 2);
+        }
+        i = close + 1;
+    }
+    return {};
+}
+
+// An attribute the listing's own declarations make required: without it the line is broken.
+QByteArrayView requiredValue(QByteArrayView line, QByteArrayView name)
+{
+    bool found = false;
+    const QByteArrayView value = valueOf(line, name, &found);
+    if (!found)
+        throw ScanFailure{};
+    return value;
+}
+
 } // namespace
 
 void ListingScan::setDefaults()
@@ -131,18 +170,28 @@ void ListingScan::setDefaults()
     m_displaySeen = false;
 }
 
-bool ListingScan::isResourceLine(QByteArrayView line)
+bool ListingScan::isResourceLine(QByteArrayView line) const
 {
+    if (m_currentLayout)
+        return line.trimmed() == QByteArrayView("</mame>");
     static constexpr char kMarker[] = "<game runnable=";
     return line.size() >= 16 && std::memcmp(line.data() + 1, kMarker, 15) == 0;
 }
 
-int ListingScan::handleLine(QByteArrayView line, QByteArray& records)
+int ListingScan::handleLine(QByteArrayView line, QByteArray& records, QByteArray& resources)
 {
     // The "<" follows an indent of a few characters: a plain loop beats a library call here.
     qsizetype at = 0;
     while (at < line.size() && line[at] != '<')
         ++at;
+    // A BIOS set is kept whole for the BIOS list; a device says nothing of any game.
+    if (m_entry == Entry::Bios || m_entry == Entry::Device) {
+        if (m_entry == Entry::Bios)
+            resources.append(line).append("\r\n", 2);
+        if (line.sliced(at).startsWith("</machine>"))
+            m_entry = Entry::None;
+        return 0;
+    }
     if (line.size() - at < 5)
         return 0;
     const QByteArrayView tag = line.sliced(at, 5);
@@ -159,9 +208,20 @@ int ListingScan::handleLine(QByteArrayView line, QByteArray& records)
         else if (startsTag(tag, "<disk"))
             m_fields[CHD] = "Yes";
         else if (startsTag(tag, "<disp"))
-            displayLine(line);
+            m_currentLayout ? currentDisplayLine(line) : displayLine(line);
         else if (startsTag(tag, "<driv"))
-            driverLine(line, records);
+            m_currentLayout ? currentDriverLine(line) : driverLine(line, records);
+        else if (startsTag(tag, "<mach"))
+            machineLine(line, resources);
+        else if (m_currentLayout && startsTag(tag, "<feat"))
+            featureLine(line);
+        else if (m_currentLayout && startsTag(tag, "</mac")) {
+            // The feature lines follow the driver line: only here is the game's record complete.
+            if (m_entry == Entry::Game && m_driverSeen)
+                appendRecord(records);
+            setDefaults();
+            m_entry = Entry::None;
+        }
     } catch (const ScanFailure&) {
         return ErrorNumber::InvalidCall;
     }
@@ -214,12 +274,93 @@ void ListingScan::driverLine(QByteArrayView line, QByteArray& records)
     assignProperCase(m_fields[Sound], attribute(line, "sound=", e));
     assignProperCase(m_fields[Graphic], attribute(line, "graphic=", e));
     assignRightAligned(m_fields[Palette], {attribute(line, "palettesize=", e)}, 6);
+    appendRecord(records);
+    setDefaults();
+}
 
+void ListingScan::appendRecord(QByteArray& records)
+{
     std::array<QByteArrayView, FieldCount> views;
     for (int i = 0; i < FieldCount; ++i)
         views[i] = view(m_fields[i]);
     AppendRecordLine(records, views);
+}
+
+void ListingScan::machineLine(QByteArrayView line, QByteArray& resources)
+{
+    m_currentLayout = true;
+    if (valueOf(line, "isbios") == QByteArrayView("yes")) {
+        m_entry = Entry::Bios;
+        resources.append(line).append("\r\n", 2);
+        return;
+    }
+    if (valueOf(line, "isdevice") == QByteArrayView("yes")) {
+        m_entry = Entry::Device;
+        return;
+    }
+    // Each block stands alone: nothing of a game without a driver line carries into the next.
     setDefaults();
+    m_entry = Entry::Game;
+    m_driverSeen = false;
+    assign(m_fields[ROM], requiredValue(line, "name"));
+    bool found = false;
+    const QByteArrayView source = valueOf(line, "sourcefile", &found);
+    if (found)
+        assign(m_fields[Source], source);
+    const QByteArrayView parent = valueOf(line, "cloneof", &found);
+    if (found) {
+        m_fields[Origin].assign("Clone of ");
+        m_fields[Origin].append(parent.data(), size_t(parent.size()));
+    }
+    const QByteArrayView romOf = valueOf(line, "romof", &found);
+    if (found)
+        assign(m_fields[RomOf], romOf);
+    // Only a feature line marks one of these as less than good.
+    for (Field f : {Color, Sound, Graphic})
+        m_fields[f] = "Good";
+}
+
+void ListingScan::currentDisplayLine(QByteArrayView line)
+{
+    m_fields[Display] = "Multiple";
+    if (m_displaySeen)
+        return;
+    m_displaySeen = true;
+    assignProperCase(m_fields[Type], requiredValue(line, "type"));
+    assign(m_rotate, valueOf(line, "rotate"));
+    m_fields[Orientation] = (m_rotate == "90" || m_rotate == "270") ? "Vertical" : "Horizontal";
+    if (m_fields[Type] == "Raster")
+        assignRightAligned(m_fields[Display], {valueOf(line, "width"), "x", valueOf(line, "height")}, 8);
+    else if (m_fields[Type] == "Vector")
+        m_fields[Display] = "N/A";
+    assign(m_fields[Frequency], valueOf(line, "refresh"));
+}
+
+void ListingScan::currentDriverLine(QByteArrayView line)
+{
+    assignProperCase(m_fields[Status], requiredValue(line, "status"));
+    bool found = false;
+    const QByteArrayView palette = valueOf(line, "palettesize", &found);
+    assignRightAligned(m_fields[Palette], {found ? palette : QByteArrayView("0")}, 6);
+    m_driverSeen = true;
+}
+
+// A feature line without a status speaks only of the machine's devices (its overall value).
+void ListingScan::featureLine(QByteArrayView line)
+{
+    const QByteArrayView status = valueOf(line, "status");
+    const char* text = status == QByteArrayView("imperfect")    ? "Imperfect"
+                       : status == QByteArrayView("unemulated") ? "Preliminary"
+                                                                 : nullptr;
+    if (!text)
+        return;
+    const QByteArrayView type = valueOf(line, "type");
+    if (type == QByteArrayView("palette"))
+        m_fields[Color] = text;
+    else if (type == QByteArrayView("sound"))
+        m_fields[Sound] = text;
+    else if (type == QByteArrayView("graphics"))
+        m_fields[Graphic] = text;
 }
 
 GameRecord ListingScan::record() const

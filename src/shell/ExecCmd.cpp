@@ -1,10 +1,28 @@
 #include "shell/ExecCmd.h"
 
+#include "platform/CommandLine.h"
 #include "platform/MsgBox.h"
 #include "platform/Process.h"
+#include "shell/MameProgram.h"
 #include "shell/ProgramEnd.h"
 
 #include <QDir>
+
+namespace {
+
+// "mame" at the head of a line is the MAME folder's own program, named by its path: a folder
+// without one must not run whatever other "mame" the PATH finds (a packaged one, say).
+QString withMameFoldersProgram(const QString& cmdLine, const QString& folder)
+{
+    const QString head = CommandPrefix() + QStringLiteral("mame");
+    if (!cmdLine.startsWith(head))
+        return cmdLine;
+    if (cmdLine.size() > head.size() && cmdLine[head.size()] != QLatin1Char(' '))
+        return cmdLine;
+    return CommandPrefix() + QuoteArg(MameProgramFile(folder)) + cmdLine.mid(head.size());
+}
+
+} // namespace
 
 int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath)
 {
@@ -16,7 +34,8 @@ int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath)
         return kCommandNotEnded;
     }
     // Absolute, so that a relative MAME folder still means the same folder on the child's PATH.
-    const int exitCode = RunCommandLine(cmdLine, showState, QDir::currentPath());
+    const QString folder = QDir::currentPath();
+    const int exitCode = RunCommandLine(withMameFoldersProgram(cmdLine, folder), showState, folder);
     // The folder we came from may have gone meanwhile (here a current folder can be deleted);
     // with no folder at all before the call there is nothing to return to.
     if (!saved.isEmpty() && !QDir::setCurrent(saved))

@@ -13,7 +13,8 @@ inline constexpr int Minimized = 2;
 
 // Runs `cmdLine` with the MAME folder as the current directory (RunCommandLine) and returns its
 // exit code (0 when it ended well), or kCommandNotEnded when it did not run to its end (no
-// interpreter, or ended by a signal). A MAME folder that cannot be entered shows the drive message
-// and returns kCommandNotEnded; a current folder that cannot be re-entered afterwards ends the
-// program.
+// interpreter, or ended by a signal). A line that starts with the word "mame" runs the MAME
+// folder's own program, never another found on the PATH. A MAME folder that cannot be entered
+// shows the drive message and returns kCommandNotEnded; a current folder that cannot be re-entered
+// afterwards ends the program.
 int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath);

@@ -14,6 +14,13 @@ QString redirected(const QString& command, const QString& file)
     return CommandPrefix() + command + QuoteArg(file);
 }
 
+// The same with MAME's standard error in the file too: today's MAME writes a verify run's summary
+// there when a set is bad, and a set it does not know only there. Both interpreters read "2>&1".
+QString redirectedWithErrors(const QString& command, const QString& file)
+{
+    return redirected(command, file) + QStringLiteral(" 2>&1");
+}
+
 // Splits text into words as MAME's start-up splits its command line: blanks and TABs separate
 // words, double quotes group blanks into a word and are dropped ("" is an empty word).
 QStringList commandWords(const QString& text)
@@ -62,13 +69,13 @@ QString MameSetReportCommand(const QString& rom, MameSetReport report, const QSt
     case MameSetReport::ListRoms: command = QStringLiteral(" -listroms > "); break;
     case MameSetReport::ListSamples: command = QStringLiteral(" -listsamples > "); break;
     }
-    return redirected(QStringLiteral("mame ") + QuoteArg(rom) + command, outputFile);
+    return redirectedWithErrors(QStringLiteral("mame ") + QuoteArg(rom) + command, outputFile);
 }
 
 QString MameVerifyAllCommand(bool samples, const QString& outputFile)
 {
-    return redirected(samples ? QStringLiteral("mame * -verifysamples >") : QStringLiteral("mame * -verifyroms >"),
-                      outputFile);
+    return redirectedWithErrors(
+        samples ? QStringLiteral("mame * -verifysamples >") : QStringLiteral("mame * -verifyroms >"), outputFile);
 }
 
 QString MameHelpCommand(const QString& outputFile)

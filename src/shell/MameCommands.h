@@ -12,11 +12,13 @@ QString MameListXmlCommand(const QString& shortAppPath, const QString& fileName)
 // "mame -listcrc >" and the checksum file.
 QString MameListCrcCommand(const QString& shortAppPath, const QString& fileName);
 
-// The four reports of one set, each redirected into its own file (a full path).
+// The four reports of one set, each redirected into its own file (a full path), standard error
+// with standard output.
 enum class MameSetReport { VerifyRoms, VerifySamples, ListRoms, ListSamples };
 QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile);
 
-// "mame * -verifyroms >" or "mame * -verifysamples >" over every set.
+// "mame * -verifyroms >" or "mame * -verifysamples >" over every set, standard error with
+// standard output.
 QString MameVerifyAllCommand(bool samples, const QString& outputFile);
 
 // "mame -help > " and the version file.

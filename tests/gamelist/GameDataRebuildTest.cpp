@@ -3,6 +3,7 @@
 // files that stopped runs leave behind.
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameDataRebuild.h"
+#include "gamelist/GameRecordFile.h"
 
 #include "shell/ExecCmd.h"
 #include "shell/Progress.h"
@@ -121,6 +122,43 @@ TEST_F(GameDataRebuildTest, GeneratedListingBuildsAllFourFilesWithOneRunOfEachCo
     EXPECT_EQ(QDir(report("")).entryList(QDir::Files).size(), 5) << "nothing of the run is left beside them";
     EXPECT_EQ(m_captions.messages, (QStringList{"Creating listxml.txt...", "Creating crcinfo.txt...",
                                                 "Creating gameinfo.txt...", "Creating resource.txt...", ""}));
+}
+
+// The same generated games in both of MAME's layouts give the same records, but for the source
+// file's name and the palette size, which today's MAME no longer writes.
+TEST_F(GameDataRebuildTest, BothLayoutsOfTheSameGamesGiveTheSameRecords)
+{
+    ScopedEnv generated("ZELVANE_FAKEMAME_LISTXML", "");
+    ScopedEnv games("ZELVANE_FAKEMAME_GAMES", "90");
+    std::vector<GameRecord> layouts[2];
+    for (const bool current : {false, true}) {
+        ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", current ? "current" : "");
+        ASSERT_FALSE(rebuild());
+        Result<GameRecordReader> reader = GameRecordReader::open(report("gameinfo.txt"));
+        ASSERT_TRUE(reader.ok());
+        GameRecord record;
+        while (!reader->atEnd()) {
+            ASSERT_FALSE(reader.value().read(record));
+            layouts[current].push_back(record);
+        }
+    }
+    ASSERT_EQ(layouts[0].size(), 90u);
+    ASSERT_EQ(layouts[1].size(), 90u) << "no BIOS set and no device among the games";
+    for (size_t i = 0; i < 90; ++i) {
+        GameRecord older = layouts[0][i];
+        const GameRecord& current = layouts[1][i];
+        const QString driver = older[GameColumn::Source].chopped(2);
+        EXPECT_EQ(current[GameColumn::Source], driver + "/" + driver + ".cpp");
+        EXPECT_EQ(current[GameColumn::Palette], "     0");
+        older[GameColumn::Source] = current[GameColumn::Source];
+        older[GameColumn::Palette] = current[GameColumn::Palette];
+        EXPECT_EQ(older, current) << older[GameColumn::ROM].toStdString();
+    }
+    const QByteArray resources = readFile(report("resource.txt"));
+    EXPECT_TRUE(
+        resources.startsWith("\t<machine name=\"neogeo\" sourcefile=\"neogeo/neogeo.cpp\" isbios=\"yes\">\r\n"));
+    EXPECT_EQ(resources.count("\t<machine "), 6);
+    EXPECT_TRUE(resources.endsWith("\t</machine>\r\n</mame>\r\n"));
 }
 
 TEST_F(GameDataRebuildTest, FailedBuildLeavesEveryFileAsItWasAndIsReported)

@@ -189,6 +189,35 @@ TEST_F(LoadListsTest, EachHideOptionDropsItsGamesByExactComparisons)
     }
 }
 
+TEST_F(LoadListsTest, SystemFiltersReadTheSourceWithoutItsFolderAndCppAsC)
+{
+    using F = ListFilters;
+    writeGames({{"older", "O", "neogeo.c"},
+                {"current", "C", "neogeo/neogeo.cpp"},
+                {"nofolder", "N", "neogeo.cpp"},
+                {"deeper", "D", "snk/neogeo/neogeo.cpp"},
+                {"segac2", "S", "sega/segac2.cpp"},
+                {"pacman", "P", "pacman/pacman.cpp"},
+                {"folder", "F", "neogeo.c/pacman.cpp"},
+                {"other", "X", "neogeo/neogeo.cxx"},
+                {"capital", "K", "neogeo/NeoGeo.cpp"},
+                {"upper", "U", "neogeo/neogeo.CPP"}});
+    const struct {
+        std::vector<bool F::*> flags;
+        QStringList kept;
+    } cases[] = {
+        {{&F::blnHideNeoGeo}, {"segac2", "pacman", "folder", "other", "capital", "upper"}},
+        {{&F::blnHideStandard}, {"older", "current", "nofolder", "deeper", "segac2"}},
+        {{&F::blnHideNeoGeo, &F::blnHideSEGAC2, &F::blnHideStandard}, {}},
+    };
+    for (const auto& c : cases) {
+        m_state.filters = ListFilters();
+        for (bool F::* flag : c.flags)
+            m_state.filters.*flag = true;
+        EXPECT_EQ(loadedRoms(), c.kept) << c.kept.join(',').toStdString();
+    }
+}
+
 TEST_F(LoadListsTest, HideYearComparesYearsAsText)
 {
     writeGames({{"y1991", "G", "m.c", "1991"}, {"y1990", "G", "m.c", "1990"}, {"unknown", "G", "m.c", "19??"},

@@ -152,3 +152,42 @@ TEST_F(GameAuditTest, UnreadableOutputIsShownAndThePanelStaysUsable)
     EXPECT_EQ(m_state.view.intPanelShown, 0);
     EXPECT_TRUE(w.fraList->isEnabled());
 }
+
+// Today's MAME writes a bad set's summary, and all it says of a set it does not find, to standard
+// error, with LF line ends.
+TEST_F(GameAuditTest, ReportHoldsWhatTodaysMameWritesToStandardError)
+{
+    const struct {
+        const char* name;
+        bool uninstalledList;
+        int row;
+        QString romsSection;
+    } cases[] = {
+        {"bad set", false, 1,
+         "ROMs\r\n\r\npacman  : a.1 (4096 bytes) - INCORRECT CHECKSUM:\r\nromset pacman is bad\r\n"
+         "1 romsets found, 0 were OK.\r\nThis is the list"},
+        {"set not found", true, 0, "ROMs\r\n\r\nromset \"asteroid\" not found!\r\nThis is the list"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        startCase();
+        // The five sets in today's layout, each with a ROM for MAME to verify.
+        QByteArray xml = "<?xml version=\"1.0\"?>\n<mame build=\"0.251 (unknown)\">\n";
+        for (const FixtureGame& g : fiveGames())
+            xml += "\t<machine name=\"" + g.rom.toUtf8() + "\" sourcefile=\"misc/misc.cpp\">\n\t\t<description>" +
+                   g.game.toUtf8() + "</description>\n\t\t<rom name=\"a.1\" size=\"4096\" crc=\"f36e88ab\"/>\n"
+                   "\t</machine>\n";
+        writeFile(m_root + "/current.xml", xml + "</mame>\n");
+        m_env.reset();
+        m_env.emplace("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(m_root + "/current.xml"));
+        ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+        ScopedEnv bad("ZELVANE_FAKEMAME_BAD", "pacman");
+        frmMain& w = loaded();
+        (c.uninstalledList ? w.mnuViewUninstalled : w.mnuViewInstalled)->trigger();
+        selectRow(w.fraList->currentListView().view, c.row);
+        w.fraList->cmdVerify->click();
+        const QString text = w.fraVerify->txtVerify->Text();
+        EXPECT_TRUE(text.startsWith(c.romsSection)) << text.toStdString();
+        EXPECT_FALSE(text.contains('\n' + QString("\n"))) << "no LF stands alone";
+    }
+}

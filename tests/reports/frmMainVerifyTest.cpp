@@ -122,6 +122,47 @@ TEST_F(VerifyReportsTest, VerifyAllWithBadSetsArmsTheBadSetListThenPrint)
     }
 }
 
+// Today's MAME ends its lines in LF, reports no set it does not find, and writes the summary to
+// standard error when a set is bad.
+TEST_F(VerifyReportsTest, VerifyAllUnderTodaysMameTakesInItsStandardError)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    struct Case {
+        const char* name;
+        bool samples;
+        bool removeRoms;
+        QString shown;
+        bool armed;
+    };
+    const Case cases[] = {
+        {"one bad set: the summary comes on standard error", false, false,
+         "3 romsets found, 2 were OK.\r\n\r\nromset pacman is good\r\nromset galaxian is good\r\n"
+         "zaxxon  : a.1 (4096 bytes) - INCORRECT CHECKSUM:\r\nromset zaxxon is bad\r\n\r\nEnd of report.\r\n",
+         true},
+        {"all good: the summary on standard output", true, false,
+         "3 samplesets found, 3 were OK.\r\n\r\nsampleset pacman is good\r\nsampleset galaxian is good\r\n"
+         "sampleset zaxxon is good\r\n\r\nEnd of report.\r\n",
+         false},
+        {"nothing found: standard error's one line has no summary", false, true, "No sets were found.", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        ScopedEnv bad("ZELVANE_FAKEMAME_BAD", "zaxxon");
+        frmMain& w = loaded();
+        if (c.removeRoms)
+            QDir(roms()).removeRecursively();
+        m_boxes.answer(MsgAnswer::Yes);
+        (c.samples ? w.mnuReportsVerifySamples : w.mnuReportsVerifyRoms)->trigger();
+        EXPECT_EQ(text(w), c.shown);
+        EXPECT_EQ(w.findMode(), c.armed ? frmMain::FindMode::ListBadSets : frmMain::FindMode::MameIni);
+        if (c.armed) {
+            w.cmdFind->click();
+            EXPECT_TRUE(text(w).startsWith("1 bad sets found.\r\n\r\nromset zaxxon is bad"));
+        }
+    }
+}
+
 TEST_F(VerifyReportsTest, VerifyAllGivesBackTheWindowStateItFound)
 {
     for (const bool maximised : {false, true}) {

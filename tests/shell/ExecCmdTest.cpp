@@ -108,21 +108,37 @@ TEST_F(ExecCmdTest, StandardInputIsTheNullDevice)
     EXPECT_EQ(readFile(inMame("stdin.txt")), "/dev/null\n");
 }
 
-TEST_F(ExecCmdTest, MameIsTheMameFoldersProgramFirst)
+TEST_F(ExecCmdTest, MameIsTheMameFoldersProgramNeverAnotherOnThePath)
 {
-    installFakeMame(m_mame);
+    // A packaged MAME on the PATH that must never stand in for the MAME folder's own.
     const QString decoyFolder = m_root.filePath("decoy");
-    writeFile(QDir(decoyFolder).filePath("mame"), "#!/bin/sh\necho decoy\n");
-    QFile::setPermissions(QDir(decoyFolder).filePath("mame"), QFile::ReadOwner | QFile::ExeOwner);
+    const QString decoyRan = m_root.filePath("decoy ran");
+    for (const char* name : {"mame", "mamex"}) {
+        writeFile(QDir(decoyFolder).filePath(name), "#!/bin/sh\necho decoy > " + QuoteArg(decoyRan).toUtf8() + "\n");
+        QFile::setPermissions(QDir(decoyFolder).filePath(name), QFile::ReadOwner | QFile::ExeOwner);
+    }
     ScopedEnv path("PATH", QFile::encodeName(decoyFolder) + ':' + qgetenv("PATH"));
 
+    // Without a program of its own the MAME folder runs nothing, and says so in the exit code.
+    EXPECT_EQ(ExecCmd("mame -help > help.txt", ShowState::Minimized, m_mame), 127);
+    EXPECT_EQ(readFile(inMame("help.txt")), "");
+    EXPECT_FALSE(QFileInfo::exists(decoyRan));
+
+    installFakeMame(m_mame);
     ExecCmd("mame -help > help.txt", ShowState::Minimized, m_mame);
     EXPECT_TRUE(readFile(inMame("help.txt")).startsWith("M.A.M.E. v"));
+    ExecCmd("mame", ShowState::Minimized, m_mame);
+    EXPECT_FALSE(QFileInfo::exists(decoyRan));
 
     // A MAME folder given relative to the current folder is the same folder for the command.
     QDir::setCurrent(m_root.path());
     ExecCmd("mame -help > relative.txt", ShowState::Minimized, "mame folder");
     EXPECT_TRUE(readFile(inMame("relative.txt")).startsWith("M.A.M.E. v"));
+    EXPECT_FALSE(QFileInfo::exists(decoyRan));
+
+    // Only the word "mame" is MAME: another program keeps its usual search.
+    ExecCmd("mamex", ShowState::Minimized, m_mame);
+    EXPECT_TRUE(QFileInfo::exists(decoyRan));
 }
 
 TEST_F(ExecCmdTest, QuotedWordsReachTheCommandIntactAndNeverRunAsSyntax)

@@ -12,24 +12,27 @@ TEST(MameCommands, ListingsRedirectIntoTheReportsFolder)
               "mame -listxml>'/home/me/my apps/reports/listxml.txt.build-7'");
 }
 
+// The audit and verify runs take MAME's standard error into their file too; the others do not.
 TEST(MameCommands, SetReportsNameTheSetAndTheFile)
 {
     EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::VerifyRoms, "/z/reports/temp1.txt"),
-              "mame puckman -verifyroms > /z/reports/temp1.txt");
+              "mame puckman -verifyroms > /z/reports/temp1.txt 2>&1");
     EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::VerifySamples, "/z/reports/temp2.txt"),
-              "mame puckman -verifysamples > /z/reports/temp2.txt");
+              "mame puckman -verifysamples > /z/reports/temp2.txt 2>&1");
     EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::ListRoms, "/z/reports/temp3.txt"),
-              "mame puckman -listroms > /z/reports/temp3.txt");
+              "mame puckman -listroms > /z/reports/temp3.txt 2>&1");
     EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::ListSamples, "/z/reports/temp4.txt"),
-              "mame puckman -listsamples > /z/reports/temp4.txt");
+              "mame puckman -listsamples > /z/reports/temp4.txt 2>&1");
     // Names come from files: they are words, never shell syntax.
-    EXPECT_EQ(MameSetReportCommand("a;b", MameSetReport::ListRoms, "/my z/t.txt"), "mame 'a;b' -listroms > '/my z/t.txt'");
+    EXPECT_EQ(MameSetReportCommand("a;b", MameSetReport::ListRoms, "/my z/t.txt"),
+              "mame 'a;b' -listroms > '/my z/t.txt' 2>&1");
 }
 
 TEST(MameCommands, VerifyAllAndHelp)
 {
-    EXPECT_EQ(MameVerifyAllCommand(false, "/z/reports/roms.txt"), "mame * -verifyroms >/z/reports/roms.txt");
-    EXPECT_EQ(MameVerifyAllCommand(true, "/z/reports/samples.txt"), "mame * -verifysamples >/z/reports/samples.txt");
+    EXPECT_EQ(MameVerifyAllCommand(false, "/z/reports/roms.txt"), "mame * -verifyroms >/z/reports/roms.txt 2>&1");
+    EXPECT_EQ(MameVerifyAllCommand(true, "/z/reports/samples.txt"),
+              "mame * -verifysamples >/z/reports/samples.txt 2>&1");
     EXPECT_EQ(MameHelpCommand("/z/reports/version.txt"), "mame -help > /z/reports/version.txt");
 }
 

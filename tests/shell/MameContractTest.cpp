@@ -139,6 +139,22 @@ TEST_F(MameContract, ListCrcGivesChecksumFileAndDescription)
               "9036d879 sys-euro.bin System BIOS\r\n");
 }
 
+// Today's MAME, as the readers of its checksum list and its version line meet it: the ROM name
+// padded to 32 and the set name to 16, each followed by a TAB; LF line ends.
+TEST_F(MameContract, TodaysMameListCrcAndHelp)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    ExecCmd(MameListCrcCommand(m_app, "crcinfo.txt"), ShowState::Minimized, m_mame);
+    EXPECT_EQ(readFile(report("crcinfo.txt")),
+              "f36e88ab as1.6e                          \tastro           \tAstro Chase (World)\n"
+              "0618bd9b as2.6f                          \tastro           \tAstro Chase (World)\n"
+              "c1e6ab10 asj1.6e                         \tastroj          \tAstro Chase (Japan)\n"
+              "734f5ad8 bl.h                            \tblaster         \tBlaster, Deluxe\n"
+              "9036d879 sys-euro.bin                    \tsysbios         \tSystem BIOS\n");
+    ExecCmd(MameHelpCommand(report("version.txt")), ShowState::Minimized, m_mame);
+    EXPECT_TRUE(readFile(report("version.txt")).startsWith("MAME v0.251 (unknown)\n"));
+}
+
 TEST_F(MameContract, GameAuditReportsOfOneSet)
 {
     const QString files[] = {report("temp1.txt"), report("temp2.txt"), report("temp3.txt"), report("temp4.txt")};

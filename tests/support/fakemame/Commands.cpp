@@ -30,7 +30,7 @@ QStringList setList(const char* variable)
 bool forEachGame(const FakeMameConfig& config, const GameVisitor& visit)
 {
     if (config.listingFile.isEmpty()) {
-        forEachGeneratedGame(config.gameCount, visit);
+        forEachGeneratedGame(config.gameCount, config.layout, visit);
         return true;
     }
     if (forEachListedGame(config.listingFile, visit))
@@ -112,6 +112,32 @@ void padLeft(Output& out, const std::string& text, std::size_t width)
     out << text;
 }
 
+// How today's MAME ends a verify run: the summary on standard output only when every set it found
+// is good, else on standard error with exit code 2; nothing found, or nothing known by that name,
+// only on standard error. Standard output goes first, as MAME flushes it before.
+int currentSummary(Output& out, const FakeMameConfig& config, const QString& pattern, const char* noun, int matched,
+                   int found, int good)
+{
+    out.flush();
+    if (found > 0 && good == found) {
+        out << found << ' ' << noun << "s found, " << good << " were OK.";
+        out.endl();
+        return 0;
+    }
+    Output errors(stderr, config.lineEnd());
+    if (matched == 0) {
+        errors << "No matching systems found for '" << pattern.toStdString() << "'";
+        errors.endl();
+        return 5;
+    }
+    if (found == 0)
+        errors << noun << " \"" << pattern.toStdString() << "\" not found!";
+    else
+        errors << found << ' ' << noun << "s found, " << good << " were OK.";
+    errors.endl();
+    return 2;
+}
+
 } // namespace
 
 FakeMameConfig FakeMameConfig::fromEnvironment()
@@ -129,6 +155,10 @@ FakeMameConfig FakeMameConfig::fromEnvironment()
     config.exitCode = qEnvironmentVariableIntValue("ZELVANE_FAKEMAME_EXIT");
     config.pausedFile = qEnvironmentVariable("ZELVANE_FAKEMAME_PAUSED");
     config.pauseAt = qEnvironmentVariableIntValue("ZELVANE_FAKEMAME_PAUSE_AT");
+    if (qEnvironmentVariable("ZELVANE_FAKEMAME_LAYOUT") == QLatin1String("current")) {
+        config.layout = ListingLayout::Current;
+        config.version = "0.251";
+    }
     const QString version = qEnvironmentVariable("ZELVANE_FAKEMAME_VERSION");
     if (!version.isEmpty())
         config.version = version.toStdString();
@@ -150,11 +180,11 @@ void pauseUntilReleased(const QString& pausedFile)
 
 int listXml(const FakeMameConfig& config)
 {
-    Output out(stdout);
+    Output out(stdout, config.lineEnd());
     if (!config.pausedFile.isEmpty())
         out.pauseAfter(std::size_t(config.pauseAt), [&config] { pauseUntilReleased(config.pausedFile); });
     if (config.listingFile.isEmpty()) {
-        writeGeneratedListing(out, config.gameCount, config.version);
+        writeGeneratedListing(out, config.gameCount, config.version, config.layout);
         return 0;
     }
     QFile file(config.listingFile);
@@ -171,10 +201,20 @@ int listXml(const FakeMameConfig& config)
 
 int listCrc(const FakeMameConfig& config)
 {
-    Output out(stdout);
-    const bool ok = forEachGame(config, [&out](const FakeGame& game) {
+    Output out(stdout, config.lineEnd());
+    const bool current = config.layout == ListingLayout::Current;
+    const bool ok = forEachGame(config, [&](const FakeGame& game) {
         for (const FakeRom& rom : game.roms) {
-            out.hex(rom.crc, 8) << ' ' << rom.name << ' ' << game.description;
+            out.hex(rom.crc, 8) << ' ';
+            if (current) {
+                padded(out, rom.name, 32);
+                out << '\t';
+                padded(out, game.name, 16);
+                out << '\t';
+            } else {
+                out << rom.name << ' ';
+            }
+            out << game.description;
             out.endl();
         }
     });
@@ -183,8 +223,11 @@ int listCrc(const FakeMameConfig& config)
 
 int help(const FakeMameConfig& config)
 {
-    Output out(stdout);
-    out << "M.A.M.E. v" << config.version << " (fakemame)";
+    Output out(stdout, config.lineEnd());
+    if (config.layout == ListingLayout::Current)
+        out << "MAME v" << config.version << " (unknown)";
+    else
+        out << "M.A.M.E. v" << config.version << " (fakemame)";
     out.endl();
     static constexpr std::string_view kUsage[] = {
         "Multiple Arcade Machine Emulator",
@@ -213,13 +256,17 @@ int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind)
     const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
                                    QRegularExpression::CaseInsensitiveOption);
 
-    Output out(stdout);
+    const bool current = config.layout == ListingLayout::Current;
+    Output out(stdout, config.lineEnd());
     int matched = 0, found = 0, good = 0;
     const bool ok = forEachGame(config, [&](const FakeGame& game) {
         if ((roms ? game.roms.empty() : game.samples.empty()) || !match.match(QString::fromStdString(game.name)).hasMatch())
             return;
         ++matched;
         if (!zipFound(folders, game.name)) {
+            // Today's MAME says nothing of a set it does not find.
+            if (current)
+                return;
             writeSetName(out, noun, game);
             out << " not found";
             out.endl();
@@ -244,6 +291,8 @@ int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind)
     });
     if (!ok)
         return 1;
+    if (current)
+        return currentSummary(out, config, pattern, noun, matched, found, good);
     if (matched == 0) {
         out << noun << " \"" << pattern.toStdString() << "\" not found!";
         out.endl();
@@ -255,7 +304,7 @@ int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind)
 
 int listFiles(const FakeMameConfig& config, const QString& set, AuditKind kind)
 {
-    Output out(stdout);
+    Output out(stdout, config.lineEnd());
     bool known = false;
     const std::string name = set.toStdString();
     const bool ok = forEachGame(config, [&](const FakeGame& game) {

@@ -1,10 +1,13 @@
 // The commands fakemame answers, one function each; the result is the process's exit code.
 #pragma once
 
+#include "FakeGame.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <string>
+#include <string_view>
 
 struct FakeMameConfig {
     QString listingFile;      // empty: generate `gameCount` games
@@ -17,6 +20,10 @@ struct FakeMameConfig {
     QString pausedFile;       // empty: -listxml does not pause
     int pauseAt = 0;          // bytes of the listing written before the pause
     std::string version = "0.106";
+    ListingLayout layout = ListingLayout::Older;
+
+    // Lines end as the layout's MAME ends them.
+    std::string_view lineEnd() const { return layout == ListingLayout::Current ? "\n" : "\r\n"; }
 
     static FakeMameConfig fromEnvironment();
 };

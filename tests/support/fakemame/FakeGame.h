@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+// MAME's two listing layouts: <game> entries with BIOS resources at the end and CR LF lines, or
+// today's <machine> entries with BIOS sets among the games, devices after them and LF lines.
+enum class ListingLayout { Older, Current };
+
 struct FakeRom {
     std::string name;
     int size = 0;

@@ -163,9 +163,10 @@ void writeRom(Output& out, const FakeRom& rom, Random& r, sv region, int offset,
     out.endl();
 }
 
-void writeDisplay(Output& out, const FakeDisplay& d)
+void writeDisplay(Output& out, const FakeDisplay& d, ListingLayout layout)
 {
-    out << "\t\t<display type=\"" << d.type << "\" rotate=\"" << d.rotate << '"';
+    out << (layout == ListingLayout::Current ? "\t\t<display tag=\"screen\" type=\"" : "\t\t<display type=\"") << d.type
+        << "\" rotate=\"" << d.rotate << '"';
     if (d.type != "vector")
         out << " width=\"" << d.width << "\" height=\"" << d.height << '"';
     out << " refresh=\"" << d.refresh << "\" />";
@@ -173,7 +174,7 @@ void writeDisplay(Output& out, const FakeDisplay& d)
 }
 
 // The lines no audit reads, from the game's own seed.
-void writeDetails(Output& out, const FakeGame& g)
+void writeDetails(Output& out, const FakeGame& g, ListingLayout layout)
 {
     Random r(g.detailSeed);
     const int chips = 2 + r.below(4);
@@ -184,7 +185,7 @@ void writeDetails(Output& out, const FakeGame& g)
         out.endl();
     }
     for (const FakeDisplay& d : g.displays)
-        writeDisplay(out, d);
+        writeDisplay(out, d, layout);
     out << "\t\t<sound channels=\"" << (1 + r.below(2)) << "\"/>";
     out.endl();
     out << "\t\t<input players=\"" << (1 + r.below(4)) << "\" buttons=\"" << (1 + r.below(6))
@@ -208,11 +209,39 @@ void writeDetails(Output& out, const FakeGame& g)
     }
 }
 
-void writeGameLines(Output& out, const FakeGame& g)
+// Today's MAME names a driver file by its folder and its C++ name: "neogeo.c" is "neogeo/neogeo.cpp".
+std::string currentSourceFile(const std::string& driver)
 {
-    // The attribute order is the one the builder's fixed offsets expect; a resource puts
-    // runnable first, so that its line is told from a game's by the characters after the indent.
-    if (g.runnable)
+    const std::string stem = driver.substr(0, driver.rfind('.'));
+    return stem + '/' + stem + ".cpp";
+}
+
+// The driver line of today's MAME and, after it, a feature line for each part that is not good.
+void writeCurrentDriver(Output& out, const FakeGame& g)
+{
+    out << "\t\t<driver status=\"" << g.status << "\" emulation=\"" << g.status << "\" savestate=\"unsupported\"/>";
+    out.endl();
+    const std::pair<sv, const std::string*> parts[] = {
+        {"palette", &g.color}, {"sound", &g.sound}, {"graphics", &g.graphic}};
+    for (const auto& [type, state] : parts) {
+        if (*state == "good")
+            continue;
+        out << "\t\t<feature type=\"" << type << "\" status=\""
+            << (*state == "imperfect" ? "imperfect" : "unemulated") << "\"/>";
+        out.endl();
+    }
+}
+
+void writeGameLines(Output& out, const FakeGame& g, ListingLayout layout)
+{
+    const bool current = layout == ListingLayout::Current;
+    // In the older layout the attribute order is the one the builder's fixed offsets expect; a
+    // resource puts runnable first, so that its line is told from a game's by the characters
+    // after the indent.
+    if (current)
+        out << "\t<machine name=\"" << g.name << "\" sourcefile=\"" << currentSourceFile(g.sourcefile) << '"'
+            << (g.runnable ? "" : " isbios=\"yes\"");
+    else if (g.runnable)
         out << "\t<game name=\"" << g.name << "\" sourcefile=\"" << g.sourcefile << '"';
     else
         out << "\t<game runnable=\"no\" name=\"" << g.name << "\" sourcefile=\"" << g.sourcefile << '"';
@@ -252,15 +281,62 @@ void writeGameLines(Output& out, const FakeGame& g)
         out << "\t\t<sample name=\"" << sample << "\"/>";
         out.endl();
     }
-    if (g.runnable) {
-        writeDetails(out, g);
+    if (current) {
+        writeDetails(out, g, layout);
+        writeCurrentDriver(out, g);
+    } else if (g.runnable) {
+        writeDetails(out, g, layout);
         out << "\t\t<driver status=\"" << g.status << "\" emulation=\"" << g.status << "\" color=\"" << g.color
             << "\" sound=\"" << g.sound << "\" graphic=\"" << g.graphic << "\" savestate=\"unsupported\" palettesize=\""
             << g.palettesize << "\"/>";
         out.endl();
     }
-    out << "\t</game>";
+    out << (current ? "\t</machine>" : "\t</game>");
     out.endl();
+}
+
+void writeCurrentHead(Output& out, std::string_view version)
+{
+    static constexpr sv kDocType[] = {
+        "<?xml version=\"1.0\"?>",
+        "<!DOCTYPE mame [",
+        "<!ELEMENT mame (machine+)>",
+        "\t<!ATTLIST mame build CDATA #IMPLIED>",
+        "\t<!ELEMENT machine (description, year?, manufacturer?, biosset*, rom*, disk*, sample*, chip*, display*, "
+        "sound?, input?, dipswitch*, driver?, feature*)>",
+        "\t\t<!ATTLIST machine name CDATA #REQUIRED>",
+        "\t\t<!ATTLIST machine sourcefile CDATA #IMPLIED>",
+        "\t\t<!ATTLIST machine isbios (yes|no) \"no\">",
+        "\t\t<!ATTLIST machine isdevice (yes|no) \"no\">",
+        "\t\t<!ATTLIST machine runnable (yes|no) \"yes\">",
+        "\t\t<!ATTLIST machine cloneof CDATA #IMPLIED>",
+        "\t\t<!ATTLIST machine romof CDATA #IMPLIED>",
+        "\t\t<!ELEMENT feature EMPTY>",
+        "]>",
+        "",
+    };
+    for (sv line : kDocType) {
+        out << line;
+        out.endl();
+    }
+    out << "<mame build=\"" << version << " (unknown)\" debug=\"no\" mameconfig=\"10\">";
+    out.endl();
+}
+
+// Devices close today's listing; they are no sets of their own.
+void writeDevices(Output& out)
+{
+    static constexpr std::pair<sv, sv> kDevices[] = {
+        {"z80", "Zilog Z80"}, {"ym2151", "Yamaha YM2151 OPM"}, {"screen", "Video Screen"}};
+    for (const auto& [name, description] : kDevices) {
+        out << "\t<machine name=\"" << name << "\" sourcefile=\"emu/" << name
+            << ".cpp\" isdevice=\"yes\" runnable=\"no\">";
+        out.endl();
+        out << "\t\t<description>" << description << "</description>";
+        out.endl();
+        out << "\t</machine>";
+        out.endl();
+    }
 }
 
 void writeHead(Output& out, std::string_view version)
@@ -396,6 +472,8 @@ std::vector<FakeGame> generatedResources()
         g.description = b.description;
         g.year = "1990";
         g.manufacturer = b.manufacturer;
+        // Only today's layout writes a BIOS set's driver line.
+        g.status = g.color = g.sound = g.graphic = "good";
         g.detailSeed = crc;
         for (const auto& [name, description] : b.sets) {
             if (name.empty())
@@ -409,16 +487,30 @@ std::vector<FakeGame> generatedResources()
     return resources;
 }
 
-void writeGeneratedListing(Output& out, int gameCount, std::string_view version)
+void forEachGeneratedGame(int gameCount, ListingLayout layout, const std::function<void(const FakeGame&)>& visit)
 {
-    writeHead(out, version);
+    const int resourcesAfter = layout == ListingLayout::Current ? gameCount / 2 : gameCount;
     FakeGame game;
-    for (int i = 0; i < gameCount; ++i) {
+    for (int i = 0; i <= gameCount; ++i) {
+        if (i == resourcesAfter)
+            for (const FakeGame& resource : generatedResources())
+                visit(resource);
+        if (i == gameCount)
+            break;
         generateGame(i, game);
-        writeGameLines(out, game);
+        visit(game);
     }
-    for (const FakeGame& resource : generatedResources())
-        writeGameLines(out, resource);
+}
+
+void writeGeneratedListing(Output& out, int gameCount, std::string_view version, ListingLayout layout)
+{
+    if (layout == ListingLayout::Current)
+        writeCurrentHead(out, version);
+    else
+        writeHead(out, version);
+    forEachGeneratedGame(gameCount, layout, [&](const FakeGame& game) { writeGameLines(out, game, layout); });
+    if (layout == ListingLayout::Current)
+        writeDevices(out);
     out << "</mame>";
     out.endl();
 }

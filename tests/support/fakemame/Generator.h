@@ -4,6 +4,7 @@
 #include "FakeGame.h"
 #include "Output.h"
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -17,5 +18,10 @@ void generateGame(int index, FakeGame& game);
 // The BIOS resources that close every generated listing.
 std::vector<FakeGame> generatedResources();
 
-// A whole listing of `gameCount` generated games and the resources.
-void writeGeneratedListing(Output& out, int gameCount, std::string_view version);
+// The sets of a generated listing in its order: the games, and the resources at the end (older
+// layout) or among the games, after the first half of them (current layout).
+void forEachGeneratedGame(int gameCount, ListingLayout layout, const std::function<void(const FakeGame&)>& visit);
+
+// A whole listing of `gameCount` generated games and the resources; in the current layout the
+// devices close it.
+void writeGeneratedListing(Output& out, int gameCount, std::string_view version, ListingLayout layout);

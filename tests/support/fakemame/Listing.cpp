@@ -1,7 +1,5 @@
 #include "Listing.h"
 
-#include "Generator.h"
-
 #include <QByteArray>
 #include <QFile>
 
@@ -38,14 +36,15 @@ bool forEachListedGame(const QString& path, const GameVisitor& visit)
     bool inGame = false;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine().trimmed();
-        if (line.startsWith("<game ")) {
+        if (line.startsWith("<game ") || line.startsWith("<machine ")) {
             game = FakeGame();
-            inGame = true;
+            // A device is part of the machines that use it, no set of its own.
+            inGame = attribute(line, "isdevice") != "yes";
             game.name = attribute(line, "name").toStdString();
             game.sourcefile = attribute(line, "sourcefile").toStdString();
             game.cloneof = attribute(line, "cloneof").toStdString();
             game.romof = attribute(line, "romof").toStdString();
-            game.runnable = attribute(line, "runnable") != "no";
+            game.runnable = attribute(line, "runnable") != "no" && attribute(line, "isbios") != "yes";
         } else if (!inGame) {
             continue;
         } else if (line.startsWith("<description>")) {
@@ -55,7 +54,7 @@ bool forEachListedGame(const QString& path, const GameVisitor& visit)
                                  attribute(line, "crc").toUInt(nullptr, 16)});
         } else if (line.startsWith("<sample ")) {
             game.samples.push_back(attribute(line, "name").toStdString());
-        } else if (line.startsWith("</game>")) {
+        } else if (line.startsWith("</game>") || line.startsWith("</machine>")) {
             visit(game);
             inGame = false;
         }
@@ -63,13 +62,3 @@ bool forEachListedGame(const QString& path, const GameVisitor& visit)
     return true;
 }
 
-void forEachGeneratedGame(int gameCount, const GameVisitor& visit)
-{
-    FakeGame game;
-    for (int i = 0; i < gameCount; ++i) {
-        generateGame(i, game);
-        visit(game);
-    }
-    for (const FakeGame& resource : generatedResources())
-        visit(resource);
-}

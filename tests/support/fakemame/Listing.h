@@ -10,8 +10,5 @@
 using GameVisitor = std::function<void(const FakeGame&)>;
 
 // Reads a listing file's sets (name, parent, ROM set used, description, ROM and sample files),
-// BIOS resources included; false when the file cannot be read.
+// BIOS resources included, devices left out, in either layout; false when the file cannot be read.
 bool forEachListedGame(const QString& path, const GameVisitor& visit);
-
-// The generated listing's sets, games first, then the resources.
-void forEachGeneratedGame(int gameCount, const GameVisitor& visit);

@@ -11,7 +11,12 @@
 
 class Output {
 public:
-    explicit Output(std::FILE* file) : m_file(file) { m_buffer.reserve(kChunk + 4096); }
+    // `lineEnd` ends every line: CR LF as MAME writes on the program's home platform, LF as
+    // today's MAME writes here.
+    explicit Output(std::FILE* file, std::string_view lineEnd = "\r\n") : m_file(file), m_lineEnd(lineEnd)
+    {
+        m_buffer.reserve(kChunk + 4096);
+    }
     ~Output() { flush(); }
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
@@ -46,8 +51,7 @@ public:
         return *this << std::string_view(text, std::size_t(width));
     }
 
-    // MAME of the program's platform ends its lines with CR LF.
-    Output& endl() { return *this << std::string_view("\r\n"); }
+    Output& endl() { return *this << m_lineEnd; }
 
     // Once `bytes` have been written (and flushed), `pause` runs before the rest is written.
     void pauseAfter(std::size_t bytes, std::function<void()> pause)
@@ -79,6 +83,7 @@ private:
 
     static constexpr std::size_t kChunk = 1 << 20;
     std::FILE* m_file;
+    std::string_view m_lineEnd;
     std::string m_buffer;
     std::size_t m_written = 0;
     std::size_t m_pauseAt = 0;

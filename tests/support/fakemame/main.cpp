@@ -29,7 +29,16 @@
 //   ZELVANE_FAKEMAME_PAUSED       a file that -listxml writes its process id into once it has
 //   ZELVANE_FAKEMAME_PAUSE_AT     written this many bytes of the listing; it writes the rest once
 //                                 the file is removed (or after a minute)
-//   ZELVANE_FAKEMAME_VERSION      version shown by -help and the listing (default 0.106)
+//   ZELVANE_FAKEMAME_VERSION      version shown by -help and the listing (default 0.106, or 0.251
+//                                 in the current layout)
+//   ZELVANE_FAKEMAME_LAYOUT       "current": answers as today's MAME does. The listing has
+//                                 <machine> entries (BIOS sets among the games, devices last,
+//                                 feature lines, "folder/name.cpp" sources), -listcrc pads the ROM
+//                                 name to 32 and the set name to 16 with a TAB after each, -help
+//                                 starts "MAME v<version> (unknown)", lines end in LF, and a verify
+//                                 run reports no set it does not find and puts its summary on
+//                                 standard error with exit code 2 when a set is bad (nothing found:
+//                                 'romset "<set>" not found!' there)
 #include "Commands.h"
 
 #include <QString>
