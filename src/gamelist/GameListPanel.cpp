@@ -471,7 +471,13 @@ void GameListPanel::applyListAppearance()
             palette.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(starField)));
         else
             palette.setBrush(QPalette::Base, StoredColor(look.lngBackColor));
-        palette.setColor(QPalette::Text, StoredColor(look.lngFontColor));
+        // Text in the back colour (white on the window's white, the first-run colours) would hide
+        // every name: it then takes black or white, whichever stands out.
+        const QColor back = StoredColor(look.lngBackColor);
+        QColor text = StoredColor(look.lngFontColor);
+        if (!look.blnUseStarfield && text == back)
+            text = back.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
+        palette.setColor(QPalette::Text, text);
         row.view->setPalette(palette);
         QFont font = row.view->font();
         bool ok = false;

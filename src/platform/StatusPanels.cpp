@@ -4,6 +4,8 @@
 
 StatusPanels::StatusPanels(const std::vector<Panel>& panels, QWidget* parent) : QFrame(parent)
 {
+    // Opaque: the panels' status bar is stacked over the lists' one and must hide its texts.
+    setAutoFillBackground(true);
     for (const Panel& p : panels) {
         auto* label = new QLabel(this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);

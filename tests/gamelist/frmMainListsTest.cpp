@@ -271,3 +271,27 @@ TEST_F(Lists, RefreshAfterANewMameRebuildsAndStoresItsSize)
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));
     EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: 9");
 }
+
+TEST_F(Lists, ListTextStaysReadableOnItsBackColour)
+{
+    struct Case {
+        qint32 back, font;
+        bool starField;
+        QColor text;
+    } cases[] = {
+        {-2147483643, 16777215, false, Qt::black}, // the first-run colours: white on the window's white
+        {0x000000, 0x000000, false, Qt::white},
+        {0x000000, 16777215, false, Qt::white},    // a colour of its own is kept
+        {0x800000, 0x00FFFF, false, QColor(0xFF, 0xFF, 0x00)},
+        {-2147483643, 16777215, true, Qt::white},  // the star field is dark whatever the back colour
+    };
+    frmMain& w = loaded(fiveGames());
+    for (const Case& c : cases) {
+        m_state.appearance.lngBackColor = c.back;
+        m_state.appearance.lngFontColor = c.font;
+        m_state.appearance.blnUseStarfield = c.starField;
+        w.applyListAppearance();
+        for (QTreeView* lv : {w.fraList->lvAll, w.fraList->lvInstalled, w.fraList->lvUninstalled})
+            EXPECT_EQ(lv->palette().color(QPalette::Text), c.text) << c.back << " " << c.font;
+    }
+}
