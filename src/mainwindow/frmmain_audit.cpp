@@ -6,37 +6,15 @@
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
+#include "platform/ToolFiles.h"
 #include "reports/GameAudit.h"
 #include "shell/ExecCmd.h"
 #include "shell/ShortPath.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTreeView>
-
-namespace {
-
-// Removes the audit's output files on every way out, and any a broken audit left behind.
-class AuditFiles {
-public:
-    explicit AuditFiles(const QString& folder) : m_folder(folder) { removeAll(); }
-    ~AuditFiles() { removeAll(); }
-    AuditFiles(const AuditFiles&) = delete;
-    AuditFiles& operator=(const AuditFiles&) = delete;
-
-private:
-    void removeAll() const
-    {
-        for (const AuditRun& run : kAuditRuns)
-            QFile::remove(m_folder.filePath(QLatin1String(run.fileName)));
-    }
-    QDir m_folder;
-};
-
-} // namespace
 
 void frmMain::connectAudit()
 {
@@ -70,7 +48,10 @@ void frmMain::cmdVerify_Click()
     }
 
     const QString reportsFolder = JoinPath(m_state.paths.strAppPath, QStringLiteral("reports"));
-    const AuditFiles removed(reportsFolder);
+    QStringList auditFiles;
+    for (const AuditRun& run : kAuditRuns)
+        auditFiles << QLatin1String(run.fileName);
+    const ToolFiles removed(reportsFolder, auditFiles);
     const QString commandFolder = JoinPath(CommandPath(m_state.paths.strAppPath), QStringLiteral("reports"));
     for (const AuditRun& run : kAuditRuns)
         ExecCmd(MameSetReportCommand(rom, run.report, JoinPath(commandFolder, QLatin1String(run.fileName))),
