@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
@@ -262,6 +263,11 @@ void frmMain::mnuToolsRebuildSettings_Click()
                    MsgStyle::Information, title);
         boldRebuiltHeadings();
     }
+    // A file that kept its refused values is named, so that the report is not taken for its repair.
+    if (outcome.unsaved)
+        MsgBox(QStringLiteral("Error In cmdRebuildSettings: %1\r%2")
+                   .arg(outcome.unsaved->description, QDir::toNativeSeparators(outcome.unsavedFile)),
+               MsgStyle::Information, title);
 
     progress->setValue(0);
     progress->hide();

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -367,6 +368,24 @@ TEST_F(RebuildSettingsTest, RepairsReportsAndASecondRunFindsNothing)
     w.mnuToolsRebuildSettings->trigger();
     EXPECT_EQ(reportText(w), "No invalid values were detected in your setting files.");
     EXPECT_FALSE(QFileInfo::exists(report("rebuilt.txt")));
+}
+
+TEST_F(RebuildSettingsTest, ASettingsFileThatCannotBeRepairedIsNamed)
+{
+    const QByteArray bad = "[Video Options]\r\nVideo=OpenGL\r\n";
+    writeFile(settings("raster.cfg"), bad);
+    frmMain& w = loaded();
+    {
+        const ScopedWriteLimit full(0);
+        w.mnuToolsRebuildSettings->trigger();
+    }
+    ASSERT_EQ(m_boxes.shown().size(), 3u);
+    const auto& told = m_boxes.shown()[2];
+    EXPECT_TRUE(told.prompt.startsWith("Error In cmdRebuildSettings: ")) << told.prompt.toStdString();
+    EXPECT_TRUE(told.prompt.endsWith("\r" + QDir::toNativeSeparators(settings("raster.cfg"))));
+    EXPECT_EQ(told.title, "Rebuild Settings");
+    EXPECT_EQ(readFile(settings("raster.cfg")), bad);
+    EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
 }
 
 TEST_F(RebuildSettingsTest, AReportThatCannotBeWrittenIsToldAndTheWayBackOpens)
