@@ -61,14 +61,9 @@ void frmMain::cmdVerify_Click()
     const Result<QString> report = GameAuditReport(reportsFolder);
     if (report) {
         box.setText(*report);
-        for (const char* heading : {"ROMs", "Samples"}) {
-            box.setSelStart(box.Find(QLatin1String(heading), 0));
-            box.setSelLength(int(qstrlen(heading)));
-            box.setSelBold(true);
-        }
-        box.setSelStart(0);
-        box.setSelLength(0);
-        box.setSelBold(false);
+        for (const char* heading : {"ROMs", "Samples"})
+            box.boldSpan(box.Find(QLatin1String(heading), 0), int(qstrlen(heading)));
+        box.resetSelection();
     }
     show();
     activateWindow();

@@ -31,20 +31,6 @@ constexpr MameDiffKind kMameDiffKinds[] = {
     {&frmMain::mnuMAMEDiffFSplit, "-n", "Changed Full-Split ROMs"},
 };
 
-void boldSpan(RichTextBox& box, qsizetype start, qsizetype length)
-{
-    box.setSelStart(int(start));
-    box.setSelLength(int(length));
-    box.setSelBold(true);
-}
-
-void clearSelection(RichTextBox& box)
-{
-    box.setSelStart(0);
-    box.setSelLength(0);
-    box.setSelBold(false);
-}
-
 } // namespace
 
 void frmMain::connectDiffInfo()
@@ -97,8 +83,8 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
     mnuFileExit->setEnabled(false);
     RichTextBox& box = *fraVerify->txtVerify;
     box.setText(MameDiffReport(*log));
-    boldSpan(box, 0, MameDiffCredit().size());
-    clearSelection(box);
+    box.boldSpan(0, int(MameDiffCredit().size()));
+    box.resetSelection();
     fraVerify->repaint();
     DisableFormButtons();
     fraVerify->cmdGameList->setEnabled(true);
@@ -121,8 +107,8 @@ void frmMain::cmdInfo_Click()
     if (report) {
         box.setText(report->text);
         for (const GameInfoReport::Heading& heading : report->headings)
-            boldSpan(box, heading.start, heading.length);
-        clearSelection(box);
+            box.boldSpan(int(heading.start), int(heading.length));
+        box.resetSelection();
     } else {
         box.setText(GameInfoErrorText(report.error()));
     }

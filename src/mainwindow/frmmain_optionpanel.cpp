@@ -204,16 +204,10 @@ void frmMain::boldRebuiltHeadings()
 {
     RichTextBox* box = fraVerify->txtVerify;
     for (const QString& heading : {QStringLiteral("Filename"), QStringLiteral("Setting")}) {
-        const int at = box->Find(heading, 0);
-        if (at == -1)
-            continue;
-        box->setSelStart(at);
-        box->setSelLength(static_cast<int>(heading.size()));
-        box->setSelBold(true);
+        if (const int at = box->Find(heading, 0); at >= 0)
+            box->boldSpan(at, static_cast<int>(heading.size()));
     }
-    box->setSelStart(0);
-    box->setSelLength(0);
-    box->setSelBold(false);
+    box->resetSelection();
 }
 
 void frmMain::mnuToolsRebuildSettings_Click()
