@@ -159,16 +159,19 @@ void frmMain::cmdOK_Click()
             MsgBox(SaveFailedText(file, *failed), MsgStyle::Critical);
         return !failed;
     };
+    // A file that stays would still be played with: it is named, never passed over.
+    const auto remove = [](const QString& file) {
+        const bool removed = KillINI(file);
+        if (!removed)
+            MsgBox(SaveFailedText(file, MakeRuntimeError(ErrorNumber::PathFileAccess)), MsgStyle::Critical);
+        return removed;
+    };
 
     if (fraDefaults->kind() != SettingsKind::Custom) {
         settings.strSettingsType = fraDefaults->kind() == SettingsKind::Vector ? kVectorType : kRasterType;
         const QString file = settingsPath(typeFileName(settings.strSettingsType));
-        if (settings.blnAtDefaults) {
-            if (QFileInfo::exists(file))
-                KillINI(file);
-        } else if (!save(file)) {
+        if (settings.blnAtDefaults ? QFileInfo::exists(file) && !remove(file) : !save(file))
             return;
-        }
     } else {
         const QString own = settingsPath(m_state.game[GameColumn::ROM] + QStringLiteral(".cfg"));
         settings.strSettingsType = m_state.game[GameColumn::Type] == kRasterType ? kRasterType : kVectorType;
@@ -186,10 +189,8 @@ void frmMain::cmdOK_Click()
         } else {
             redundant = settings.blnAtDefaults;
         }
-        if (redundant) {
-            KillINI(own);
+        if (redundant && remove(own))
             StatusBar[0]->setPanelText(6, QStringLiteral("Default Settings"));
-        }
     }
     ReturnToGameList(fraDefaults, false);
 }

@@ -87,6 +87,21 @@ TEST_F(OptionPanelTest, RasterPanelAtTheDefaultsKeepsNoFile)
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+TEST_F(OptionPanelTest, ATypeFileThatCannotBeDeletedIsNamedAndThePanelStays)
+{
+    // A folder in the file's place stands for a file the system will not delete.
+    makeDirs(settings("raster.cfg") + "/held");
+    frmMain& w = loaded();
+    w.cmdRaster->click();
+    ASSERT_TRUE(w.fraDefaults->CheckDefaults());
+    w.cmdOK->click();
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("Zelvane could not save " +
+                                                     QDir::toNativeSeparators(settings("raster.cfg")) + ": "))
+        << m_boxes.shown()[0].prompt.toStdString();
+    EXPECT_TRUE(panelOpen(w));
+}
+
 TEST_F(OptionPanelTest, SavedRasterSettingsReachTheMameIniThatPlayRuns)
 {
     ScopedEnv log("ZELVANE_FAKEMAME_LOG", QFile::encodeName(m_root + "/runs.log"));
