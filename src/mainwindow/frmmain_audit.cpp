@@ -6,37 +6,15 @@
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
+#include "platform/ToolFiles.h"
 #include "reports/GameAudit.h"
 #include "shell/ExecCmd.h"
 #include "shell/ShortPath.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTreeView>
-
-namespace {
-
-// Removes the audit's output files on every way out, and any a broken audit left behind.
-class AuditFiles {
-public:
-    explicit AuditFiles(const QString& folder) : m_folder(folder) { removeAll(); }
-    ~AuditFiles() { removeAll(); }
-    AuditFiles(const AuditFiles&) = delete;
-    AuditFiles& operator=(const AuditFiles&) = delete;
-
-private:
-    void removeAll() const
-    {
-        for (const AuditRun& run : kAuditRuns)
-            QFile::remove(m_folder.filePath(QLatin1String(run.fileName)));
-    }
-    QDir m_folder;
-};
-
-} // namespace
 
 void frmMain::connectAudit()
 {
@@ -70,7 +48,10 @@ void frmMain::cmdVerify_Click()
     }
 
     const QString reportsFolder = JoinPath(m_state.paths.strAppPath, QStringLiteral("reports"));
-    const AuditFiles removed(reportsFolder);
+    QStringList auditFiles;
+    for (const AuditRun& run : kAuditRuns)
+        auditFiles << QLatin1String(run.fileName);
+    const ToolFiles removed(reportsFolder, auditFiles);
     const QString commandFolder = JoinPath(CommandPath(m_state.paths.strAppPath), QStringLiteral("reports"));
     for (const AuditRun& run : kAuditRuns)
         ExecCmd(MameSetReportCommand(rom, run.report, JoinPath(commandFolder, QLatin1String(run.fileName))),
@@ -80,14 +61,9 @@ void frmMain::cmdVerify_Click()
     const Result<QString> report = GameAuditReport(reportsFolder);
     if (report) {
         box.setText(*report);
-        for (const char* heading : {"ROMs", "Samples"}) {
-            box.setSelStart(box.Find(QLatin1String(heading), 0));
-            box.setSelLength(int(qstrlen(heading)));
-            box.setSelBold(true);
-        }
-        box.setSelStart(0);
-        box.setSelLength(0);
-        box.setSelBold(false);
+        for (const char* heading : {"ROMs", "Samples"})
+            box.boldSpan(box.Find(QLatin1String(heading), 0), int(qstrlen(heading)));
+        box.resetSelection();
     }
     show();
     activateWindow();

@@ -4,6 +4,7 @@
 
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
+#include "platform/ToolFiles.h"
 #include "platform/WholeFile.h"
 #include "reports/GameInfo.h"
 #include "reports/MameDiffLog.h"
@@ -13,8 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -31,40 +30,6 @@ constexpr MameDiffKind kMameDiffKinds[] = {
     {&frmMain::mnuMAMEDiffMSplit, "-s", "Changed Merged-Split ROMs"},
     {&frmMain::mnuMAMEDiffFSplit, "-n", "Changed Full-Split ROMs"},
 };
-
-// The tool's output files in the MAME folder: a log left from an earlier run must not pass for
-// this run's, and none is kept once shown.
-class MameDiffFiles {
-public:
-    explicit MameDiffFiles(const QString& mameFolder) : m_folder(mameFolder) { removeAll(); }
-    ~MameDiffFiles() { removeAll(); }
-    MameDiffFiles(const MameDiffFiles&) = delete;
-    MameDiffFiles& operator=(const MameDiffFiles&) = delete;
-
-    QString log() const { return m_folder.filePath(QStringLiteral("mamediff.log")); }
-
-private:
-    void removeAll() const
-    {
-        QFile::remove(log());
-        QFile::remove(m_folder.filePath(QStringLiteral("mamediff.out")));
-    }
-    QDir m_folder;
-};
-
-void boldSpan(RichTextBox& box, qsizetype start, qsizetype length)
-{
-    box.setSelStart(int(start));
-    box.setSelLength(int(length));
-    box.setSelBold(true);
-}
-
-void clearSelection(RichTextBox& box)
-{
-    box.setSelStart(0);
-    box.setSelLength(0);
-    box.setSelBold(false);
-}
 
 } // namespace
 
@@ -91,7 +56,8 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
         return;
     }
 
-    const MameDiffFiles files(m_state.dirs.strMAMEPath);
+    const QString logName = QStringLiteral("mamediff.log");
+    const ToolFiles files(m_state.dirs.strMAMEPath, {logName, QStringLiteral("mamediff.out")});
     const QString reports = JoinPath(m_state.paths.strShortAppPath, QStringLiteral("reports"));
     showMinimized();
     ExecCmd(MameDiffCommand(option, JoinPath(reports, QStringLiteral("oldlistxml.txt")),
@@ -102,7 +68,7 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
     activateWindow();
 
     // Read before the panel is entered: a tool that left no log leaves the lists as they were.
-    const Result<QByteArray> log = ReadWholeFile(files.log());
+    const Result<QByteArray> log = ReadWholeFile(files.path(logName));
     if (!log) {
         MsgBox(QStringLiteral("Error In MAMEDiff: ") + log.error().description, MsgStyle::Critical, title);
         return;
@@ -117,8 +83,8 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
     mnuFileExit->setEnabled(false);
     RichTextBox& box = *fraVerify->txtVerify;
     box.setText(MameDiffReport(*log));
-    boldSpan(box, 0, MameDiffCredit().size());
-    clearSelection(box);
+    box.boldSpan(0, int(MameDiffCredit().size()));
+    box.resetSelection();
     fraVerify->repaint();
     DisableFormButtons();
     fraVerify->cmdGameList->setEnabled(true);
@@ -141,8 +107,8 @@ void frmMain::cmdInfo_Click()
     if (report) {
         box.setText(report->text);
         for (const GameInfoReport::Heading& heading : report->headings)
-            boldSpan(box, heading.start, heading.length);
-        clearSelection(box);
+            box.boldSpan(int(heading.start), int(heading.length));
+        box.resetSelection();
     } else {
         box.setText(GameInfoErrorText(report.error()));
     }

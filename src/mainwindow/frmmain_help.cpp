@@ -14,7 +14,6 @@
 namespace {
 
 struct HelpDocument {
-    QAction* frmMain::* item;
     bool inMameFolder; // else the program folder
     const char* file;
     const char* title;
@@ -23,12 +22,9 @@ struct HelpDocument {
 };
 
 constexpr HelpDocument kHelpDocuments[] = {
-    {&frmMain::mnuHelpZelvane, false, "zelvane.txt", "Zelvane's Zelvane.txt", "Cannot find zelvane.txt!",
-     "mnuHelpZelvane_Click"},
-    {&frmMain::mnuHelpNewvideo, true, "docs/newvideo.txt", "M.A.M.E.'s Newvideo.txt", "Cannot find newvideo.txt!",
-     "mnuHelpNewvideo_Click"},
-    {&frmMain::mnuHelpWindows, true, "docs/windows.txt", "M.A.M.E.'s Windows.txt", "Cannot find windows.txt!",
-     "mnuHelpWindows_Click"},
+    {false, "zelvane.txt", "Zelvane's Zelvane.txt", "Cannot find zelvane.txt!", "mnuHelpZelvane_Click"},
+    {true, "docs/newvideo.txt", "M.A.M.E.'s Newvideo.txt", "Cannot find newvideo.txt!", "mnuHelpNewvideo_Click"},
+    {true, "docs/windows.txt", "M.A.M.E.'s Windows.txt", "Cannot find windows.txt!", "mnuHelpWindows_Click"},
 };
 
 } // namespace

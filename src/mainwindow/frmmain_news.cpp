@@ -75,12 +75,8 @@ Status frmMain::showNews(bool startup)
     RichTextBox* box = fraVerify->txtVerify;
     box->setText(news);
     // At start-up the stamp's separator is bold too.
-    box->setSelStart(0);
-    box->setSelLength(startup ? 9 : 8);
-    box->setSelBold(true);
-    box->setSelStart(0);
-    box->setSelLength(0);
-    box->setSelBold(false);
+    box->boldSpan(0, startup ? 9 : 8);
+    box->resetSelection();
     WriteINI(m_state.paths.strOptionsIni, QStringLiteral("Miscellaneous"), QStringLiteral("News"), NewsStamp(news));
     const Status saved = SaveINI(m_state.paths.strOptionsIni);
     fraVerify->cmdGameList->setFocus();

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
@@ -158,16 +159,19 @@ void frmMain::cmdOK_Click()
             MsgBox(SaveFailedText(file, *failed), MsgStyle::Critical);
         return !failed;
     };
+    // A file that stays would still be played with: it is named, never passed over.
+    const auto remove = [](const QString& file) {
+        const bool removed = KillINI(file);
+        if (!removed)
+            MsgBox(SaveFailedText(file, MakeRuntimeError(ErrorNumber::PathFileAccess)), MsgStyle::Critical);
+        return removed;
+    };
 
     if (fraDefaults->kind() != SettingsKind::Custom) {
         settings.strSettingsType = fraDefaults->kind() == SettingsKind::Vector ? kVectorType : kRasterType;
         const QString file = settingsPath(typeFileName(settings.strSettingsType));
-        if (settings.blnAtDefaults) {
-            if (QFileInfo::exists(file))
-                KillINI(file);
-        } else if (!save(file)) {
+        if (settings.blnAtDefaults ? QFileInfo::exists(file) && !remove(file) : !save(file))
             return;
-        }
     } else {
         const QString own = settingsPath(m_state.game[GameColumn::ROM] + QStringLiteral(".cfg"));
         settings.strSettingsType = m_state.game[GameColumn::Type] == kRasterType ? kRasterType : kVectorType;
@@ -185,10 +189,8 @@ void frmMain::cmdOK_Click()
         } else {
             redundant = settings.blnAtDefaults;
         }
-        if (redundant) {
-            KillINI(own);
+        if (redundant && remove(own))
             StatusBar[0]->setPanelText(6, QStringLiteral("Default Settings"));
-        }
     }
     ReturnToGameList(fraDefaults, false);
 }
@@ -203,16 +205,10 @@ void frmMain::boldRebuiltHeadings()
 {
     RichTextBox* box = fraVerify->txtVerify;
     for (const QString& heading : {QStringLiteral("Filename"), QStringLiteral("Setting")}) {
-        const int at = box->Find(heading, 0);
-        if (at == -1)
-            continue;
-        box->setSelStart(at);
-        box->setSelLength(static_cast<int>(heading.size()));
-        box->setSelBold(true);
+        if (const int at = box->Find(heading, 0); at >= 0)
+            box->boldSpan(at, static_cast<int>(heading.size()));
     }
-    box->setSelStart(0);
-    box->setSelLength(0);
-    box->setSelBold(false);
+    box->resetSelection();
 }
 
 void frmMain::mnuToolsRebuildSettings_Click()
@@ -262,6 +258,11 @@ void frmMain::mnuToolsRebuildSettings_Click()
                    MsgStyle::Information, title);
         boldRebuiltHeadings();
     }
+    // A file that kept its refused values is named, so that the report is not taken for its repair.
+    if (outcome.unsaved)
+        MsgBox(QStringLiteral("Error In cmdRebuildSettings: %1\r%2")
+                   .arg(outcome.unsaved->description, QDir::toNativeSeparators(outcome.unsavedFile)),
+               MsgStyle::Information, title);
 
     progress->setValue(0);
     progress->hide();

@@ -3,7 +3,6 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/StatusPanels.h"
-#include "platform/Twips.h"
 #include "shell/HeaderPanel.h"
 
 #include <QApplication>
@@ -112,11 +111,8 @@ void frmMain::ReturnToGameList(QGroupBox* panel, bool busyPointer)
 
 void frmMain::VScrollPanel(int index)
 {
-    // The content follows the bar only when it is taller than its viewport.
-    if (index == 0) {
-        if (picBox1->height() > picDefaults->height())
-            picBox1->move(picBox1->x(), -twipsToPixels(VScroll[0]->value()));
-    } else if (index == 1) {
+    if (index == 0)
+        fraDefaults->scrollContent();
+    else if (index == 1)
         fraMaintenance->scrollContent();
-    }
 }

@@ -65,16 +65,10 @@ void boldHeadings(RichTextBox& box, bool all)
     static const Heading kAll[] = {{"ROM\t", 3}, {"Description", 11}};
     for (const Heading& heading : all ? std::span<const Heading>(kAll) : std::span<const Heading>(kRoms)) {
         // A report edited by hand may have lost its heading: the rest is still shown.
-        const int at = box.Find(QLatin1String(heading.find), 0);
-        if (at < 0)
-            continue;
-        box.setSelStart(at);
-        box.setSelLength(heading.length);
-        box.setSelBold(true);
+        if (const int at = box.Find(QLatin1String(heading.find), 0); at >= 0)
+            box.boldSpan(at, heading.length);
     }
-    box.setSelStart(0);
-    box.setSelLength(0);
-    box.setSelBold(false);
+    box.resetSelection();
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "options/OptionRules.h"
 #include "platform/MsgBox.h"
-#include "platform/RuntimeText.h"
 #include "platform/TwipsLayout.h"
 #include "shell/ProgramEnd.h"
 
@@ -311,15 +310,6 @@ void OptionPanel::enableVectorControls(bool vector)
     combo("cboBios")->setEnabled(!vector);
 }
 
-void OptionPanel::scrollSetUp()
-{
-    VScroll0->setValue(0);
-    const double content = pixelsToTwips(picBox1->height());
-    const double viewport = pixelsToTwips(picDefaults->height());
-    const double max = content - viewport;
-    VScroll0->setMaximum(static_cast<int>(std::max(0.0, max)));
-    if (content > viewport) {
-        VScroll0->setPageStep(static_cast<int>(RoundHalfEven(max / 10)));
-        VScroll0->setSingleStep(static_cast<int>(RoundHalfEven(max / 25)));
-    }
-}
+void OptionPanel::scrollSetUp() { setUpContentScroll(VScroll0, picBox1, picDefaults); }
+
+void OptionPanel::scrollContent() { ::scrollContent(VScroll0, picBox1, picDefaults); }

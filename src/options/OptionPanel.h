@@ -52,6 +52,8 @@ public:
     void enableVectorControls(bool vector);
     // Back to the top, with the steps the content's height asks for.
     void scrollSetUp();
+    // Moves the content with the scroll bar.
+    void scrollContent();
 
     QWidget* control(int row) const { return m_controls[static_cast<size_t>(row)]; }
     QCheckBox* check(const char* name) const;

@@ -22,7 +22,13 @@ RebuildOutcome RebuildSettings(const QString& settingsFolder, const QStringList&
     int done = 0;
     for (const QString& name : fileNames) {
         // The real name finds the file; the label only heads its log lines.
-        const LoadedSettings loaded = RepairSettings(JoinPath(settingsFolder, name), lists);
+        const QString path = JoinPath(settingsFolder, name);
+        const RepairedSettings repaired = RepairSettings(path, lists);
+        const LoadedSettings& loaded = repaired.loaded;
+        if (repaired.unsaved && !outcome.unsaved) {
+            outcome.unsaved = repaired.unsaved;
+            outcome.unsavedFile = path;
+        }
         const QString label = RebuildLabel(name);
         for (int row : loaded.refusedRows)
             outcome.log += label + QLatin1Char('\t') +

@@ -19,6 +19,9 @@ QString RebuildLabel(const QString& fileName);
 struct RebuildOutcome {
     QString log;        // per file with replacements: "<label>\t<option label>\r\n" lines, then "\r\n"
     bool found = false; // any value replaced
+    // The first file whose repairs could not be stored, and why; the others are still repaired.
+    QString unsavedFile;
+    Status unsaved;
 };
 
 // Repairs the named files of the folder in order; `fileDone` (may be empty) hears after each

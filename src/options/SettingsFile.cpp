@@ -66,17 +66,20 @@ LoadedSettings ReadSettings(const QString& file, const OptionLists& lists)
     return loaded;
 }
 
-LoadedSettings RepairSettings(const QString& file, const OptionLists& lists)
+RepairedSettings RepairSettings(const QString& file, const OptionLists& lists)
 {
-    LoadedSettings loaded = ReadSettings(file, lists);
-    for (int row : loaded.refusedRows) {
+    RepairedSettings repaired{ReadSettings(file, lists), std::nullopt};
+    if (repaired.loaded.refusedRows.empty())
+        return repaired;
+    for (int row : repaired.loaded.refusedRows) {
         const OptionDef& option = def(static_cast<size_t>(row));
         WriteINI(file, text(option.section), text(option.key), text(option.defaultText));
     }
-    // One replacement of the file holds every repair.
-    if (!loaded.refusedRows.empty())
-        FlushINI(file);
-    return loaded;
+    repaired.unsaved = SaveINI(file);
+    // Repairs that were not stored must not reach the file unseen with some later save.
+    if (repaired.unsaved)
+        RevertINI(file);
+    return repaired;
 }
 
 Result<bool> SameSettings(const QString& baseFile, const QString& customFile)

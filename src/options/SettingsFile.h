@@ -34,8 +34,13 @@ struct LoadedSettings {
 };
 LoadedSettings ReadSettings(const QString& file, const OptionLists& lists);
 
-// ReadSettings, and each refused value's default written back into the file at once.
-LoadedSettings RepairSettings(const QString& file, const OptionLists& lists);
+// ReadSettings, and each refused value's default written back into the file in one replacement;
+// `unsaved` is why that failed, the file then left as it was.
+struct RepairedSettings {
+    LoadedSettings loaded;
+    Status unsaved;
+};
+RepairedSettings RepairSettings(const QString& file, const OptionLists& lists);
 
 // Whether a game's own file holds exactly what its type's file holds (check boxes compared as
 // numbers, list items and Other Commands as exact text). A check-box value that is no number is

@@ -134,6 +134,20 @@ void RichTextBox::setSelBold(bool bold)
     mergeCurrentCharFormat(format);
 }
 
+void RichTextBox::boldSpan(int start, int length)
+{
+    setSelStart(start);
+    setSelLength(length);
+    setSelBold(true);
+}
+
+void RichTextBox::resetSelection()
+{
+    setSelStart(0);
+    setSelLength(0);
+    setSelBold(false);
+}
+
 QString RichTextBox::SelText() const { return withCrLf(textCursor().selectedText()); }
 
 void RichTextBox::setSelText(const QString& text)

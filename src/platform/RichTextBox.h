@@ -29,6 +29,10 @@ public:
     // True when every selected character is bold; with nothing selected, whether typing would be.
     bool SelBold() const;
     void setSelBold(bool bold);
+    // Selects `length` characters from `start` and makes them bold.
+    void boldSpan(int start, int length);
+    // Nothing selected, the caret at the top and typing not bold: a report once its headings are set.
+    void resetSelection();
     QString SelText() const;
     // Replaces the selection; the caret stands after the new text.
     void setSelText(const QString& text);

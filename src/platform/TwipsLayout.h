@@ -1,9 +1,11 @@
 // Controls placed and sized in twips, as the forms' designs give them.
 #pragma once
 
+#include "platform/RuntimeText.h"
 #include "platform/Twips.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QString>
 #include <QWidget>
 
@@ -36,3 +38,23 @@ inline void placeTop(QWidget* w, double top) { w->move(w->x(), twipsToPixels(top
 inline void place(QWidget* w, double left, double top) { w->move(twipsToPixels(left), twipsToPixels(top)); }
 inline void setWidthTwips(QWidget* w, double width) { w->resize(std::max(0, twipsToPixels(width)), w->height()); }
 inline void setHeightTwips(QWidget* w, double height) { w->resize(w->width(), std::max(0, twipsToPixels(height))); }
+
+// The scroll bar of a panel whose `content` may be taller than its `viewport`: back at the top,
+// its range in twips the height the viewport hides, a page a tenth of that and a step a 25th.
+inline void setUpContentScroll(QScrollBar* bar, const QWidget* content, const QWidget* viewport)
+{
+    const double hidden = pixelsToTwips(content->height() - viewport->height());
+    bar->setValue(0);
+    bar->setMaximum(std::max(0, int(hidden)));
+    if (hidden > 0) {
+        bar->setPageStep(int(RoundHalfEven(hidden / 10)));
+        bar->setSingleStep(int(RoundHalfEven(hidden / 25)));
+    }
+}
+
+// The content moved to the bar's place; it follows the bar only when taller than its viewport.
+inline void scrollContent(const QScrollBar* bar, QWidget* content, const QWidget* viewport)
+{
+    if (content->height() > viewport->height())
+        content->move(content->x(), -twipsToPixels(bar->value()));
+}

@@ -108,13 +108,7 @@ MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox
 
 void MaintenancePanel::prepare(bool listHasGame)
 {
-    const int range = std::max(0, int(RoundHalfEven(pixelsToTwips(picBox2->height() - picMaintenance->height()))));
-    VScroll1->setValue(0);
-    VScroll1->setMaximum(range);
-    if (picMaintenance->height() < picBox2->height()) {
-        VScroll1->setPageStep(int(RoundHalfEven(range / 10.0)));
-        VScroll1->setSingleStep(int(RoundHalfEven(range / 25.0)));
-    }
+    setUpContentScroll(VScroll1, picBox2, picMaintenance);
     for (QCheckBox* box : chkFolder)
         box->setChecked(false);
     for (QCheckBox* box : chkReports)
@@ -122,11 +116,7 @@ void MaintenancePanel::prepare(bool listHasGame)
     optCurrent->setEnabled(listHasGame);
 }
 
-void MaintenancePanel::scrollContent()
-{
-    if (picBox2->height() > picMaintenance->height())
-        picBox2->move(picBox2->x(), -twipsToPixels(VScroll1->value()));
-}
+void MaintenancePanel::scrollContent() { ::scrollContent(VScroll1, picBox2, picMaintenance); }
 
 void MaintenancePanel::cmdSelectAll_Click(int index)
 {

@@ -3,6 +3,7 @@
 #include "platform/ClickFilter.h"
 #include "platform/MsgBox.h"
 #include "platform/OpenUrl.h"
+#include "platform/ToolFiles.h"
 #include "platform/TwipsLayout.h"
 #include "platform/WholeFile.h"
 #include "shell/ExecCmd.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -216,12 +216,11 @@ void frmMyAbout::cmdVersion_Click()
     cmdOK->setEnabled(false);
     const QString reports = QStringLiteral("reports");
     const QString commandFile = JoinPath(JoinPath(CommandPath(m_state.paths.strAppPath), reports), QStringLiteral("version.txt"));
-    const QString file = JoinPath(JoinPath(m_state.paths.strAppPath, reports), QStringLiteral("version.txt"));
+    const ToolFiles output(JoinPath(m_state.paths.strAppPath, reports), {QStringLiteral("version.txt")});
     ExecCmd(MameHelpCommand(commandFile), ShowState::Minimized, m_state.dirs.strMAMEPath);
     // No output at all (MAME missing, the folder unwritable) reads as no version line.
-    const Result<QByteArray> output = ReadWholeFileOr(file, QByteArray());
-    QFile::remove(file);
-    lblMAMEVersion->setText(MameVersionFromHelp(output ? *output : QByteArray()));
+    const Result<QByteArray> help = ReadWholeFileOr(output.path(QStringLiteral("version.txt")), QByteArray());
+    lblMAMEVersion->setText(MameVersionFromHelp(help ? *help : QByteArray()));
     cmdVersion->setEnabled(false);
     QApplication::restoreOverrideCursor();
     cmdOK->setEnabled(true);

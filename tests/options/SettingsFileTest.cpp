@@ -3,6 +3,7 @@
 
 #include "shell/IniFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -211,6 +212,29 @@ TEST_F(SettingsFileTest, RebuildRepairsEveryFileByItsRealNameAndLogsByLabel)
     const RebuildOutcome second = RebuildSettings(settings(""), names, m_lists, {});
     EXPECT_FALSE(second.found);
     EXPECT_TRUE(second.log.isEmpty());
+}
+
+TEST_F(SettingsFileTest, RebuildNamesAFileItCouldNotRepairAndLeavesItForTheNextRun)
+{
+    const QByteArray bad = "[Video Options]\r\nVideo=OpenGL\r\n";
+    writeFile(settings("raster.cfg"), bad);
+    writeFile(settings("vector.cfg"), bad);
+    const QStringList names = SettingsFileNames(settings(""));
+    {
+        const ScopedWriteLimit full(0);
+        const RebuildOutcome failed = RebuildSettings(settings(""), names, m_lists, {});
+        ASSERT_TRUE(failed.unsaved);
+        EXPECT_EQ(QDir::cleanPath(failed.unsavedFile).toStdString(), settings("raster.cfg").toStdString());
+        EXPECT_TRUE(failed.found);
+    }
+    EXPECT_EQ(readFile(settings("raster.cfg")), bad);
+    EXPECT_EQ(readFile(settings("vector.cfg")), bad);
+
+    const RebuildOutcome retried = RebuildSettings(settings(""), names, m_lists, {});
+    EXPECT_FALSE(retried.unsaved);
+    EXPECT_TRUE(retried.found);
+    EXPECT_TRUE(readFile(settings("raster.cfg")).contains("Video=D3D"));
+    EXPECT_TRUE(readFile(settings("vector.cfg")).contains("Video=D3D"));
 }
 
 TEST(RebuildProgress, PercentAsTheRuntimeFormatsIt)

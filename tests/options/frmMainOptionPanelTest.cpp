@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -84,6 +85,21 @@ TEST_F(OptionPanelTest, RasterPanelAtTheDefaultsKeepsNoFile)
         EXPECT_FALSE(w.StatusBar[1]->isVisible());
     }
     EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(OptionPanelTest, ATypeFileThatCannotBeDeletedIsNamedAndThePanelStays)
+{
+    // A folder in the file's place stands for a file the system will not delete.
+    makeDirs(settings("raster.cfg") + "/held");
+    frmMain& w = loaded();
+    w.cmdRaster->click();
+    ASSERT_TRUE(w.fraDefaults->CheckDefaults());
+    w.cmdOK->click();
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_TRUE(m_boxes.shown()[0].prompt.startsWith("Zelvane could not save " +
+                                                     QDir::toNativeSeparators(settings("raster.cfg")) + ": "))
+        << m_boxes.shown()[0].prompt.toStdString();
+    EXPECT_TRUE(panelOpen(w));
 }
 
 TEST_F(OptionPanelTest, SavedRasterSettingsReachTheMameIniThatPlayRuns)
@@ -367,6 +383,24 @@ TEST_F(RebuildSettingsTest, RepairsReportsAndASecondRunFindsNothing)
     w.mnuToolsRebuildSettings->trigger();
     EXPECT_EQ(reportText(w), "No invalid values were detected in your setting files.");
     EXPECT_FALSE(QFileInfo::exists(report("rebuilt.txt")));
+}
+
+TEST_F(RebuildSettingsTest, ASettingsFileThatCannotBeRepairedIsNamed)
+{
+    const QByteArray bad = "[Video Options]\r\nVideo=OpenGL\r\n";
+    writeFile(settings("raster.cfg"), bad);
+    frmMain& w = loaded();
+    {
+        const ScopedWriteLimit full(0);
+        w.mnuToolsRebuildSettings->trigger();
+    }
+    ASSERT_EQ(m_boxes.shown().size(), 3u);
+    const auto& told = m_boxes.shown()[2];
+    EXPECT_TRUE(told.prompt.startsWith("Error In cmdRebuildSettings: ")) << told.prompt.toStdString();
+    EXPECT_TRUE(told.prompt.endsWith("\r" + QDir::toNativeSeparators(settings("raster.cfg"))));
+    EXPECT_EQ(told.title, "Rebuild Settings");
+    EXPECT_EQ(readFile(settings("raster.cfg")), bad);
+    EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
 }
 
 TEST_F(RebuildSettingsTest, AReportThatCannotBeWrittenIsToldAndTheWayBackOpens)

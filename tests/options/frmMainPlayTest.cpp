@@ -314,12 +314,7 @@ TEST_F(Play, StartUpWithAutoRunPlaysTheSelectedGame)
     IniService::instance().dropAll();
 
     Program program;
-    const QString folder = app();
-    Main(program, {folder, [folder](Program& p) {
-                       p.mainWindow = std::make_unique<frmMain>(p.state);
-                       p.mainWindow->Form_Load(folder);
-                       p.mainWindow->show();
-                   }});
+    Main(program, startup());
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
     EXPECT_EQ(r[0].args, QStringList({"pacman"}));

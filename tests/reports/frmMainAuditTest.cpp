@@ -188,6 +188,5 @@ TEST_F(GameAuditTest, ReportHoldsWhatTodaysMameWritesToStandardError)
         w.fraList->cmdVerify->click();
         const QString text = w.fraVerify->txtVerify->Text();
         EXPECT_TRUE(text.startsWith(c.romsSection)) << text.toStdString();
-        EXPECT_FALSE(text.contains('\n' + QString("\n"))) << "no LF stands alone";
     }
 }

@@ -148,6 +148,16 @@ frmMain& MainWindowTest::loadShown()
     return w;
 }
 
+StartupEnvironment MainWindowTest::startup() const
+{
+    const QString folder = app();
+    return {folder, [folder](Program& p) {
+                p.mainWindow = std::make_unique<frmMain>(p.state);
+                p.mainWindow->Form_Load(folder);
+                p.mainWindow->show();
+            }};
+}
+
 void MainWindowTest::selectRow(QTreeView* lv, int row) { lv->setCurrentIndex(lv->model()->index(row, 0)); }
 
 std::vector<FixtureGame> MainWindowTest::fiveGames() const

@@ -2,6 +2,7 @@
 // zips, all under one temporary folder; and the loaded window over it.
 #pragma once
 
+#include "app/modSubMain.h"
 #include "mainwindow/frmMain.h"
 #include "shell/HeaderPanel.h"
 #include "shell/IniFile.h"
@@ -63,6 +64,8 @@ protected:
     frmMain& load();
     // load(), then the window shown and the events that showing it posts handled.
     frmMain& loadShown();
+    // The whole start-up over the fixture's program folder, with the real window loaded and shown.
+    StartupEnvironment startup() const;
     // Makes `row` (from 0) the list's current row, as a click on it does.
     static void selectRow(QTreeView* lv, int row);
 

@@ -202,12 +202,7 @@ TEST_F(NewsTest, StartupShowsNewsOncePerStampOrEveryTimeWithASemicolon)
         ClearBeepRecord();
 
         Program program;
-        const QString folder = app();
-        Main(program, {folder, [folder](Program& p) {
-                           p.mainWindow = std::make_unique<frmMain>(p.state);
-                           p.mainWindow->Form_Load(folder);
-                           p.mainWindow->show();
-                       }});
+        Main(program, startup());
         frmMain& w = *program.mainWindow;
 
         EXPECT_EQ(program.state.view.intPanelShown, c.shown ? 1 : 0) << c.what;

@@ -98,10 +98,17 @@ TEST_F(AboutBox, MameVersionFromItsHelpOutput)
 
 TEST_F(AboutBox, NoMameGivesAnUnknownVersion)
 {
-    frmMyAbout& f = open();
-    f.cmdVersion->click();
-    EXPECT_EQ(f.lblMAMEVersion->text(), "Unknown");
-    EXPECT_TRUE(f.cmdOK->isEnabled());
+    const QString mameFolder = m_state.dirs.strMAMEPath;
+    for (const bool folderThere : {true, false}) {
+        m_state.dirs.strMAMEPath = folderThere ? mameFolder : m_dir.filePath("gone");
+        // Output an earlier run left behind is not this MAME's.
+        writeFile(m_dir.filePath("app/reports/version.txt"), "M.A.M.E. v0.37b5 (Jun 1 2000)\r\n");
+        frmMyAbout& f = open();
+        f.cmdVersion->click();
+        EXPECT_EQ(f.lblMAMEVersion->text(), "Unknown") << folderThere;
+        EXPECT_TRUE(f.cmdOK->isEnabled());
+        EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("app/reports/version.txt")));
+    }
 }
 
 TEST_F(AboutBox, DatFileDateReplacesTheVersionAndEnablesTheButtonAgain)
