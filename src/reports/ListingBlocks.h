@@ -10,12 +10,13 @@
 #include <array>
 
 // A block ends where the next game starts; resources, which follow the games, end a block only
-// when no game follows at all.
-inline constexpr std::array<QByteArrayView, 1> kGameStarts = {QByteArrayView("<game n")};
+// when no game follows at all. Today's MAME names every entry, BIOS sets and devices among them,
+// a <machine>: each of them is a game start.
+inline constexpr std::array<QByteArrayView, 2> kGameStarts = {QByteArrayView("<game n"), QByteArrayView("<machine n")};
 inline constexpr std::array<QByteArrayView, 1> kResourceStarts = {QByteArrayView("<game r")};
 // What the progress counts as one block of a listing.
-inline constexpr std::array<QByteArrayView, 2> kCountedStarts = {QByteArrayView("<game name="),
-                                                                 QByteArrayView("<game runnable=")};
+inline constexpr std::array<QByteArrayView, 3> kCountedStarts = {
+    QByteArrayView("<game name="), QByteArrayView("<game runnable="), QByteArrayView("<machine name=")};
 // A block's end is looked for from its seventh character on, past its own start.
 inline constexpr qsizetype kBlockEndSearchOffset = 6;
 // The most bytes a block start needs: what a join of two texts must be looked at for.
@@ -37,7 +38,7 @@ StartKind startAt(QByteArrayView text);
 class BlockCutter {
 public:
     explicit BlockCutter(QByteArrayView text);
-    // Where the block that begins at `from` ends: the next game start found from from + 6 on,
+    // Where the block that begins at `from` ends: the first game start found from from + 6 on,
     // else the next resource start from there, else -1 (the block runs to the end).
     qsizetype blockEnd(qsizetype from) const;
 

@@ -100,11 +100,19 @@ private:
 
 QByteArrayView RestOfLine(QByteArrayView line)
 {
-    const qsizetype first = line.indexOf(' ');
-    const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
-    if (second < 0)
-        return {};
-    QByteArrayView rest = line.sliced(second + 1);
+    // Today's MAME pads the ROM name, which may hold blanks, and the set name, each closed by a
+    // TAB: only what follows the last TAB is the description.
+    const qsizetype tab = line.lastIndexOf('\t');
+    QByteArrayView rest;
+    if (tab >= 0) {
+        rest = line.sliced(tab + 1);
+    } else {
+        const qsizetype first = line.indexOf(' ');
+        const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
+        if (second < 0)
+            return {};
+        rest = line.sliced(second + 1);
+    }
     while (rest.startsWith(' '))
         rest = rest.sliced(1);
     while (rest.endsWith(' '))

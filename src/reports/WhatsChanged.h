@@ -44,8 +44,9 @@ Result<CompareResult> CompareCrcLists(QByteArrayView newList, QByteArrayView old
 Result<CompareResult> CompareListings(QByteArrayView newListing, QByteArrayView oldListing,
                                       const CompareMonitor& monitor);
 
-// A checksum line's key: the text after its second blank, blanks around it removed; empty for a
-// line with fewer than two blanks.
+// A checksum line's key, the set's description, blanks around it removed: the text after the
+// line's last TAB, or in a line without a TAB after its second blank (empty for a line with fewer
+// than two blanks).
 QByteArrayView RestOfLine(QByteArrayView line);
 
 enum class CompareKind { RomsInfo, AllInfo };

@@ -15,7 +15,8 @@ QString MameVersionFromHelp(const QByteArray& helpOutput)
     LineSplitter lines(helpOutput);
     QByteArrayView line;
     while (lines.next(line)) {
-        if (!line.startsWith("M.A.M.E."))
+        // Today's MAME names itself "MAME v0.251 (...)" where older ones wrote "M.A.M.E. v0.106 (...)".
+        if (!line.startsWith("M.A.M.E.") && !line.startsWith("MAME v"))
             continue;
         const qsizetype paren = line.indexOf('(');
         if (paren < 1)

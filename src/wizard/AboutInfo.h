@@ -11,9 +11,9 @@
 
 #include <array>
 
-// MAME's name and version from its -help output: the first line starting with "M.A.M.E.", cut
-// before the blank that precedes its first "(", each "v" written out as "Version ". "Unknown"
-// when no such line, or no "(" in it, is there.
+// MAME's name and version from its -help output: the first line starting with "M.A.M.E." (or
+// "MAME v", as today's MAME writes it), cut before the blank that precedes its first "(", each
+// "v" written out as "Version ". "Unknown" when no such line, or no "(" in it, is there.
 QString MameVersionFromHelp(const QByteArray& helpOutput);
 
 // One folder choice of the extras browser.

@@ -2,12 +2,15 @@
 // one listing run for the whole test, since it writes about 270 MB.
 #include "gamelist/GameDataRebuild.h"
 #include "gamelist/ListLoader.h"
+#include "options/OptionLists.h"
+#include "options/OptionPanel.h"
 
 #include "platform/LineReader.h"
 #include "shell/ExecCmd.h"
 #include "shell/IniFile.h"
 #include "state/AppState.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -103,6 +106,23 @@ TEST(RealMame, BuildsTheGameDataAndListsItsGamesWithoutDevices)
                                    "\t\t<description>"));
     EXPECT_TRUE(resources.contains("\t\t<biosset name=\"euro\" description=\"Europe MVS (Ver. 2)\"/>\r\n"));
     EXPECT_TRUE(resources.endsWith("\t</machine>\r\n</mame>\r\n"));
+
+    // The option panel's BIOS list offers the Neo-Geo BIOS sets, and nothing of the games that
+    // name a BIOS set of their own.
+    const Result<QStringList> biosItems = BiosItems(app + "/reports/resource.txt");
+    ASSERT_TRUE(biosItems.ok()) << biosItems.error().description.toStdString();
+    OptionPanel panel;
+    panel.DefineCombos(DefineComboLists(*biosItems, EffectItems(QString())));
+    const QComboBox* cboBios = panel.combo("cboBios");
+    ASSERT_NE(cboBios, nullptr);
+    QStringList offered;
+    for (int i = 0; i < cboBios->count(); ++i)
+        offered << cboBios->itemText(i);
+    EXPECT_EQ(offered.value(0), "Default");
+    for (const char* bios : {"Neo-Geo MV-6F: Euro", "Neo-Geo MV-6F: Us", "Neo-Geo MV-6F: Japan",
+                             "Neo-Geo MV-6F: Unibios40"})
+        EXPECT_TRUE(offered.contains(bios)) << bios;
+    EXPECT_TRUE(offered.filter("Metal Slug").isEmpty());
 
     // The system filters know today's driver files.
     state.filters.blnHideNeoGeo = true;

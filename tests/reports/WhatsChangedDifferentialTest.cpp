@@ -1,6 +1,6 @@
 // The fast comparisons against the slow, direct ones on a few hundred small random listings and
-// checksum lists: games added, removed, edited, moved and doubled, resources inside games, and
-// fragments that look like block starts.
+// checksum lists of both MAME layouts: games added, removed, edited, moved and doubled, resources
+// inside games, and fragments that look like block starts.
 #include "WhatsChangedReference.h"
 
 #include "reports/ListingBlocks.h"
@@ -10,6 +10,7 @@
 #include <QList>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -23,9 +24,13 @@ struct Game {
     QList<QByteArray> body;
 };
 
+// <game> blocks with CR LF lines and blank-separated checksum lines, or today's <machine> blocks
+// with LF lines and padded, TAB-separated checksum lines.
+enum class Layout { Older, Current };
+
 class Generator {
 public:
-    explicit Generator(unsigned seed) : m_random(seed) {}
+    explicit Generator(unsigned seed, Layout layout = Layout::Older) : m_random(seed), m_layout(layout) {}
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(int percent) { return below(100) < percent; }
@@ -53,7 +58,9 @@ public:
         // Now and then a fragment of a block start, so that removals may join one across a seam.
         static const QList<QByteArray> kOdd = {"<note text=\"<game r\"/>", "<gam", "e name=\"a\">", "<game",
                                                "<desc>", "\""};
-        return chance(8) ? pick(kOdd) : pick(kLines);
+        static const QList<QByteArray> kOddCurrent = {"<note text=\"<machine n\"/>", "<mach", "ine name=\"a\">",
+                                                      "<machine", "<game r", "<desc>", "\""};
+        return chance(8) ? pick(current() ? kOddCurrent : kOdd) : pick(kLines);
     }
 
     QList<Game> games()
@@ -104,6 +111,8 @@ public:
 
     QByteArray listing(const QList<Game>& list)
     {
+        if (current())
+            return currentListing(list);
         // Rarely no header at all: the first block then starts within the first six characters.
         QByteArray text = chance(5) ? QByteArray() : QByteArray("<?xml version=\"1.0\"?>\r\n<mame build=\"x\">\r\n");
         for (const Game& g : list) {
@@ -116,10 +125,31 @@ public:
         return text + "</mame>\r\n";
     }
 
+    // BIOS sets among the games, the device that closes every listing holding the closing tag.
+    QByteArray currentListing(const QList<Game>& list)
+    {
+        QByteArray text = chance(5) ? QByteArray() : QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"x\">\n");
+        const auto block = [&](const QByteArray& name, const char* attributes, const QByteArray& description,
+                               const QList<QByteArray>& body) {
+            text += "\t<machine name=\"" + name + "\" sourcefile=\"x/d.cpp\"" + attributes +
+                    ">\n\t\t<description>" + description + "</description>\n";
+            for (const QByteArray& line : body)
+                text += "\t\t" + line + "\n";
+            text += "\t</machine>\n";
+        };
+        for (const Game& g : list)
+            block(g.name, g.resource ? " isbios=\"yes\"" : "", g.description, g.body);
+        block("z80", " isdevice=\"yes\" runnable=\"no\"", "Zilog Z80", {});
+        return text + "</mame>\n";
+    }
+
     // Lines "crc file description" per game; some descriptions with stray blanks, some lines
-    // with too few blanks to have a key.
+    // with too few blanks to have a key. Today's lines pad the ROM name, which may hold a blank,
+    // and the set name, a TAB after each.
     QByteArray crcList(const QList<Game>& list)
     {
+        if (current())
+            return currentCrcList(list);
         static const QList<QByteArray> kEnds = {"\r\n", "\n", "\r"};
         const QByteArray end = pick(kEnds);
         QByteArray text;
@@ -136,8 +166,35 @@ public:
         return text;
     }
 
+    QByteArray currentCrcList(const QList<Game>& list)
+    {
+        QByteArray text;
+        for (const Game& g : list) {
+            for (qsizetype i = 0; i <= g.body.size(); ++i) {
+                if (chance(5)) {
+                    text += "short line\n";
+                    continue;
+                }
+                const QByteArray crc = QByteArray::number(qHash(i < g.body.size() ? g.body[i] : g.name) % 4, 16);
+                const QByteArray rom = (chance(20) ? "r " : "r") + QByteArray::number(i);
+                text += crc.rightJustified(8, '0') + ' ' + rom.leftJustified(32) + '\t' + g.name.leftJustified(16) +
+                        '\t' + (chance(10) ? " " : "") + g.description + '\n';
+            }
+        }
+        return text;
+    }
+
 private:
+    bool current() const { return m_layout == Layout::Current; }
+
     std::mt19937 m_random;
+    Layout m_layout;
+};
+
+struct LayoutCases {
+    const char* name;
+    Layout layout;
+    unsigned firstSeed;
 };
 
 bool neverCancel(const CompareProgress&) { return false; }
@@ -160,34 +217,43 @@ void expectSameReport(const Result<CompareResult>& fast, const std::optional<QBy
 
 TEST(WhatsChangedDifferential, AllInfoMatchesTheDirectCompare)
 {
-    int compared = 0;
-    for (int seed = 0; seed < kCases; ++seed) {
-        Generator gen{unsigned(seed)};
-        QList<Game> games = gen.games();
-        const QByteArray oldListing = gen.listing(games);
-        gen.mutate(games);
-        const QByteArray newListing = gen.listing(games);
-        const std::optional<QByteArray> slow = reference::allInfo(newListing, oldListing);
-        expectSameReport(CompareListings(newListing, oldListing, neverCancel), slow, seed);
-        compared += slow.has_value();
-        if (HasFatalFailure())
-            return;
+    const LayoutCases layouts[] = {{"older", Layout::Older, 0}, {"current", Layout::Current, 30000}};
+    for (const LayoutCases& l : layouts) {
+        SCOPED_TRACE(l.name);
+        int compared = 0;
+        for (int seed = 0; seed < kCases; ++seed) {
+            Generator gen{unsigned(seed) + l.firstSeed, l.layout};
+            QList<Game> games = gen.games();
+            const QByteArray oldListing = gen.listing(games);
+            gen.mutate(games);
+            const QByteArray newListing = gen.listing(games);
+            const std::optional<QByteArray> slow = reference::allInfo(newListing, oldListing);
+            expectSameReport(CompareListings(newListing, oldListing, neverCancel), slow, seed);
+            compared += slow.has_value();
+            if (HasFatalFailure())
+                return;
+        }
+        // Most cases must get through to a report, or the comparison proves little.
+        EXPECT_GT(compared, kCases * 3 / 4);
     }
-    // Most cases must get through to a report, or the comparison proves little.
-    EXPECT_GT(compared, kCases * 3 / 4);
 }
 
 TEST(WhatsChangedDifferential, RomsInfoMatchesTheDirectCompare)
 {
-    for (int seed = 0; seed < kCases; ++seed) {
-        Generator gen{unsigned(seed) + 10000};
-        QList<Game> games = gen.games();
-        const QByteArray oldList = gen.crcList(games);
-        gen.mutate(games);
-        const QByteArray newList = gen.crcList(games);
-        expectSameReport(CompareCrcLists(newList, oldList, neverCancel), reference::romsInfo(newList, oldList), seed);
-        if (HasFatalFailure())
-            return;
+    const LayoutCases layouts[] = {{"older", Layout::Older, 10000}, {"current", Layout::Current, 40000}};
+    for (const LayoutCases& l : layouts) {
+        SCOPED_TRACE(l.name);
+        for (int seed = 0; seed < kCases; ++seed) {
+            Generator gen{unsigned(seed) + l.firstSeed, l.layout};
+            QList<Game> games = gen.games();
+            const QByteArray oldList = gen.crcList(games);
+            gen.mutate(games);
+            const QByteArray newList = gen.crcList(games);
+            expectSameReport(CompareCrcLists(newList, oldList, neverCancel), reference::romsInfo(newList, oldList),
+                             seed);
+            if (HasFatalFailure())
+                return;
+        }
     }
 }
 
@@ -196,8 +262,8 @@ TEST(WhatsChangedDifferential, RomsInfoMatchesTheDirectCompare)
 // where removals left fewer bytes than the positions suggest.
 TEST(RemainingListingDifferential, RemovesAndCutsAsAPlainTextDoes)
 {
-    static const QList<QByteArray> kTokens = {"<game n", "<game r", "<gam", "e n", "e r", "x", "ab", "\n", "\t",
-                                              QByteArray(300, 'y')};
+    static const QList<QByteArray> kTokens = {"<game n", "<game r", "<machine n", "<gam", "<mach", "e n", "e r",
+                                              "ine n", "x", "ab", "\n", "\t", QByteArray(300, 'y')};
     for (int seed = 0; seed < kCases; ++seed) {
         Generator gen{unsigned(seed) + 20000};
         const auto tokens = [&](int count) {
@@ -213,7 +279,9 @@ TEST(RemainingListingDifferential, RemovesAndCutsAsAPlainTextDoes)
             SCOPED_TRACE(testing::Message() << "case " << seed << ", step " << step);
             if (gen.chance(25)) {
                 QByteArray want;
-                qsizetype end = plain.indexOf("<game n", 6);
+                const qsizetype game = plain.indexOf("<game n", 6);
+                const qsizetype machine = plain.indexOf("<machine n", 6);
+                qsizetype end = game < 0 || machine < 0 ? std::max(game, machine) : std::min(game, machine);
                 if (end < 0)
                     end = plain.indexOf("<game r", 6);
                 want = end < 0 ? plain : plain.left(end);
@@ -222,7 +290,8 @@ TEST(RemainingListingDifferential, RemovesAndCutsAsAPlainTextDoes)
                 continue;
             }
             // A block that starts as blocks do: often a piece of the text itself, else made up.
-            QByteArray block = gen.chance(50) ? "<game n" : "<game r";
+            static const QList<QByteArray> kStarts = {"<game n", "<game r", "<machine n"};
+            QByteArray block = gen.pick(kStarts);
             const qsizetype start = plain.indexOf(block, gen.below(int(plain.size())));
             block = start >= 0 && gen.chance(70) ? plain.mid(start, kLongestStart + gen.below(40)) : block + tokens(gen.below(4));
             const qsizetype at = plain.indexOf(block);

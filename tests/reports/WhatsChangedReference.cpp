@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace reference {
 namespace {
 
@@ -49,6 +51,9 @@ QList<QByteArray> linesOf(const QByteArray& text)
 
 QByteArray restOfLine(const QByteArray& line)
 {
+    const qsizetype tab = line.lastIndexOf('\t') + 1;
+    if (tab > 0)
+        return trimBlanks(mid(line, tab + 1));
     const qsizetype first = instr(1, line, " ");
     if (first == 0)
         return {};
@@ -58,12 +63,23 @@ QByteArray restOfLine(const QByteArray& line)
     return trimBlanks(mid(line, second + 1));
 }
 
+// Where the next block starts, searched from the seventh character: the first game of either
+// layout, else the first resource; 0 for none.
+qsizetype nextStart(const QByteArray& text)
+{
+    const qsizetype game = instr(7, text, "<game n");
+    const qsizetype machine = instr(7, text, "<machine n");
+    if (game > 0 && machine > 0)
+        return std::min(game, machine);
+    if (game > 0 || machine > 0)
+        return std::max(game, machine);
+    return instr(7, text, "<game r");
+}
+
 // Cuts the next block off the front of `text`; true when it was the last.
 bool cutBlock(QByteArray& text, QByteArray& block)
 {
-    qsizetype end = instr(7, text, "<game n");
-    if (end == 0)
-        end = instr(7, text, "<game r");
+    const qsizetype end = nextStart(text);
     if (end == 0) {
         block = text;
         text.clear();
@@ -93,9 +109,7 @@ std::optional<QByteArray> title(const QByteArray& block)
 
 bool stripHeader(QByteArray& text)
 {
-    qsizetype start = instr(7, text, "<game n");
-    if (start == 0)
-        start = instr(7, text, "<game r");
+    const qsizetype start = nextStart(text);
     if (start == 0)
         return false;
     text = mid(text, start);
@@ -150,7 +164,7 @@ std::optional<QByteArray> allInfo(const QByteArray& newListing, const QByteArray
 {
     QByteArray newText = newListing;
     QByteArray oldText = oldListing;
-    if (newText.count("<game name=") + newText.count("<game runnable=") == 0)
+    if (newText.count("<game name=") + newText.count("<game runnable=") + newText.count("<machine name=") == 0)
         return std::nullopt;
     if (!stripHeader(newText) || !stripHeader(oldText))
         return std::nullopt;

@@ -100,6 +100,99 @@ TEST(CompareListings, FailsOnListingsWithoutUsableBlocks)
     }
 }
 
+// A block as today's MAME writes it: a <machine>, LF line ends.
+QByteArray machine(const char* name, const char* description, const char* attributes = "")
+{
+    return QByteArray("\t<machine name=\"") + name + "\" sourcefile=\"x/d.cpp\"" + attributes +
+           ">\n\t\t<description>" + description + "</description>\n\t</machine>\n";
+}
+
+// Today's listing ends in its devices, so a device's block holds the closing tag.
+QByteArray currentListing(std::initializer_list<QByteArray> blocks, const char* build = "0.251")
+{
+    QByteArray text = QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"") + build + " (unknown)\">\n";
+    for (const QByteArray& block : blocks)
+        text += block;
+    return text + machine("z80", "Zilog Z80", " isdevice=\"yes\" runnable=\"no\"") + "</mame>\n";
+}
+
+TEST(CompareListings, FindsTheBlocksOfTodaysLayout)
+{
+    struct Case {
+        const char* name;
+        QByteArray newListing;
+        QByteArray oldListing;
+        QByteArray report;
+        qint64 count; // blocks the progress runs to
+    };
+    const QByteArray pac = machine("puckman", "Puck Man");
+    const QByteArray neogeo = machine("neogeo", "Neo-Geo MV-6F", " isbios=\"yes\"");
+    const QByteArray slug = machine("mslug", "Metal Slug", " romof=\"neogeo\"");
+    const Case cases[] = {
+        {"identical but for the build", currentListing({pac, neogeo, slug}),
+         currentListing({pac, neogeo, slug}, "0.250"), "", 4},
+        {"added among the BIOS sets", currentListing({pac, neogeo, slug}), currentListing({pac, slug}),
+         "neogeo\tNeo-Geo MV-6F\r\n", 4},
+        {"removed, from the left-over blocks", currentListing({pac}), currentListing({pac, slug}),
+         "mslug\tMetal Slug\r\n", 2},
+        {"a BIOS set edited", currentListing({pac, machine("neogeo", "Neo-Geo MV-6F", " isbios=\"no\"")}),
+         currentListing({pac, neogeo}), "neogeo\tNeo-Geo MV-6F\r\n", 3},
+        {"a device added", currentListing({pac, machine("ym2151", "Yamaha YM2151", " isdevice=\"yes\"")}),
+         currentListing({pac}), "ym2151\tYamaha YM2151\r\n", 3},
+        // The first run after a MAME of the older layout: every game changed, each listed once.
+        {"from the older layout to today's", currentListing({machine("pacman", "Pac-Man")}),
+         listing({game("pacman", "Pac-Man")}), "pacman\tPac-Man\r\nz80\tZilog Z80\r\nbios\tbios BIOS\r\n", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qint64 count = 0;
+        const auto counted = [&](const CompareProgress& p) {
+            count = p.count;
+            return false;
+        };
+        const Result<CompareResult> result = CompareListings(c.newListing, c.oldListing, counted);
+        ASSERT_TRUE(result.ok()) << result.error().description.toStdString();
+        EXPECT_EQ(result->lines, c.report);
+        EXPECT_EQ(count, c.count);
+    }
+}
+
+TEST(CompareCrcLists, KeysTodaysLinesByTheDescriptionAfterTheLastTab)
+{
+    struct Case {
+        const char* name;
+        QByteArray newList;
+        QByteArray oldList;
+        QByteArray report;
+    };
+    // ROM names padded to 32, set names to 16, a TAB after each; some ROM names hold blanks.
+    const QByteArray pac = "f36e88ab pm1_prg1.6e                    \tpuckman         \tPuck Man (Japan set 1)\n"
+                           "618bd9b3 pm1_prg2.6k                    \tpuckman         \tPuck Man (Japan set 1)\n";
+    const QByteArray cubeRoms = "e27ea5ee cubeqst.bin                     \tcubeqst         \tCube Quest (01/04/84)\n";
+    const QByteArray cube = "8d6fa8a5 cube 1 rom.bin                 \tcubeqst         \tCube Quest (01/04/84)\n" + cubeRoms;
+    const Case cases[] = {
+        {"identical", pac + cube, pac + cube, ""},
+        {"added", pac + cube, pac, "Cube Quest (01/04/84)\r\n"},
+        {"a ROM name with blanks is in its set's group",
+         pac + "00000000 cube 1 rom.bin                 \tcubeqst         \tCube Quest (01/04/84)\n" + cubeRoms,
+         pac + cube, "Cube Quest (01/04/84)\r\n"},
+        {"a checksum changed",
+         "f36e88ab pm1_prg1.6e                    \tpuckman         \tPuck Man (Japan set 1)\n"
+         "00000000 pm1_prg2.6k                    \tpuckman         \tPuck Man (Japan set 1)\n" + cube,
+         pac + cube, "Puck Man (Japan set 1)\r\n"},
+        // The first run after a MAME of the older layout: the same sets, their lines written anew.
+        {"from the older layout to today's", pac,
+         "f36e88ab pm1_prg1.6e Puck Man (Japan set 1)\r\n618bd9b3 pm1_prg2.6k Puck Man (Japan set 1)\r\n",
+         "Puck Man (Japan set 1)\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result<CompareResult> result = CompareCrcLists(c.newList, c.oldList, neverCancel);
+        ASSERT_TRUE(result.ok());
+        EXPECT_EQ(result->lines, c.report);
+    }
+}
+
 TEST(CompareCrcLists, ReportsGroupsThatDifferFromTheFirstOldGroupOfTheirKey)
 {
     struct Case {
@@ -156,12 +249,19 @@ TEST(CompareCounts, GoBeyondWhatSixteenBitsHold)
     EXPECT_EQ(count, kGames + 1);
 }
 
-TEST(RestOfLine, IsTheTextAfterTheSecondBlankTrimmed)
+TEST(RestOfLine, IsTheTextAfterTheLastTabOrElseTheSecondBlankTrimmed)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"0001 pm.1 Pac-Man", "Pac-Man"},   {"0001 pm.1  Ms. Pac-Man  ", "Ms. Pac-Man"},
-        {"0001  Pac-Man", "Pac-Man"},       {"0001 pm.1", ""},
-        {"0001", ""},                       {"0001 pm.1 ", ""},
+        {"0001 pm.1 Pac-Man", "Pac-Man"},
+        {"0001 pm.1  Ms. Pac-Man  ", "Ms. Pac-Man"},
+        {"0001  Pac-Man", "Pac-Man"},
+        {"0001 pm.1", ""},
+        {"0001", ""},
+        {"0001 pm.1 ", ""},
+        {"8d6fa8a5 cube 1 rom.bin         \tcubeqst         \tCube Quest (01/04/84)", "Cube Quest (01/04/84)"},
+        {"8d6fa8a5 a.bin\tset\t Two  Blanks ", "Two  Blanks"},
+        {"8d6fa8a5 a.bin                 \tset             \t", ""},
+        {"8d6fa8a5\tPac-Man", "Pac-Man"},
     };
     for (const auto& [line, key] : cases)
         EXPECT_EQ(RestOfLine(line), QByteArrayView(key)) << line;

@@ -5,7 +5,9 @@
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
+#include "shell/IniFile.h"
 #include "support/Files.h"
+#include "support/ScopedEnv.h"
 
 #include <QAction>
 #include <QDir>
@@ -40,6 +42,28 @@ QByteArray game(const char* name, const char* description)
 {
     return QByteArray("\t<game name=\"") + name + "\" sourcefile=\"d.c\">\r\n\t\t<description>" + description +
            "</description>\r\n\t</game>\r\n";
+}
+
+// An entry of today's listing, LF-ended, with one ROM.
+QByteArray machine(const char* name, const char* description, const char* rom, const char* crc,
+                   const char* attributes = "")
+{
+    return QByteArray("\t<machine name=\"") + name + "\" sourcefile=\"misc/misc.cpp\"" + attributes +
+           ">\n\t\t<description>" + description + "</description>\n\t\t<year>1980</year>\n"
+           "\t\t<manufacturer>Maker</manufacturer>\n\t\t<rom name=\"" + rom + "\" size=\"2048\" crc=\"" + crc +
+           "\"/>\n\t\t<display tag=\"screen\" type=\"raster\" rotate=\"0\" width=\"288\" height=\"224\" "
+           "refresh=\"60\" />\n\t\t<driver status=\"good\" emulation=\"good\" savestate=\"supported\"/>\n"
+           "\t</machine>\n";
+}
+
+// Today's listing: BIOS sets among the games, a device at the end.
+QByteArray todaysListing(const char* build, std::initializer_list<QByteArray> machines)
+{
+    QByteArray xml = QByteArray("<?xml version=\"1.0\"?>\n<mame build=\"") + build + " (unknown)\">\n";
+    for (const QByteArray& m : machines)
+        xml += m;
+    return xml + "\t<machine name=\"z80\" sourcefile=\"devices/z80.cpp\" isdevice=\"yes\" runnable=\"no\">\n"
+                 "\t\t<description>Zilog Z80</description>\n\t</machine>\n</mame>\n";
 }
 
 const std::vector<Kind>& kinds()
@@ -268,4 +292,48 @@ TEST_F(WhatsChangedTest, ALastReportWithoutItsHeadingIsStillShown)
     EXPECT_TRUE(m_boxes.shown().empty());
     EXPECT_EQ(text(w), "edited by hand\r\n");
     EXPECT_EQ(w.fraVerify->txtVerify->SelStart(), 0);
+}
+
+// Two versions of today's MAME, each detected at a start by its new size: the game data is built
+// from each, the first's lists kept as the old ones, and both compares read them.
+TEST_F(WhatsChangedTest, BothComparesReadTheListsOfTwoVersionsOfTodaysMame)
+{
+    const QByteArray neogeo = machine("neogeo", "Neo-Geo MV-6F", "sp-s2.sp1", "9036d879", " isbios=\"yes\"");
+    const QByteArray older = todaysListing("0.250", {machine("puckman", "Puck Man (Japan set 1)", "pm1_prg1.6e", "f36e88ab"),
+                                                     machine("galaxian", "Galaxian", "galmidw.u", "745e2d61"), neogeo});
+    // One ROM changed, one set gone, one added whose ROM name holds blanks.
+    const QByteArray newer = todaysListing("0.251", {machine("puckman", "Puck Man (Japan set 1)", "pm1_prg1.6e", "00000001"),
+                                                     neogeo, machine("cubeqst", "Cube Quest", "cube 1 rom.bin", "8d6fa8a5")});
+    const QString listing = m_root + "/listing.xml";
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    ScopedEnv answer("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(listing));
+    writeGames(fiveGames());
+    writeOptions();
+    int padding = 0;
+    for (const QByteArray& version : {older, newer}) {
+        m_window.reset();
+        IniService::instance().dropAll();
+        m_state = AppState();
+        writeFile(listing, version);
+        writeMame(padding += 100);
+        loadShown();
+    }
+    frmMain& w = *m_window;
+    ASSERT_EQ(m_state.counts.intAllCount, 2) << "the game data of the second version";
+    ASSERT_TRUE(m_boxes.shown().empty());
+
+    const std::pair<const Kind&, QByteArray> reports[] = {
+        {kinds()[0], "Puck Man (Japan set 1)\r\nCube Quest\r\n"},
+        {kinds()[1], "puckman\tPuck Man (Japan set 1)\r\ncubeqst\tCube Quest\r\ngalaxian\tGalaxian\r\n"},
+    };
+    for (const auto& [k, lines] : reports) {
+        SCOPED_TRACE(k.name);
+        m_boxes.answer(MsgAnswer::Yes);
+        (w.*k.start)->trigger();
+        expectEnded(w, k);
+        EXPECT_TRUE(text(w).startsWith(k.reportStart)) << text(w).toStdString();
+        EXPECT_TRUE(text(w).endsWith("\r\n\r\n" + lines)) << text(w).toStdString();
+        EXPECT_EQ(readFile(report(k.reportFile)), text(w).toLatin1());
+        w.fraVerify->cmdGameList->click();
+    }
 }
