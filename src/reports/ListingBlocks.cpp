@@ -6,23 +6,30 @@
 
 namespace {
 
-qsizetype firstOf(QByteArrayView text, const auto& markers, qsizetype from)
+// The first start of one of `markers` at or after `from`, -1 when none. Looked for '<' by '<', so
+// that a marker the listing's layout never writes costs nothing: a plain search for each marker
+// would read the rest of the text for every block.
+qsizetype nextStart(QByteArrayView text, const auto& markers, qsizetype from)
 {
-    qsizetype best = -1;
-    for (QByteArrayView marker : markers) {
-        const qsizetype at = text.indexOf(marker, from);
-        if (at >= 0 && (best < 0 || at < best))
-            best = at;
+    for (qsizetype i = text.indexOf('<', from); i >= 0; i = text.indexOf('<', i + 1)) {
+        const QByteArrayView rest = text.sliced(i);
+        for (QByteArrayView marker : markers)
+            if (rest.startsWith(marker))
+                return i;
     }
-    return best;
+    return -1;
 }
 
-qsizetype lastOf(QByteArrayView text, const auto& markers)
+// The last start of one of `markers`, looked for from the end '<' by '<'.
+qsizetype lastStart(QByteArrayView text, const auto& markers)
 {
-    qsizetype last = -1;
-    for (QByteArrayView marker : markers)
-        last = std::max(last, text.lastIndexOf(marker));
-    return last;
+    for (qsizetype i = text.lastIndexOf('<'); i >= 0; i = i > 0 ? text.lastIndexOf('<', i - 1) : -1) {
+        const QByteArrayView rest = text.sliced(i);
+        for (QByteArrayView marker : markers)
+            if (rest.startsWith(marker))
+                return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -38,7 +45,7 @@ StartKind startAt(QByteArrayView text)
     return StartKind::None;
 }
 
-BlockCutter::BlockCutter(QByteArrayView text) : m_text(text), m_lastGame(lastOf(text, kGameStarts)) {}
+BlockCutter::BlockCutter(QByteArrayView text) : m_text(text), m_lastGame(lastStart(text, kGameStarts)) {}
 
 qsizetype BlockCutter::blockEnd(qsizetype from) const
 {
@@ -46,8 +53,8 @@ qsizetype BlockCutter::blockEnd(qsizetype from) const
     if (searchFrom > m_text.size())
         return -1;
     if (m_lastGame >= searchFrom)
-        return firstOf(m_text, kGameStarts, searchFrom);
-    return firstOf(m_text, kResourceStarts, searchFrom);
+        return nextStart(m_text, kGameStarts, searchFrom);
+    return nextStart(m_text, kResourceStarts, searchFrom);
 }
 
 Result<BlockTitle> blockTitle(QByteArrayView block)
