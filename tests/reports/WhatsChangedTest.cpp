@@ -48,11 +48,6 @@ TEST(CompareListings, ReportsByTheBlocksTheOldListingHolds)
     const QByteArray pac = game("pacman", "Pac-Man");
     const QByteArray gal = game("galaxian", "Galaxian");
     const Case cases[] = {
-        {"identical", listing({pac, gal}), listing({pac, gal}), ""},
-        {"moved games are found anywhere", listing({gal, pac}), listing({pac, gal}), ""},
-        {"added", listing({pac, game("mspacman", "Ms. Pac-Man"), gal}), listing({pac, gal}),
-         "mspacman\tMs. Pac-Man\r\n"},
-        {"removed, from the left-over blocks", listing({pac}), listing({pac, gal}), "galaxian\tGalaxian\r\n"},
         {"edited, description kept: once", listing({pac, game("galaxian", "Galaxian", "1979")}), listing({pac, gal}),
          "galaxian\tGalaxian\r\n"},
         {"description changed: new, then old", listing({game("pacman", "Puck Man"), gal}), listing({pac, gal}),
@@ -171,8 +166,6 @@ TEST(CompareCrcLists, KeysTodaysLinesByTheDescriptionAfterTheLastTab)
     const QByteArray cubeRoms = "e27ea5ee cubeqst.bin                     \tcubeqst         \tCube Quest (01/04/84)\n";
     const QByteArray cube = "8d6fa8a5 cube 1 rom.bin                 \tcubeqst         \tCube Quest (01/04/84)\n" + cubeRoms;
     const Case cases[] = {
-        {"identical", pac + cube, pac + cube, ""},
-        {"added", pac + cube, pac, "Cube Quest (01/04/84)\r\n"},
         {"a ROM name with blanks is in its set's group",
          pac + "00000000 cube 1 rom.bin                 \tcubeqst         \tCube Quest (01/04/84)\n" + cubeRoms,
          pac + cube, "Cube Quest (01/04/84)\r\n"},
@@ -204,11 +197,7 @@ TEST(CompareCrcLists, ReportsGroupsThatDifferFromTheFirstOldGroupOfTheirKey)
     const QByteArray pac = "0001 pm.1 Pac-Man\r\n0002 pm.2 Pac-Man\r\n";
     const QByteArray gal = "0003 g.1 Galaxian\r\n";
     const Case cases[] = {
-        {"identical", pac + gal, pac + gal, ""},
-        {"games in another order", gal + pac, pac + gal, ""},
         {"removed games are never listed", pac, pac + gal, ""},
-        {"added", pac + gal + "0004 z.1 Zaxxon\r\n", pac + gal, "Zaxxon\r\n"},
-        {"a checksum changed", "0001 pm.1 Pac-Man\r\n0009 pm.2 Pac-Man\r\n" + gal, pac + gal, "Pac-Man\r\n"},
         {"lines reordered", "0002 pm.2 Pac-Man\r\n0001 pm.1 Pac-Man\r\n" + gal, pac + gal, "Pac-Man\r\n"},
         {"only the first old group of a key counts", gal + "0005 g.1 Galaxian\r\n", gal + pac + "0005 g.1 Galaxian\r\n",
          "Galaxian\r\n"},
