@@ -177,22 +177,6 @@ TEST_F(OptionPanelTest, LoadingRunsTheRulesAsEachValueArrives)
         w.cmdCancel->click();
         IniService::instance().dropAll();
     }
-
-    writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=GDI\r\n[Sound Options]\r\nSound=0\r\n"
-                                      "[Artwork Options]\r\nArtwork=1\r\n[Input Device Options]\r\nLightgun=1\r\n");
-    w.cmdRaster->click();
-    for (const char* off : {"frame9", "chkTripleBuffer", "cboFullScreenGamma", "chkSamples", "cboVolume", "frame5",
-                            "frame6", "chkMaximize"})
-        EXPECT_FALSE(w.fraDefaults->findChild<QWidget*>(off)->isEnabled()) << off;
-    for (const char* on : {"chkCrop", "chkBezels", "chkDualLightgun", "cboLEDMode"})
-        EXPECT_TRUE(w.fraDefaults->findChild<QWidget*>(on)->isEnabled()) << on;
-    // Restoring the defaults puts every rule back and leaves the panel at the defaults.
-    w.cmdRestore->click();
-    EXPECT_TRUE(w.fraDefaults->CheckDefaults());
-    for (const char* on : {"frame9", "chkSamples", "frame6", "chkFilter", "cboSampleRate"})
-        EXPECT_TRUE(w.fraDefaults->findChild<QWidget*>(on)->isEnabled()) << on;
-    for (const char* off : {"frame5", "chkMaximize", "chkDualLightgun", "cboDeadzone"})
-        EXPECT_FALSE(w.fraDefaults->findChild<QWidget*>(off)->isEnabled()) << off;
 }
 
 TEST_F(OptionPanelTest, CustomSettingsSavedUnchangedAreDeletedAtOnce)
@@ -306,23 +290,6 @@ TEST_F(OptionPanelTest, FailedSaveNamesTheFileAndKeepsThePanelOpen)
     // Once the disk has room, OK saves what the user still sees.
     w.cmdOK->click();
     EXPECT_TRUE(readFile(settings("raster.cfg")).contains("Video=GDI"));
-}
-
-TEST_F(OptionPanelTest, ListsComeFromTheGameDataAndTheArtworkFolder)
-{
-    makeDirs(m_root + "/art");
-    writeFile(m_root + "/art/scanlines.png", "");
-    std::vector<FixtureGame> games = fiveGames();
-    writeGames(games);
-    writeFile(report("resource.txt"), "\t\t<description>Neo-Geo</description>\r\n\t\t<biosset name=\"euro\"/>\r\n");
-    writeOptions("Artwork=" + QFile::encodeName(m_root + "/art") + "\r\n");
-    frmMain& w = loadShown();
-    QComboBox* bios = combo(w, "cboBios");
-    ASSERT_EQ(bios->count(), 2);
-    EXPECT_EQ(bios->itemText(1), "Neo-Geo: Euro");
-    QComboBox* effect = combo(w, "cboEffect");
-    ASSERT_EQ(effect->count(), 2);
-    EXPECT_EQ(effect->itemText(1), "Scanlines");
 }
 
 class RebuildSettingsTest : public OptionPanelTest {
