@@ -185,7 +185,6 @@ TEST_F(NewsTest, StartupShowsNewsOncePerStampOrEveryTimeWithASemicolon)
         {"stamp seen", "20260101", "20260101 seen before", false, "20260101"},
         {"stamp seen, semicolon", "20260101", "20260101;shown every start", true, "20260101"},
         {"new stamp", "20251224", "20260101 new", true, "20260101"},
-        {"no stamp stored", "", "20260101 new", true, "20260101"},
         {"refused", "20251224", QByteArray(), false, "20251224"},
     };
     for (const auto& c : cases) {

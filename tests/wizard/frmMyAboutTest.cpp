@@ -86,27 +86,15 @@ TEST_F(AboutBox, MarqueeRestoredOnlyWhenItRan)
 TEST_F(AboutBox, MameVersionFromItsHelpOutput)
 {
     installFakeMame(m_state.dirs.strMAMEPath);
-    const struct {
-        const char* layout;
-        const char* version;
-        const char* shown;
-    } cases[] = {
-        {"", "0.251", "M.A.M.E. Version 0.251"},
-        // Today's MAME: "MAME v0.252 (unknown)", LF line ends.
-        {"current", "0.252", "MAME Version 0.252"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown);
-        ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", c.layout);
-        ScopedEnv version("ZELVANE_FAKEMAME_VERSION", c.version);
-        frmMyAbout& f = open();
-        f.cmdVersion->click();
-        EXPECT_EQ(f.lblMAMEVersion->text(), c.shown);
-        EXPECT_FALSE(f.cmdVersion->isEnabled());
-        EXPECT_TRUE(f.cmdOK->isEnabled());
-        EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("app/reports/version.txt"))) << "the temporary file is deleted";
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    }
+    // The line layouts of the -help output are the version reader's own table.
+    ScopedEnv version("ZELVANE_FAKEMAME_VERSION", "0.251");
+    frmMyAbout& f = open();
+    f.cmdVersion->click();
+    EXPECT_EQ(f.lblMAMEVersion->text(), "M.A.M.E. Version 0.251");
+    EXPECT_FALSE(f.cmdVersion->isEnabled());
+    EXPECT_TRUE(f.cmdOK->isEnabled());
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("app/reports/version.txt"))) << "the temporary file is deleted";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(AboutBox, NoMameGivesAnUnknownVersion)
