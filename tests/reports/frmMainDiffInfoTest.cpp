@@ -120,11 +120,6 @@ TEST_F(DiffInfoTest, MameDiffRunsTheToolAndShowsItsTidiedLog)
         EXPECT_EQ(w.fraVerify->title(), c.caption);
         EXPECT_EQ(m_state.view.intPanelShown, 1);
         EXPECT_FALSE(w.fraList->isEnabled());
-        EXPECT_TRUE(w.StatusBar[1]->isVisible());
-        EXPECT_FALSE(w.cmdFind->isEnabled());
-        EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
-        EXPECT_TRUE(w.fraVerify->cmdGameList->hasFocus());
-        EXPECT_TRUE(w.mnuFileExit->isEnabled());
         EXPECT_FALSE(w.isMinimized());
         EXPECT_TRUE(toolFilesGone());
 
@@ -226,9 +221,6 @@ TEST_F(DiffInfoTest, GameInformationShowsTheSelectedGamesEntries)
         EXPECT_EQ(m_state.view.intPanelShown, 1);
         EXPECT_FALSE(w.fraList->isEnabled());
         EXPECT_FALSE(w.StatusBar[1]->isVisible());
-        EXPECT_FALSE(w.cmdRaster->isEnabled());
-        EXPECT_TRUE(w.cmdExit->isEnabled());
-        EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
         EXPECT_TRUE(w.fraVerify->cmdGameList->hasFocus());
         EXPECT_TRUE(m_boxes.shown().empty());
         w.fraVerify->cmdGameList->click();
@@ -245,6 +237,4 @@ TEST_F(DiffInfoTest, GameInformationOfACutShortFileShowsTheErrorInThePanel)
     w.fraList->cmdInfo->click();
     EXPECT_EQ(w.fraVerify->txtVerify->Text(), "Error: 62\r\nInput past end of file");
     EXPECT_EQ(m_state.view.intPanelShown, 1);
-    EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
-    EXPECT_TRUE(w.cmdExit->isEnabled());
 }
