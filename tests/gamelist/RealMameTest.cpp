@@ -124,17 +124,5 @@ TEST(RealMame, BuildsTheGameDataAndListsItsGamesWithoutDevices)
         EXPECT_TRUE(offered.contains(bios)) << bios;
     EXPECT_TRUE(offered.filter("Metal Slug").isEmpty());
 
-    // The system filters know today's driver files.
-    state.filters.blnHideNeoGeo = true;
-    const Result<GameLists> withoutNeoGeo = LoadLists(state, nullptr);
-    ASSERT_TRUE(withoutNeoGeo.ok());
-    EXPECT_FALSE(romsOf(*withoutNeoGeo).contains("mslug"));
-    EXPECT_TRUE(romsOf(*withoutNeoGeo).contains("puckman"));
-    state.filters = ListFilters();
-    state.filters.blnHideStandard = true;
-    const Result<GameLists> systemsOnly = LoadLists(state, nullptr);
-    ASSERT_TRUE(systemsOnly.ok());
-    EXPECT_TRUE(romsOf(*systemsOnly).contains("mslug"));
-    EXPECT_FALSE(romsOf(*systemsOnly).contains("puckman"));
     EXPECT_TRUE(boxes.shown().empty());
 }

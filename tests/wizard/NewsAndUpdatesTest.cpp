@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ScopedEnv.h"
 
 namespace {
 
@@ -82,14 +81,4 @@ TEST(UpdateVerdict, ComparesTheWebNumberWithOurs)
     };
     for (const auto& c : cases)
         EXPECT_EQ(UpdateVerdict(c.web, 400, site), QString::fromLatin1(c.verdict)) << c.web;
-}
-
-TEST(WebHost, EnvironmentOverridesThePlaceholder)
-{
-    {
-        ScopedEnv env("ZELVANE_WEB_HOST", "http://127.0.0.1:8080/");
-        EXPECT_EQ(WebHost(), "http://127.0.0.1:8080");
-    }
-    ScopedEnv env("ZELVANE_WEB_HOST", "");
-    EXPECT_TRUE(WebHost().endsWith(".example")) << WebHost().toStdString();
 }

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -45,13 +44,6 @@ protected:
     {
         m_form = std::make_unique<frmMyAbout>(m_state, &m_marquee, [this] { ++m_refreshes; });
         return *m_form;
-    }
-
-    static void move(QWidget* w)
-    {
-        QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
     }
 
     QTemporaryDir m_dir;
@@ -190,21 +182,4 @@ TEST_F(AboutBox, TheLinkOpensTheBrowserOrSaysItCouldNot)
             EXPECT_EQ(m_boxes.shown()[0].title, "About Zelvane");
         }
     }
-}
-
-TEST_F(AboutBox, LinkUnderlinedOnlyUnderThePointerAndTheAuthorShowsTheSecondPicture)
-{
-    frmMyAbout& f = open();
-    f.show();
-    move(f.lblURL);
-    EXPECT_TRUE(f.lblURL->font().underline());
-    move(f.lblTitle);
-    EXPECT_FALSE(f.lblURL->font().underline());
-    move(f.lblURL);
-    move(&f);
-    EXPECT_FALSE(f.lblURL->font().underline());
-
-    f.lblAuthor_Click();
-    EXPECT_TRUE(f.imgMachine->isHidden());
-    EXPECT_FALSE(f.imgMe->isHidden());
 }
