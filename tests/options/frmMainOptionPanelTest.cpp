@@ -125,6 +125,35 @@ TEST_F(OptionPanelTest, SavedRasterSettingsReachTheMameIniThatPlayRuns)
         EXPECT_TRUE(runs[0].mameIni->contains(line)) << line;
 }
 
+TEST_F(OptionPanelTest, OtherCommandsComeBackFromTheirFileExactly)
+{
+    frmMain& w = loaded();
+    const QString fits = QString(254, u'x');
+    for (const QString& typed : {QStringLiteral("-rompath \"a b\""), QStringLiteral("\"a b\""), QStringLiteral("'x'"),
+                                 QStringLiteral("  -cheat  "), QStringLiteral("\t-nowindow"), fits}) {
+        SCOPED_TRACE(typed.toStdString());
+        w.cmdRaster->click();
+        w.fraDefaults->txtOtherCommands->setText(typed);
+        w.cmdOK->click();
+        ASSERT_FALSE(panelOpen(w));
+        w.cmdRaster->click();
+        EXPECT_EQ(w.fraDefaults->txtOtherCommands->text(), typed);
+        w.cmdCancel->click();
+    }
+    EXPECT_TRUE(m_boxes.shown().empty());
+
+    // More than the file can give back is refused, and the panel keeps the text.
+    w.cmdRaster->click();
+    w.fraDefaults->txtOtherCommands->setText(fits + u'y');
+    w.cmdOK->click();
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt,
+              "Other Commands can hold at most 254 characters; these have 255.  Please shorten them.");
+    EXPECT_TRUE(panelOpen(w));
+    EXPECT_EQ(w.fraDefaults->txtOtherCommands->text(), fits + u'y');
+    EXPECT_TRUE(readFile(settings("raster.cfg")).endsWith("Other Commands=" + fits.toLatin1() + "\r\n"));
+}
+
 TEST_F(OptionPanelTest, RefusedValueIsReportedOnceAndTheFileKeepsIt)
 {
     const QByteArray file = "[Video Options]\r\nVideo=OpenGL\r\n[Direct3D-Specific Options]\r\nFilter=2\r\n";
@@ -346,20 +375,25 @@ TEST_F(RebuildSettingsTest, RepairsReportsAndASecondRunFindsNothing)
     EXPECT_FALSE(QFileInfo::exists(report("rebuilt.txt")));
 }
 
-TEST_F(RebuildSettingsTest, ASettingsFileThatCannotBeRepairedIsNamed)
+TEST_F(RebuildSettingsTest, EverySettingsFileThatCannotBeRepairedIsNamed)
 {
     const QByteArray bad = "[Video Options]\r\nVideo=OpenGL\r\n";
     writeFile(settings("raster.cfg"), bad);
+    writeFile(settings("vector.cfg"), bad);
     frmMain& w = loaded();
     {
         const ScopedWriteLimit full(0);
         w.mnuToolsRebuildSettings->trigger();
     }
-    ASSERT_EQ(m_boxes.shown().size(), 3u);
-    const auto& told = m_boxes.shown()[2];
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    const auto& told = m_boxes.shown()[1];
     EXPECT_TRUE(told.prompt.startsWith("Error In cmdRebuildSettings: ")) << told.prompt.toStdString();
-    EXPECT_TRUE(told.prompt.endsWith("\r" + QDir::toNativeSeparators(settings("raster.cfg"))));
+    for (const char* file : {"raster.cfg", "vector.cfg"})
+        EXPECT_TRUE(told.prompt.contains("\r" + QDir::toNativeSeparators(settings(file)) + " (")) << file;
     EXPECT_EQ(told.title, "Rebuild Settings");
+    // Nothing was repaired, and nothing says the files are valid.
+    EXPECT_FALSE(reportText(w).contains("No invalid values"));
+    EXPECT_FALSE(reportText(w).contains("raster.cfg"));
     EXPECT_EQ(readFile(settings("raster.cfg")), bad);
     EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
 }
