@@ -110,6 +110,21 @@ constexpr Place kPlaces[] = {
     cbo("cboLEDMode", 16, 0, 1, 35, "LED Mode:"),
 };
 
+// A settings file may gray a box; a click ticks or unticks it as a two-state box, a grayed one
+// ticked first, as a Windows check box does.
+class OptionCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override
+    {
+        const bool tick = checkState() != Qt::Checked;
+        setTristate(false);
+        setCheckState(tick ? Qt::Checked : Qt::Unchecked);
+    }
+};
+
 // The options whose change re-applies the rules.
 constexpr const char* kRuleControls[] = {"cboVideo",   "cboResolution", "chkWindow",   "chkSound",   "chkSamples",
                                          "chkArtwork", "chkLightgun",   "chkKeyLeds", "chkJoystick"};
@@ -169,7 +184,7 @@ void OptionPanel::createControls()
         QGroupBox* parent = frame[static_cast<size_t>(p.frame)];
         QWidget* w = nullptr;
         if (p.label < 0) {
-            auto* box = makeControl<QCheckBox>(parent, p.control, p.left, p.top, p.width, 255,
+            auto* box = makeControl<OptionCheckBox>(parent, p.control, p.left, p.top, p.width, 255,
                                                QString::fromLatin1(kOptionCatalogue[static_cast<size_t>(row)].label));
             w = box;
         } else {
