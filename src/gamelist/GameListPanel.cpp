@@ -3,6 +3,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/HideFilters.h"
 #include "platform/RuntimeText.h"
+#include "platform/SortArrowHeader.h"
 #include "platform/SysColors.h"
 #include "platform/TwipsLayout.h"
 #include "shell/IniFile.h"
@@ -97,6 +98,7 @@ GameListPanel::~GameListPanel()
 QTreeView* GameListPanel::createGameList(const char* name, GameListModel* model)
 {
     auto* lv = makeControl<QTreeView>(this, name, 150, 270, 7755, 4785);
+    lv->setHeader(new SortArrowHeader(lv));
     lv->setModel(model);
     lv->setRootIsDecorated(false);
     lv->setUniformRowHeights(true);

@@ -24,7 +24,11 @@ void frmMain::EnableFormButtons()
     cmdRaster->setEnabled(true);
     cmdVector->setEnabled(true);
     cmdFind->setEnabled(true);
-    if (m_state.view.current != GameView::Uninstalled) {
+    // The play controls follow the selected game: All Games may show one without its ROM set.
+    const bool playable = m_state.view.current == GameView::Installed ||
+                          (m_state.view.current == GameView::All &&
+                           m_state.selected.installed == SelectedGame::Install::Installed);
+    if (playable) {
         chkAutoRun->setEnabled(true);
         chkRecord->setEnabled(true);
         chkPlayback->setEnabled(true);

@@ -65,6 +65,7 @@ MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox
     picMaintenance = makeControl<QFrame>(this, "picMaintenance", 180, 270, 7705, 4750);
     picBox2 = makeControl<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
     VScroll1 = makeControl<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
+    ConnectContentScroll(VScroll1, picBox2);
     cmdGameList2 = makeButton(this, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     QGroupBox* folders = group(picBox2, "fraFolders", "M.A.M.E. Directories", 120, 1575);

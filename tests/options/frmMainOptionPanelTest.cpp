@@ -170,6 +170,38 @@ TEST_F(OptionPanelTest, RefusedValueIsReportedOnceAndTheFileKeepsIt)
     EXPECT_EQ(readFile(settings("raster.cfg")), file);
 }
 
+TEST_F(OptionPanelTest, AClickNeverGraysABox)
+{
+    struct Case {
+        const char* name;
+        QByteArray stored;
+        bool tickFromCode; // the program ticks the grayed box before the clicks
+        std::vector<Qt::CheckState> afterClicks;
+    };
+    const Case cases[] = {
+        {"grayed", "Cheat=2", false, {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked}},
+        {"grayed, then ticked by the program", "Cheat=2", true, {Qt::Unchecked, Qt::Checked, Qt::Unchecked}},
+        {"ticked", "Cheat=1", false, {Qt::Unchecked, Qt::Checked, Qt::Unchecked}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        writeFile(settings("raster.cfg"), "[Miscellaneous Options]\r\n" + c.stored + "\r\n");
+        frmMain& w = loaded();
+        w.cmdRaster->click();
+        QCheckBox* box = check(w, "chkCheat");
+        if (c.tickFromCode)
+            box->setCheckState(Qt::Checked);
+        std::vector<Qt::CheckState> seen;
+        for (size_t i = 0; i < c.afterClicks.size(); ++i) {
+            box->click();
+            seen.push_back(box->checkState());
+        }
+        EXPECT_EQ(seen, c.afterClicks);
+        w.cmdCancel->click();
+    }
+}
+
 TEST_F(OptionPanelTest, LoadingRunsTheRulesAsEachValueArrives)
 {
     struct Case {
