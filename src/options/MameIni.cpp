@@ -242,14 +242,13 @@ QByteArray pathPart(const DirectorySettings& dirs, MameLayout layout = MameLayou
         }
     }
 
+    lines.emplace_back("cheat_file", QStringLiteral("cheat.dat"));
+
     QByteArray out;
     out.append("#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n");
-    const bool current = layout == MameLayout::Current;
     for (const auto& [name, value] : lines)
-        if (!current || !goneToday(name))
+        if (layout == MameLayout::Older || !goneToday(name))
             writeLine(out, name, pathValue(value));
-    if (!current)
-        writeLine(out, "cheat_file", "cheat.dat");
     out.append("\r\n");
     return out;
 }
