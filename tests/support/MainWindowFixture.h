@@ -32,6 +32,7 @@ struct FixtureGame {
     bool installed = true;
     QString manufacturer = QStringLiteral("Maker");
     QString type = QStringLiteral("Raster");
+    QString source = QStringLiteral("driver.c"); // today's MAME names it "folder/driver.cpp"
 };
 
 class MainWindowTest : public ::testing::Test {

@@ -23,7 +23,10 @@
 //   ZELVANE_FAKEMAME_BAD          comma-separated ROM sets that verify as bad
 //   ZELVANE_FAKEMAME_BAD_SAMPLES  comma-separated sample sets that verify as bad
 //   ZELVANE_FAKEMAME_LOG          file that every run appends one JSON line to:
-//                                 {"args": [...], "cwd": "...", "mameIni": "..." or null}
+//                                 {"args": [...], "cwd": "...", "mameIni": "..." or null,
+//                                  "refused": [what today's MAME says of the values of
+//                                  mame.ini that it does not take; always empty in the older
+//                                  layout]}
 //   ZELVANE_FAKEMAME_SLEEP_MS     milliseconds to wait before answering any command
 //   ZELVANE_FAKEMAME_EXIT         exit code of every command after its answer (default 0)
 //   ZELVANE_FAKEMAME_PAUSED       a file that -listxml writes its process id into once it has
@@ -38,7 +41,9 @@
 //                                 starts "MAME v<version> (unknown)", lines end in LF, and a verify
 //                                 run reports no set it does not find and puts its summary on
 //                                 standard error with exit code 2 when a set is bad (nothing found:
-//                                 'romset "<set>" not found!' there)
+//                                 'romset "<set>" not found!' there); a game run puts what it
+//                                 says of mame.ini's frameskip, video and sound values that it
+//                                 does not take on standard error
 #include "Commands.h"
 
 #include <QString>
@@ -92,7 +97,7 @@ int answer(const FakeMameConfig& config, const CommandLine& line)
         return listFiles(config, line.set, AuditKind::Roms);
     if (line.command == QLatin1String("-listsamples"))
         return listFiles(config, line.set, AuditKind::Samples);
-    return playGame(line.arguments);
+    return playGame(config, line.arguments);
 }
 
 } // namespace
