@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
@@ -106,20 +107,15 @@ void frmMain::mnuDeleteROM_Click()
                kConfirmStyle, kConfirmDelete) != MsgAnswer::Yes)
         return;
 
-    // A file that is not there is passed over; any other failure ends the command.
+    // A file that is not there is passed over; one that stays is named, and the others still go.
     auto deleted = [](const QString& path) {
         const Status status = KillFile(path);
-        if (status && status->number != ErrorNumber::FileNotFound) {
-            MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: ") + status->description, MsgStyle::Information,
-                   QStringLiteral("Delete ROM"));
-            return false;
-        }
-        return true;
+        if (status && status->number != ErrorNumber::FileNotFound)
+            MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: %1: %2").arg(status->description, QDir::toNativeSeparators(path)),
+                   MsgStyle::Information, QStringLiteral("Delete ROM"));
     };
-    for (const QString& path : RomSetFiles(m_state.dirs, rom)) {
-        if (!deleted(path))
-            return;
-    }
+    for (const QString& path : RomSetFiles(m_state.dirs, rom))
+        deleted(path);
 
     // A clone may share these with its parent, so each is asked for.
     struct Shared {
@@ -139,9 +135,10 @@ void frmMain::mnuDeleteROM_Click()
                                                 "it also?\r")
                                      .arg(QLatin1String(shared.what)) +
                                  kCloneCaution;
-        if (MsgBox(question, kConfirmStyle, kConfirmDelete) == MsgAnswer::Yes && !deleted(path))
-            return;
+        if (MsgBox(question, kConfirmStyle, kConfirmDelete) == MsgAnswer::Yes)
+            deleted(path);
     }
+    // Whatever stayed, the lists show what is installed now.
     mnuViewRefresh_Click();
 }
 

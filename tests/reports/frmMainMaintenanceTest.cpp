@@ -163,6 +163,37 @@ TEST_F(MaintenanceWindowTest, DeleteRomAsksThenTakesTheGamesFilesAndReloads)
     }
 }
 
+TEST_F(MaintenanceWindowTest, DeleteRomNamesAFileThatStaysTakesTheOthersAndReloads)
+{
+    frmMain& w = loaded();
+    // A folder where the .cfg file would be cannot be deleted as a file.
+    const QString stays = extraFolder("cfg") + "/pacman.cfg";
+    makeDirs(stays);
+    const QStringList goes = {extraFolder("hi") + "/pacman.hi", extraFolder("art") + "/pacman.zip"};
+    for (const QString& path : goes)
+        writeFile(path, "x");
+    writeFile(snaps() + "/pacman.png", "png");
+    selectRow(w.fraList->lvAll, 3);
+    const qint32 installed = m_state.counts.intInstalledCount;
+    m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::OK).answer(MsgAnswer::Yes);
+
+    w.mnuDeleteROM->trigger();
+
+    ASSERT_EQ(m_boxes.shown().size(), 3u);
+    const MsgBoxScript::Shown& failed = m_boxes.shown()[1];
+    EXPECT_TRUE(failed.prompt.startsWith("Error in mnuDeleteROM_Click: ")) << qPrintable(failed.prompt);
+    EXPECT_TRUE(failed.prompt.contains(QDir::toNativeSeparators(stays))) << qPrintable(failed.prompt);
+    EXPECT_EQ(failed.title, "Delete ROM");
+    EXPECT_TRUE(m_boxes.shown()[2].prompt.startsWith("A Snapshot for this ROM was found."));
+    EXPECT_TRUE(QFileInfo(stays).isDir());
+    EXPECT_FALSE(exists(roms() + "/pacman.zip"));
+    for (const QString& path : goes)
+        EXPECT_FALSE(exists(path)) << qPrintable(path);
+    EXPECT_FALSE(exists(snaps() + "/pacman.png"));
+    EXPECT_EQ(m_state.counts.intInstalledCount, installed - 1);
+    EXPECT_TRUE(column(w.fraList->lvUninstalled, 13).contains("pacman"));
+}
+
 TEST_F(MaintenanceWindowTest, DeleteSamplesTakesOnlyTheSampleAndLeavesTheLists)
 {
     frmMain& w = loaded();
