@@ -1,9 +1,10 @@
 // The maintenance panel's commands that reach beyond it (its opening, the ROM compare against the
-// All Games list, the return), Delete ROM and Delete Samples of the pop-up menu, and File >
-// Export List.
+// sets the game data knows, the return), Delete ROM and Delete Samples of the pop-up menu, and
+// File > Export List.
 #include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
+#include "gamelist/KnownSets.h"
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/WholeFile.h"
@@ -77,11 +78,17 @@ void frmMain::mnuToolsMaintenance_Click()
 
 void frmMain::cmdROMs_Click()
 {
-    const ListView& all = m_views[size_t(GameView::All)];
+    // Every set the game data knows, not the list as shown: a hidden game, a BIOS set or a device
+    // is as much needed as a listed game.
+    const Result<QStringList> known = KnownSetNames(m_state.paths.strAppPath);
+    if (!known) {
+        MsgBox(QStringLiteral("Error in cmdROMs_Click: ") + known.error().description, MsgStyle::Exclamation,
+               QStringLiteral("Maintenance"));
+        return;
+    }
     RomNameSet listed;
-    const qint32 count = shownRows(all, m_state.counts);
-    for (qint32 i = 0; i < count; ++i)
-        listed.insert(all.model->text(i, column(GameColumn::ROM)));
+    for (const QString& rom : *known)
+        listed.insert(rom);
     fraMaintenance->compareRomFolders(listed);
 }
 
@@ -111,7 +118,8 @@ void frmMain::mnuDeleteROM_Click()
     auto deleted = [](const QString& path) {
         const Status status = KillFile(path);
         if (status && status->number != ErrorNumber::FileNotFound)
-            MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: %1: %2").arg(status->description, QDir::toNativeSeparators(path)),
+            MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: %1: %2")
+                       .arg(status->description, QDir::toNativeSeparators(path)),
                    MsgStyle::Information, QStringLiteral("Delete ROM"));
     };
     for (const QString& path : RomSetFiles(m_state.dirs, rom))

@@ -25,7 +25,8 @@ QString FileInFolder(const QString& folder, const QString& name)
 
 QString ListedFile(const QString& folder, const QString& name)
 {
-    const bool separator = name.contains(QLatin1Char('/')) || (QDir::separator() != QLatin1Char('/') && name.contains(QDir::separator()));
+    const bool separator =
+        name.contains(QLatin1Char('/')) || (QDir::separator() != QLatin1Char('/') && name.contains(QDir::separator()));
     if (folder.isEmpty() || name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || separator)
         return QString();
     return JoinPath(folder, name);
