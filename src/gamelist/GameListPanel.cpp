@@ -243,11 +243,16 @@ void GameListPanel::selectRow(ListView& row, qint32 index, bool scroll)
 bool GameListPanel::selectAt(ListView& row, const QPoint& pos)
 {
     const QModelIndex hit = row.view->indexAt(pos);
-    CodeSelection code(m_selectingFromCode);
+    {
+        CodeSelection code(m_selectingFromCode);
+        if (hit.isValid())
+            row.view->selectionModel()->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        else
+            row.view->selectionModel()->clear();
+    }
+    // The pop-up menu's commands act on the shown game: the one under the pointer.
     if (hit.isValid())
-        row.view->selectionModel()->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    else
-        row.view->selectionModel()->clear();
+        itemClick(row);
     return hit.isValid();
 }
 

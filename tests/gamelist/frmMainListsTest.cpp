@@ -216,9 +216,12 @@ TEST_F(Lists, RightClickPopsUpOnlyOverAGame)
     EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 1);
     EXPECT_TRUE(w.mnuAddFavorite->isEnabled());
     EXPECT_FALSE(w.mnuRemoveFavorite->isEnabled());
-    // The pop-up reads the game from the status bar, which the right click does not change.
-    EXPECT_FALSE(w.mnuDeleteROM->isEnabled());
-    EXPECT_TRUE(w.mnuDeleteSamples->isEnabled());
+    // The game under the pointer is the shown one before the menu reads it: galaxian, installed,
+    // without samples.
+    EXPECT_EQ(w.StatusBar[0]->panelText(3), "galaxian");
+    EXPECT_EQ(m_state.view.intAllIndex, 2);
+    EXPECT_TRUE(w.mnuDeleteROM->isEnabled());
+    EXPECT_FALSE(w.mnuDeleteSamples->isEnabled());
     w.mnuRightClick->hide();
 }
 
