@@ -194,6 +194,8 @@ Status frmMain::loadWithOptions()
 
     if (m_state.view.intWindowState == 2)
         setWindowState(windowState() | Qt::WindowMaximized);
+    else if (m_state.view.intWindowState == 1)
+        setWindowState(windowState() | Qt::WindowMinimized);
 
     for (const FolderEntry& f : kFolders)
         m_state.dirs.*f.shortPath = CommandPath(m_state.dirs.*f.path);
