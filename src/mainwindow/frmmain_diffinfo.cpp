@@ -78,7 +78,7 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
         return;
     }
 
-    enterGeneralReport(caption);
+    enterGeneralReport(caption, PanelStatus::GeneralTimerKept);
     fraVerify->cmdGameList->setEnabled(false);
     mnuFileExit->setEnabled(false);
     RichTextBox& box = *fraVerify->txtVerify;

@@ -52,9 +52,9 @@ QString frmMain::reportFile(const char* file) const
     return JoinPath(JoinPath(m_state.paths.strAppPath, QStringLiteral("reports")), QLatin1String(file));
 }
 
-void frmMain::enterGeneralReport(const QString& caption)
+void frmMain::enterGeneralReport(const QString& caption, PanelStatus status)
 {
-    EnterPanel(fraVerify, caption, PanelStatus::General);
+    EnterPanel(fraVerify, caption, status);
     fraVerify->repaint();
 }
 
