@@ -2,6 +2,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
 #include "platform/WholeFile.h"
 #include "reports/StoredReports.h"
@@ -55,7 +56,7 @@ QString frmMain::reportFile(const char* file) const
 void frmMain::enterGeneralReport(const QString& caption, PanelStatus status)
 {
     EnterPanel(fraVerify, caption, status);
-    fraVerify->repaint();
+    PaintNow(*fraVerify);
 }
 
 void frmMain::showVerifyReport(bool samples)
