@@ -26,7 +26,8 @@ void PaintNow(QWidget& widget)
 {
     QWidget& window = *widget.window();
     QCoreApplication::processEvents(kNoInput);
-    if (window.isVisible()) {
+    // A minimised window is exposed only once the user restores it.
+    if (window.isVisible() && !window.isMinimized()) {
         const QDeadlineTimer deadline(kExposeWaitMs);
         while (!exposed(window) && !deadline.hasExpired()) {
             QThread::msleep(2);
