@@ -67,7 +67,7 @@ void frmMain::openTypeSettings(SettingsKind kind)
     settings.strSettingsType = vector ? kVectorType : kRasterType;
     fraDefaults->scrollSetUp();
     fraDefaults->setKind(kind);
-    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::General);
+    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::General, false);
 
     const QString file = settingsPath(typeFileName(settings.strSettingsType));
     if (QFileInfo::exists(file)) {
@@ -99,7 +99,7 @@ void frmMain::mnuToolsCustom_Click()
 
     fraDefaults->scrollSetUp();
     fraDefaults->setKind(SettingsKind::Custom);
-    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::SelectedGame);
+    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::SelectedGame, false);
     StatusBar[1]->setPanelText(2, game[GameColumn::Game]);
     StatusBar[1]->setPanelText(3, game[GameColumn::ROM]);
 

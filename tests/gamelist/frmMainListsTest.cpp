@@ -19,6 +19,7 @@
 #include <QTreeView>
 
 #include "support/Files.h"
+#include "support/ProgressPaints.h"
 
 namespace {
 
@@ -267,8 +268,19 @@ TEST_F(Lists, RefreshAfterANewMameRebuildsAndStoresItsSize)
 {
     frmMain& w = loaded(fiveGames());
     writeMame(64);
+    writeFile(report("favorite.txt"), "");
     qputenv("ZELVANE_FAKEMAME_GAMES", "9");
+    const ProgressPaints paints;
     w.mnuViewRefresh->trigger();
+    // The wait form is on the screen with each caption painted, under the hourglass.
+    EXPECT_EQ(paints.shown("frmWait", "lblText"),
+              QStringList({"", "A new version of M.A.M.E. was detected.",
+                           "Please wait while Zelvane refreshes the game list."}));
+    EXPECT_EQ(paints.shown("frmWait", "lblMessage"),
+              QStringList({"", "Creating listxml.txt...", "Creating crcinfo.txt...", "Creating gameinfo.txt...",
+                           "Creating resource.txt...", "", "Verifying favorites list...", ""}));
+    for (const ProgressPaints::Paint& p : paints.paints)
+        EXPECT_TRUE(p.busy) << p.text.toStdString();
     EXPECT_EQ(m_state.counts.intAllCount, 9);
     EXPECT_TRUE(QFileInfo::exists(report("oldlistxml.txt")));
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));

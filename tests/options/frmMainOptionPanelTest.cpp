@@ -55,6 +55,13 @@ protected:
     static QComboBox* combo(frmMain& w, const char* name) { return w.fraDefaults->combo(name); }
     static QCheckBox* check(frmMain& w, const char* name) { return w.fraDefaults->check(name); }
     static QString panel6(frmMain& w) { return w.StatusBar[0]->panelText(6); }
+    // Whether `panel` is the frame seen in the middle of the stacked frames.
+    static bool inFront(QWidget* panel)
+    {
+        QWidget* area = panel->parentWidget();
+        const QWidget* seen = area->childAt(panel->geometry().center());
+        return seen == panel || panel->isAncestorOf(seen);
+    }
     bool panelOpen(frmMain& w) const
     {
         return w.fraDefaults->isEnabled() && !w.fraList->isEnabled() && m_state.view.intPanelShown == 1;
@@ -158,7 +165,21 @@ TEST_F(OptionPanelTest, RefusedValueIsReportedOnceAndTheFileKeepsIt)
 {
     const QByteArray file = "[Video Options]\r\nVideo=OpenGL\r\n[Direct3D-Specific Options]\r\nFilter=2\r\n";
     writeFile(settings("raster.cfg"), file);
+    writeFile(settings("pacman.cfg"), file);
     frmMain& w = loaded();
+    // The panel comes to the front only once it has loaded, not under its error boxes.
+    std::vector<bool> panelInFront;
+    m_boxes.onShow([&](const MsgBoxScript::Shown&) { panelInFront.push_back(inFront(w.fraDefaults)); });
+    w.cmdRaster->click();
+    EXPECT_TRUE(inFront(w.fraDefaults));
+    w.cmdCancel->click();
+    w.mnuToolsCustom->trigger();
+    EXPECT_TRUE(inFront(w.fraDefaults));
+    w.cmdCancel->click();
+    ASSERT_EQ(panelInFront, std::vector<bool>({false, false}));
+    m_boxes.onShow({});
+    m_boxes.clearShown();
+
     w.cmdRaster->click();
     ASSERT_EQ(m_boxes.shown().size(), 1u);
     EXPECT_EQ(m_boxes.shown()[0].prompt,

@@ -164,6 +164,22 @@ TEST_F(Layout, MaximisedCentresThePanelContentsAndIgnoresNoStretch)
     EXPECT_TWIPS(w.fraList->imgShots->x(), 600);
 }
 
+TEST_F(Layout, OpensInTheStoredWindowState)
+{
+    struct Case {
+        const char* stored;
+        Qt::WindowState state;
+    };
+    for (const Case& c : {Case{"0", Qt::WindowNoState}, Case{"1", Qt::WindowMinimized}, Case{"2", Qt::WindowMaximized}}) {
+        SCOPED_TRACE(c.stored);
+        nextCase();
+        writeGames(fiveGames());
+        writeOptions(QByteArray("[View]\r\nWindowState=") + c.stored + "\r\n");
+        frmMain& w = loadShown();
+        EXPECT_EQ(w.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), c.state);
+    }
+}
+
 TEST_F(Layout, MinimisingMovesNothingAndKeepsTheRecordedState)
 {
     frmMain& w = loaded();
