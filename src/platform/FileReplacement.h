@@ -26,6 +26,8 @@ public:
 
     bool isOpen() const { return m_temp.isOpen(); }
     const QString& path() const { return m_path; }
+    // The file being written, for another program to fill while it is open; "" before open().
+    QString temporaryPath() const { return m_temp.fileName(); }
 
 private:
     void discard();

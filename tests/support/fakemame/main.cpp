@@ -26,6 +26,7 @@
 //                                 {"args": [...], "cwd": "...", "mameIni": "..." or null}
 //   ZELVANE_FAKEMAME_SLEEP_MS     milliseconds to wait before answering any command
 //   ZELVANE_FAKEMAME_EXIT         exit code of every command after its answer (default 0)
+//   ZELVANE_FAKEMAME_KILLED       "1": every command is killed (SIGKILL) once it has answered
 //   ZELVANE_FAKEMAME_PAUSED       a file that -listxml writes its process id into once it has
 //   ZELVANE_FAKEMAME_PAUSE_AT     written this many bytes of the listing; it writes the rest once
 //                                 the file is removed (or after a minute)
@@ -45,6 +46,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -107,5 +109,9 @@ int main(int argc, char** argv)
     if (!logRun(config, line.arguments))
         return 1;
     const int code = answer(config, line);
+    if (qEnvironmentVariable("ZELVANE_FAKEMAME_KILLED") == QLatin1String("1")) {
+        std::fflush(nullptr);
+        std::raise(SIGKILL);
+    }
     return code == 0 ? config.exitCode : code;
 }
