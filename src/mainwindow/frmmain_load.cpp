@@ -7,6 +7,7 @@
 #include "gamelist/GameDataRebuild.h"
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
+#include "platform/FileReplacement.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/RuntimeErrorText.h"
@@ -117,6 +118,9 @@ void frmMain::Form_Load(const QString& programFolder)
     // A folder that cannot be created (read-only media) is no reason to stop here.
     QDir().mkpath(JoinPath(appPath, QStringLiteral("settings")));
     QDir().mkpath(JoinPath(appPath, QStringLiteral("reports")));
+    // What a replacement stopped half-way (the program killed) left beside its file.
+    for (const char* folder : {"settings", "reports"})
+        RemoveReplacementLeftovers(JoinPath(appPath, QLatin1String(folder)));
 
     bool optionsHandler = false; // errOptions has taken over from errFolder
     for (;;) {

@@ -45,6 +45,10 @@ Status RenameFileOver(const QString& from, const QString& to);
 // a power loss after the rename never finds `to` empty.
 Status MoveFileOver(const QString& from, const QString& to);
 
+// Removes from `folder` the temporary files that replacements stopped before their end left
+// behind (a name of ours: a file's name, ".new-" and up to six lower-case hex digits); no other file.
+void RemoveReplacementLeftovers(const QString& folder);
+
 // For tests: every write from now on fails as a full disk does once `bytes` more bytes have been
 // written (over all files); a negative value lifts the limit.
 void SetWriteLimitForTests(qint64 bytes);

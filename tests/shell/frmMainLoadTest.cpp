@@ -98,6 +98,27 @@ TEST_F(MainWindowTest, MissingGameDataFileRebuildsFromMameWithoutBackups)
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+// Only the replacement helper's own unfinished files go, in the two folders it writes.
+TEST_F(MainWindowTest, StartRemovesUnfinishedReplacementsOnly)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    const QString settings = app() + "/settings/";
+    const QString reports = app() + "/reports/";
+    const QStringList gone = {settings + "options.ini.new-a1b2c3", settings + "raster.cfg.new-0",
+                              reports + "roms.txt.new-ffffff"};
+    const QStringList kept = {settings + "notes.new-xyz", settings + "notes.new-1234567",
+                              settings + "notes.new-ABC", settings + ".new-abc", reports + "roms.txt.new-12.txt",
+                              m_root + "/roms/pacman.zip.new-abc"};
+    for (const QString& file : gone + kept)
+        writeFile(file, "x");
+    load();
+    for (const QString& file : gone)
+        EXPECT_FALSE(exists(file)) << file.toStdString();
+    for (const QString& file : kept)
+        EXPECT_TRUE(exists(file)) << file.toStdString();
+}
+
 TEST_F(MainWindowTest, NewMameDetectedBySizeRebuildsWithBackups)
 {
     writeGames(fiveGames());
