@@ -292,8 +292,10 @@ Status frmMain::finishLoad(bool newMameBuilt)
 
     // After a new MAME's build in this load, even a failed one, MAME runs no second time: the
     // next start builds again.
+    // A file that cannot be read (a folder in its place, no permission) is as good as missing.
     const auto missing = [this](const char* file) {
-        return !QFileInfo::exists(ReportsPath(m_state.paths.strAppPath, QLatin1String(file)));
+        QFile data(ReportsPath(m_state.paths.strAppPath, QLatin1String(file)));
+        return !data.open(QIODevice::ReadOnly);
     };
     if (!newMameBuilt && std::any_of(std::begin(kGameDataFiles), std::end(kGameDataFiles), missing))
         if (const Result<bool> built = buildGameData(false); !built.ok())
