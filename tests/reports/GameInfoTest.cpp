@@ -1,5 +1,7 @@
 #include "reports/GameInfo.h"
 
+#include "platform/ShownText.h"
+
 #include "support/Files.h"
 
 #include <QDir>
@@ -159,4 +161,38 @@ TEST_F(GameInfo, AnEntryCutShortIsTheErrorOfTheWholeReport)
         ASSERT_FALSE(r.ok());
         EXPECT_EQ(GameInfoErrorText(r.error()), "Error: 62\r\nInput past end of file");
     }
+}
+
+// Lines and entries longer than the panel shows are cut, each with a note; the sections after
+// them are still read.
+TEST_F(GameInfo, HugeLinesAndEntriesAreCutWithANote)
+{
+    const QByteArray longLine(kShownLineBytes + 5, 'h');
+    const QByteArray history = "$info=pacman,\r\n$bio\r\n\r\n" + longLine + "\r\n$end\r\n";
+    QByteArray mameinfo = "$info=pacman\r\n$mame\r\n";
+    const QByteArray note = QByteArray(1023, 'm') + "\r\n";
+    qsizetype notes = 0;
+    for (; notes * 1025 <= kShownTextLength + 4096; ++notes)
+        mameinfo += note;
+    mameinfo += "$end\r\n";
+    const QByteArray cheat = "pacman:0:1:" + QByteArray(kShownLineBytes + 1, 'c') + "\r\n";
+    const QDir folder(m_dir.path());
+    writeFile(folder.filePath("history.dat"), history);
+    writeFile(folder.filePath("mameinfo.dat"), mameinfo);
+    writeFile(folder.filePath("cheat.dat"), cheat);
+
+    const Result<GameInfoReport> r = GameInformation(m_dir.path(), "pacman");
+    ASSERT_TRUE(r.ok());
+    const QString& text = r->text;
+    const QString historyText =
+        QString(kShownLineBytes, 'h') + QString::fromLatin1(LineCutNote(longLine.size())) + " \r\n";
+    EXPECT_TRUE(text.startsWith("History.Dat\r\n\r\n" + historyText + "\r\nMameinfo.Dat\r\n\r\n"));
+    const qsizetype cheats = text.indexOf("\r\nCheat.Dat\r\n\r\n");
+    ASSERT_GT(cheats, 0);
+    EXPECT_EQ(text.mid(cheats + 15),
+              QString(kShownLineBytes, 'c') + QString::fromLatin1(LineCutNote(kShownLineBytes + 1)) + "\r\n");
+    const QString mameinfoText = text.mid(r->headings[1].start, cheats - r->headings[1].start);
+    EXPECT_TRUE(mameinfoText.endsWith(TextCutNote() + "\r\n\r\n"));
+    EXPECT_LT(mameinfoText.size(), kShownTextLength + 2048);
+    EXPECT_LT(mameinfoText.count(QLatin1Char('m')), notes * 1023);
 }
