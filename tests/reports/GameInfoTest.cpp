@@ -5,8 +5,13 @@
 #include "support/Files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -196,3 +201,26 @@ TEST_F(GameInfo, HugeLinesAndEntriesAreCutWithANote)
     EXPECT_LT(mameinfoText.size(), kShownTextLength + 2048);
     EXPECT_LT(mameinfoText.count(QLatin1Char('m')), notes * 1023);
 }
+
+#if !defined(__SANITIZE_ADDRESS__)
+// Memory that runs out while the report is read is the report's error, not the program's end.
+TEST_F(GameInfo, RunningOutOfMemoryIsTheReportsError)
+{
+    const QByteArray history = "$info=pacman,\r\n$bio\r\n\r\n" + QByteArray(24 << 20, 'h') + "\r\n$end\r\n";
+    writeFile(QDir(m_dir.path()).filePath("history.dat"), history);
+    EXPECT_EXIT(
+        {
+            // Room for the reader's first blocks, not for the whole line.
+            rlimit limit{};
+            QFile status("/proc/self/status");
+            status.open(QIODevice::ReadOnly);
+            for (const QByteArray& line : status.readAll().split('\n'))
+                if (line.startsWith("VmSize:"))
+                    limit.rlim_cur = limit.rlim_max = rlim_t(line.mid(7).trimmed().split(' ')[0].toLongLong() + 8192) << 10;
+            setrlimit(RLIMIT_AS, &limit);
+            const Result<GameInfoReport> r = GameInformation(m_dir.path(), "pacman");
+            std::_Exit(!r.ok() && GameInfoErrorText(r.error()) == "Error: 7\r\nOut of memory" ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+#endif
