@@ -14,6 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+
+#include <csignal>
+#include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -248,6 +253,41 @@ TEST_F(VerifyReportsTest, VerifyAllThatCannotWriteItsReportKeepsTheLastOne)
         EXPECT_EQ(text(w), "1 romsets found, 0 were OK.\r\n\r\nromset b is bad\r\n\r\nEnd of report.\r\n");
         m_window.reset();
     }
+}
+
+// The program killed while MAME writes the new report: the last report stays whole, and the next
+// start clears what the stopped run left beside it.
+TEST_F(VerifyReportsTest, VerifyAllKilledMidRunKeepsTheLastReport)
+{
+    const QByteArray last = "romset b is bad\r\n1 romsets found, 0 were OK.\r\n";
+    const QString paused = m_root + "/paused";
+    writeFile(report("roms.txt"), last);
+    shareFolderWithChild();
+    ScopedEnv pausing("ZELVANE_FAKEMAME_PAUSED", QFile::encodeName(paused));
+    ScopedEnv at("ZELVANE_FAKEMAME_PAUSE_AT", "30");
+    EXPECT_EXIT(
+        {
+            frmMain& w = loaded();
+            std::thread killer([&paused] {
+                while (!QFileInfo::exists(paused))
+                    QThread::msleep(10);
+                // MAME, left running, ends into a file that is no longer anyone's.
+                QFile::remove(paused);
+                std::raise(SIGKILL);
+            });
+            killer.detach();
+            m_boxes.answer(MsgAnswer::Yes);
+            w.mnuReportsVerifyRoms->trigger();
+            std::_Exit(0);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    EXPECT_EQ(readFile(report("roms.txt")), last);
+    EXPECT_EQ(QDir(app() + "/reports").entryList({"roms.txt.*"}, QDir::Files).size(), 1);
+
+    m_listing.reset();
+    loaded();
+    EXPECT_TRUE(QDir(app() + "/reports").entryList({"roms.txt.*"}, QDir::Files).isEmpty());
+    EXPECT_EQ(readFile(report("roms.txt")), last);
 }
 
 TEST_F(VerifyReportsTest, VerifyAllAnsweredNoRunsNothing)

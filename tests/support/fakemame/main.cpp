@@ -27,9 +27,9 @@
 //   ZELVANE_FAKEMAME_SLEEP_MS     milliseconds to wait before answering any command
 //   ZELVANE_FAKEMAME_EXIT         exit code of every command after its answer (default 0)
 //   ZELVANE_FAKEMAME_KILLED       "1": every command is killed (SIGKILL) once it has answered
-//   ZELVANE_FAKEMAME_PAUSED       a file that -listxml writes its process id into once it has
-//   ZELVANE_FAKEMAME_PAUSE_AT     written this many bytes of the listing; it writes the rest once
-//                                 the file is removed (or after a minute)
+//   ZELVANE_FAKEMAME_PAUSED       a file that -listxml (or a verify run) writes its process id
+//   ZELVANE_FAKEMAME_PAUSE_AT     into once it has written this many bytes of its output; it
+//                                 writes the rest once the file is removed (or after a minute)
 //   ZELVANE_FAKEMAME_VERSION      version shown by -help and the listing (default 0.106, or 0.251
 //                                 in the current layout)
 //   ZELVANE_FAKEMAME_LAYOUT       "current": answers as today's MAME does. The listing has
