@@ -160,7 +160,15 @@ Status BackupListXML(const QString& appPath) { return backup(appPath, "listxml.t
 
 Status BackupCRCInfo(const QString& appPath) { return backup(appPath, "crcinfo.txt", "oldcrcinfo.txt"); }
 
-Status BackupResource(const QString& appPath) { return backup(appPath, "resource.txt", "oldresource.txt"); }
+Status BackupResource(const QString& appPath)
+{
+    // One that cannot be read (a folder in its place, no permission) is rebuilt as a missing one is.
+    QFile resource(ReportsPath(appPath, QStringLiteral("resource.txt")));
+    if (!resource.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    resource.close();
+    return backup(appPath, "resource.txt", "oldresource.txt");
+}
 
 Status CreateGameInfo(const QString& listing, const QString& gameinfo, const QString& resource, GameRecord& game,
                       QString& rotate, Progress* progress)

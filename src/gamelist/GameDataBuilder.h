@@ -18,7 +18,8 @@ Status BackupListXML(const QString& appPath);
 // The same for crcinfo.txt and oldcrcinfo.txt.
 Status BackupCRCInfo(const QString& appPath);
 
-// The same for resource.txt and oldresource.txt.
+// The same for resource.txt and oldresource.txt; one that cannot be read is passed over, as a
+// missing one is.
 Status BackupResource(const QString& appPath);
 
 // Scans the listing `listing` into `gameinfo` (one record line per game) and `resource` (the

@@ -8,12 +8,14 @@
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/ToolFiles.h"
+#include "platform/ToolOutput.h"
 #include "reports/GameAudit.h"
 #include "shell/ExecCmd.h"
 #include "shell/ShortPath.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -54,17 +56,31 @@ void frmMain::cmdVerify_Click()
         auditFiles << QLatin1String(run.fileName);
     const ToolFiles removed(reportsFolder, auditFiles);
     const QString commandFolder = JoinPath(CommandPath(m_state.paths.strAppPath), QStringLiteral("reports"));
-    for (const AuditRun& run : kAuditRuns)
-        ExecCmd(MameSetReportCommand(rom, run.report, JoinPath(commandFolder, QLatin1String(run.fileName))),
-                ShowState::Minimized, m_state.dirs.strMAMEPath);
+    // A run whose output did not reach its file (a full disk, a folder that takes no file) is
+    // named, and no audit is shown in place of what MAME said.
+    Result<QString> report = QString();
+    for (const AuditRun& run : kAuditRuns) {
+        const QString command = MameSetReportCommand(rom, run.report, JoinPath(commandFolder, QLatin1String(run.fileName)));
+        const int code = ExecCmd(command, ShowState::Minimized, m_state.dirs.strMAMEPath);
+        const QString output = removed.path(QLatin1String(run.fileName));
+        if (Status failed = ToolOutputWritten(QStringLiteral("mame ") + rom, code, output)) {
+            if (failed->number != 0)
+                failed->description += QStringLiteral(": ") + QDir::toNativeSeparators(output);
+            report = *failed;
+            break;
+        }
+    }
+    if (report)
+        report = GameAuditReport(reportsFolder);
 
     RichTextBox& box = *fraVerify->txtVerify;
-    const Result<QString> report = GameAuditReport(reportsFolder);
     if (report) {
         box.setText(*report);
         for (const char* heading : {"ROMs", "Samples"})
             box.boldSpan(box.Find(QLatin1String(heading), 0), int(qstrlen(heading)));
         box.resetSelection();
+    } else {
+        box.setText(QString());
     }
     show();
     activateWindow();

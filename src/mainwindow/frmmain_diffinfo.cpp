@@ -5,6 +5,7 @@
 #include "platform/MsgBox.h"
 #include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
+#include "platform/ShownText.h"
 #include "platform/ToolFiles.h"
 #include "platform/WholeFile.h"
 #include "reports/GameInfo.h"
@@ -69,7 +70,8 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
     activateWindow();
 
     // Read before the panel is entered: a tool that left no log leaves the lists as they were.
-    const Result<QByteArray> log = ReadWholeFile(files.path(logName));
+    // One byte past what is shown tells that the log goes on.
+    const Result<QByteArray> log = ReadFileStart(files.path(logName), kShownTextLength + 1);
     if (!log) {
         MsgBox(QStringLiteral("Error In MAMEDiff: ") + log.error().description, MsgStyle::Critical, title);
         return;
@@ -83,7 +85,8 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
     fraVerify->cmdGameList->setEnabled(false);
     mnuFileExit->setEnabled(false);
     RichTextBox& box = *fraVerify->txtVerify;
-    box.setText(MameDiffReport(*log));
+    const Result<QString> report = OutOfMemoryAsError<QString>([&] { return MameDiffReport(*log); });
+    box.setText(report ? *report : QString());
     box.boldSpan(0, int(MameDiffCredit().size()));
     box.resetSelection();
     PaintNow(*fraVerify);
@@ -91,6 +94,8 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
     fraVerify->cmdGameList->setEnabled(true);
     mnuFileExit->setEnabled(true);
     fraVerify->cmdGameList->setFocus();
+    if (!report)
+        MsgBox(QStringLiteral("Error In MAMEDiff: ") + report.error().description, MsgStyle::Critical, title);
 }
 
 void frmMain::cmdInfo_Click()

@@ -7,6 +7,7 @@
 #include "gamelist/GameDataRebuild.h"
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
+#include "platform/FileReplacement.h"
 #include "platform/MsgBox.h"
 #include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
@@ -128,6 +129,9 @@ void frmMain::Form_Load(const QString& programFolder)
     // A folder that cannot be created (read-only media) is no reason to stop here.
     QDir().mkpath(JoinPath(appPath, QStringLiteral("settings")));
     QDir().mkpath(JoinPath(appPath, QStringLiteral("reports")));
+    // What a replacement stopped half-way (the program killed) left beside its file.
+    for (const char* folder : {"settings", "reports"})
+        RemoveReplacementLeftovers(JoinPath(appPath, QLatin1String(folder)));
 
     bool optionsHandler = false; // errOptions has taken over from errFolder
     for (;;) {
@@ -304,8 +308,10 @@ Status frmMain::finishLoad(bool newMameBuilt)
 
     // After a new MAME's build in this load, even a failed one, MAME runs no second time: the
     // next start builds again.
+    // A file that cannot be read (a folder in its place, no permission) is as good as missing.
     const auto missing = [this](const char* file) {
-        return !QFileInfo::exists(ReportsPath(m_state.paths.strAppPath, QLatin1String(file)));
+        QFile data(ReportsPath(m_state.paths.strAppPath, QLatin1String(file)));
+        return !data.open(QIODevice::ReadOnly);
     };
     if (!newMameBuilt && std::any_of(std::begin(kGameDataFiles), std::end(kGameDataFiles), missing))
         if (const Result<bool> built = buildGameData(false); !built.ok())

@@ -49,9 +49,15 @@ void frmMain::connectOptionPanel()
 
 void frmMain::DefineCombos()
 {
-    const Result<QStringList> bios = BiosItems(reportFile("resource.txt"));
-    if (!bios.ok())
-        FatalError(QStringLiteral("Error In DefineCombos: %1\rLine Number: 1").arg(bios.error().description));
+    const QString resource = reportFile("resource.txt");
+    Result<QStringList> bios = BiosItems(resource);
+    if (!bios.ok()) {
+        // The load has tried to build it again; the options go on without the BIOS sets.
+        MsgBox(QStringLiteral("Error In DefineCombos: %1: %2")
+                   .arg(bios.error().description, QDir::toNativeSeparators(resource)),
+               MsgStyle::Critical);
+        bios = QStringList{QStringLiteral("Default")};
+    }
     fraDefaults->DefineCombos(DefineComboLists(*bios, EffectItems(m_state.dirs.strShortArtworkPath)));
 }
 

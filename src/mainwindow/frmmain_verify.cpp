@@ -1,9 +1,12 @@
 // The verify-all runs and the stored reports of the Reports menu, each shown in the report panel.
 #include "mainwindow/frmMain.h"
 
+#include "platform/FileReplacement.h"
 #include "platform/MsgBox.h"
 #include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
+#include "platform/RuntimeErrorText.h"
+#include "platform/ToolOutput.h"
 #include "platform/WholeFile.h"
 #include "reports/StoredReports.h"
 #include "shell/ExecCmd.h"
@@ -82,20 +85,35 @@ void frmMain::verifyAll(bool samples)
     cmdExit->setEnabled(false);
 
     const char* file = samples ? "samples.txt" : "roms.txt";
-    const QString commandFolder = CommandPath(JoinPath(m_state.paths.strAppPath, QStringLiteral("reports")));
-    showMinimized();
-    ExecCmd(MameVerifyAllCommand(samples, JoinPath(commandFolder, QLatin1String(file))), ShowState::Normal,
-            m_state.dirs.strMAMEPath);
-    setWindowState(m_state.view.intWindowState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+    const QString procedure =
+        samples ? QStringLiteral("mnuReportsVerifySamples_Click") : QStringLiteral("mnuReportsVerifyRoms_Click");
+    // MAME writes into a file of this run, which takes the report's place only once the run has
+    // ended and all of its output was written: otherwise the last report stays as it was.
+    FileReplacement output(reportFile(file));
+    Status failed = output.open();
+    if (!failed) {
+        showMinimized();
+        const int code = ExecCmd(MameVerifyAllCommand(samples, CommandPath(output.temporaryPath())), ShowState::Normal,
+                                 m_state.dirs.strMAMEPath);
+        setWindowState(m_state.view.intWindowState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+        failed = ToolOutputWritten(samples ? QStringLiteral("mame * -verifysamples") : QStringLiteral("mame * -verifyroms"),
+                                   code, output.temporaryPath());
+        if (!failed)
+            failed = output.commit();
+    }
 
-    const bool loaded = fraVerify->showFile(reportFile(file), samples ? QStringLiteral("mnuReportsVerifySamples_Click")
-                                                                      : QStringLiteral("mnuReportsVerifyRoms_Click"));
+    // A failed run shows nothing: the last report is for the Last ... Report commands.
+    const bool loaded = !failed && fraVerify->showFile(reportFile(file), procedure);
     fraVerify->cmdGameList->setEnabled(true);
     cmdExit->setEnabled(true);
     show();
     activateWindow();
     fraVerify->cmdGameList->setFocus();
     QApplication::restoreOverrideCursor();
+    if (failed) {
+        fraVerify->txtVerify->setText(QString());
+        MsgBox(SaveFailedText(reportFile(file), *failed), MsgStyle::Critical);
+    }
     if (loaded)
         showVerifyReport(samples);
     fraVerify->raise();

@@ -7,6 +7,7 @@
 #include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
 #include "platform/RuntimeClock.h"
+#include "platform/ShownText.h"
 #include "platform/StatusPanels.h"
 #include "reports/WhatsChanged.h"
 
@@ -152,7 +153,8 @@ void frmMain::runCompare(bool all)
         return m_state.report.blnCancel;
     };
 
-    const Result<CompareResult> result = CompareFiles(form.kind, newPath, oldPath, monitor);
+    const Result<CompareResult> result =
+        OutOfMemoryAsError<CompareResult>([&] { return CompareFiles(form.kind, newPath, oldPath, monitor); });
     std::optional<RuntimeError> failure;
     if (!result) {
         failure = result.error();

@@ -2,8 +2,10 @@
 
 #include "platform/RuntimeErrorText.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <atomic>
 #include <filesystem>
@@ -60,6 +62,8 @@ void syncFolder(const QString& folder)
 
 RuntimeError diskFull() { return MakeRuntimeError(ErrorNumber::DiskFull); }
 
+constexpr const char* kTemporarySuffix = ".new-";
+
 } // namespace
 
 Status RenameFileOver(const QString& from, const QString& to)
@@ -88,7 +92,7 @@ Status FileReplacement::open()
     const QFileInfo target(m_path);
     m_real = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
     for (int attempt = 0; attempt < 16; ++attempt) {
-        m_temp.setFileName(m_real + QStringLiteral(".new-") +
+        m_temp.setFileName(m_real + QLatin1String(kTemporarySuffix) +
                            QString::number(QRandomGenerator::global()->generate() & 0xFFFFFF, 16));
         if (m_temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             return std::nullopt;
@@ -156,6 +160,19 @@ Status MoveFileOver(const QString& from, const QString& to)
         return MakeRuntimeError(ErrorNumber::DeviceIO);
     file.close();
     return RenameFileOver(from, to);
+}
+
+void RemoveReplacementLeftovers(const QString& folder)
+{
+    static const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QStringLiteral(".+") + QRegularExpression::escape(QLatin1String(kTemporarySuffix)) +
+        QStringLiteral("[0-9a-f]{1,6}")));
+    QDir dir(folder);
+    // Links are left alone: the helper only ever makes plain files.
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        if (ours.match(entry.fileName()).hasMatch())
+            dir.remove(entry.fileName());
+    }
 }
 
 void SetWriteLimitForTests(qint64 bytes) { g_writeLimit.store(bytes); }

@@ -26,6 +26,8 @@ public:
 
     bool isOpen() const { return m_temp.isOpen(); }
     const QString& path() const { return m_path; }
+    // The file being written, for another program to fill while it is open; "" before open().
+    QString temporaryPath() const { return m_temp.fileName(); }
 
 private:
     void discard();
@@ -42,6 +44,10 @@ Status RenameFileOver(const QString& from, const QString& to);
 // Puts the finished file `from` in the place of `to` (same folder): forced to disk first, so that
 // a power loss after the rename never finds `to` empty.
 Status MoveFileOver(const QString& from, const QString& to);
+
+// Removes from `folder` the temporary files that replacements stopped before their end left
+// behind (a name of ours: a file's name, ".new-" and up to six lower-case hex digits); no other file.
+void RemoveReplacementLeftovers(const QString& folder);
 
 // For tests: every write from now on fails as a full disk does once `bytes` more bytes have been
 // written (over all files); a negative value lifts the limit.

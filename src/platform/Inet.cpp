@@ -1,6 +1,7 @@
 #include "platform/Inet.h"
 
 #include "platform/AnsiText.h"
+#include "platform/ShownText.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
@@ -37,6 +38,8 @@ void Inet::Execute(const QString& url, int timeoutMs)
 {
     abandon();
     m_text.clear();
+    m_received.clear();
+    m_cut = false;
     m_read = 0;
     m_executing = true;
     QNetworkRequest request{QUrl(url)};
@@ -45,8 +48,25 @@ void Inet::Execute(const QString& url, int timeoutMs)
     QNetworkReply* reply = m_manager->get(request);
     m_reply = reply;
     connect(reply, &QNetworkReply::finished, this, &Inet::finished);
+    connect(reply, &QNetworkReply::readyRead, this, &Inet::received);
     if (timeoutMs > 0)
         m_limit->start(timeoutMs);
+}
+
+void Inet::received()
+{
+    QNetworkReply* reply = m_reply.data();
+    if (!reply)
+        return;
+    const QByteArray bytes = reply->readAll();
+    const qsizetype room = kShownTextLength - m_received.size();
+    m_received += QByteArrayView(bytes).first(std::min(room, bytes.size()));
+    if (bytes.size() <= room)
+        return;
+    // What cannot be shown is not fetched either.
+    m_cut = true;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    complete(reply, reply->error() != QNetworkReply::NoError || status >= 400);
 }
 
 void Inet::finished()
@@ -54,13 +74,26 @@ void Inet::finished()
     QNetworkReply* reply = m_reply.data();
     if (!reply)
         return;
+    received();
+    if (m_reply)
+        complete(reply, reply->error() != QNetworkReply::NoError);
+}
+
+void Inet::complete(QNetworkReply* reply, bool failed)
+{
     m_reply.clear();
     m_limit->stop();
+    reply->disconnect(this);
+    if (reply->isRunning())
+        reply->abort();
     reply->deleteLater();
     // An error page is no document: its text must not pass for the news or the home page.
-    const bool failed = reply->error() != QNetworkReply::NoError;
-    if (!failed)
-        m_text = fromAnsi(reply->readAll());
+    if (!failed) {
+        m_text = fromAnsi(m_received);
+        if (m_cut)
+            m_text += QStringLiteral("\r\n") + TextCutNote();
+    }
+    m_received.clear();
     emit StateChanged(failed ? icError : icResponseCompleted);
     m_executing = false;
 }

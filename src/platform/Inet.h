@@ -32,7 +32,8 @@ public:
     // Returns while StillExecuting, handling the window's events meanwhile.
     void waitWhileExecuting();
 
-    // The next at most `size` characters of the completed response; empty at its end.
+    // The next at most `size` characters of the completed response; empty at its end. A response
+    // longer than the report panel shows (kShownTextLength) is cut there, with a note.
     QString GetChunk(int size);
 
 signals:
@@ -42,11 +43,15 @@ signals:
 
 private:
     void finished();
+    void received();
+    void complete(QNetworkReply* reply, bool failed);
     void abandon();
 
     QNetworkAccessManager* m_manager;
     QTimer* m_limit;
     QPointer<QNetworkReply> m_reply;
+    QByteArray m_received;
+    bool m_cut = false;
     QString m_text;
     qsizetype m_read = 0;
     bool m_executing = false;

@@ -16,6 +16,17 @@ Result<QByteArray> ReadWholeFile(const QString& path)
     return bytes;
 }
 
+Result<QByteArray> ReadFileStart(const QString& path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileRuntimeError(file, false);
+    QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return FileRuntimeError(file, false);
+    return bytes;
+}
+
 Result<QByteArray> ReadWholeFileOr(const QString& path, QByteArray missing)
 {
     if (!QFile::exists(path))

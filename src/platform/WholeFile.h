@@ -9,6 +9,9 @@
 // The whole file; a missing or unreadable one is the runtime's error 53 or its like.
 Result<QByteArray> ReadWholeFile(const QString& path);
 
+// At most the first `maxBytes` bytes of the file, with the failures of ReadWholeFile.
+Result<QByteArray> ReadFileStart(const QString& path, qint64 maxBytes);
+
 // The whole file, or `missing` when there is no such file.
 Result<QByteArray> ReadWholeFileOr(const QString& path, QByteArray missing);
 

@@ -3,6 +3,7 @@
 #include "platform/AnsiText.h"
 #include "platform/LineReader.h"
 #include "platform/RuntimeErrorText.h"
+#include "platform/ShownText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -99,12 +100,18 @@ Entry infoEntry(DatFile& dat, QByteArrayView rom, bool lastItemOpen, const char*
             return *failed;
     }
     QString text;
+    bool cut = false;
     for (;;) {
         if (Status failed = dat.need(line))
             return *failed;
         if (line.startsWith("$end"))
             return std::optional<QString>(text);
-        append(text, line);
+        if (text.size() < kShownTextLength) {
+            append(text, line);
+        } else if (!cut) {
+            text += kCrLf + TextCutNote() + kCrLf;
+            cut = true;
+        }
     }
 }
 
@@ -116,7 +123,7 @@ Entry historyEntry(DatFile& dat, QByteArrayView rom)
         if (line.isEmpty())
             text += kCrLf;
         else
-            text += fromAnsi(line) + QLatin1Char(' ');
+            text += ShownLine(line) + QLatin1Char(' ');
     });
     if (entry && *entry)
         *entry.value() += kCrLf;
@@ -126,7 +133,7 @@ Entry historyEntry(DatFile& dat, QByteArrayView rom)
 Entry mameinfoEntry(DatFile& dat, QByteArrayView rom)
 {
     Entry entry = infoEntry(dat, rom, true, "$mame", 0,
-                            [](QString& text, QByteArrayView line) { text += fromAnsi(line) + kCrLf; });
+                            [](QString& text, QByteArrayView line) { text += ShownLine(line) + kCrLf; });
     if (entry && *entry) {
         // The notes are spaced with empty lines more generously than the panel needs.
         QString& text = *entry.value();
@@ -150,7 +157,12 @@ Entry cheatEntry(DatFile& dat, QByteArrayView rom)
     // The game's cheats are consecutive lines; each one's description follows its last ":".
     QString text;
     do {
-        text += fromAnsi(line.sliced(line.lastIndexOf(':') + 1)) + kCrLf;
+        if (text.size() < kShownTextLength) {
+            text += ShownLine(line.sliced(line.lastIndexOf(':') + 1)) + kCrLf;
+        } else {
+            text += TextCutNote() + kCrLf;
+            break;
+        }
     } while (dat.next(line) && line.startsWith(prefix));
     return std::optional<QString>(text);
 }
@@ -173,7 +185,9 @@ constexpr Section kSections[] = {
 
 } // namespace
 
-Result<GameInfoReport> GameInformation(const QString& mamePath, const QString& rom)
+namespace {
+
+Result<GameInfoReport> makeReport(const QString& mamePath, const QString& rom)
 {
     const QDir folder(mamePath);
     const QByteArray name = toAnsi(rom);
@@ -200,6 +214,13 @@ Result<GameInfoReport> GameInformation(const QString& mamePath, const QString& r
         report.text += entry->value_or(QLatin1String(section.none));
     }
     return report;
+}
+
+} // namespace
+
+Result<GameInfoReport> GameInformation(const QString& mamePath, const QString& rom)
+{
+    return OutOfMemoryAsError<GameInfoReport>([&] { return makeReport(mamePath, rom); });
 }
 
 QString GameInfoErrorText(const RuntimeError& error)

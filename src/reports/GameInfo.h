@@ -20,7 +20,8 @@ struct GameInfoReport {
 
 // Reads each file from its first line up to `rom`'s entry; nothing is indexed. A missing file or
 // entry becomes its message in the report; a file that cannot be read, or that ends inside the
-// entry, is the error.
+// entry, is the error. A line or an entry too long for the panel is cut, a note where; running out
+// of memory is the error too.
 Result<GameInfoReport> GameInformation(const QString& mamePath, const QString& rom);
 
 // What the report panel shows in place of the report when it could not be made.

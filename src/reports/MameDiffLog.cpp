@@ -2,6 +2,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/LineReader.h"
+#include "platform/ShownText.h"
 
 namespace {
 
@@ -24,18 +25,26 @@ QString MameDiffCredit()
 
 QString MameDiffReport(QByteArrayView log)
 {
+    const bool cut = log.size() > kShownTextLength;
+    if (cut)
+        log = log.first(kShownTextLength);
     QByteArray tidy;
     tidy.reserve(log.size() + log.size() / 8);
     LineSplitter lines(log);
     QByteArrayView line;
     while (lines.next(line)) {
         line = trimBlanks(line);
-        tidy += line;
+        if (line.size() > kShownLineBytes)
+            tidy += ShownLineBytes(line);
+        else
+            tidy += line;
         if (line.startsWith("---"))
             tidy += "\r\n";
         tidy += "\r\n";
     }
     QString text = fromAnsi(tidy);
     text.remove(QStringLiteral("------------"));
+    if (cut)
+        text += TextCutNote() + QStringLiteral("\r\n");
     return MameDiffCredit() + QStringLiteral("\r\r\r\r") + text;
 }

@@ -4,6 +4,7 @@
 #include "platform/LineReader.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/RuntimeText.h"
+#include "platform/ShownText.h"
 #include "reports/ListingBlocks.h"
 #include "reports/RemainingListing.h"
 #include "reports/ReportEntries.h"
@@ -282,7 +283,7 @@ QString CompareResultText(CompareKind kind, const CompareResult& result)
              : QStringLiteral("These games and/or resources have changed in this version of M.A.M.E.  A change does "
                               "not necessarily mean the ROM will have to be replaced.  It can be a simple change such "
                               "as a release year or even a change in the listxml.txt format.\r\n\r\n\r\nROM\tDescription");
-    return head + QStringLiteral("\r\n\r\n") + fromAnsi(result.lines);
+    return head + QStringLiteral("\r\n\r\n") + ShownLines(result.lines);
 }
 
 QString CompareErrorText(const RuntimeError& error)

@@ -7,7 +7,9 @@
 #include "options/OptionPanel.h"
 
 #include "platform/LineReader.h"
+#include "platform/ToolOutput.h"
 #include "shell/ExecCmd.h"
+#include "shell/MameCommands.h"
 #include "shell/IniFile.h"
 #include "state/AppState.h"
 
@@ -19,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/MsgBoxScript.h"
 #include "support/ScopedEnv.h"
 
@@ -133,4 +136,35 @@ TEST(RealMame, BuildsTheGameDataAndListsItsGamesWithoutDevices)
     EXPECT_TRUE(offered.filter("Metal Slug").isEmpty());
 
     EXPECT_TRUE(boxes.shown().empty());
+}
+
+// What MAME says of a set reaches its file whole when there is room, and is known lost when the
+// disk fills up under it: MAME itself ends as usual either way.
+TEST(RealMame, VerifyOutputOnAFullDiskIsKnownLost)
+{
+    if (!QFileInfo(kMameFolder + QStringLiteral("/mame")).isExecutable())
+        GTEST_SKIP() << "no MAME at /usr/games/mame (scripts/setup installs Debian's mame package)";
+    QTemporaryDir root;
+    ScopedEnv home("HOME", QFile::encodeName(root.filePath("home")));
+    makeDirs(root.filePath("home"));
+    SmallFileSystem small(1 << 20);
+    if (small.path().isEmpty())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    MsgBoxScript boxes;
+    for (const bool full : {false, true}) {
+        SCOPED_TRACE(full ? "full" : "with room");
+        const QString output = small.path() + (full ? "/full.txt" : "/room.txt");
+        if (full)
+            small.fill();
+        const int code = ExecCmd(MameSetReportCommand("pong", MameSetReport::VerifyRoms, output), ShowState::Minimized,
+                                 kMameFolder);
+        const Status failed = ToolOutputWritten("mame pong", code, output);
+        if (full) {
+            ASSERT_TRUE(failed);
+            EXPECT_EQ(failed->description, "Disk full");
+        } else {
+            EXPECT_FALSE(failed) << failed->description.toStdString();
+            EXPECT_TRUE(readFile(output).contains("romsets found")) << readFile(output).toStdString();
+        }
+    }
 }

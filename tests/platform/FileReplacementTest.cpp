@@ -3,9 +3,12 @@
 #include "platform/WholeFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "support/Files.h"
 #include "support/FullDisk.h"
@@ -102,4 +105,21 @@ TEST(FileReplacement, RealFullFileSystemKeepsTheOldFile)
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->number, ErrorNumber::DiskFull);
     EXPECT_EQ(readFile(path), "old listing");
+}
+
+TEST(FileReplacement, LeftoversOfStoppedReplacementsGoAndNothingElse)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    std::optional<FileReplacement> stopped(std::in_place, folder + "/favorite.txt");
+    ASSERT_FALSE(stopped->open());
+    const QString unfinished = QFileInfo(stopped->temporaryPath()).fileName();
+    writeFile(folder + "/options.ini.new-a", "x");
+    writeFile(folder + "/options.ini.new-abc", "x");
+    makeDirs(folder + "/folder.new-abc");
+    ASSERT_TRUE(QFile::link(folder + "/options.ini.new-abc", folder + "/link.new-abc"));
+    RemoveReplacementLeftovers(folder);
+    EXPECT_EQ(entries(folder), QStringList({"link.new-abc"}));
+    EXPECT_TRUE(QFileInfo(folder + "/folder.new-abc").isDir());
+    EXPECT_FALSE(QFileInfo::exists(folder + "/" + unfinished));
 }

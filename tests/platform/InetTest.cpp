@@ -1,4 +1,5 @@
 #include "platform/Inet.h"
+#include "platform/ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -70,4 +71,19 @@ TEST(Inet, FailuresReportTheErrorState)
         EXPECT_EQ(out.states, std::vector<qint16>{Inet::icError}) << c.what;
         EXPECT_TRUE(out.chunks.isEmpty()) << c.what;
     }
+}
+
+// A reply longer than the panel shows is cut there, with a note; an error page stays an error
+// however long it is.
+TEST(Inet, LongReplyIsCutWhereThePanelStops)
+{
+    LocalWebServer server;
+    const QByteArray big(kShownTextLength + 100000, 'n');
+    server.serve("/zelvane/news.txt", big);
+    server.serve("/gone", big, 404);
+    const Outcome out = fetch(server.host() + "/zelvane/news.txt", 1 << 20);
+    EXPECT_EQ(out.states, std::vector<qint16>{Inet::icResponseCompleted});
+    const QString text = out.chunks.join(QString());
+    EXPECT_EQ(text, QString(kShownTextLength, QLatin1Char('n')) + "\r\n" + TextCutNote());
+    EXPECT_EQ(fetch(server.host() + "/gone", 100).states, std::vector<qint16>{Inet::icError});
 }

@@ -1,10 +1,17 @@
 #include "reports/GameInfo.h"
 
+#include "platform/ShownText.h"
+
 #include "support/Files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -160,3 +167,60 @@ TEST_F(GameInfo, AnEntryCutShortIsTheErrorOfTheWholeReport)
         EXPECT_EQ(GameInfoErrorText(r.error()), "Error: 62\r\nInput past end of file");
     }
 }
+
+// Lines and entries longer than the panel shows are cut, each with a note; the sections after
+// them are still read.
+TEST_F(GameInfo, HugeLinesAndEntriesAreCutWithANote)
+{
+    const QByteArray longLine(kShownLineBytes + 5, 'h');
+    const QByteArray history = "$info=pacman,\r\n$bio\r\n\r\n" + longLine + "\r\n$end\r\n";
+    QByteArray mameinfo = "$info=pacman\r\n$mame\r\n";
+    const QByteArray note = QByteArray(1023, 'm') + "\r\n";
+    qsizetype notes = 0;
+    for (; notes * 1025 <= kShownTextLength + 4096; ++notes)
+        mameinfo += note;
+    mameinfo += "$end\r\n";
+    const QByteArray cheat = "pacman:0:1:" + QByteArray(kShownLineBytes + 1, 'c') + "\r\n";
+    const QDir folder(m_dir.path());
+    writeFile(folder.filePath("history.dat"), history);
+    writeFile(folder.filePath("mameinfo.dat"), mameinfo);
+    writeFile(folder.filePath("cheat.dat"), cheat);
+
+    const Result<GameInfoReport> r = GameInformation(m_dir.path(), "pacman");
+    ASSERT_TRUE(r.ok());
+    const QString& text = r->text;
+    const QString historyText =
+        QString(kShownLineBytes, 'h') + QString::fromLatin1(LineCutNote(longLine.size())) + " \r\n";
+    EXPECT_TRUE(text.startsWith("History.Dat\r\n\r\n" + historyText + "\r\nMameinfo.Dat\r\n\r\n"));
+    const qsizetype cheats = text.indexOf("\r\nCheat.Dat\r\n\r\n");
+    ASSERT_GT(cheats, 0);
+    EXPECT_EQ(text.mid(cheats + 15),
+              QString(kShownLineBytes, 'c') + QString::fromLatin1(LineCutNote(kShownLineBytes + 1)) + "\r\n");
+    const QString mameinfoText = text.mid(r->headings[1].start, cheats - r->headings[1].start);
+    EXPECT_TRUE(mameinfoText.endsWith(TextCutNote() + "\r\n\r\n"));
+    EXPECT_LT(mameinfoText.size(), kShownTextLength + 2048);
+    EXPECT_LT(mameinfoText.count(QLatin1Char('m')), notes * 1023);
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+// Memory that runs out while the report is read is the report's error, not the program's end.
+TEST_F(GameInfo, RunningOutOfMemoryIsTheReportsError)
+{
+    const QByteArray history = "$info=pacman,\r\n$bio\r\n\r\n" + QByteArray(24 << 20, 'h') + "\r\n$end\r\n";
+    writeFile(QDir(m_dir.path()).filePath("history.dat"), history);
+    EXPECT_EXIT(
+        {
+            // Room for the reader's first blocks, not for the whole line.
+            rlimit limit{};
+            QFile status("/proc/self/status");
+            status.open(QIODevice::ReadOnly);
+            for (const QByteArray& line : status.readAll().split('\n'))
+                if (line.startsWith("VmSize:"))
+                    limit.rlim_cur = limit.rlim_max = rlim_t(line.mid(7).trimmed().split(' ')[0].toLongLong() + 8192) << 10;
+            setrlimit(RLIMIT_AS, &limit);
+            const Result<GameInfoReport> r = GameInformation(m_dir.path(), "pacman");
+            std::_Exit(!r.ok() && GameInfoErrorText(r.error()) == "Error: 7\r\nOut of memory" ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+#endif

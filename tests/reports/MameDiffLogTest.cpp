@@ -1,5 +1,7 @@
 #include "reports/MameDiffLog.h"
 
+#include "platform/ShownText.h"
+
 #include <gtest/gtest.h>
 
 TEST(MameDiffReport, TidiesTheLogUnderTheCreditLine)
@@ -24,4 +26,23 @@ TEST(MameDiffReport, TidiesTheLogUnderTheCreditLine)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(MameDiffReport(c.log), MameDiffCredit() + "\r\r\r\r" + c.shown);
     }
+}
+
+// A log or a line too long for the panel is cut, and the text says where.
+TEST(MameDiffReport, HugeLogAndLinesAreCutWithANote)
+{
+    const QByteArray longLine(kShownLineBytes + 10, 'x');
+    const QString head = MameDiffCredit() + "\r\r\r\r";
+    EXPECT_EQ(MameDiffReport("a\r\n" + longLine + "\r\nb\r\n"),
+              head + "a\r\n" + QString(kShownLineBytes, 'x') + QString::fromLatin1(LineCutNote(longLine.size())) +
+                  "\r\nb\r\n");
+
+    QByteArray log;
+    const QByteArray line = QByteArray(99, 'y') + "\n";
+    while (log.size() <= kShownTextLength)
+        log += line;
+    const QString shown = MameDiffReport(log);
+    EXPECT_TRUE(shown.endsWith("\r\n" + TextCutNote() + "\r\n"));
+    EXPECT_LE(shown.size(), head.size() + kShownTextLength * 101 / 100 + 100);
+    EXPECT_EQ(MameDiffReport(log.first(kShownTextLength)).size() + TextCutNote().size() + 2, shown.size());
 }

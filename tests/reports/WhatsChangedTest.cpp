@@ -3,6 +3,7 @@
 #include "reports/WhatsChanged.h"
 
 #include "platform/RuntimeErrorText.h"
+#include "platform/ShownText.h"
 #include "support/Files.h"
 
 #include <QTemporaryDir>
@@ -354,3 +355,16 @@ TEST(CompareTexts, ElapsedTimeRoundsHalvesToEvenAndCrossesMidnight)
 }
 
 } // namespace
+
+// A crcinfo.txt line too long for the panel is cut in the shown report, with a note; the lines
+// around it stay as they were.
+TEST(CompareResultText, HugeReportLineIsCutWithANote)
+{
+    const QByteArray huge(kShownLineBytes + 7, 'k');
+    const QByteArray newList = "1 a.bin " + huge + "\r\n2 b.bin B\r\n";
+    const Result<CompareResult> result = CompareCrcLists(newList, "", neverCancel);
+    ASSERT_TRUE(result.ok());
+    const QString text = CompareResultText(CompareKind::RomsInfo, *result);
+    EXPECT_TRUE(text.endsWith("Game \r\n\r\n" + QString(kShownLineBytes, 'k') +
+                              QString::fromLatin1(LineCutNote(huge.size())) + "\r\nB\r\n"));
+}

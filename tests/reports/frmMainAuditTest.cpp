@@ -5,6 +5,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "support/FakeMame.h"
+#include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
 
 #include <QAction>
@@ -151,6 +152,38 @@ TEST_F(GameAuditTest, UnreadableOutputIsShownAndThePanelStaysUsable)
     w.fraVerify->cmdGameList->click();
     EXPECT_EQ(m_state.view.intPanelShown, 0);
     EXPECT_TRUE(w.fraList->isEnabled());
+}
+
+// MAME's output that never reached its file is named; the headings alone are no audit.
+TEST_F(GameAuditTest, OutputThatCouldNotBeWrittenIsNamed)
+{
+    for (const bool full : {true, false}) {
+        SCOPED_TRACE(full ? "full disk" : "read-only folder");
+        startCase();
+        frmMain& w = loaded();
+        w.mnuViewInstalled->trigger();
+        selectRow(w.fraList->lvInstalled, 0);
+        SmallFileSystem small(1 << 20);
+        if (small.path().isEmpty())
+            GTEST_SKIP() << "no tmpfs can be mounted here";
+        ASSERT_TRUE(QDir(app()).rename("reports", "reports.away"));
+        ASSERT_TRUE(QFile::link(small.path(), app() + "/reports"));
+        if (full)
+            small.fill();
+        else
+            ASSERT_TRUE(small.makeReadOnly());
+        w.fraList->cmdVerify->click();
+
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, QStringLiteral("Error In cmdVerify_Click: ") +
+                                                 (full ? "Disk full: " : "Path/File access error: ") +
+                                                 app() + "/reports/temp1.txt");
+        EXPECT_EQ(w.fraVerify->txtVerify->Text(), "");
+        EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
+        w.fraVerify->cmdGameList->click();
+        EXPECT_EQ(m_state.view.intPanelShown, 0);
+        m_window.reset();
+    }
 }
 
 // Today's MAME writes a bad set's summary, and all it says of a set it does not find, to standard

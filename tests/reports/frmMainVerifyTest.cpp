@@ -4,7 +4,9 @@
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
+#include "platform/RuntimeErrorText.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
 
 #include <QAction>
@@ -12,6 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+
+#include <csignal>
+#include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -179,6 +186,108 @@ TEST_F(VerifyReportsTest, VerifyAllGivesBackTheWindowStateItFound)
         EXPECT_EQ(w.isMaximized(), maximised);
         EXPECT_EQ(m_state.view.intWindowState, maximised ? 2 : 0);
     }
+}
+
+// A run that could not write its whole report leaves the last one as it was, says so, and shows
+// nothing as this run's result: that report is for Last ROMs Report.
+TEST_F(VerifyReportsTest, VerifyAllThatCannotWriteItsReportKeepsTheLastOne)
+{
+    enum class Trouble { MameFolderGone, MameKilled, ReadOnlyFolder, FullDisk };
+    struct Case {
+        const char* name;
+        Trouble trouble;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"MAME folder gone", Trouble::MameFolderGone, "mame * -verifyroms did not run to its end"},
+        {"MAME killed after its answer", Trouble::MameKilled, "mame * -verifyroms did not run to its end"},
+        {"read-only reports folder", Trouble::ReadOnlyFolder, RuntimeErrorDescription(ErrorNumber::PathFileAccess)},
+        {"full disk", Trouble::FullDisk, RuntimeErrorDescription(ErrorNumber::DiskFull)},
+    };
+    const QByteArray last = "romset b is bad\r\n1 romsets found, 0 were OK.\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        std::optional<ScopedEnv> killed;
+        std::optional<SmallFileSystem> small;
+        frmMain& w = loaded();
+        writeFile(report("roms.txt"), last);
+        switch (c.trouble) {
+        case Trouble::MameFolderGone:
+            QDir(mame()).removeRecursively();
+            break;
+        case Trouble::MameKilled:
+            killed.emplace("ZELVANE_FAKEMAME_KILLED", "1");
+            break;
+        case Trouble::ReadOnlyFolder:
+        case Trouble::FullDisk:
+            small.emplace(1 << 20);
+            if (small->path().isEmpty())
+                GTEST_SKIP() << "no tmpfs can be mounted here";
+            ASSERT_TRUE(QFile::rename(report("roms.txt"), small->path() + "/roms.txt"));
+            ASSERT_TRUE(QDir(app()).rename("reports", "reports.away"));
+            ASSERT_TRUE(QFile::link(small->path(), app() + "/reports"));
+            if (c.trouble == Trouble::FullDisk)
+                small->fill();
+            else
+                ASSERT_TRUE(small->makeReadOnly());
+            break;
+        }
+        m_boxes.answer(MsgAnswer::Yes);
+        w.mnuReportsVerifyRoms->trigger();
+
+        std::vector<QString> told;
+        for (const MsgBoxScript::Shown& box : m_boxes.shown())
+            told.push_back(box.prompt);
+        ASSERT_FALSE(told.empty());
+        EXPECT_EQ(told.back().toStdString(),
+                  SaveFailedText(report("roms.txt"), RuntimeError{0, c.reason, 0}).toStdString());
+        EXPECT_EQ(readFile(report("roms.txt")), last);
+        EXPECT_EQ(w.fraVerify->title(), "Verify All ROMs");
+        EXPECT_EQ(text(w), "");
+        EXPECT_EQ(w.findMode(), frmMain::FindMode::MameIni);
+        EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
+        EXPECT_TRUE(QDir(app() + "/reports").entryList({"roms.txt.*"}, QDir::Files).isEmpty());
+        w.fraVerify->cmdGameList->click();
+        w.mnuReportsLastRom->trigger();
+        EXPECT_EQ(text(w), "1 romsets found, 0 were OK.\r\n\r\nromset b is bad\r\n\r\nEnd of report.\r\n");
+        m_window.reset();
+    }
+}
+
+// The program killed while MAME writes the new report: the last report stays whole, and the next
+// start clears what the stopped run left beside it.
+TEST_F(VerifyReportsTest, VerifyAllKilledMidRunKeepsTheLastReport)
+{
+    const QByteArray last = "romset b is bad\r\n1 romsets found, 0 were OK.\r\n";
+    const QString paused = m_root + "/paused";
+    writeFile(report("roms.txt"), last);
+    shareFolderWithChild();
+    ScopedEnv pausing("ZELVANE_FAKEMAME_PAUSED", QFile::encodeName(paused));
+    ScopedEnv at("ZELVANE_FAKEMAME_PAUSE_AT", "30");
+    EXPECT_EXIT(
+        {
+            frmMain& w = loaded();
+            std::thread killer([&paused] {
+                while (!QFileInfo::exists(paused))
+                    QThread::msleep(10);
+                // MAME, left running, ends into a file that is no longer anyone's.
+                QFile::remove(paused);
+                std::raise(SIGKILL);
+            });
+            killer.detach();
+            m_boxes.answer(MsgAnswer::Yes);
+            w.mnuReportsVerifyRoms->trigger();
+            std::_Exit(0);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    EXPECT_EQ(readFile(report("roms.txt")), last);
+    EXPECT_EQ(QDir(app() + "/reports").entryList({"roms.txt.*"}, QDir::Files).size(), 1);
+
+    m_listing.reset();
+    loaded();
+    EXPECT_TRUE(QDir(app() + "/reports").entryList({"roms.txt.*"}, QDir::Files).isEmpty());
+    EXPECT_EQ(readFile(report("roms.txt")), last);
 }
 
 TEST_F(VerifyReportsTest, VerifyAllAnsweredNoRunsNothing)

@@ -109,6 +109,45 @@ TEST_F(MainWindowTest, MissingGameDataFileRebuildsFromMameWithoutBackups)
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+// A folder in resource.txt's place: the game data is built again, and what cannot be put in its
+// place is named; the program goes on.
+TEST_F(MainWindowTest, UnreadableResourceFileRebuildsAndIsNamed)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    QFile::remove(report("resource.txt"));
+    makeDirs(report("resource.txt") + "/in the way");
+    qputenv("ZELVANE_FAKEMAME_GAMES", "12");
+    load();
+    EXPECT_EQ(m_state.counts.intAllCount, 12);
+    ASSERT_FALSE(m_boxes.shown().empty());
+    for (const MsgBoxScript::Shown& box : m_boxes.shown())
+        EXPECT_THAT(box.prompt.toStdString(), HasSubstr(report("resource.txt").toStdString()));
+    EXPECT_THAT(m_boxes.shown().back().prompt.toStdString(), HasSubstr("Error In DefineCombos: "));
+    EXPECT_EQ(m_window->fraDefaults->findChild<QComboBox*>("cboBios")->count(), 1);
+}
+
+// Only the replacement helper's own unfinished files go, in the two folders it writes.
+TEST_F(MainWindowTest, StartRemovesUnfinishedReplacementsOnly)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    const QString settings = app() + "/settings/";
+    const QString reports = app() + "/reports/";
+    const QStringList gone = {settings + "options.ini.new-a1b2c3", settings + "raster.cfg.new-0",
+                              reports + "roms.txt.new-ffffff"};
+    const QStringList kept = {settings + "notes.new-xyz", settings + "notes.new-1234567",
+                              settings + "notes.new-ABC", settings + ".new-abc", reports + "roms.txt.new-12.txt",
+                              m_root + "/roms/pacman.zip.new-abc"};
+    for (const QString& file : gone + kept)
+        writeFile(file, "x");
+    load();
+    for (const QString& file : gone)
+        EXPECT_FALSE(exists(file)) << file.toStdString();
+    for (const QString& file : kept)
+        EXPECT_TRUE(exists(file)) << file.toStdString();
+}
+
 TEST_F(MainWindowTest, NewMameDetectedBySizeRebuildsWithBackups)
 {
     writeGames(fiveGames());

@@ -39,6 +39,15 @@ void SmallFileSystem::fill()
     }
 }
 
+bool SmallFileSystem::makeReadOnly()
+{
+    if (!m_mounted)
+        return false;
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), m_dir.path()});
+    return mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
+}
+
 std::string DiskFullPrompt(const QString& file)
 {
     return ("Zelvane could not save " + QDir::toNativeSeparators(file) +

@@ -32,6 +32,8 @@ public:
     QString path() const { return m_mounted ? m_dir.path() : QString(); }
     // Fills what is left with one file, so that the next write meets a full disk.
     void fill();
+    // Mounts it again read-only: every file stays, none can be made or changed.
+    bool makeReadOnly();
 
 private:
     QTemporaryDir m_dir;

@@ -282,6 +282,8 @@ int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind)
 
     const bool current = config.layout == ListingLayout::Current;
     Output out(stdout, config.lineEnd());
+    if (!config.pausedFile.isEmpty())
+        out.pauseAfter(std::size_t(config.pauseAt), [&config] { pauseUntilReleased(config.pausedFile); });
     int matched = 0, found = 0, good = 0;
     const bool ok = forEachGame(config, [&](const FakeGame& game) {
         if ((roms ? game.roms.empty() : game.samples.empty()) || !match.match(QString::fromStdString(game.name)).hasMatch())

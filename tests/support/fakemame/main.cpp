@@ -29,9 +29,10 @@
 //                                  layout]}
 //   ZELVANE_FAKEMAME_SLEEP_MS     milliseconds to wait before answering any command
 //   ZELVANE_FAKEMAME_EXIT         exit code of every command after its answer (default 0)
-//   ZELVANE_FAKEMAME_PAUSED       a file that -listxml writes its process id into once it has
-//   ZELVANE_FAKEMAME_PAUSE_AT     written this many bytes of the listing; it writes the rest once
-//                                 the file is removed (or after a minute)
+//   ZELVANE_FAKEMAME_KILLED       "1": every command is killed (SIGKILL) once it has answered
+//   ZELVANE_FAKEMAME_PAUSED       a file that -listxml (or a verify run) writes its process id
+//   ZELVANE_FAKEMAME_PAUSE_AT     into once it has written this many bytes of its output; it
+//                                 writes the rest once the file is removed (or after a minute)
 //   ZELVANE_FAKEMAME_VERSION      version shown by -help and the listing (default 0.106, or 0.251
 //                                 in the current layout)
 //   ZELVANE_FAKEMAME_LAYOUT       "current": answers as today's MAME does. The listing has
@@ -50,6 +51,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -112,5 +114,9 @@ int main(int argc, char** argv)
     if (!logRun(config, line.arguments))
         return 1;
     const int code = answer(config, line);
+    if (qEnvironmentVariable("ZELVANE_FAKEMAME_KILLED") == QLatin1String("1")) {
+        std::fflush(nullptr);
+        std::raise(SIGKILL);
+    }
     return code == 0 ? config.exitCode : code;
 }
