@@ -50,7 +50,7 @@ Status replaceFavorites(const QString& appPath, const QByteArray& content)
 void foldInto(QByteArrayView line, QByteArray& key)
 {
     if (!isAscii(line)) {
-        key = fromAnsi(line).toCaseFolded().toUtf8();
+        key = toAnsi(fromAnsi(line).toCaseFolded());
         return;
     }
     key.resize(line.size());

@@ -327,7 +327,7 @@ Status frmMain::finishLoad(bool newMameBuilt)
     fraList->raise();
     m_state.view.intPanelShown = 0;
 
-    if (!QFileInfo::exists(MameIniPath(m_state.dirs)))
+    if (!MameIniAtRest(m_state.dirs))
         if (Status error = CreateMAMEIni(m_state.dirs)) {
             // A missing Ini folder is a setting to correct; a write that failed (a full disk) is
             // no reason to recreate options.ini: Play writes mame.ini again.

@@ -24,14 +24,18 @@ constexpr int kUnloadSessionEnd = 2;
 
 void frmMain::SaveView()
 {
-    const QString& ini = m_state.paths.strOptionsIni;
-    m_state.view.strGameView = QLatin1String(GameViewCaption(m_state.view.current));
-    m_state.view.blnScreenShots = mnuViewShots->isChecked();
-    m_state.view.blnFavorites = mnuViewFavorites->isChecked();
-    WriteOptionBatch(ini, m_state, OptionBatch::View);
-    // A box would hold up the end of the session: then the view is lost without a word.
-    if (Status failed = SaveINI(ini); failed && !m_sessionEnding)
-        MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
+    // Until the load has finished the window shows no view of the user's: the one saved stays,
+    // and a first run has no options.ini to add it to.
+    if (!m_state.startup.blnLoading) {
+        const QString& ini = m_state.paths.strOptionsIni;
+        m_state.view.strGameView = QLatin1String(GameViewCaption(m_state.view.current));
+        m_state.view.blnScreenShots = mnuViewShots->isChecked();
+        m_state.view.blnFavorites = mnuViewFavorites->isChecked();
+        WriteOptionBatch(ini, m_state, OptionBatch::View);
+        // A box would hold up the end of the session: then the view is lost without a word.
+        if (Status failed = SaveINI(ini); failed && !m_sessionEnding)
+            MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
+    }
     DisableFormTimers();
     EndProgram(0);
 }

@@ -3,11 +3,14 @@
 #include "options/CurrentOptions.h"
 #include "options/OptionCatalogue.h"
 #include "platform/AnsiText.h"
+#include "platform/LineReader.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/WholeFile.h"
 #include "shell/FolderTable.h"
 #include "shell/IniFile.h"
 #include "shell/ShortPath.h"
+
+#include <QFileInfo>
 
 #include <span>
 #include <utility>
@@ -453,19 +456,47 @@ Status replaceMameIni(const DirectorySettings& dirs, const QByteArray& content)
 
 Status CreateMAMEIni(const DirectorySettings& dirs) { return replaceMameIni(dirs, pathPart(dirs)); }
 
+namespace {
+
+// The option names of mame.ini's lines, comments and empty lines left out.
+QList<QByteArray> optionNames(QByteArrayView content)
+{
+    QList<QByteArray> names;
+    LineSplitter lines(content);
+    for (QByteArrayView line; lines.next(line);) {
+        line = line.trimmed();
+        if (!line.isEmpty() && !line.startsWith('#'))
+            names << line.first(line.contains('\t') ? line.indexOf('\t') : line.size()).toByteArray();
+    }
+    return names;
+}
+
+} // namespace
+
+bool MameIniAtRest(const DirectorySettings& dirs)
+{
+    const QString path = MameIniPath(dirs);
+    if (!QFileInfo::exists(path))
+        return false;
+    const Result<QByteArray> content = ReadWholeFile(path);
+    // A file that cannot be read is left to the user.
+    if (!content)
+        return true;
+    const QList<QByteArray> pathNames = optionNames(pathPart(dirs));
+    for (const QByteArray& name : optionNames(*content))
+        if (!pathNames.contains(name))
+            return false;
+    return true;
+}
+
 Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request)
 {
     const Result<QString> file = mameIniFile(dirs);
     if (!file)
         return file.error();
     const QString& path = *file;
-    // Today's MAME would pass over the older path part's extra lines without a word.
-    Result<QByteArray> existing = request.layout == MameLayout::Current
-                                      ? Result<QByteArray>(pathPart(dirs, MameLayout::Current))
-                                      : ReadWholeFileOr(path, pathPart(dirs));
-    if (!existing)
-        return existing.error();
-    QByteArray& content = existing.value();
+    // Never what the file holds: one left by a game that never returned already has an option part.
+    QByteArray content = pathPart(dirs, request.layout);
 
     OptionWriter writer(content, request);
     for (const OptionLine& line : kOptionPart)

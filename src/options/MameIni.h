@@ -20,6 +20,10 @@ enum class MameLayout { Older, Current };
 // "pong/pong.cpp", the older one in C, "pong.c".
 MameLayout LayoutOfSource(const QString& source);
 
+// False when mame.ini is missing or holds an option line that the path part does not write: an
+// option part left when the program or the machine stopped during a game.
+bool MameIniAtRest(const DirectorySettings& dirs);
+
 // What BuildIni is asked for: the settings file in use (it should exist; missing keys give MAME's
 // defaults), the current game's ROM set name, the main window's Record and Playback boxes, and
 // which MAME reads the file.
@@ -31,11 +35,10 @@ struct BuildIniRequest {
     MameLayout layout = MameLayout::Older;
 };
 
-// Appends the option part to mame.ini (writing the path part first when the file is missing;
-// for today's MAME the path part is always written afresh, without the lines it has no option
-// for) and returns the settings file's Other Commands, which the caller puts on MAME's command line
-// or shows. The file is replaced in one write, so a failure leaves it as it was. A failure is
-// fatal for the caller: show BuildIniErrorText, then end the program.
+// Replaces mame.ini with a fresh path part (for today's MAME without the lines it has no option
+// for) and the option part, and returns the settings file's Other Commands, which the caller
+// puts on MAME's command line or shows. The file is replaced in one write, so a failure leaves it
+// as it was. A failure is fatal for the caller: show BuildIniErrorText, then end the program.
 Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request);
 
 // Replaces mame.ini with the path part and, under the three header lines of the state and

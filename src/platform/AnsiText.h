@@ -5,8 +5,10 @@
 #include <QByteArrayView>
 #include <QString>
 
-// The files are "ANSI": the system's 8-bit code page (UTF-8 on Linux). Keeping the one
-// conversion here means a value read from a file and written back keeps its bytes.
+// The files are "ANSI": their bytes are the user's, in whatever code page wrote them (a
+// history.dat or a folder name in Latin-1 beside UTF-8 ones). Text is read as UTF-8 where it is
+// valid and byte by byte where it is not, each such byte held as the lone surrogate U+DC80 to
+// U+DCFF, so that a value read from a file and written back keeps its bytes.
 // ASCII reads alike in every code page and converts several times faster as Latin-1, which
 // matters to the list loader's 750,000 fields.
 inline bool isAscii(QByteArrayView bytes)
@@ -17,15 +19,15 @@ inline bool isAscii(QByteArrayView bytes)
     return any < 0x80;
 }
 
-inline QString fromAnsi(QByteArrayView bytes)
-{
-    return isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromLocal8Bit(bytes);
-}
+QString fromAnsiSlow(QByteArrayView bytes);
+QByteArray toAnsiSlow(const QString& text);
+
+inline QString fromAnsi(QByteArrayView bytes) { return isAscii(bytes) ? QString::fromLatin1(bytes) : fromAnsiSlow(bytes); }
 
 inline QByteArray toAnsi(const QString& text)
 {
     char16_t any = 0;
     for (QChar c : text)
         any |= c.unicode();
-    return any < 0x80 ? text.toLatin1() : text.toLocal8Bit();
+    return any < 0x80 ? text.toLatin1() : toAnsiSlow(text);
 }

@@ -67,6 +67,17 @@ FolderVerdict CheckFolder(const QString& text, const QString& name, bool require
         verdict.message = QStringLiteral("You must select a ") + name + QStringLiteral(" folder!");
         return verdict;
     }
+    // Emptied by dropping its separator, a root would pass as no folder at all.
+    if (!required && IsRootFolder(text) && isRootOnly(text, verdict.path)) {
+        verdict.message = name + QStringLiteral(" cannot reside in the root!  Please select a folder.");
+        return verdict;
+    }
+    // The next start would read the value back cut short.
+    if (!IsStorableFolder(verdict.path)) {
+        verdict.message = QLatin1String(kInvalidSelection);
+        verdict.title = QLatin1String(kInvalidSelectionTitle);
+        return verdict;
+    }
     if (std::optional<QString> refusal = MameIniRefusal(verdict.path, name)) {
         verdict.message = *refusal;
         return verdict;

@@ -31,15 +31,20 @@ std::optional<QString> MameIniRefusal(const QString& folder, const QString& name
 // What the MAME browse puts into an empty box: the MAME folder, or the sub-folder in it.
 QString FillFromMame(const QString& mameFolder, const QString& subFolder);
 
+// The refusal of a folder that options.ini cannot hold as it is, browsed or typed.
+inline constexpr const char* kInvalidSelection = "Invalid selection!  Please try again.";
+inline constexpr const char* kInvalidSelectionTitle = "Zelvane";
+
 struct FolderVerdict {
     bool passed = false;
     QString path;    // the folder without one trailing separator
     QString message; // why it failed
+    QString title = QStringLiteral("Directories"); // the refusal's title
 };
 
 // The check of one folder box. `name` is the folder's display name; an optional folder may be
-// empty. A required folder must be more than a root (on Windows: at least 4 characters), and any
-// folder given must fit mame.ini and exist.
+// empty but not a root. A required folder must be more than a root (on Windows: at least 4
+// characters), and any folder given must fit options.ini and mame.ini and exist.
 FolderVerdict CheckFolder(const QString& text, const QString& name, bool required);
 
 // The years offered by the hide-by-year list: 1975 to the year before `currentYear`, ascending.

@@ -105,7 +105,7 @@ private:
     void setHideYearLook(bool usable, int textColor);
     void setPreviewBackColor(qint32 color);
     void setPreviewTextColor(qint32 color);
-    void takePreferences();
+    void takePreferences(AppState& chosen) const;
 
     // frmChoose_directories.cpp
     void buildDirectoriesPage();

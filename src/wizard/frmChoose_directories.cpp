@@ -70,7 +70,7 @@ bool frmChoose::browseInto(QLineEdit* box, const QString& title)
     if (!chosen)
         return false;
     if (!IsStorableFolder(*chosen)) {
-        refuseFolder(box, QStringLiteral("Invalid selection!  Please try again."), QStringLiteral("Zelvane"));
+        refuseFolder(box, QLatin1String(kInvalidSelection), QLatin1String(kInvalidSelectionTitle));
         return false;
     }
     box->setText(BrowsedFolderText(*chosen));
@@ -116,6 +116,6 @@ void frmChoose::TestPaths(QLineEdit* box)
     strFolderPath = verdict.path;
     if (verdict.passed)
         return;
-    refuseFolder(box, verdict.message, kDirectories);
+    refuseFolder(box, verdict.message, verdict.title);
     blnFolderError = true;
 }

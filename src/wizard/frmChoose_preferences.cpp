@@ -296,9 +296,9 @@ void frmChoose::cmdClearAll_Click()
     cmdNext->setFocus();
 }
 
-void frmChoose::takePreferences()
+void frmChoose::takePreferences(AppState& chosen) const
 {
-    ListFilters& f = m_state.filters;
+    ListFilters& f = chosen.filters;
     for (size_t i = 0; i < kSystemList.size(); ++i)
         f.*kSystemList[i].flag = lstHideBios->item(int(i))->checkState() == Qt::Checked;
     f.blnHideClones = chkHideClones->isChecked();
@@ -310,9 +310,9 @@ void frmChoose::takePreferences()
     f.blnHideTest = chkHideTest->isChecked();
     f.blnHideCHD = chkHideCHD->isChecked();
     f.blnHideImperfect = chkHideImperfect->isChecked();
-    m_state.prefs.blnCloneShots = chkCloneShots->isChecked();
-    m_state.prefs.blnDisableHotKeys = chkDisable->isChecked();
-    ListAppearance& look = m_state.appearance;
+    chosen.prefs.blnCloneShots = chkCloneShots->isChecked();
+    chosen.prefs.blnDisableHotKeys = chkDisable->isChecked();
+    ListAppearance& look = chosen.appearance;
     look.blnUseStarfield = chkBackground->isChecked();
     look.lngBackColor = m_previewBackColor;
     look.lngFontColor = m_previewTextColor;

@@ -14,29 +14,33 @@
 
 void frmChoose::cmdOK_Click()
 {
-    // The preferences are taken first and stay taken, whatever the folder checks find.
-    takePreferences();
+    // Everything is gathered in a copy and taken only once every check has passed and
+    // options.ini holds it: after a failed OK, or a Cancel, memory is as the file is.
+    AppState chosen = m_state;
+    takePreferences(chosen);
 
     const QString directories = QStringLiteral("Directories");
     QLineEdit* mame = txtFolder[kMameBox];
+    if (!IsStorableFolder(mame->text())) {
+        refuseFolder(mame, QLatin1String(kInvalidSelection), QLatin1String(kInvalidSelectionTitle));
+        return;
+    }
     if (!HoldsMameProgram(mame->text())) {
         refuseFolder(mame, QLatin1String(kCannotFindMame), directories);
         return;
     }
-    DirectorySettings& dirs = m_state.dirs;
+    DirectorySettings& dirs = chosen.dirs;
     dirs.strMAMEPath = mame->text();
     if (dirs.strMAMEPath.endsWith(QDir::separator()))
         dirs.strMAMEPath.chop(1);
     if (dirs.strMAMEPath.isEmpty()) {
         MsgBox(QStringLiteral("You must select a M.A.M.E. folder!"), MsgStyle::Critical, directories);
         mame->setFocus();
-        if (!m_state.startup.blnLoading)
-            dirs.strMAMEPath = dirs.strTempMAMEPath;
         return;
     }
     dirs.strShortMAMEPath = CommandPath(dirs.strMAMEPath);
 
-    // Each folder that passes is taken at once; the first that fails ends OK with its box focused.
+    // The first folder that fails ends OK with its box focused.
     for (size_t i = 0; i < kFolders.size(); ++i) {
         if (int(i) == kMameBox)
             continue;
@@ -59,8 +63,8 @@ void frmChoose::cmdOK_Click()
     }
 
     const QString& ini = m_state.paths.strOptionsIni;
-    WriteOptionBatch(ini, m_state, OptionBatch::Preferences);
-    WriteOptionBatch(ini, m_state, OptionBatch::Directories);
+    WriteOptionBatch(ini, chosen, OptionBatch::Preferences);
+    WriteOptionBatch(ini, chosen, OptionBatch::Directories);
     // Unsaved, the choices stay in the wizard for another OK; a Cancel must not find them
     // waiting in the cache for the next write of the file.
     if (Status failed = SaveINI(ini)) {
@@ -68,5 +72,9 @@ void frmChoose::cmdOK_Click()
         MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
         return;
     }
+    m_state.filters = chosen.filters;
+    m_state.appearance = chosen.appearance;
+    m_state.prefs = chosen.prefs;
+    m_state.dirs = chosen.dirs;
     accept();
 }

@@ -203,12 +203,42 @@ TEST_F(MameIniTest, SettingsWithOnlyOtherCommandsGiveEveryDefaultAfterAPathPartW
     EXPECT_EQ(mameIni().toStdString(), (pathPart() + kDefaultOptionPart).toStdString());
 }
 
-TEST_F(MameIniTest, BuildAppendsToWhatTheFileHolds)
+TEST_F(MameIniTest, BuildStartsFromAFreshPathPartWhateverTheFileHolds)
 {
-    writeFile(MameIniPath(m_dirs), "# kept\r\n");
+    writeFile(m_settings, "");
+    const QByteArray whole = pathPart() + kDefaultOptionPart;
+    // An option part left by a game that never returned, older folders, anything else.
+    for (const QByteArray& left : {whole, QByteArray("# kept\r\n"), QByteArray("rompath\t/old\r\n") + kDefaultOptionPart}) {
+        writeFile(MameIniPath(m_dirs), left);
+        ASSERT_TRUE(BuildIni(m_dirs, request()).ok());
+        EXPECT_EQ(mameIni().toStdString(), whole.toStdString());
+    }
+}
+
+TEST_F(MameIniTest, AFileWithAnOptionLineBeyondThePathPartIsNotAtRest)
+{
+    EXPECT_FALSE(MameIniAtRest(m_dirs)); // missing
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    EXPECT_TRUE(MameIniAtRest(m_dirs));
     writeFile(m_settings, "");
     ASSERT_TRUE(BuildIni(m_dirs, request()).ok());
-    EXPECT_EQ(mameIni().toStdString(), (QByteArray("# kept\r\n") + kDefaultOptionPart).toStdString());
+    EXPECT_FALSE(MameIniAtRest(m_dirs));
+    struct Case {
+        QByteArray content;
+        bool atRest;
+    };
+    const Case cases[] = {
+        {"", true},
+        {"# base\r\n", true},
+        // Other folders are the user's or an older start's; an option is a game's.
+        {"rompath\t.;/old\r\ncheat_file\tcheat.dat\r\n", true},
+        {"#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\nplayback\tpacman\r\n", false},
+        {"  window  \r\n", false},
+    };
+    for (const Case& c : cases) {
+        writeFile(MameIniPath(m_dirs), c.content);
+        EXPECT_EQ(MameIniAtRest(m_dirs), c.atRest) << c.content.toStdString();
+    }
 }
 
 TEST_F(MameIniTest, SettingsValuesAreTranslatedLineByLine)

@@ -215,6 +215,8 @@ TEST(RichTextBox, LoadReadsPlainTextWithTheBoxsLineEndsAndSaveWritesItBack)
         {"{\\rtf1\\ansi\\deff0 {\\b bold}\\par}\r\n", "{\\rtf1\\ansi\\deff0 {\\b bold}\\par}\r\n"},
         {"<html><body><b>x</b></body></html>", "<html><body><b>x</b></body></html>"},
         {"caf\xc3\xa9\tbar", QStringLiteral("caf\u00e9\tbar")},
+        // A Latin-1 history.dat keeps its bytes.
+        {"Caf\xe9 \xc3\xa9\r\n", QStringLiteral("Caf") + QChar(char16_t(0xDCE9)) + QStringLiteral(" \u00e9\r\n")},
     };
     QTemporaryDir dir;
     const QString in = dir.filePath("in.txt");

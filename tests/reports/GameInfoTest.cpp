@@ -1,5 +1,6 @@
 #include "reports/GameInfo.h"
 
+#include "platform/AnsiText.h"
 #include "platform/ShownText.h"
 
 #include "support/Files.h"
@@ -122,6 +123,18 @@ TEST_F(GameInfo, InfoLinesListTheGameByItsWholeName)
         else
             EXPECT_EQ(r->text, report(c.found ? historyText : kNoHistory, kNoMameinfoFile, kNoCheatFile));
     }
+}
+
+TEST_F(GameInfo, LatinOneDataFilesKeepTheirBytesInTheReport)
+{
+    DataFiles files;
+    files.history = "$info=pacman,\r\n$bio\r\ndropped\r\nPok\xe9mon caf\xc3\xa9\r\n$end\r\n";
+    files.mameinfo = "$info=pacman\r\n$mame\r\nR\xe9vision\r\n$end\r\n";
+    const Result<GameInfoReport> r = look(files, "pacman");
+    ASSERT_TRUE(r.ok());
+    const QByteArray shown = toAnsi(r->text);
+    EXPECT_TRUE(shown.contains("Pok\xe9mon caf\xc3\xa9 ")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("R\xe9vision\r\n")) << shown.toStdString();
 }
 
 TEST_F(GameInfo, CheatsAreTheGamesOwnConsecutiveLines)

@@ -177,6 +177,18 @@ TEST_F(WhatsChangedTest, ACompareThatFindsChangesShowsSavesAndBoldsTheReport)
     }
 }
 
+TEST_F(WhatsChangedTest, DescriptionsThatAreNoUtf8KeepTheirBytesInTheSavedReport)
+{
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        QByteArray newText = k.newText;
+        newText.replace("Zaxxon", "Zax\xe9on \xc3\xa9");
+        frmMain& w = compare(k, newText, k.oldText);
+        expectEnded(w, k);
+        EXPECT_TRUE(readFile(report(k.reportFile)).contains("Zax\xe9on \xc3\xa9")) << readFile(report(k.reportFile)).toStdString();
+    }
+}
+
 TEST_F(WhatsChangedTest, IdenticalListsWriteNoReport)
 {
     for (const Kind& k : kinds()) {

@@ -109,6 +109,16 @@ TEST_F(IniFile, NullWriteOfAnUnchangedFileLeavesItsBytesAlone)
     EXPECT_EQ(readFile(path()), original);
 }
 
+TEST_F(IniFile, AValueThatIsNoUtf8IsWrittenBackAsItsBytes)
+{
+    writeFile(path(), "[Directories]\r\nROMs=/emu/r\xe9tro \xc3\xa9\r\n");
+    const QString roms = ReadINI(path(), "Directories", "ROMs", "");
+    WriteINI(path(), "Directories", "ROMs", roms);
+    WriteINI(path(), "Directories", "Samples", roms);
+    FlushINI(path());
+    EXPECT_EQ(readFile(path()), "[Directories]\r\nROMs=/emu/r\xe9tro \xc3\xa9\r\nSamples=/emu/r\xe9tro \xc3\xa9\r\n");
+}
+
 TEST_F(IniFile, ChangedKeyIsReplacedInPlaceNewKeyEndsItsSectionNewSectionEndsTheFile)
 {
     writeFile(path(), "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\nz=3\r\n");

@@ -3,6 +3,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "gamelist/GameListModel.h"
+#include "options/MameIni.h"
 #include "platform/StatusPanels.h"
 
 #include <QAction>
@@ -63,6 +64,18 @@ TEST_F(MainWindowTest, LoadShowsTheSavedListWithItsSelection)
         EXPECT_TRUE(exists(mame() + "/mame.ini"));
         m_window.reset();
     }
+}
+
+TEST_F(MainWindowTest, LoadRewritesAMameIniLeftWithAGamesOptionPart)
+{
+    writeGames(fiveGames());
+    writeOptions();
+    writeFile(mame() + "/mame.ini", "#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\nrompath\t.;/old\r\n\r\n"
+                                    "#\r\n# VIDEO OPTIONS\r\n#\r\nwindow\t1\r\n\r\n");
+    load();
+    const std::string ini = readFile(mame() + "/mame.ini").toStdString();
+    EXPECT_THAT(ini, AllOf(HasSubstr(("rompath\t.;" + roms() + "\r\n").toStdString()), Not(HasSubstr("OPTIONS\r\n#\r\nwindow"))));
+    EXPECT_TRUE(MameIniAtRest(m_state.dirs));
 }
 
 TEST_F(MainWindowTest, ColumnsWithoutTheirFilesAreHiddenAndTheirSortFallsBack)
@@ -404,6 +417,34 @@ TEST_F(MainWindowTest, TerminationSavesTheViewOnceAndEnds)
     EXPECT_EQ(storedOption(optionsIni(), "View", "GameView"), "Uninstalled Games");
     EXPECT_EQ(readFile(optionsIni()).count("[View]"), 1);
     EXPECT_EQ(readFile(optionsIni()).count("GameView="), 1);
+}
+
+TEST_F(MainWindowTest, TerminationDuringTheLoadLeavesTheSavedViewAlone)
+{
+    writeGames(fiveGames());
+    shareFolderWithChild();
+    const auto terminate = [] {
+        std::raise(SIGTERM);
+        for (int i = 0; i < 10; ++i)
+            QCoreApplication::processEvents();
+    };
+    // During the first-run wizard: no options.ini holding a [View] alone.
+    m_wizard = [&](frmChoose&) { terminate(); };
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(exists(optionsIni()));
+
+    // During the rebuild for a new MAME, stopped at its error box: the saved list and sort stay.
+    writeOptions("[View]\r\nGameView=Installed Games\r\nInstalledSortKey=1\r\nInstalledSortOrder=1\r\n");
+    const QByteArray listing = readFile(writeListing(fiveGames()));
+    const QString broken = m_root + "/broken.xml";
+    writeFile(broken, listing.left(listing.indexOf("\t\t<description>galaxian")));
+    writeMame(100);
+    ScopedEnv answer("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(broken));
+    m_boxes.onShow([&](const MsgBoxScript::Shown&) { terminate(); });
+    EXPECT_EXIT(load(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "GameView"), "Installed Games");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "InstalledSortKey"), "1");
+    EXPECT_EQ(storedOption(optionsIni(), "View", "InstalledSortOrder"), "1");
 }
 
 TEST_F(MainWindowTest, ExitReadingCancelOnlyRequestsTheCancel)

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -128,14 +129,17 @@ TEST_F(WizardTest, MameBrowseWithoutTheProgramEmptiesOnlyTheMameBox)
     EXPECT_EQ(form->focusWidget(), box(*form, "txtMAMEPath"));
 }
 
-TEST_F(WizardTest, FailedOKKeepsWhatItTookAndAFixedOKSavesEverything)
+TEST_F(WizardTest, FailedOKTakesNothingAndAFixedOKTakesAndSavesEverything)
 {
     QDir(mameDir()).rmdir("sta");
+    state.dirs.strMAMEPath = "/old/mame";
+    state.dirs.strHiscorePath = "/old/hi";
     state.dirs.strTempStatePath = "/before";
     auto form = openForm();
     form->chkHideVS->setChecked(true);
     browseMame(*form);
     box(*form, "txtMAMEPath")->setText(mameDir() + "/");
+    box(*form, "txtHiPath")->setText(mameDir() + "/hi");
     form->cmdOK->click();
 
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -145,23 +149,88 @@ TEST_F(WizardTest, FailedOKKeepsWhatItTookAndAFixedOKSavesEverything)
     EXPECT_EQ(form->focusWidget(), box(*form, "txtStaPath"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(QFileInfo::exists(optionsIni()));
-    // Taken: the preferences, the MAME folder and every folder before the State folder.
-    EXPECT_TRUE(state.filters.blnHideVs);
-    EXPECT_EQ(state.dirs.strMAMEPath, mameDir());
-    EXPECT_EQ(state.dirs.strHiscorePath, mameDir() + "/hi");
-    EXPECT_EQ(state.dirs.strShortHiscorePath, mameDir() + "/hi");
-    EXPECT_EQ(state.dirs.strStatePath, "");
-    EXPECT_EQ(state.dirs.strArtworkPath, "");
+    // Neither the preferences nor the folders that passed before the State folder are taken.
+    EXPECT_FALSE(state.filters.blnHideVs);
+    EXPECT_EQ(state.dirs.strMAMEPath, "/old/mame");
+    EXPECT_EQ(state.dirs.strShortMAMEPath, "");
+    EXPECT_EQ(state.dirs.strHiscorePath, "/old/hi");
+    EXPECT_EQ(state.dirs.strShortHiscorePath, "");
+    EXPECT_EQ(state.dirs.strTempStatePath, "/before");
 
     makeDirs(mameDir() + "/sta");
     box(*form, "txtStaPath")->setText(mameDir() + "/sta/");
     form->cmdOK->click();
     EXPECT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_TRUE(state.filters.blnHideVs);
+    EXPECT_EQ(state.dirs.strMAMEPath, mameDir());
+    EXPECT_EQ(state.dirs.strShortHiscorePath, mameDir() + "/hi");
     EXPECT_EQ(state.dirs.strStatePath, mameDir() + "/sta");
     EXPECT_EQ(state.dirs.strArtworkPath, mameDir() + "/artwork");
     EXPECT_EQ(keysOf(optionsIni()).size(), 50);
     EXPECT_TRUE(readFile(optionsIni()).contains(("State=" + mameDir() + "/sta\r\n").toUtf8()));
+}
+
+TEST_F(WizardTest, CancelAfterAFailedOKLeavesEveryRecordAsItWas)
+{
+    state.dirs.strROMsPath = "/old/roms";
+    state.appearance.strFontSize = "12";
+    state.prefs.blnCloneShots = true;
+    auto form = openForm();
+    form->chkHideClones->setChecked(true);
+    form->cboSize->setCurrentIndex(form->cboSize->findText("14"));
+    browseMame(*form);
+    box(*form, "txtCtrlrPath")->setText(mameDir() + "/gone");
+    form->cmdOK->click();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    form->cmdCancel->click();
+
+    EXPECT_TRUE(state.startup.blnOptionsCancelled);
+    EXPECT_EQ(state.dirs.strMAMEPath, "");
+    EXPECT_EQ(state.dirs.strROMsPath, "/old/roms");
+    EXPECT_FALSE(state.filters.blnHideClones);
+    EXPECT_EQ(state.appearance.strFontSize, "12");
+    EXPECT_TRUE(state.prefs.blnCloneShots);
+    EXPECT_FALSE(QFileInfo::exists(optionsIni()));
+}
+
+TEST_F(WizardTest, TypedFoldersOptionsIniCannotHoldAndRootsInOptionalBoxesAreRefusedAtOK)
+{
+    const QString tooLong = mameDir() + "/" + QString(254 - mameDir().size(), 'x');
+    makeDirs(tooLong);
+    struct Case {
+        const char* box;
+        QString text, prompt, title;
+    };
+    const Case cases[] = {
+        {"txtROMPath", tooLong, "Invalid selection!  Please try again.", "Zelvane"},
+        {"txtAddROMPath", tooLong + "/", "Invalid selection!  Please try again.", "Zelvane"},
+        {"txtMAMEPath", tooLong, "Invalid selection!  Please try again.", "Zelvane"},
+        {"txtAddROMPath", "/", "Additional Roms cannot reside in the root!  Please select a folder.", "Directories"},
+        {"txtCommentPath", "//", "Comment cannot reside in the root!  Please select a folder.", "Directories"},
+    };
+    for (const Case& c : cases) {
+        boxes.clearShown();
+        auto form = openForm();
+        browseMame(*form);
+        box(*form, c.box)->setText(c.text);
+        form->cmdOK->click();
+        ASSERT_EQ(boxes.shown().size(), 1u) << c.box;
+        EXPECT_EQ(boxes.lastPrompt(), c.prompt) << c.box;
+        EXPECT_EQ(boxes.shown()[0].title, c.title) << c.box;
+        EXPECT_EQ(box(*form, c.box)->text(), "") << c.box;
+        EXPECT_EQ(form->focusWidget(), box(*form, c.box)) << c.box;
+        EXPECT_FALSE(QFileInfo::exists(optionsIni())) << c.box;
+        form->cmdCancel->click();
+    }
+    // One byte less is kept whole.
+    auto form = openForm();
+    browseMame(*form);
+    box(*form, "txtAddROMPath")->setText(tooLong.chopped(1));
+    makeDirs(tooLong.chopped(1));
+    form->cmdOK->click();
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(state.dirs.strAdditionalROMsPath, tooLong.chopped(1));
 }
 
 TEST_F(WizardTest, RequiredFoldersMustBeGivenAndMoreThanTheRoot)

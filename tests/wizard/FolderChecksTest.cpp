@@ -14,6 +14,10 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
     const QString missing = "The %1 folder does not exist!  Please select an existing folder.";
     const QString unreadable = "The %1 folder's name holds \" or ;, which M.A.M.E. cannot read from mame.ini!  "
                                "Please select another folder.";
+    const QString root = "%1 cannot reside in the root!  Please select a folder.";
+    const QString invalid = "Invalid selection!  Please try again.";
+    const QString tooLong = QString(255, 'x');
+    ASSERT_TRUE(QDir(dir.path()).mkdir(tooLong.chopped(1)));
     ASSERT_TRUE(QDir(dir.path()).mkdir("a;b"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("say \"hi\""));
     struct Case {
@@ -36,6 +40,13 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
         {"a;b/", "ROMs", true, "a;b", unreadable},
         {"say \"hi\"", "Artwork", false, "say \"hi\"", unreadable},
         {dir.filePath("gone;too"), "Comment", false, dir.filePath("gone;too"), unreadable},
+        // An optional root would be saved as no folder; a required one is too short.
+        {"/", "Additional Roms", false, "", root},
+        {"//", "Comment", false, "/", root},
+        // options.ini reads back 254 bytes.
+        {tooLong.chopped(1) + "/", "ROMs", true, tooLong.chopped(1), ""},
+        {tooLong, "ROMs", true, tooLong, invalid},
+        {tooLong + "/", "Comment", false, tooLong, invalid},
     };
     const QString saved = QDir::currentPath();
     QDir::setCurrent(dir.path());
@@ -44,6 +55,7 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
         EXPECT_EQ(v.passed, c.message.isEmpty()) << c.text.toStdString();
         EXPECT_EQ(v.path, c.path) << c.text.toStdString();
         EXPECT_EQ(v.message, c.message.isEmpty() ? QString() : c.message.arg(c.name)) << c.text.toStdString();
+        EXPECT_EQ(v.title, c.message == invalid ? "Zelvane" : "Directories") << c.text.toStdString();
     }
     QDir::setCurrent(saved);
 }

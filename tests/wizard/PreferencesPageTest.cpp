@@ -25,13 +25,6 @@ std::vector<int> checkedEntries(const frmChoose& form)
     return checked;
 }
 
-// OK on the directories page with no MAME folder: the preferences are taken, nothing is saved.
-void takePreferencesOnly(frmChoose& form)
-{
-    form.cmdNext->click();
-    form.cmdOK->click();
-}
-
 } // namespace
 
 TEST_F(WizardTest, SystemListKeepsItsOrderAndShowsTheFlags)
@@ -49,7 +42,7 @@ TEST_F(WizardTest, SystemListKeepsItsOrderAndShowsTheFlags)
 
     form->lstHideBios->item(0)->setCheckState(Qt::Checked);
     form->lstHideBios->item(8)->setCheckState(Qt::Unchecked);
-    takePreferencesOnly(*form);
+    okWithEveryFolder(*form);
     EXPECT_TRUE(state.filters.blnHideArcadia);
     EXPECT_FALSE(state.filters.blnHideMPU4);
     EXPECT_TRUE(state.filters.blnHideNeoGeo);
@@ -106,7 +99,7 @@ TEST_F(WizardTest, YearListRunsTo1975ToLastYearAndHidesItsTextWhenUnused)
     form->chkHideYear->setChecked(false);
     EXPECT_FALSE(years->isEnabled());
     EXPECT_EQ(years->currentText(), "1990");
-    takePreferencesOnly(*form);
+    okWithEveryFolder(*form);
     EXPECT_FALSE(state.filters.blnHideYear);
     EXPECT_EQ(state.filters.strHideYear, "1990");
 
@@ -180,7 +173,7 @@ TEST_F(WizardTest, FontColourComesFromTheColourDialogAndCancelKeepsIt)
     form->cmdFontColor->click(); // cancelled
     EXPECT_EQ(dialogs.colorsOffered().back(), QColor(0, 128, 255));
     EXPECT_EQ(form->previewTextColor(), 0xFF8000);
-    takePreferencesOnly(*form);
+    okWithEveryFolder(*form);
     EXPECT_EQ(state.appearance.lngFontColor, 0xFF8000);
 }
 
@@ -232,7 +225,7 @@ TEST_F(WizardTest, HotKeyLockIsOffAndDisabledOnWindowsNTAndFreeElsewhere)
         form->cmdClearAll->click();
         form->cmdMyDefaults->click();
         EXPECT_EQ(form->chkDisable->isChecked(), !nt);
-        takePreferencesOnly(*form);
+        okWithEveryFolder(*form);
         EXPECT_EQ(state.prefs.blnDisableHotKeys, !nt);
         qunsetenv("OS");
     }

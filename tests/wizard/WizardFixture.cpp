@@ -42,6 +42,13 @@ void WizardTest::browseMame(frmChoose& form)
     form.findChild<QPushButton*>("cmdSelectMAME")->click();
 }
 
+void WizardTest::okWithEveryFolder(frmChoose& form)
+{
+    browseMame(form);
+    form.cmdOK->click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
 QLineEdit* WizardTest::box(frmChoose& form, const char* name)
 {
     auto* edit = form.findChild<QLineEdit*>(name);

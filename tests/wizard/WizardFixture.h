@@ -23,6 +23,8 @@ protected:
     std::unique_ptr<frmChoose> openForm();
     // Browses to the MAME folder (filling every empty box) and moves to the directories page.
     void browseMame(frmChoose& form);
+    // Browses to the MAME folder and presses OK, which passes: the wizard's choices are taken.
+    void okWithEveryFolder(frmChoose& form);
     QLineEdit* box(frmChoose& form, const char* name);
 
     // The keys of an INI file, in file order.

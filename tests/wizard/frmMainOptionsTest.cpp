@@ -126,6 +126,35 @@ TEST_F(MainWindowOptions, CancelledToolsOptionsLeavesTheWindowAsItWas)
     EXPECT_EQ(m_state.dirs.strTempROMsPath, "");
 }
 
+TEST_F(MainWindowOptions, CancelAfterAFailedOKLeavesARefreshOnTheSavedMame)
+{
+    frmMain& w = loaded();
+    // Another MAME, of another size, that a Refresh from its folder would take for a new one.
+    const QString other = m_root + "/other";
+    makeDirs(other);
+    writeFile(other + "/mame", readFile(mame() + "/mame") + QByteArray(100, '\0'));
+    QFile::setPermissions(other + "/mame", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray stored = readFile(optionsIni());
+    m_wizard = [&](frmChoose& form) {
+        form.chkHideClones->setChecked(true);
+        fillFolders(form);
+        form.txtFolder[kMameBox]->setText(other);
+        form.txtFolder[kROMsBox]->setText(other);
+        form.txtFolder[kIniBox]->setText(m_root + "/gone");
+        form.cmdOK->click();
+        form.cmdCancel->click();
+    };
+    w.mnuToolsOptions->trigger();
+    EXPECT_EQ(m_boxes.lastPrompt(), "The Ini folder does not exist!  Please select an existing folder.");
+    EXPECT_EQ(m_state.dirs.strMAMEPath, mame());
+    EXPECT_EQ(m_state.dirs.strROMsPath, roms());
+    EXPECT_FALSE(m_state.filters.blnHideClones);
+
+    w.mnuViewRefresh->trigger();
+    EXPECT_EQ(readFile(optionsIni()), stored);
+    EXPECT_EQ(w.fraList->lvAll->model()->rowCount(), 5);
+}
+
 TEST_F(MainWindowOptions, OKRestylesTheListsAtOnceAndReloadsThemOnlyForWhatDecidesThem)
 {
     const QString other = m_root + "/otherroms";
