@@ -28,3 +28,10 @@ struct GameRecord {
     const QString& operator[](GameColumn c) const { return fields[static_cast<int>(c)]; }
     bool operator==(const GameRecord&) const = default;
 };
+
+// Whether the record comes from today's MAME, which names a driver file with its folder
+// ("atari/pong.cpp"); the older one wrote the file alone ("pong.c").
+inline bool FromTodaysMame(const GameRecord& record)
+{
+    return record[GameColumn::Source].contains(QLatin1Char('/'));
+}
