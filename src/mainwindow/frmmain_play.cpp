@@ -54,7 +54,7 @@ bool frmMain::writeGameIni(bool playback, bool record)
     const SettingsChoice choice = ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM],
                                                      game[GameColumn::Type], settings.strSettingsType);
     settings.strSettingsType = choice.type;
-    const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record};
+    const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record, FromTodaysMame(game)};
     if (!choice.file.isEmpty()) {
         settings.strSettingsFile = choice.file;
         const Result<QString> otherCommands = BuildIni(m_state.dirs, request);
@@ -119,6 +119,7 @@ void frmMain::cmdPlay_Click()
     GameRecord& game = m_state.game;
     game[GameColumn::Type] = (*selected)[GameColumn::Type];
     game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
+    game[GameColumn::Source] = (*selected)[GameColumn::Source];
     const QString rom = game[GameColumn::ROM];
     if (lv == fraList->lvAll && !gameIsInstalled(rom)) {
         showNotInstalled();

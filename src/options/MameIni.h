@@ -19,6 +19,9 @@ struct BuildIniRequest {
     QString rom;
     bool playback = false;
     bool record = false;
+    // Today's MAME takes the recording's file name as the record or playback line gives it; the
+    // older one added ".inp" itself.
+    bool todaysMame = false;
 };
 
 // Appends the option part to mame.ini (writing the path part first when the file is missing)

@@ -230,6 +230,43 @@ TEST_F(Play, PlaybackOfARecordingLastsOneGame)
     EXPECT_FALSE(w.chkPlayback->isChecked());
 }
 
+// Today's MAME records into the file the record line names as it stands; Playback must find
+// that file again, and a second Record must see it.
+TEST_F(Play, TodaysMameRecordsAndPlaysBackTheGamesInpFile)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    std::vector<FixtureGame> games = fiveGames();
+    games[0].source = QStringLiteral("pacman/pacman.cpp");
+    for (const bool settingsFile : {true, false}) {
+        SCOPED_TRACE(settingsFile ? "with raster.cfg" : "without settings");
+        nextCase();
+        if (settingsFile)
+            writeFile(settings("raster.cfg"), "");
+        writeGames(games);
+        writeOptions(inputOption(input()));
+        frmMain& w = loadShown();
+        selectRow(w.fraList->lvAll, 3);
+        w.chkRecord->setChecked(true);
+        w.fraList->cmdPlay->click();
+        EXPECT_EQ(readFile(input() + "/pacman.inp"), "fakemame input recording of pacman\r\n");
+        EXPECT_FALSE(QFileInfo::exists(input() + "/pacman"));
+
+        w.chkPlayback->setChecked(true);
+        w.fraList->cmdPlay->click();
+        w.chkRecord->setChecked(true);
+        m_boxes.answer(MsgAnswer::No);
+        w.fraList->cmdPlay->click();
+
+        const std::vector<FakeMameRun> r = runs();
+        ASSERT_EQ(r.size(), 2u);
+        EXPECT_TRUE(r[0].mameIni->contains("\r\nrecord\tpacman.inp\r\n"));
+        EXPECT_TRUE(r[1].mameIni->contains("\r\nplayback\tpacman.inp\r\n"));
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, "An .inp file for this game already exists.\rDo you want to overwrite it?");
+        QFile::remove(m_root + "/runs.log");
+    }
+}
+
 TEST_F(Play, GamesThatAreNotInstalledStartNothingAndLeaveMameIni)
 {
     frmMain& w = loaded();

@@ -64,7 +64,7 @@ void MainWindowTest::writeGames(const std::vector<FixtureGame>& games)
         r[GameColumn::Frequency] = QStringLiteral("60");
         r[GameColumn::Origin] = g.origin;
         r[GameColumn::ROM] = g.rom;
-        r[GameColumn::Source] = QStringLiteral("driver.c");
+        r[GameColumn::Source] = g.source;
         r[GameColumn::RomOf] = QStringLiteral("N/A");
         r[GameColumn::CHD] = QStringLiteral("No");
         data += GameRecordLine(r);

@@ -39,4 +39,4 @@ int listFiles(const FakeMameConfig& config, const QString& set, AuditKind kind);
 // Appends the run to the log when there is one; false when it cannot.
 bool logRun(const FakeMameConfig& config, const QStringList& arguments);
 // A game run: `arguments` are all arguments after the program's name.
-int playGame(const QStringList& arguments);
+int playGame(const FakeMameConfig& config, const QStringList& arguments);

@@ -38,7 +38,10 @@
 //                                 starts "MAME v<version> (unknown)", lines end in LF, and a verify
 //                                 run reports no set it does not find and puts its summary on
 //                                 standard error with exit code 2 when a set is bad (nothing found:
-//                                 'romset "<set>" not found!' there)
+//                                 'romset "<set>" not found!' there). A game run records into and
+//                                 plays back from the file the record or playback line names, as
+//                                 it stands (no ".inp" added), and stops with "Input file <name>
+//                                 not found" and exit code 3 when there is none to play back
 #include "Commands.h"
 
 #include <QString>
@@ -92,7 +95,7 @@ int answer(const FakeMameConfig& config, const CommandLine& line)
         return listFiles(config, line.set, AuditKind::Roms);
     if (line.command == QLatin1String("-listsamples"))
         return listFiles(config, line.set, AuditKind::Samples);
-    return playGame(line.arguments);
+    return playGame(config, line.arguments);
 }
 
 } // namespace
