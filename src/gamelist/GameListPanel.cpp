@@ -3,6 +3,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/HideFilters.h"
 #include "platform/RuntimeText.h"
+#include "platform/SortArrowHeader.h"
 #include "platform/SysColors.h"
 #include "platform/TwipsLayout.h"
 #include "shell/IniFile.h"
@@ -97,6 +98,7 @@ GameListPanel::~GameListPanel()
 QTreeView* GameListPanel::createGameList(const char* name, GameListModel* model)
 {
     auto* lv = makeControl<QTreeView>(this, name, 150, 270, 7755, 4785);
+    lv->setHeader(new SortArrowHeader(lv));
     lv->setModel(model);
     lv->setRootIsDecorated(false);
     lv->setUniformRowHeights(true);
@@ -241,11 +243,16 @@ void GameListPanel::selectRow(ListView& row, qint32 index, bool scroll)
 bool GameListPanel::selectAt(ListView& row, const QPoint& pos)
 {
     const QModelIndex hit = row.view->indexAt(pos);
-    CodeSelection code(m_selectingFromCode);
+    {
+        CodeSelection code(m_selectingFromCode);
+        if (hit.isValid())
+            row.view->selectionModel()->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        else
+            row.view->selectionModel()->clear();
+    }
+    // The pop-up menu's commands act on the shown game: the one under the pointer.
     if (hit.isValid())
-        row.view->selectionModel()->setCurrentIndex(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    else
-        row.view->selectionModel()->clear();
+        itemClick(row);
     return hit.isValid();
 }
 

@@ -66,7 +66,8 @@ public:
     void applySavedSort(ListView& row);
     void selectRow(ListView& row, qint32 index, bool scroll);
     qint32 selectedIndex(const ListView& row) const;
-    // Makes the row under `pos` current, or clears the selection when there is none; no item click.
+    // Makes the row under `pos` current as an item click does, or clears the selection when there
+    // is none.
     bool selectAt(ListView& row, const QPoint& pos);
     void GetSelectedIndex();
 

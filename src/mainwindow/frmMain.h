@@ -65,10 +65,12 @@ public:
     enum class PanelStatus {
         KeepList,     // reports about the selected game: StatusBar(0) and the header stay
         General,      // whole-program panels: StatusBar(1) over StatusBar(0), icon timer stopped
+        GeneralTimerKept, // as General, the icon timer left running (the MAMEDiff report)
         SelectedGame, // maintenance and one game's options: StatusBar(1) with the game's name
     };
-    // Covers the lists with `panel` (fraDefaults, fraMaintenance or fraVerify).
-    void EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status);
+    // Covers the lists with `panel` (fraDefaults, fraMaintenance or fraVerify); without `toFront`
+    // the caller brings it to the front once it has loaded.
+    void EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status, bool toFront = true);
     // Leaves `panel` for the game lists; `busyPointer` shows the hourglass meanwhile.
     void ReturnToGameList(QGroupBox* panel, bool busyPointer);
 
@@ -379,7 +381,7 @@ private:
     void verifyAll(bool samples);
     void showLastReport(bool samples);
     QString reportFile(const char* file) const;
-    void enterGeneralReport(const QString& caption);
+    void enterGeneralReport(const QString& caption, PanelStatus status = PanelStatus::General);
     // The shown verify report: its bad sets made listable, its summary moved to the top.
     void showVerifyReport(bool samples);
 

@@ -4,6 +4,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/ToolFiles.h"
@@ -34,7 +35,7 @@ void frmMain::cmdVerify_Click()
     for (QWidget* w : std::initializer_list<QWidget*>{fraVerify->cmdGameList, cmdExit, cmdFind})
         w->setEnabled(false);
     EnterPanel(fraVerify, QStringLiteral("Game Audit"), PanelStatus::KeepList);
-    fraVerify->repaint();
+    PaintNow(*fraVerify);
 
     if (list == GameView::Uninstalled) {
         m_state.game = *selected;

@@ -3,6 +3,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
 #include "platform/ToolFiles.h"
 #include "platform/WholeFile.h"
@@ -78,14 +79,14 @@ void frmMain::MAMEDiff(const QString& option, const QString& caption)
         return;
     }
 
-    enterGeneralReport(caption);
+    enterGeneralReport(caption, PanelStatus::GeneralTimerKept);
     fraVerify->cmdGameList->setEnabled(false);
     mnuFileExit->setEnabled(false);
     RichTextBox& box = *fraVerify->txtVerify;
     box.setText(MameDiffReport(*log));
     box.boldSpan(0, int(MameDiffCredit().size()));
     box.resetSelection();
-    fraVerify->repaint();
+    PaintNow(*fraVerify);
     DisableFormButtons();
     fraVerify->cmdGameList->setEnabled(true);
     mnuFileExit->setEnabled(true);
@@ -98,7 +99,7 @@ void frmMain::cmdInfo_Click()
     EnterPanel(fraVerify, QStringLiteral("Game Information"), PanelStatus::KeepList);
     fraVerify->cmdGameList->setEnabled(false);
     cmdExit->setEnabled(false);
-    fraVerify->repaint();
+    PaintNow(*fraVerify);
     if (const GameRecord* selected = fraList->selectedRecord(fraList->currentListView().view))
         m_state.game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
 

@@ -5,6 +5,7 @@
 #include "gamelist/GameDataRebuild.h"
 #include "gamelist/GameListModel.h"
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/StatusPanels.h"
 #include "shell/HeaderPanel.h"
 #include "shell/IniFile.h"
@@ -88,7 +89,7 @@ void frmMain::mnuView_Click()
 void frmMain::mnuViewRefresh_Click()
 {
     header->lblList->clear();
-    repaint();
+    PaintNow(*this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     header->IconScreen->clear();
     for (QPushButton* b : {fraList->cmdPlay, fraList->cmdVerify, fraList->cmdInfo, cmdExit})
@@ -100,7 +101,7 @@ void frmMain::mnuViewRefresh_Click()
 
     auto& wait = static_cast<frmWait&>(progress());
     wait.show();
-    wait.repaint();
+    PaintNow(wait);
     m_state.selected = SelectedGame();
     for (int panel = 1; panel <= 6; ++panel)
         StatusBar[0]->setPanelText(panel, QString());

@@ -8,6 +8,7 @@
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/Twips.h"
@@ -23,6 +24,7 @@
 #include "shell/frmWait.h"
 #include "wizard/frmChoose.h"
 
+#include <QApplication>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -78,6 +80,15 @@ private:
     QElapsedTimer m_clock;
     qint32 m_last = -1;
     qint32 m_shown = -1;
+};
+
+// The hourglass over every window while a long job runs.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
 } // namespace
@@ -194,6 +205,8 @@ Status frmMain::loadWithOptions()
 
     if (m_state.view.intWindowState == 2)
         setWindowState(windowState() | Qt::WindowMaximized);
+    else if (m_state.view.intWindowState == 1)
+        setWindowState(windowState() | Qt::WindowMinimized);
 
     for (const FolderEntry& f : kFolders)
         m_state.dirs.*f.shortPath = CommandPath(m_state.dirs.*f.path);
@@ -251,9 +264,12 @@ Result<bool> frmMain::buildGameData(bool newMame)
     if (newMame)
         request.newMame = MameSizes{m_state.lngMAMESize, m_state.lngNewMAMESize};
     const QString& mameFolder = m_state.dirs.strMAMEPath;
-    const Status failed = RebuildGameData(
-        request, [&mameFolder](const QString& line) { return ExecCmd(line, ShowState::Minimized, mameFolder); },
-        m_state.game, m_state.strRotate, &progress());
+    const Status failed = [&] {
+        const BusyPointer busy;
+        return RebuildGameData(
+            request, [&mameFolder](const QString& line) { return ExecCmd(line, ShowState::Minimized, mameFolder); },
+            m_state.game, m_state.strRotate, &progress());
+    }();
     if (failed)
         // The load goes on with the game data at hand. The favorites wait for the build that the
         // next start makes: checked against a partial game list they would be dropped.
@@ -270,7 +286,7 @@ void frmMain::showSplash()
 {
     auto& splash = static_cast<frmSplash&>(progress());
     splash.show();
-    splash.repaint();
+    PaintNow(splash);
 }
 
 Status frmMain::finishLoad(bool newMameBuilt)
@@ -337,9 +353,13 @@ Status frmMain::finishLoad(bool newMameBuilt)
 
 void frmMain::loadLists()
 {
-    PaintedCount shown(progress());
-    Result<GameLists> lists = LoadLists(m_state, &shown);
-    shown.finish();
+    Result<GameLists> lists = [this] {
+        const BusyPointer busy;
+        PaintedCount shown(progress());
+        Result<GameLists> loaded = LoadLists(m_state, &shown);
+        shown.finish();
+        return loaded;
+    }();
     if (!lists.ok())
         FatalError(LoadListsErrorText(lists.error(), m_state.game[GameColumn::ROM]));
     showGameLists(std::move(lists.value()));

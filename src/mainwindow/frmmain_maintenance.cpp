@@ -1,9 +1,10 @@
 // The maintenance panel's commands that reach beyond it (its opening, the ROM compare against the
-// All Games list, the return), Delete ROM and Delete Samples of the pop-up menu, and File >
-// Export List.
+// sets the game data knows, the return), Delete ROM and Delete Samples of the pop-up menu, and
+// File > Export List.
 #include "mainwindow/frmMain.h"
 
 #include "gamelist/GameListModel.h"
+#include "gamelist/KnownSets.h"
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/WholeFile.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
@@ -76,11 +78,17 @@ void frmMain::mnuToolsMaintenance_Click()
 
 void frmMain::cmdROMs_Click()
 {
-    const ListView& all = m_views[size_t(GameView::All)];
+    // Every set the game data knows, not the list as shown: a hidden game, a BIOS set or a device
+    // is as much needed as a listed game.
+    const Result<QStringList> known = KnownSetNames(m_state.paths.strAppPath);
+    if (!known) {
+        MsgBox(QStringLiteral("Error in cmdROMs_Click: ") + known.error().description, MsgStyle::Exclamation,
+               QStringLiteral("Maintenance"));
+        return;
+    }
     RomNameSet listed;
-    const qint32 count = shownRows(all, m_state.counts);
-    for (qint32 i = 0; i < count; ++i)
-        listed.insert(all.model->text(i, column(GameColumn::ROM)));
+    for (const QString& rom : *known)
+        listed.insert(rom);
     fraMaintenance->compareRomFolders(listed);
 }
 
@@ -106,20 +114,16 @@ void frmMain::mnuDeleteROM_Click()
                kConfirmStyle, kConfirmDelete) != MsgAnswer::Yes)
         return;
 
-    // A file that is not there is passed over; any other failure ends the command.
+    // A file that is not there is passed over; one that stays is named, and the others still go.
     auto deleted = [](const QString& path) {
         const Status status = KillFile(path);
-        if (status && status->number != ErrorNumber::FileNotFound) {
-            MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: ") + status->description, MsgStyle::Information,
-                   QStringLiteral("Delete ROM"));
-            return false;
-        }
-        return true;
+        if (status && status->number != ErrorNumber::FileNotFound)
+            MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: %1: %2")
+                       .arg(status->description, QDir::toNativeSeparators(path)),
+                   MsgStyle::Information, QStringLiteral("Delete ROM"));
     };
-    for (const QString& path : RomSetFiles(m_state.dirs, rom)) {
-        if (!deleted(path))
-            return;
-    }
+    for (const QString& path : RomSetFiles(m_state.dirs, rom))
+        deleted(path);
 
     // A clone may share these with its parent, so each is asked for.
     struct Shared {
@@ -139,9 +143,10 @@ void frmMain::mnuDeleteROM_Click()
                                                 "it also?\r")
                                      .arg(QLatin1String(shared.what)) +
                                  kCloneCaution;
-        if (MsgBox(question, kConfirmStyle, kConfirmDelete) == MsgAnswer::Yes && !deleted(path))
-            return;
+        if (MsgBox(question, kConfirmStyle, kConfirmDelete) == MsgAnswer::Yes)
+            deleted(path);
     }
+    // Whatever stayed, the lists show what is installed now.
     mnuViewRefresh_Click();
 }
 

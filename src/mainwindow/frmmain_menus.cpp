@@ -155,8 +155,8 @@ void frmMain::mnuFile_Click()
     if (panel) {
         play = others = false;
     } else if (list == GameView::All) {
-        play = m_state.selected.installed != SelectedGame::Install::NotInstalled;
-        others = true;
+        others = m_state.counts.intAllCount > 0;
+        play = others && m_state.selected.installed != SelectedGame::Install::NotInstalled;
     } else if (list == GameView::Installed) {
         play = others = installed > 0;
     } else {
@@ -178,7 +178,7 @@ void frmMain::mnuTools_Click()
     if (panel)
         custom = false;
     else if (list == GameView::All)
-        custom = m_state.selected.installed != SelectedGame::Install::NotInstalled;
+        custom = m_state.counts.intAllCount > 0 && m_state.selected.installed != SelectedGame::Install::NotInstalled;
     else if (list == GameView::Installed)
         custom = m_state.counts.intInstalledCount != 0;
 

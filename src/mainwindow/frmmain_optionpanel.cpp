@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -67,7 +68,7 @@ void frmMain::openTypeSettings(SettingsKind kind)
     settings.strSettingsType = vector ? kVectorType : kRasterType;
     fraDefaults->scrollSetUp();
     fraDefaults->setKind(kind);
-    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::General);
+    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::General, false);
 
     const QString file = settingsPath(typeFileName(settings.strSettingsType));
     if (QFileInfo::exists(file)) {
@@ -99,7 +100,7 @@ void frmMain::mnuToolsCustom_Click()
 
     fraDefaults->scrollSetUp();
     fraDefaults->setKind(SettingsKind::Custom);
-    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::SelectedGame);
+    EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::SelectedGame, false);
     StatusBar[1]->setPanelText(2, game[GameColumn::Game]);
     StatusBar[1]->setPanelText(3, game[GameColumn::ROM]);
 
@@ -147,6 +148,12 @@ void frmMain::cmdRestore_Click()
 
 void frmMain::cmdOK_Click()
 {
+    // What the file cannot give back would reach MAME cut: refused before anything is stored.
+    if (const std::optional<QString> refusal = OtherCommandsRefusal(fraDefaults->txtOtherCommands->text())) {
+        MsgBox(*refusal, MsgStyle::Exclamation);
+        fraDefaults->txtOtherCommands->setFocus();
+        return;
+    }
     SettingsEdit& settings = m_state.settings;
     Tmr[1]->start();
     settings.blnAtDefaults = fraDefaults->CheckDefaults();
@@ -250,8 +257,11 @@ void frmMain::mnuToolsRebuildSettings_Click()
     RichTextBox* box = fraVerify->txtVerify;
     const QString report = reportFile("rebuilt.txt");
     if (!outcome.found) {
-        box->setText(box->Text() + QStringLiteral("No invalid values were detected in your setting files."));
-        QFile::remove(report);
+        // Files that kept their invalid values are named below, never reported as valid.
+        if (outcome.unsaved.empty()) {
+            box->setText(box->Text() + QStringLiteral("No invalid values were detected in your setting files."));
+            QFile::remove(report);
+        }
     } else {
         box->setText(RebuiltReportText(box->Text() + outcome.log));
         // The panel shows the repairs even when the report file cannot keep them.
@@ -261,10 +271,15 @@ void frmMain::mnuToolsRebuildSettings_Click()
         boldRebuiltHeadings();
     }
     // A file that kept its refused values is named, so that the report is not taken for its repair.
-    if (outcome.unsaved)
-        MsgBox(QStringLiteral("Error In cmdRebuildSettings: %1\r%2")
-                   .arg(outcome.unsaved->description, QDir::toNativeSeparators(outcome.unsavedFile)),
+    if (!outcome.unsaved.empty()) {
+        QString files;
+        for (const UnsavedSettings& file : outcome.unsaved)
+            files += QStringLiteral("\r%1 (%2)").arg(QDir::toNativeSeparators(file.path), file.error.description);
+        MsgBox(QStringLiteral("Error In cmdRebuildSettings: These setting files could not be stored and keep their "
+                              "invalid values:") +
+                   files,
                MsgStyle::Information, title);
+    }
 
     progress->setValue(0);
     progress->hide();

@@ -54,7 +54,8 @@ bool frmMain::writeGameIni(bool playback, bool record)
     const SettingsChoice choice = ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM],
                                                      game[GameColumn::Type], settings.strSettingsType);
     settings.strSettingsType = choice.type;
-    const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record, FromTodaysMame(game)};
+    const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record,
+                                  LayoutOfSource(game[GameColumn::Source])};
     if (!choice.file.isEmpty()) {
         settings.strSettingsFile = choice.file;
         const Result<QString> otherCommands = BuildIni(m_state.dirs, request);

@@ -4,6 +4,7 @@
 
 #include "options/MameIni.h"
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/PrintRichText.h"
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
@@ -62,7 +63,7 @@ void frmMain::showMameIni()
     cmdFind->setEnabled(false);
     cmdPlay_Click();
     EnterPanel(fraVerify, title, PanelStatus::KeepList);
-    fraVerify->repaint();
+    PaintNow(*fraVerify);
     if (fraVerify->showFile(mameIni, QStringLiteral("cmdFind_Click"))) {
         if (fraVerify->txtVerify->LineCount() < 50)
             MsgBox(QStringLiteral("The mame.ini is incomplete because you have not made any option changes.  "

@@ -24,7 +24,11 @@ void frmMain::EnableFormButtons()
     cmdRaster->setEnabled(true);
     cmdVector->setEnabled(true);
     cmdFind->setEnabled(true);
-    if (m_state.view.current != GameView::Uninstalled) {
+    // The play controls follow the selected game: All Games may show one without its ROM set.
+    const bool playable = m_state.view.current == GameView::Installed ||
+                          (m_state.view.current == GameView::All &&
+                           m_state.selected.installed == SelectedGame::Install::Installed);
+    if (playable) {
         chkAutoRun->setEnabled(true);
         chkRecord->setEnabled(true);
         chkPlayback->setEnabled(true);
@@ -60,22 +64,25 @@ void frmMain::DisableFormTimers()
     Tmr[1]->stop();
 }
 
-void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status)
+void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status, bool toFront)
 {
     panel->setEnabled(true);
     fraList->setEnabled(false);
     m_state.view.intPanelShown = 1;
     DisableFormButtons();
-    panel->raise();
+    if (toFront)
+        panel->raise();
     panel->setTitle(caption);
 
     switch (status) {
     case PanelStatus::KeepList:
         break;
     case PanelStatus::General:
+    case PanelStatus::GeneralTimerKept:
         StatusBar[1]->show();
         StatusBar[1]->raise();
-        Tmr[1]->stop();
+        if (status == PanelStatus::General)
+            Tmr[1]->stop();
         header->clearGameArt();
         break;
     case PanelStatus::SelectedGame:

@@ -62,10 +62,11 @@ void frmMain::iconTick()
 {
     const QString& rom = m_state.selected.rom;
     const QString iconFile = JoinPath(m_state.dirs.strMAMEPath, QStringLiteral("icons/") + rom + QStringLiteral(".ico"));
-    // A file Qt cannot read as a picture counts as no icon at all.
-    const QImage icon = QFileInfo(iconFile).isFile() ? gameIcon(iconFile) : QImage();
+    // A file Qt cannot read as a picture leaves the box shown and empty.
+    const bool hasIcon = QFileInfo(iconFile).isFile();
+    const QImage icon = hasIcon ? gameIcon(iconFile) : QImage();
     const QString artwork = JoinPath(m_state.dirs.strArtworkPath, rom + QStringLiteral(".zip"));
-    header->showGameArt(icon, !m_state.dirs.strArtworkPath.isEmpty() && QFileInfo(artwork).isFile());
+    header->showGameArt(hasIcon, icon, !m_state.dirs.strArtworkPath.isEmpty() && QFileInfo(artwork).isFile());
     Tmr[1]->stop();
     SetMarquee();
 }

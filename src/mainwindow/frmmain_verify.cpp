@@ -2,6 +2,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
 #include "platform/WholeFile.h"
 #include "reports/StoredReports.h"
@@ -52,10 +53,10 @@ QString frmMain::reportFile(const char* file) const
     return JoinPath(JoinPath(m_state.paths.strAppPath, QStringLiteral("reports")), QLatin1String(file));
 }
 
-void frmMain::enterGeneralReport(const QString& caption)
+void frmMain::enterGeneralReport(const QString& caption, PanelStatus status)
 {
-    EnterPanel(fraVerify, caption, PanelStatus::General);
-    fraVerify->repaint();
+    EnterPanel(fraVerify, caption, status);
+    PaintNow(*fraVerify);
 }
 
 void frmMain::showVerifyReport(bool samples)

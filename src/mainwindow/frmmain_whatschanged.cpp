@@ -4,6 +4,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/MsgBox.h"
+#include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
 #include "platform/RuntimeClock.h"
 #include "platform/StatusPanels.h"
@@ -112,7 +113,7 @@ void frmMain::runCompare(bool all)
     fraVerify->cmdGameList->setEnabled(false);
     mnuFileExit->setEnabled(false);
     box.setText(QLatin1String(form.running));
-    fraVerify->repaint();
+    PaintNow(*fraVerify);
     setExitMode(ExitMode::Cancel);
     setDefaultButton(cmdExit);
     cmdExit->setToolTip(QStringLiteral("Cancels The Compare"));

@@ -1,5 +1,6 @@
 #include "options/MameIni.h"
 
+#include "options/CurrentOptions.h"
 #include "options/OptionCatalogue.h"
 #include "platform/AnsiText.h"
 #include "platform/RuntimeErrorText.h"
@@ -180,6 +181,22 @@ const char* translated(std::span<const Translation> table, const QString& item)
     return nullptr;
 }
 
+const char* translated(std::span<const CurrentItem> table, const QString& item)
+{
+    for (const CurrentItem& t : table)
+        if (item == QLatin1String(t.item))
+            return t.value;
+    return nullptr;
+}
+
+bool goneToday(const char* name)
+{
+    for (const char* gone : kCurrentGoneLines)
+        if (std::string_view(name) == gone)
+            return true;
+    return false;
+}
+
 void writeLine(QByteArray& out, QByteArrayView name, QByteArrayView value)
 {
     out.append(name).append('\t').append(value).append("\r\n");
@@ -193,7 +210,7 @@ void writeNotSet(QByteArray& out, QByteArrayView name)
 // The recording the record or playback line names: <rom>.inp in the Input folder either way.
 QByteArray inputFileName(const BuildIniRequest& request)
 {
-    return toAnsi(request.todaysMame ? request.rom + QStringLiteral(".inp") : request.rom);
+    return toAnsi(request.layout == MameLayout::Current ? request.rom + QStringLiteral(".inp") : request.rom);
 }
 
 // MAME reads a quoted value whole; only a blank needs it.
@@ -203,7 +220,7 @@ QByteArray pathValue(const QString& value)
     return bytes.contains(' ') ? '"' + bytes + '"' : bytes;
 }
 
-QByteArray pathPart(const DirectorySettings& dirs)
+QByteArray pathPart(const DirectorySettings& dirs, MameLayout layout = MameLayout::Older)
 {
     // A search path takes in the folders that extend it before it is written.
     std::vector<std::pair<const char*, QString>> lines;
@@ -231,11 +248,13 @@ QByteArray pathPart(const DirectorySettings& dirs)
         }
     }
 
+    lines.emplace_back("cheat_file", QStringLiteral("cheat.dat"));
+
     QByteArray out;
     out.append("#\r\n# PATH AND DIRECTORY OPTIONS #\r\n#\r\n");
     for (const auto& [name, value] : lines)
-        writeLine(out, name, pathValue(value));
-    writeLine(out, "cheat_file", "cheat.dat");
+        if (layout == MameLayout::Older || !goneToday(name))
+            writeLine(out, name, pathValue(value));
     out.append("\r\n");
     return out;
 }
@@ -245,6 +264,80 @@ public:
     OptionWriter(QByteArray& out, const BuildIniRequest& request) : m_out(out), m_request(request) {}
 
     void write(const OptionLine& line)
+    {
+        if (m_request.layout == MameLayout::Current)
+            writeCurrent(line);
+        else
+            writeOlder(line);
+    }
+
+private:
+    // A section is opened by its first line: one whose lines are all gone is left out whole.
+    void writeCurrent(const OptionLine& line)
+    {
+        if (line.source == Source::Section) {
+            m_pendingSection = &line;
+            return;
+        }
+        if (goneToday(line.name))
+            return;
+        if (!line.option) {
+            openSection();
+            writeOlder(line);
+            return;
+        }
+        const CurrentOption& today = kCurrentOptions[static_cast<size_t>(line.option - kOptionCatalogue.data())];
+        switch (today.value) {
+        case CurrentValue::Gone:
+        case CurrentValue::Command:
+            break;
+        case CurrentValue::Same:
+            openSection();
+            writeOlder(line);
+            break;
+        case CurrentValue::Renamed:
+            openSection();
+            for (const char* name : {today.name, today.alsoName})
+                if (name)
+                    writeLine(m_out, name, toAnsi(value(line)));
+            break;
+        case CurrentValue::Video:
+            writeTranslated(line, kCurrentVideo);
+            break;
+        case CurrentValue::Sound:
+            writeTranslated(line, kCurrentSound);
+            break;
+        case CurrentValue::FrameSkip: {
+            openSection();
+            const QString item = value(line);
+            bool number = false;
+            const int frames = item.toInt(&number);
+            if (number && frames > kCurrentMaxFrameSkip) {
+                writeLine(m_out, "autoframeskip", "0");
+                writeLine(m_out, "frameskip", QByteArray::number(kCurrentMaxFrameSkip));
+            } else {
+                writeOlder(line);
+            }
+            break;
+        }
+        }
+    }
+
+    void writeTranslated(const OptionLine& line, std::span<const CurrentItem> table)
+    {
+        if (const char* today = translated(table, value(line))) {
+            openSection();
+            writeLine(m_out, line.name, today);
+        }
+    }
+
+    void openSection()
+    {
+        if (m_pendingSection)
+            writeOlder(*std::exchange(m_pendingSection, nullptr));
+    }
+
+    void writeOlder(const OptionLine& line)
     {
         switch (line.source) {
         case Source::Section:
@@ -322,7 +415,6 @@ public:
         }
     }
 
-private:
     QString value(const OptionLine& line) const
     {
         const OptionDef& option = *line.option;
@@ -333,9 +425,15 @@ private:
     QByteArray& m_out;
     const BuildIniRequest& m_request;
     bool m_firstSection = true;
+    const OptionLine* m_pendingSection = nullptr;
 };
 
 } // namespace
+
+MameLayout LayoutOfSource(const QString& source)
+{
+    return source.endsWith(QLatin1String(".cpp")) ? MameLayout::Current : MameLayout::Older;
+}
 
 QString MameIniPath(const DirectorySettings& dirs) { return JoinPath(dirs.strIniPath, QStringLiteral("mame.ini")); }
 
@@ -367,7 +465,10 @@ Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& r
     if (!file)
         return file.error();
     const QString& path = *file;
-    Result<QByteArray> existing = ReadWholeFileOr(path, pathPart(dirs));
+    // Today's MAME would pass over the older path part's extra lines without a word.
+    Result<QByteArray> existing = request.layout == MameLayout::Current
+                                      ? Result<QByteArray>(pathPart(dirs, MameLayout::Current))
+                                      : ReadWholeFileOr(path, pathPart(dirs));
     if (!existing)
         return existing.error();
     QByteArray& content = existing.value();

@@ -12,20 +12,28 @@
 // that cannot be written, or an empty Ini folder, is reported to the caller.
 Status CreateMAMEIni(const DirectorySettings& dirs);
 
+// Which MAME the lines are for: the older one, or today's, which has renamed or dropped many
+// options and takes other values for some (see CurrentOptions.h).
+enum class MameLayout { Older, Current };
+
+// The layout of the MAME that listed a game with this driver file: today's names the file in C++,
+// "pong/pong.cpp", the older one in C, "pong.c".
+MameLayout LayoutOfSource(const QString& source);
+
 // What BuildIni is asked for: the settings file in use (it should exist; missing keys give MAME's
-// defaults), the current game's ROM set name and the main window's Record and Playback boxes.
+// defaults), the current game's ROM set name, the main window's Record and Playback boxes, and
+// which MAME reads the file.
 struct BuildIniRequest {
     QString settingsFile;
     QString rom;
     bool playback = false;
     bool record = false;
-    // Today's MAME takes the recording's file name as the record or playback line gives it; the
-    // older one added ".inp" itself.
-    bool todaysMame = false;
+    MameLayout layout = MameLayout::Older;
 };
 
-// Appends the option part to mame.ini (writing the path part first when the file is missing)
-// and returns the settings file's Other Commands, which the caller puts on MAME's command line
+// Appends the option part to mame.ini (writing the path part first when the file is missing;
+// for today's MAME the path part is always written afresh, without the lines it has no option
+// for) and returns the settings file's Other Commands, which the caller puts on MAME's command line
 // or shows. The file is replaced in one write, so a failure leaves it as it was. A failure is
 // fatal for the caller: show BuildIniErrorText, then end the program.
 Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& request);

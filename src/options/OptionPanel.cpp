@@ -110,6 +110,21 @@ constexpr Place kPlaces[] = {
     cbo("cboLEDMode", 16, 0, 1, 35, "LED Mode:"),
 };
 
+// A settings file may gray a box; a click ticks or unticks it as a two-state box, a grayed one
+// ticked first, as a Windows check box does.
+class OptionCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override
+    {
+        const bool tick = checkState() != Qt::Checked;
+        setTristate(false);
+        setCheckState(tick ? Qt::Checked : Qt::Unchecked);
+    }
+};
+
 // The options whose change re-applies the rules.
 constexpr const char* kRuleControls[] = {"cboVideo",   "cboResolution", "chkWindow",   "chkSound",   "chkSamples",
                                          "chkArtwork", "chkLightgun",   "chkKeyLeds", "chkJoystick"};
@@ -141,6 +156,7 @@ OptionPanel::OptionPanel(QWidget* parent) : QGroupBox(parent)
     picDefaults = makeControl<QFrame>(this, "picDefaults", 180, 270, 7705, 4750);
     picBox1 = makeControl<QFrame>(picDefaults, "picBox1", 0, 0, 7450, 23330);
     VScroll0 = makeControl<QScrollBar>(picDefaults, "VScroll0", 7450, 0, 255, 4700, Qt::Vertical);
+    ConnectContentScroll(VScroll0, picBox1);
     cmdOK = makeButton(this, "cmdOK", "&OK", nullptr, 180, 5180, 1500);
     cmdRestore = makeButton(this, "cmdRestore", "R&estore M.A.M.E. Defaults", nullptr, 2640, 5180, 2800);
     cmdCancel = makeButton(this, "cmdCancel", "&Cancel", nullptr, 5520, 5180, 1500);
@@ -168,7 +184,7 @@ void OptionPanel::createControls()
         QGroupBox* parent = frame[static_cast<size_t>(p.frame)];
         QWidget* w = nullptr;
         if (p.label < 0) {
-            auto* box = makeControl<QCheckBox>(parent, p.control, p.left, p.top, p.width, 255,
+            auto* box = makeControl<OptionCheckBox>(parent, p.control, p.left, p.top, p.width, 255,
                                                QString::fromLatin1(kOptionCatalogue[static_cast<size_t>(row)].label));
             w = box;
         } else {

@@ -25,9 +25,11 @@ RebuildOutcome RebuildSettings(const QString& settingsFolder, const QStringList&
         const QString path = JoinPath(settingsFolder, name);
         const RepairedSettings repaired = RepairSettings(path, lists);
         const LoadedSettings& loaded = repaired.loaded;
-        if (repaired.unsaved && !outcome.unsaved) {
-            outcome.unsaved = repaired.unsaved;
-            outcome.unsavedFile = path;
+        if (repaired.unsaved) {
+            outcome.unsaved.push_back(UnsavedSettings{path, *repaired.unsaved});
+            if (fileDone)
+                fileDone(++done);
+            continue;
         }
         const QString label = RebuildLabel(name);
         for (int row : loaded.refusedRows)

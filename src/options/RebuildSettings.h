@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 // The .cfg files of the settings folder (any case of the extension), by name.
 QStringList SettingsFileNames(const QString& settingsFolder);
@@ -16,12 +17,17 @@ QStringList SettingsFileNames(const QString& settingsFolder);
 // The name left-aligned in 15 characters, a longer one cut: the log's first column.
 QString RebuildLabel(const QString& fileName);
 
+// A file whose repairs could not be stored, and why: it keeps its refused values.
+struct UnsavedSettings {
+    QString path;
+    RuntimeError error;
+};
+
 struct RebuildOutcome {
-    QString log;        // per file with replacements: "<label>\t<option label>\r\n" lines, then "\r\n"
+    QString log;        // per file repaired: "<label>\t<option label>\r\n" lines, then "\r\n"
     bool found = false; // any value replaced
-    // The first file whose repairs could not be stored, and why; the others are still repaired.
-    QString unsavedFile;
-    Status unsaved;
+    // Every file whose repairs could not be stored, in order; the others are still repaired.
+    std::vector<UnsavedSettings> unsaved;
 };
 
 // Repairs the named files of the folder in order; `fileDone` (may be empty) hears after each

@@ -1,5 +1,6 @@
 #include "options/SettingsFile.h"
 
+#include "platform/AnsiText.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/RuntimeText.h"
 #include "shell/IniFile.h"
@@ -12,6 +13,18 @@ QString text(const char* s) { return QString::fromLatin1(s); }
 QString readValue(const QString& file, size_t row)
 {
     return ReadINI(file, text(def(row).section), text(def(row).key), text(def(row).defaultText));
+}
+
+// The INI service reads a value trimmed of blanks, and without quotes that close it on both
+// sides: such a text is stored in quotes of its own, which the reading takes off.
+QString storedText(const QString& value)
+{
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    const bool quoted = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+                        value.back() == value.front();
+    if (value.isEmpty() || (!blank(value.front()) && !blank(value.back()) && !quoted))
+        return value;
+    return u'"' + value + u'"';
 }
 
 const QString kRebuildAdvice =
@@ -43,7 +56,8 @@ bool AtDefaults(const SettingsValues& values)
 Status SaveSettings(const QString& file, const SettingsValues& values)
 {
     for (size_t row = 0; row < values.size(); ++row)
-        WriteINI(file, text(def(row).section), text(def(row).key), values[row]);
+        WriteINI(file, text(def(row).section), text(def(row).key),
+                 row == kOtherCommandsRow ? storedText(values[row]) : values[row]);
     Status failed = SaveINI(file);
     if (failed)
         RevertINI(file);
@@ -102,6 +116,16 @@ Result<bool> SameSettings(const QString& baseFile, const QString& customFile)
         }
     }
     return readValue(baseFile, kOtherCommandsRow) == readValue(customFile, kOtherCommandsRow);
+}
+
+std::optional<QString> OtherCommandsRefusal(const QString& otherCommands)
+{
+    const qsizetype bytes = toAnsi(otherCommands).size();
+    if (bytes <= kOtherCommandsLimit)
+        return std::nullopt;
+    return QStringLiteral("Other Commands can hold at most %1 characters; these have %2.  Please shorten them.")
+        .arg(kOtherCommandsLimit)
+        .arg(bytes);
 }
 
 QString LoadErrorText(int row)

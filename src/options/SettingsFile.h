@@ -21,6 +21,13 @@ SettingsValues DefaultSettings();
 // text of blanks is not empty.
 bool AtDefaults(const SettingsValues& values);
 
+// The most bytes of Other Commands a settings file gives back.
+inline constexpr qsizetype kOtherCommandsLimit = 254;
+
+// Whether Other Commands come back from a settings file as they were typed; if not, the message
+// that refuses them.
+std::optional<QString> OtherCommandsRefusal(const QString& otherCommands);
+
 // Writes every value into the file (an existing file keeps its other keys and its order), then
 // replaces the file on disk in one piece. When that fails the file is as it was, the writes are
 // dropped, and why is returned.

@@ -1,5 +1,6 @@
 #include "platform/LineReader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -45,22 +46,22 @@ bool LineReader::fill()
 {
     // Keep the unread tail, then append a block behind it.
     if (m_pos > 0) {
-        m_buffer.remove(0, m_pos);
+        std::memmove(m_buffer.data(), m_buffer.constData() + m_pos, size_t(m_end - m_pos));
         m_end -= m_pos;
         m_pos = 0;
     }
     if (m_eof || !m_file.isOpen())
         return false;
-    m_buffer.resize(m_end + m_blockSize);
+    // The buffer only grows, doubling, so that a line of many blocks is copied a few times at most.
+    if (m_buffer.size() < m_end + m_blockSize)
+        m_buffer.resize(std::max(m_end + m_blockSize, 2 * m_buffer.size()));
     const qint64 got = m_file.read(m_buffer.data() + m_end, m_blockSize);
     if (got <= 0) {
         m_eof = true;
         m_failed = got < 0;
-        m_buffer.resize(m_end);
         return false;
     }
     m_end += got;
-    m_buffer.resize(m_end);
     return true;
 }
 
@@ -76,9 +77,10 @@ bool LineReader::next(QByteArrayView& line)
         }
         const char* data = m_buffer.constData() + m_pos;
         const qsizetype avail = m_end - m_pos;
-        const qsizetype eol = findLineEnd(data, avail);
+        const qsizetype eol = m_searched + findLineEnd(data + m_searched, avail - m_searched);
         if (eol < avail) {
             line = QByteArrayView(data, eol);
+            m_searched = 0;
             m_pos += eol + 1;
             if (data[eol] == '\r') {
                 if (m_pos < m_end) {
@@ -91,7 +93,9 @@ bool LineReader::next(QByteArrayView& line)
             ++m_lineNumber;
             return true;
         }
+        m_searched = avail;
         if (!fill()) {
+            m_searched = 0;
             if (m_pos == m_end)
                 return false;
             line = QByteArrayView(m_buffer.constData() + m_pos, m_end - m_pos);

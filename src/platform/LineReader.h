@@ -29,6 +29,7 @@ private:
     qsizetype m_blockSize;
     qsizetype m_pos = 0;
     qsizetype m_end = 0;
+    qsizetype m_searched = 0; // bytes after m_pos known to hold no line end: a long line is searched once
     bool m_eof = false;
     bool m_skipLeadingLF = false; // a CR ended the last block's line; an LF may follow
     bool m_failed = false;

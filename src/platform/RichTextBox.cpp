@@ -38,6 +38,22 @@ QString withCrLf(const QString& raw)
     return text;
 }
 
+// Laying out a word wider than the box at word boundaries costs the rest of the word on every
+// line it fills, the square of its length in all; a run of this many characters is wider than
+// any box, so such a text wraps anywhere.
+constexpr qsizetype kWiderThanAnyBox = 1024;
+
+bool hasWordWiderThanAnyBox(const QString& text)
+{
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kWiderThanAnyBox)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {}
@@ -46,6 +62,13 @@ QString RichTextBox::Text() const { return withCrLf(document()->toRawText()); }
 
 void RichTextBox::setText(const QString& text)
 {
+    const QTextOption::WrapMode wrap =
+        hasWordWiderThanAnyBox(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != wrap) {
+        // Emptied first, so that the old text is not laid out again in the new mode.
+        document()->clear();
+        setWordWrapMode(wrap);
+    }
     // Through the document, not the edit: the edit would give the new text the caret's format,
     // so a caret left in a bold heading would make the whole next report bold.
     document()->setPlainText(withNewlines(text));

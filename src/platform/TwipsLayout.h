@@ -41,7 +41,8 @@ inline void setHeightTwips(QWidget* w, double height) { w->resize(w->width(), st
 
 // The scroll bar of a panel whose `content` may be taller than its `viewport`: back at the top,
 // its range in twips the height the viewport hides, a page a tenth of that and a step a 25th.
-inline void setUpContentScroll(QScrollBar* bar, const QWidget* content, const QWidget* viewport)
+// The content goes back to the top too: a bar already at 0 reports no change that would move it.
+inline void setUpContentScroll(QScrollBar* bar, QWidget* content, const QWidget* viewport)
 {
     const double hidden = pixelsToTwips(content->height() - viewport->height());
     bar->setValue(0);
@@ -50,11 +51,17 @@ inline void setUpContentScroll(QScrollBar* bar, const QWidget* content, const QW
         bar->setPageStep(int(RoundHalfEven(hidden / 10)));
         bar->setSingleStep(int(RoundHalfEven(hidden / 25)));
     }
+    content->move(content->x(), 0);
 }
 
-// The content moved to the bar's place; it follows the bar only when taller than its viewport.
+// The content moved to the bar's place when taller than its viewport; content that fits stands
+// at the top, wherever an earlier, smaller viewport had scrolled it.
 inline void scrollContent(const QScrollBar* bar, QWidget* content, const QWidget* viewport)
 {
-    if (content->height() > viewport->height())
-        content->move(content->x(), -twipsToPixels(bar->value()));
+    const int top = content->height() > viewport->height() ? -twipsToPixels(bar->value()) : 0;
+    content->move(content->x(), top);
 }
+
+// Gives `bar` the keyboard focus a scroll bar takes, and lets the mouse wheel over `content`
+// move it. Once per bar, when the panel is built.
+void ConnectContentScroll(QScrollBar* bar, QWidget* content);

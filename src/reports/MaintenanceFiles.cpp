@@ -1,5 +1,6 @@
 #include "reports/MaintenanceFiles.h"
 
+#include "platform/FileNames.h"
 #include "platform/RuntimeErrorText.h"
 #include "shell/ShortPath.h"
 
@@ -20,6 +21,25 @@ QString FileInFolder(const QString& folder, const QString& name)
     if (folder.isEmpty() || !IsPlainFileName(name))
         return QString();
     return JoinPath(folder, name);
+}
+
+QString ListedFile(const QString& folder, const QString& name)
+{
+    const bool separator =
+        name.contains(QLatin1Char('/')) || (QDir::separator() != QLatin1Char('/') && name.contains(QDir::separator()));
+    if (folder.isEmpty() || name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || separator)
+        return QString();
+    return JoinPath(folder, name);
+}
+
+bool SameFolder(const QString& a, const QString& b)
+{
+    const auto cleaned = [](const QString& path) { return QDir::cleanPath(QDir::fromNativeSeparators(path)); };
+    const Qt::CaseSensitivity cs = FileNamesIgnoreCase() ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    if (cleaned(a).compare(cleaned(b), cs) == 0)
+        return true;
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
 QString GameFile(const QString& folder, const QString& rom, const QString& extension)
@@ -46,7 +66,7 @@ QStringList FolderFiles(const QString& folder)
 {
     if (folder.isEmpty())
         return {};
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    return QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 QStringList FilesWithExtension(const QString& folder, const QString& extension)

@@ -17,6 +17,14 @@ bool IsPlainFileName(const QString& name);
 // The file `name` in `folder`; "" when the folder setting is empty or the name is not plain.
 QString FileInFolder(const QString& folder, const QString& name);
 
+// The file `name` that a listing of `folder` returned: any name the file system allows, ".." or
+// ":" inside it included; "" when the folder setting is empty or the name is not a single entry.
+QString ListedFile(const QString& folder, const QString& name);
+
+// Whether two folder settings name one folder: the same text but for separators and a trailing
+// one, or the same folder on disk.
+bool SameFolder(const QString& a, const QString& b);
+
 // A game's file: its ROM set name and `extension` in `folder`; "" as FileInFolder, and also
 // when the ROM name is empty or not plain.
 QString GameFile(const QString& folder, const QString& rom, const QString& extension);
@@ -28,7 +36,7 @@ bool FileExists(const QString& path);
 Status KillFile(const QString& path);
 
 // The names of the files directly in `folder`, sorted by name without regard to case; its
-// sub-folders are left out, and an empty setting holds nothing.
+// sub-folders and hidden files are left out, and an empty setting holds nothing.
 QStringList FolderFiles(const QString& folder);
 
 // Those of FolderFiles whose names end with `extension`, without regard to case.

@@ -65,6 +65,7 @@ MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox
     picMaintenance = makeControl<QFrame>(this, "picMaintenance", 180, 270, 7705, 4750);
     picBox2 = makeControl<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
     VScroll1 = makeControl<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
+    ConnectContentScroll(VScroll1, picBox2);
     cmdGameList2 = makeButton(this, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     QGroupBox* folders = group(picBox2, "fraFolders", "M.A.M.E. Directories", 120, 1575);
@@ -170,7 +171,7 @@ void MaintenancePanel::cmdFolders_Click()
 void MaintenancePanel::deleteFiles(const QString& folder, const QStringList& names)
 {
     for (const QString& name : names)
-        deleteOrReport(FileInFolder(folder, name));
+        deleteOrReport(ListedFile(folder, name));
 }
 
 void MaintenancePanel::cmdReports_Click()
@@ -205,16 +206,20 @@ void MaintenancePanel::compareRomFolders(const RomNameSet& listed)
     };
     const DirectorySettings& dirs = m_state.dirs;
     std::vector<Folder> folders = {{dirs.strROMsPath, QString()}};
-    if (!dirs.strAdditionalROMsPath.isEmpty() && dirs.strAdditionalROMsPath != dirs.strROMsPath) {
+    if (!dirs.strAdditionalROMsPath.isEmpty() && !SameFolder(dirs.strAdditionalROMsPath, dirs.strROMsPath)) {
         folders.front().caption = QStringLiteral("ROMs Folder");
         folders.push_back({dirs.strAdditionalROMsPath, QStringLiteral("Additional ROMs Folder")});
     }
 
+    // The panel stays until the compare ends: its questions are about these folders.
+    cmdGameList2->setEnabled(false);
     std::optional<BusyWindow> busy;
     bool orphans = false;
+    bool compared = false;
     for (size_t f = 0; f < folders.size(); ++f) {
         if (!folders[f].caption.isEmpty())
             lblFolder->setText(folders[f].caption);
+        ProgressBar0->setValue(0);
         // An empty setting names no folder; the root it would make is never compared.
         if (folders[f].path.isEmpty())
             continue;
@@ -222,20 +227,21 @@ void MaintenancePanel::compareRomFolders(const RomNameSet& listed)
         if (files.isEmpty()) {
             MsgBox(QStringLiteral("There are no ROMs installed in this folder."), MsgStyle::Information,
                    QStringLiteral("ROMs Directory"));
-            if (f + 1 < folders.size())
-                continue;
-            endCompare(QString());
-            return;
+            continue;
         }
         if (!busy)
             busy.emplace(window());
+        compared = true;
         if (compareFolder(folders[f].path, files, listed, orphans) == FolderEnd::Cancelled) {
             endCompare(QString());
             return;
         }
     }
-    endCompare(orphans ? QStringLiteral("ROM compare complete.")
-                       : QStringLiteral("ROM compare complete.  No orphan files found."));
+    if (!compared)
+        endCompare(QString());
+    else
+        endCompare(orphans ? QStringLiteral("ROM compare complete.")
+                           : QStringLiteral("ROM compare complete.  No orphan files found."));
 }
 
 MaintenancePanel::FolderEnd MaintenancePanel::compareFolder(const QString& folder, const QStringList& files,
@@ -262,7 +268,7 @@ MaintenancePanel::FolderEnd MaintenancePanel::compareFolder(const QString& folde
             if (answer == MsgAnswer::Cancel)
                 return FolderEnd::Cancelled;
             if (answer == MsgAnswer::Yes)
-                deleteOrReport(FileInFolder(folder, name));
+                deleteOrReport(ListedFile(folder, name));
         }
         ProgressBar0->setValue(ProgressBar0->value() + 1);
         if (sincePump.elapsed() >= kPumpMs) {
@@ -278,6 +284,7 @@ void MaintenancePanel::endCompare(const QString& result)
     lblFolder->clear();
     lblText->setText(result);
     cmdROMs->setEnabled(true);
+    cmdGameList2->setEnabled(true);
     ProgressBar0->setValue(0);
     ProgressBar0->hide();
 }

@@ -6,6 +6,7 @@
 #include "platform/RuntimeText.h"
 #include "reports/ListingBlocks.h"
 #include "reports/RemainingListing.h"
+#include "reports/ReportEntries.h"
 
 #include <QFile>
 
@@ -311,22 +312,25 @@ Result<CompareResult> CompareListings(QByteArrayView newListing, QByteArrayView 
             break;
         blockStart = blockEnd;
     }
-    // The last block's progress; a request now comes too late.
+    // The last block's progress: the request is heard with the left-over blocks.
     poll();
 
     progress.stage = CompareStage::LeftOver;
+    ReportEntries entries;
+    entries.append(report);
+    report.clear();
     while (!old.isEmpty()) {
-        poll();
+        if (monitor(progress))
+            return cancelled();
         const QByteArray block = old.takeBlock();
         const Result<BlockTitle> title = blockTitle(block);
         if (!title)
             return MakeRuntimeError(title.error().number, LeftOverBlocks);
-        const QByteArray entry = title->name.toByteArray() + '\t' + title->description.toByteArray();
         // Anywhere in the report, even inside a longer line.
-        if (!report.contains(entry))
-            report.append(entry).append(kLineEnd);
+        if (!entries.contains(title->name, title->description))
+            entries.append(title->name.toByteArray() + '\t' + title->description.toByteArray() + kLineEnd);
     }
-    return finished(std::move(report));
+    return finished(entries.text());
 }
 
 Result<CompareResult> CompareFiles(CompareKind kind, const QString& newPath, const QString& oldPath,

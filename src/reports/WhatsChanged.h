@@ -25,8 +25,8 @@ struct CompareProgress {
 };
 
 // Called between steps, often enough to keep the window responsive; returns true while the user
-// asks to cancel. Only the comparing stage heeds it: a request made earlier waits for it, and one
-// made among the left-over blocks comes too late to matter.
+// asks to cancel. The comparing and left-over stages heed it: a request made earlier waits for
+// the first comparison.
 using CompareMonitor = std::function<bool(const CompareProgress&)>;
 
 struct CompareResult {

@@ -69,15 +69,13 @@ void HeaderPanel::RefreshScroll(bool running)
         picScroll->move((picBox->width() - picScroll->width()) / 2, picScroll->y());
 }
 
-void HeaderPanel::showGameArt(const QImage& icon, bool artwork)
+void HeaderPanel::showGameArt(bool hasIcon, const QImage& icon, bool artwork)
 {
-    if (!icon.isNull()) {
+    IconScreen->clear();
+    IconScreen->setVisible(hasIcon);
+    if (hasIcon && !icon.isNull()) {
         IconScreen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         IconScreen->setPixmap(QPixmap::fromImage(icon));
-        IconScreen->show();
-    } else {
-        IconScreen->clear();
-        IconScreen->hide();
     }
     lblArtwork->setVisible(artwork);
 }

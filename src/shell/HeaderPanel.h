@@ -21,8 +21,9 @@ public:
     void setMarqueeText(const QString& text);
     // The strip enters from the right while the marquee runs, and stands centred while it does not.
     void RefreshScroll(bool running);
-    // The selected game's icon (none when null) and whether its artwork is there.
-    void showGameArt(const QImage& icon, bool artwork);
+    // Whether the selected game has an icon file, its picture (null when unreadable) and whether
+    // its artwork is there.
+    void showGameArt(bool hasIcon, const QImage& icon, bool artwork);
     // No icon, no artwork mark, no marquee text.
     void clearGameArt();
 

@@ -1,6 +1,8 @@
 // What the splash and wait forms share: their place on the screen and their progress labels.
 #pragma once
 
+#include "platform/PaintNow.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -20,5 +22,5 @@ inline void CentreOnScreen(QWidget& form)
 inline void ShowCaptionNow(QLabel& label, const QString& text)
 {
     label.setText(text);
-    label.repaint();
+    PaintNow(label);
 }

@@ -29,9 +29,9 @@ struct GameRecord {
     bool operator==(const GameRecord&) const = default;
 };
 
-// Whether the record comes from today's MAME, which names a driver file with its folder
-// ("atari/pong.cpp"); the older one wrote the file alone ("pong.c").
+// Whether the record comes from today's MAME, which names a driver file in C++ ("atari/pong.cpp");
+// the older one named it in C ("pong.c").
 inline bool FromTodaysMame(const GameRecord& record)
 {
-    return record[GameColumn::Source].contains(QLatin1Char('/'));
+    return record[GameColumn::Source].endsWith(QLatin1String(".cpp"));
 }

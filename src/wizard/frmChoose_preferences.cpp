@@ -50,6 +50,10 @@ void frmChoose::buildPreferencesPage()
     lstHideBios = new QListWidget(page);
     lstHideBios->setObjectName(QStringLiteral("lstHideBios"));
     lstHideBios->setGeometry(10, 20, 230, 126);
+    // Two entries are longer than the list is wide: they take a second line. The entries never fit
+    // its height, and a scroll bar that is always there keeps the wrap inside the width it leaves.
+    lstHideBios->setWordWrap(true);
+    lstHideBios->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     chkBackground = makeCheck(page, "chkBackground", QStringLiteral("Use Star Field Image For Background"), {10, 150, 230, 20});
     lblBackColor = new QLabel(QStringLiteral("Back Color:"), page);

@@ -4,9 +4,15 @@
 
 #include "gamelist/GameListModel.h"
 
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTreeView>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -32,7 +38,52 @@ protected:
     GameListPanel m_panel{m_state};
 };
 
+// The arrow is what a header drawn with it differs in from the same header drawn without it:
+// up when the difference is wider at its foot than at its head.
+std::optional<bool> arrowPointsUp(QHeaderView* header)
+{
+    const QImage with = header->grab().toImage();
+    const int section = header->sortIndicatorSection();
+    const Qt::SortOrder order = header->sortIndicatorOrder();
+    header->setSortIndicator(-1, order);
+    const QImage without = header->grab().toImage();
+    header->setSortIndicator(section, order);
+    std::vector<int> spans;
+    for (int y = 0; y < with.height(); ++y) {
+        int left = -1, right = -1;
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                if (left < 0)
+                    left = x;
+                right = x;
+            }
+        if (left >= 0)
+            spans.push_back(right - left);
+    }
+    if (spans.size() < 2 || spans.front() == spans.back())
+        return std::nullopt;
+    return spans.back() > spans.front();
+}
+
 } // namespace
+
+TEST_F(ListPanel, SortArrowPointsUpForAscendingInEveryStyle)
+{
+    GameListPanel::ListView& all = m_panel.views[0];
+    m_panel.showList(all);
+    QHeaderView* header = all.view->header();
+    const QString program = QApplication::style()->name();
+    for (const char* style : {"Fusion", "Windows"}) {
+        SCOPED_TRACE(style);
+        QApplication::setStyle(QString::fromLatin1(style));
+        // Sorting by a column puts the up arrow there; the same column again turns it down.
+        m_panel.SortListView(all, 3);
+        EXPECT_EQ(arrowPointsUp(header), std::optional<bool>(true));
+        m_panel.SortListView(all, 3);
+        EXPECT_EQ(arrowPointsUp(header), std::optional<bool>(false));
+    }
+    QApplication::setStyle(program);
+}
 
 TEST_F(ListPanel, OnlyTheUsersSelectionIsAnItemClick)
 {

@@ -1,6 +1,7 @@
 // The game data built from the MAME that Debian installs (/usr/games/mame), when it is there:
 // one listing run for the whole test, since it writes about 270 MB.
 #include "gamelist/GameDataRebuild.h"
+#include "gamelist/KnownSets.h"
 #include "gamelist/ListLoader.h"
 #include "options/OptionLists.h"
 #include "options/OptionPanel.h"
@@ -99,6 +100,13 @@ TEST(RealMame, BuildsTheGameDataAndListsItsGamesWithoutDevices)
     EXPECT_EQ(mslug[GameColumn::Source], "neogeo/neogeo.cpp");
     EXPECT_EQ(mslug[GameColumn::RomOf], "neogeo");
     EXPECT_EQ(mslug[GameColumn::Type], "Raster");
+
+    // The sets the ROM compare keeps: every game, BIOS set and device, and nothing else.
+    const Result<QStringList> known = KnownSetNames(app);
+    ASSERT_TRUE(known.ok()) << known.error().description.toStdString();
+    const QSet<QString> knownSets(known->begin(), known->end());
+    EXPECT_EQ(knownSets, QSet<QString>(roms.begin(), roms.end()) + devices + bioses);
+    EXPECT_TRUE(knownSets.contains("namco51")); // a device with ROMs of its own
 
     // The BIOS list's lines: each BIOS set's description, then its biosset lines, two TABs in.
     const QByteArray resources = readFile(app + "/reports/resource.txt");

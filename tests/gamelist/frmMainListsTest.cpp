@@ -19,6 +19,7 @@
 #include <QTreeView>
 
 #include "support/Files.h"
+#include "support/ProgressPaints.h"
 
 namespace {
 
@@ -216,9 +217,12 @@ TEST_F(Lists, RightClickPopsUpOnlyOverAGame)
     EXPECT_EQ(w.fraList->lvAll->currentIndex().row(), 1);
     EXPECT_TRUE(w.mnuAddFavorite->isEnabled());
     EXPECT_FALSE(w.mnuRemoveFavorite->isEnabled());
-    // The pop-up reads the game from the status bar, which the right click does not change.
-    EXPECT_FALSE(w.mnuDeleteROM->isEnabled());
-    EXPECT_TRUE(w.mnuDeleteSamples->isEnabled());
+    // The game under the pointer is the shown one before the menu reads it: galaxian, installed,
+    // without samples.
+    EXPECT_EQ(w.StatusBar[0]->panelText(3), "galaxian");
+    EXPECT_EQ(m_state.view.intAllIndex, 2);
+    EXPECT_TRUE(w.mnuDeleteROM->isEnabled());
+    EXPECT_FALSE(w.mnuDeleteSamples->isEnabled());
     w.mnuRightClick->hide();
 }
 
@@ -264,8 +268,19 @@ TEST_F(Lists, RefreshAfterANewMameRebuildsAndStoresItsSize)
 {
     frmMain& w = loaded(fiveGames());
     writeMame(64);
+    writeFile(report("favorite.txt"), "");
     qputenv("ZELVANE_FAKEMAME_GAMES", "9");
+    const ProgressPaints paints;
     w.mnuViewRefresh->trigger();
+    // The wait form is on the screen with each caption painted, under the hourglass.
+    EXPECT_EQ(paints.shown("frmWait", "lblText"),
+              QStringList({"", "A new version of M.A.M.E. was detected.",
+                           "Please wait while Zelvane refreshes the game list."}));
+    EXPECT_EQ(paints.shown("frmWait", "lblMessage"),
+              QStringList({"", "Creating listxml.txt...", "Creating crcinfo.txt...", "Creating gameinfo.txt...",
+                           "Creating resource.txt...", "", "Verifying favorites list...", ""}));
+    for (const ProgressPaints::Paint& p : paints.paints)
+        EXPECT_TRUE(p.busy) << p.text.toStdString();
     EXPECT_EQ(m_state.counts.intAllCount, 9);
     EXPECT_TRUE(QFileInfo::exists(report("oldlistxml.txt")));
     EXPECT_EQ(storedOption(optionsIni(), "Miscellaneous", "MAMESize"), QString::number(mameSize()));

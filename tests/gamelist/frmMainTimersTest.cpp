@@ -67,7 +67,7 @@ TEST_F(Timers, QuickSelectionsDrawOneIconForTheLast)
     EXPECT_EQ(w.header->lblList->text(), "NAMCO");
 }
 
-TEST_F(Timers, UnreadableIconCountsAsNoIconAndTheTickGoesOn)
+TEST_F(Timers, UnreadableIconLeavesTheBoxEmptyAndTheTickGoesOn)
 {
     makeDirs(m_root + "/artwork");
     writeFile(m_root + "/artwork/pacman.zip", "PK");
@@ -81,12 +81,16 @@ TEST_F(Timers, UnreadableIconCountsAsNoIconAndTheTickGoesOn)
 
     selectRow(w.fraList->lvAll, 2); // Pac-Man
     w.Tmr_Timer(1);
-    EXPECT_FALSE(w.header->IconScreen->isVisibleTo(&w));
+    EXPECT_TRUE(w.header->IconScreen->isVisibleTo(&w));
     EXPECT_TRUE(w.header->IconScreen->pixmap().isNull());
     EXPECT_TRUE(w.header->lblArtwork->isVisibleTo(&w));
     EXPECT_EQ(w.header->lblList->text(), "NAMCO");
     EXPECT_FALSE(w.Tmr[1]->isActive());
     EXPECT_TRUE(m_boxes.shown().empty());
+
+    selectRow(w.fraList->lvAll, 1); // Galaxian: no icon file
+    w.Tmr_Timer(1);
+    EXPECT_FALSE(w.header->IconScreen->isVisibleTo(&w));
 }
 
 TEST_F(Timers, StripWrapsOnlyOnceItHasLeftTheViewport)

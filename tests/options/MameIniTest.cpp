@@ -258,7 +258,7 @@ TEST_F(MameIniTest, RecordAndPlaybackNameTheCurrentGame)
     playback.playback = true;
     EXPECT_TRUE(optionPart("", playback).contains("\r\nplayback\tgalaga\r\n# record\t<NULL> (not set)\r\n"));
     // Today's MAME adds no ".inp" of its own.
-    playback.todaysMame = true;
+    playback.layout = MameLayout::Current;
     EXPECT_TRUE(optionPart("", playback).contains("\r\nplayback\tgalaga.inp\r\n# record\t<NULL> (not set)\r\n"));
 }
 

@@ -221,17 +221,33 @@ TEST_F(SettingsFileTest, RebuildNamesAFileItCouldNotRepairAndLeavesItForTheNextR
     writeFile(settings("vector.cfg"), bad);
     const QStringList names = SettingsFileNames(settings(""));
     {
+        // Every file that kept its values is named, and none of them is logged as repaired.
         const ScopedWriteLimit full(0);
-        const RebuildOutcome failed = RebuildSettings(settings(""), names, m_lists, {});
-        ASSERT_TRUE(failed.unsaved);
-        EXPECT_EQ(QDir::cleanPath(failed.unsavedFile).toStdString(), settings("raster.cfg").toStdString());
-        EXPECT_TRUE(failed.found);
+        std::vector<int> done;
+        const RebuildOutcome failed = RebuildSettings(settings(""), names, m_lists, [&done](int n) { done.push_back(n); });
+        ASSERT_EQ(failed.unsaved.size(), 2u);
+        EXPECT_EQ(QDir::cleanPath(failed.unsaved[0].path).toStdString(), settings("raster.cfg").toStdString());
+        EXPECT_EQ(QDir::cleanPath(failed.unsaved[1].path).toStdString(), settings("vector.cfg").toStdString());
+        EXPECT_FALSE(failed.unsaved[1].error.description.isEmpty());
+        EXPECT_FALSE(failed.found);
+        EXPECT_TRUE(failed.log.isEmpty());
+        EXPECT_EQ(done, std::vector<int>({1, 2}));
     }
     EXPECT_EQ(readFile(settings("raster.cfg")), bad);
     EXPECT_EQ(readFile(settings("vector.cfg")), bad);
+    {
+        // Room for the first file's replacement only: it alone is logged.
+        const ScopedWriteLimit room(40);
+        const RebuildOutcome half = RebuildSettings(settings(""), names, m_lists, {});
+        ASSERT_EQ(half.unsaved.size(), 1u);
+        EXPECT_EQ(QDir::cleanPath(half.unsaved[0].path).toStdString(), settings("vector.cfg").toStdString());
+        EXPECT_EQ(half.log, "raster.cfg     \tVideo\r\n\r\n");
+        EXPECT_TRUE(half.found);
+    }
+    EXPECT_EQ(readFile(settings("vector.cfg")), bad);
 
     const RebuildOutcome retried = RebuildSettings(settings(""), names, m_lists, {});
-    EXPECT_FALSE(retried.unsaved);
+    EXPECT_TRUE(retried.unsaved.empty());
     EXPECT_TRUE(retried.found);
     EXPECT_TRUE(readFile(settings("raster.cfg")).contains("Video=D3D"));
     EXPECT_TRUE(readFile(settings("vector.cfg")).contains("Video=D3D"));

@@ -55,6 +55,13 @@ protected:
     static QComboBox* combo(frmMain& w, const char* name) { return w.fraDefaults->combo(name); }
     static QCheckBox* check(frmMain& w, const char* name) { return w.fraDefaults->check(name); }
     static QString panel6(frmMain& w) { return w.StatusBar[0]->panelText(6); }
+    // Whether `panel` is the frame seen in the middle of the stacked frames.
+    static bool inFront(QWidget* panel)
+    {
+        QWidget* area = panel->parentWidget();
+        const QWidget* seen = area->childAt(panel->geometry().center());
+        return seen == panel || panel->isAncestorOf(seen);
+    }
     bool panelOpen(frmMain& w) const
     {
         return w.fraDefaults->isEnabled() && !w.fraList->isEnabled() && m_state.view.intPanelShown == 1;
@@ -125,11 +132,54 @@ TEST_F(OptionPanelTest, SavedRasterSettingsReachTheMameIniThatPlayRuns)
         EXPECT_TRUE(runs[0].mameIni->contains(line)) << line;
 }
 
+TEST_F(OptionPanelTest, OtherCommandsComeBackFromTheirFileExactly)
+{
+    frmMain& w = loaded();
+    const QString fits = QString(254, u'x');
+    for (const QString& typed : {QStringLiteral("-rompath \"a b\""), QStringLiteral("\"a b\""), QStringLiteral("'x'"),
+                                 QStringLiteral("  -cheat  "), QStringLiteral("\t-nowindow"), fits}) {
+        SCOPED_TRACE(typed.toStdString());
+        w.cmdRaster->click();
+        w.fraDefaults->txtOtherCommands->setText(typed);
+        w.cmdOK->click();
+        ASSERT_FALSE(panelOpen(w));
+        w.cmdRaster->click();
+        EXPECT_EQ(w.fraDefaults->txtOtherCommands->text(), typed);
+        w.cmdCancel->click();
+    }
+    EXPECT_TRUE(m_boxes.shown().empty());
+
+    // More than the file can give back is refused, and the panel keeps the text.
+    w.cmdRaster->click();
+    w.fraDefaults->txtOtherCommands->setText(fits + u'y');
+    w.cmdOK->click();
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt,
+              "Other Commands can hold at most 254 characters; these have 255.  Please shorten them.");
+    EXPECT_TRUE(panelOpen(w));
+    EXPECT_EQ(w.fraDefaults->txtOtherCommands->text(), fits + u'y');
+    EXPECT_TRUE(readFile(settings("raster.cfg")).endsWith("Other Commands=" + fits.toLatin1() + "\r\n"));
+}
+
 TEST_F(OptionPanelTest, RefusedValueIsReportedOnceAndTheFileKeepsIt)
 {
     const QByteArray file = "[Video Options]\r\nVideo=OpenGL\r\n[Direct3D-Specific Options]\r\nFilter=2\r\n";
     writeFile(settings("raster.cfg"), file);
+    writeFile(settings("pacman.cfg"), file);
     frmMain& w = loaded();
+    // The panel comes to the front only once it has loaded, not under its error boxes.
+    std::vector<bool> panelInFront;
+    m_boxes.onShow([&](const MsgBoxScript::Shown&) { panelInFront.push_back(inFront(w.fraDefaults)); });
+    w.cmdRaster->click();
+    EXPECT_TRUE(inFront(w.fraDefaults));
+    w.cmdCancel->click();
+    w.mnuToolsCustom->trigger();
+    EXPECT_TRUE(inFront(w.fraDefaults));
+    w.cmdCancel->click();
+    ASSERT_EQ(panelInFront, std::vector<bool>({false, false}));
+    m_boxes.onShow({});
+    m_boxes.clearShown();
+
     w.cmdRaster->click();
     ASSERT_EQ(m_boxes.shown().size(), 1u);
     EXPECT_EQ(m_boxes.shown()[0].prompt,
@@ -139,6 +189,38 @@ TEST_F(OptionPanelTest, RefusedValueIsReportedOnceAndTheFileKeepsIt)
     EXPECT_EQ(combo(w, "cboVideo")->currentText(), "D3D");
     EXPECT_EQ(check(w, "chkFilter")->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(readFile(settings("raster.cfg")), file);
+}
+
+TEST_F(OptionPanelTest, AClickNeverGraysABox)
+{
+    struct Case {
+        const char* name;
+        QByteArray stored;
+        bool tickFromCode; // the program ticks the grayed box before the clicks
+        std::vector<Qt::CheckState> afterClicks;
+    };
+    const Case cases[] = {
+        {"grayed", "Cheat=2", false, {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked}},
+        {"grayed, then ticked by the program", "Cheat=2", true, {Qt::Unchecked, Qt::Checked, Qt::Unchecked}},
+        {"ticked", "Cheat=1", false, {Qt::Unchecked, Qt::Checked, Qt::Unchecked}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        writeFile(settings("raster.cfg"), "[Miscellaneous Options]\r\n" + c.stored + "\r\n");
+        frmMain& w = loaded();
+        w.cmdRaster->click();
+        QCheckBox* box = check(w, "chkCheat");
+        if (c.tickFromCode)
+            box->setCheckState(Qt::Checked);
+        std::vector<Qt::CheckState> seen;
+        for (size_t i = 0; i < c.afterClicks.size(); ++i) {
+            box->click();
+            seen.push_back(box->checkState());
+        }
+        EXPECT_EQ(seen, c.afterClicks);
+        w.cmdCancel->click();
+    }
 }
 
 TEST_F(OptionPanelTest, LoadingRunsTheRulesAsEachValueArrives)
@@ -384,20 +466,25 @@ TEST_F(RebuildSettingsTest, RepairsReportsAndASecondRunFindsNothing)
     EXPECT_FALSE(QFileInfo::exists(report("rebuilt.txt")));
 }
 
-TEST_F(RebuildSettingsTest, ASettingsFileThatCannotBeRepairedIsNamed)
+TEST_F(RebuildSettingsTest, EverySettingsFileThatCannotBeRepairedIsNamed)
 {
     const QByteArray bad = "[Video Options]\r\nVideo=OpenGL\r\n";
     writeFile(settings("raster.cfg"), bad);
+    writeFile(settings("vector.cfg"), bad);
     frmMain& w = loaded();
     {
         const ScopedWriteLimit full(0);
         w.mnuToolsRebuildSettings->trigger();
     }
-    ASSERT_EQ(m_boxes.shown().size(), 3u);
-    const auto& told = m_boxes.shown()[2];
+    ASSERT_EQ(m_boxes.shown().size(), 2u);
+    const auto& told = m_boxes.shown()[1];
     EXPECT_TRUE(told.prompt.startsWith("Error In cmdRebuildSettings: ")) << told.prompt.toStdString();
-    EXPECT_TRUE(told.prompt.endsWith("\r" + QDir::toNativeSeparators(settings("raster.cfg"))));
+    for (const char* file : {"raster.cfg", "vector.cfg"})
+        EXPECT_TRUE(told.prompt.contains("\r" + QDir::toNativeSeparators(settings(file)) + " (")) << file;
     EXPECT_EQ(told.title, "Rebuild Settings");
+    // Nothing was repaired, and nothing says the files are valid.
+    EXPECT_FALSE(reportText(w).contains("No invalid values"));
+    EXPECT_FALSE(reportText(w).contains("raster.cfg"));
     EXPECT_EQ(readFile(settings("raster.cfg")), bad);
     EXPECT_TRUE(w.fraVerify->cmdGameList->isEnabled());
 }

@@ -115,6 +115,31 @@ TEST_F(Play, InstalledRasterGameRunsWithTheFullMameIniWhichThenGoesBackToThePath
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
+TEST_F(Play, GameOfTodaysMameRunsWithTheOptionsItTakes)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=GDI\r\n[Sound Options]\r\nSound=0\r\n"
+                                      "[Performance Options]\r\nFrameSkip=12\r\n");
+    // The game played tells which MAME listed it, not the game the list loaded last.
+    std::vector<FixtureGame> games = fiveGames();
+    games[0].source = QStringLiteral("pacman/pacman.cpp");
+    writeGames(games);
+    writeOptions();
+    frmMain& w = loadShown();
+    selectRow(w.fraList->lvAll, 3);
+    const QByteArray atRest = mameIni();
+    w.fraList->cmdPlay->click();
+
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+    ASSERT_TRUE(r[0].mameIni.has_value());
+    EXPECT_TRUE(r[0].refused.isEmpty()) << r[0].refused.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(r[0].mameIni->contains("\r\nvideo\tsoft\r\n"));
+    EXPECT_TRUE(r[0].mameIni->contains("\r\nsound\tnone\r\n"));
+    EXPECT_FALSE(r[0].mameIni->contains("memcard_directory"));
+    EXPECT_EQ(mameIni(), atRest);
+}
+
 TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
 {
     writeFile(settings("raster.cfg"), "[Miscellaneous]\r\nOther Commands= -Cheat  -snapname x;touch&pwned\r\n");

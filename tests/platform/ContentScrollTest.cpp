@@ -1,6 +1,9 @@
 #include "platform/TwipsLayout.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(ContentScroll, RangeAndStepsInTwipsFromTheHiddenHeight)
@@ -38,4 +41,30 @@ TEST(ContentScroll, RangeAndStepsInTwipsFromTheHiddenHeight)
         scrollContent(&bar, &content, &viewport);
         EXPECT_EQ(content.y(), c.maximum > 0 ? -(c.contentPx - 300) : 0);
     }
+}
+
+TEST(ContentScroll, TabReachesTheBarAndItsKeysScroll)
+{
+    QWidget window;
+    window.resize(200, 400);
+    auto* edit = new QLineEdit(&window);
+    auto* viewport = new QFrame(&window);
+    viewport->setGeometry(0, 40, 150, 300);
+    auto* content = new QFrame(viewport);
+    content->resize(130, 700);
+    auto* bar = new QScrollBar(Qt::Vertical, viewport);
+    bar->setGeometry(130, 0, 17, 300);
+    ConnectContentScroll(bar, content);
+    QObject::connect(bar, &QScrollBar::valueChanged, [=] { scrollContent(bar, content, viewport); });
+    setUpContentScroll(bar, content, viewport);
+    window.show();
+    QApplication::setActiveWindow(&window);
+
+    // Tab reaches the bar as it reaches any control; its keys then scroll.
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), bar);
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->pageStep());
+    EXPECT_EQ(content->y(), -twipsToPixels(bar->pageStep()));
 }

@@ -41,6 +41,19 @@ TEST(LineReader, AcceptsCrLfLfAndCrLineEnds)
         EXPECT_EQ(readAllLines(mixed, block), expected) << "block " << block;
 }
 
+TEST(LineReader, ReadsALineManyBlocksLongWhereverItsEndFalls)
+{
+    // The part of a long line searched before is skipped on the next block; the end must still
+    // be found in the block that brings it, CR LF split across two blocks included.
+    const QByteArray longLine(5000, 'x');
+    for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r")}) {
+        const QByteArray bytes = "a\n" + longLine + end + "b" + end + longLine;
+        const std::vector<QByteArray> expected = {"a", longLine, "b", longLine};
+        for (qsizetype block : {1, 7, 64, 4999, 5001, 1 << 20})
+            EXPECT_EQ(readAllLines(bytes, block), expected) << "block " << block << " end " << end.toHex().constData();
+    }
+}
+
 TEST(LineReader, CountsLinesAndTellsAFailedReadFromTheEnd)
 {
     QTemporaryDir dir;

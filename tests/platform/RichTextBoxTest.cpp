@@ -255,3 +255,40 @@ TEST(RichTextBox, LoadAndSaveFailuresReachTheCallerAndLoseNothing)
     EXPECT_EQ(diskFull->number, ErrorNumber::DiskFull);
     EXPECT_EQ(readFile(kept), "old report\r\n");
 }
+
+TEST(RichTextBox, WordsWrapAtBlanksAndAWordWiderThanAnyBoxAnywhere)
+{
+    struct Case {
+        const char* name;
+        QString text;
+        QTextOption::WrapMode wrap;
+    };
+    const QString words = QStringLiteral("alpha beta gamma delta ").repeated(40);
+    const Case cases[] = {
+        {"ordinary words", words, QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {"a run as long as any box is wide", QString(1024, 'x') + " " + words, QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {"a run wider than any box", words + QString(1025, 'x') + "\r\n" + words, QTextOption::WrapAnywhere},
+        {"a 256 KB run", QString(256 * 1024, 'x'), QTextOption::WrapAnywhere},
+        {"ordinary words after a long run", words, QTextOption::WrapAtWordBoundaryOrAnywhere},
+    };
+    RichTextBox box;
+    box.resize(300, 200);
+    box.show(); // wraps at the width of its viewport
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        box.setText(c.text);
+        EXPECT_EQ(box.wordWrapMode(), c.wrap);
+        EXPECT_EQ(box.Text(), c.text);
+        box.document()->size(); // lays out the whole text
+        const QTextBlock first = box.document()->begin();
+        const QTextLayout* layout = first.layout();
+        ASSERT_GT(layout->lineCount(), 1);
+        for (int i = 0; i < layout->lineCount(); ++i)
+            EXPECT_LE(layout->lineAt(i).naturalTextWidth(), box.viewport()->width() + 1) << i;
+        // Ordinary words are never cut at a line's end.
+        if (c.wrap == QTextOption::WrapAtWordBoundaryOrAnywhere && c.text.startsWith('a')) {
+            for (int i = 1; i < layout->lineCount(); ++i)
+                EXPECT_EQ(first.text().at(layout->lineAt(i).textStart() - 1), ' ') << i;
+        }
+    }
+}

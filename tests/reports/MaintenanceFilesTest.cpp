@@ -39,6 +39,28 @@ protected:
     QTemporaryDir m_dir;
 };
 
+TEST_F(FolderTest, SameFolderTakesOneFolderHoweverItIsWritten)
+{
+    makeDirs(path("roms"));
+    makeDirs(path("roms2"));
+    ASSERT_TRUE(QFile::link(path("roms"), path("link")));
+    const struct {
+        QString a;
+        QString b;
+        bool same;
+    } cases[] = {
+        {path("roms"), path("roms"), true},
+        {path("roms"), path("roms/"), true},
+        {path("roms//"), path("./roms").replace("/./", "/x/../"), true},
+        {path("link"), path("roms"), true},           // one folder on disk
+        {path("roms"), path("roms2"), false},
+        {path("gone"), path("gone/"), true},          // the text alone decides for a missing folder
+        {path("gone"), path("gone2"), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SameFolder(c.a, c.b), c.same) << qPrintable(c.a) << " " << qPrintable(c.b);
+}
+
 TEST_F(FolderTest, KillFileRemovesOneFileAndNeverAFolderOrALinksTarget)
 {
     writeFile(path("game.cfg"), "x");

@@ -172,8 +172,8 @@ TEST_F(MaintenancePanelTest, CurrentGameFilesAreAskedForFolderByFolder)
 
 TEST_F(MaintenancePanelTest, AllFilesTakesOnlyTheFoldersExtension)
 {
-    for (const char* name : {"cfg/pacman.cfg", "cfg/Galaxian.CFG", "cfg/notes.txt", "cfg/keep.cfg/inner.cfg",
-                             "nvram/readme.txt", "hi/pacman.hi"})
+    for (const char* name : {"cfg/pacman.cfg", "cfg/Galaxian.CFG", "cfg/x..cfg", "cfg/notes.txt", "cfg/.hidden.cfg",
+                             "cfg/keep.cfg/inner.cfg", "nvram/readme.txt", "hi/pacman.hi"})
         writeFile(dir(name), "x");
     m_state.dirs.strInputPath.clear();
     m_panel->optAll->setChecked(true);
@@ -192,7 +192,9 @@ TEST_F(MaintenancePanelTest, AllFilesTakesOnlyTheFoldersExtension)
                                              note("There are no .inp files to delete.")}));
         EXPECT_EQ(exists("cfg/pacman.cfg"), !c.cfgDeleted);
         EXPECT_EQ(exists("cfg/Galaxian.CFG"), !c.cfgDeleted);
-        for (const char* kept : {"cfg/notes.txt", "cfg/keep.cfg/inner.cfg", "nvram/readme.txt", "hi/pacman.hi"})
+        EXPECT_EQ(exists("cfg/x..cfg"), !c.cfgDeleted);
+        for (const char* kept : {"cfg/notes.txt", "cfg/.hidden.cfg", "cfg/keep.cfg/inner.cfg", "nvram/readme.txt",
+                                 "hi/pacman.hi"})
             EXPECT_TRUE(exists(kept)) << kept;
     }
 }
@@ -253,26 +255,33 @@ TEST_F(MaintenancePanelTest, CompareOffersEachFileNoListedGameOwns)
         const char* name;
         std::vector<const char*> roms;   // in the ROMs folder; a trailing "/" makes a folder
         std::vector<const char*> more;   // in the Additional ROMs folder; null: no such setting
-        bool sameFolder;                 // the additional setting names the ROMs folder
+        const char* sameFolder;          // the additional setting names the ROMs folder so
         std::vector<int> answers;
         std::vector<Box> asked;
         QString result;
         QStringList gone;
     } cases[] = {
-        {"only listed zips, any case", {"pacman.zip", "GALAXIAN.ZIP", "chd/"}, {}, false, {}, {}, clean, {}},
-        {"orphans kept on No", {"pacman.zip", "stray file.zip", "zz.txt"}, {}, false, {},
-         {orphan("Stray File.zip"), orphan("Zz.txt")}, done, {}},
-        {"orphan deleted on Yes, sub-folder never offered", {"old.zip", "pacman.zip", "oldgame/"}, {}, false,
+        {"only listed zips, any case", {"pacman.zip", "GALAXIAN.ZIP", "chd/"}, {}, nullptr, {}, {}, clean, {}},
+        {"orphans kept on No, hidden files never offered", {"pacman.zip", "stray file.zip", "zz.txt", ".hidden.zip"},
+         {}, nullptr, {}, {orphan("Stray File.zip"), orphan("Zz.txt")}, done, {}},
+        {"orphan deleted on Yes, sub-folder never offered", {"old.zip", "pacman.zip", "oldgame/"}, {}, nullptr,
          {MsgAnswer::Yes}, {orphan("Old.zip")}, done, {"roms/old.zip"}},
-        {"two folders", {"a.zip"}, {"b.zip", "galaxian.zip"}, false, {MsgAnswer::No, MsgAnswer::Yes},
+        {"a name no ROM set has is deleted all the same", {"a:b.zip", "back\\slash.zip", "x..zip"}, {}, nullptr,
+         {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes},
+         {orphan("A:b.zip"), orphan("Back\\slash.zip"), orphan("X..zip")}, done,
+         {"roms/a:b.zip", "roms/back\\slash.zip", "roms/x..zip"}},
+        {"two folders", {"a.zip"}, {"b.zip", "galaxian.zip"}, nullptr, {MsgAnswer::No, MsgAnswer::Yes},
          {orphan("A.zip"), orphan("B.zip")}, done, {"more/b.zip"}},
-        {"Cancel in the first folder skips the second", {"a.zip", "c.zip"}, {"b.zip"}, false,
+        {"Cancel in the first folder skips the second", {"a.zip", "c.zip"}, {"b.zip"}, nullptr,
          {MsgAnswer::Cancel}, {orphan("A.zip")}, "", {}},
-        {"the same folder is compared once", {"a.zip"}, {}, true, {}, {orphan("A.zip")}, done, {}},
-        {"an empty ROMs folder", {}, {}, false, {},
+        {"the same folder is compared once", {"a.zip"}, {}, "roms", {}, {orphan("A.zip")}, done, {}},
+        {"also when given with a separator after it", {"a.zip"}, {}, "roms/", {}, {orphan("A.zip")}, done, {}},
+        {"an empty ROMs folder", {}, {}, nullptr, {},
          {{"There are no ROMs installed in this folder.", kInfo, "ROMs Directory"}}, "", {}},
-        {"an empty second folder ends without a result", {"a.zip"}, {"chd/"}, false, {},
-         {orphan("A.zip"), {"There are no ROMs installed in this folder.", kInfo, "ROMs Directory"}}, "", {}},
+        {"an empty second folder still ends with the result", {"a.zip"}, {"chd/"}, nullptr, {},
+         {orphan("A.zip"), {"There are no ROMs installed in this folder.", kInfo, "ROMs Directory"}}, done, {}},
+        {"an empty first folder leaves the second", {}, {"pacman.zip"}, nullptr, {},
+         {{"There are no ROMs installed in this folder.", kInfo, "ROMs Directory"}}, clean, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -283,18 +292,30 @@ TEST_F(MaintenancePanelTest, CompareOffersEachFileNoListedGameOwns)
             for (const char* file : files)
                 QString(file).endsWith('/') ? makeDirs(dir(folder + file)) : writeFile(dir(folder + file), "PK");
         }
-        m_state.dirs.strAdditionalROMsPath = c.sameFolder ? dir("roms") : c.more.empty() ? QString() : dir("more");
+        m_state.dirs.strAdditionalROMsPath = c.sameFolder   ? dir(c.sameFolder)
+                                             : c.more.empty() ? QString()
+                                                              : dir("more");
         m_boxes.clearShown();
         for (int a : c.answers)
             m_boxes.answer(a);
+        // While a question is open the panel stays, and a folder starts with an empty bar.
+        std::vector<int> progress;
+        m_boxes.onShow([&](const MsgBoxScript::Shown& box) {
+            EXPECT_FALSE(m_panel->cmdGameList2->isEnabled()) << qPrintable(box.prompt);
+            if (box.title == "ROMs Directory")
+                progress.push_back(m_panel->ProgressBar0->value());
+        });
 
         compare({"pacman", "galaxian"});
+        m_boxes.onShow({});
 
         EXPECT_EQ(boxes(), c.asked);
         EXPECT_EQ(m_panel->lblText->text(), c.result);
         EXPECT_TRUE(m_panel->lblFolder->text().isEmpty());
         EXPECT_TRUE(m_panel->cmdROMs->isEnabled());
         EXPECT_TRUE(m_panel->ProgressBar0->isHidden());
+        EXPECT_TRUE(m_panel->cmdGameList2->isEnabled());
+        EXPECT_EQ(progress, std::vector<int>(progress.size(), 0));
         for (const auto& [folder, files] : folders)
             for (const char* file : files)
                 EXPECT_EQ(exists(folder + file), !c.gone.contains(folder + file)) << file;

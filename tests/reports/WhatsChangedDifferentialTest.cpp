@@ -5,6 +5,7 @@
 
 #include "reports/ListingBlocks.h"
 #include "reports/RemainingListing.h"
+#include "reports/ReportEntries.h"
 #include "reports/WhatsChanged.h"
 
 #include <QList>
@@ -106,6 +107,17 @@ public:
                     list[at].body.removeLast();
                 break;
             }
+        }
+    }
+
+    // Every game edited: a new line in its block or a longer description.
+    void editEvery(QList<Game>& list)
+    {
+        for (Game& g : list) {
+            if (chance(50))
+                g.body.append(bodyLine());
+            else
+                g.description += "I";
         }
     }
 
@@ -235,6 +247,58 @@ TEST(WhatsChangedDifferential, AllInfoMatchesTheDirectCompare)
         }
         // Most cases must get through to a report, or the comparison proves little.
         EXPECT_GT(compared, kCases * 3 / 4);
+    }
+}
+
+TEST(WhatsChangedDifferential, AllInfoMatchesTheDirectCompareWhenEveryGameChanged)
+{
+    // Every old block is then left over, each looked for among the report's lines.
+    const LayoutCases layouts[] = {{"older", Layout::Older, 50000}, {"current", Layout::Current, 60000}};
+    for (const LayoutCases& l : layouts) {
+        SCOPED_TRACE(l.name);
+        for (int seed = 0; seed < kCases; ++seed) {
+            Generator gen{unsigned(seed) + l.firstSeed, l.layout};
+            QList<Game> games = gen.games();
+            const QByteArray oldListing = gen.listing(games);
+            gen.editEvery(games);
+            const QByteArray newListing = gen.listing(games);
+            expectSameReport(CompareListings(newListing, oldListing, neverCancel),
+                             reference::allInfo(newListing, oldListing), seed);
+            if (HasFatalFailure())
+                return;
+        }
+    }
+}
+
+// The report's entry search against a plain text search, on reports whose lines hold TABs and
+// line ends in odd places and names that end other names.
+TEST(ReportEntriesDifferential, FindsWhatAPlainTextSearchFinds)
+{
+    static const QList<QByteArray> kPieces = {"a", "b", "ab", "ba", "pac", "pacman", "A", "A B", "Pac", "Pac Man",
+                                              "", "\t", "\r\n", "\n", "\r"};
+    for (int seed = 0; seed < kCases; ++seed) {
+        Generator gen{unsigned(seed) + 70000};
+        const auto text = [&](int pieces) {
+            QByteArray t;
+            for (int i = 0; i < pieces; ++i)
+                t += gen.pick(kPieces);
+            return t;
+        };
+        ReportEntries entries;
+        QByteArray plain;
+        for (int step = 0; step < 30; ++step) {
+            const QByteArray name = text(gen.chance(80) ? 1 : gen.below(3));
+            const QByteArray description = text(gen.chance(80) ? 1 : gen.below(3));
+            const bool found = plain.contains(name + '\t' + description);
+            ASSERT_EQ(entries.contains(name, description), found)
+                << "case " << seed << ", step " << step << ": " << (name + '|' + description).toStdString();
+            if (!found || gen.chance(20)) {
+                const QByteArray line = name + '\t' + description + "\r\n";
+                entries.append(line);
+                plain += line;
+            }
+        }
+        ASSERT_EQ(entries.text(), plain);
     }
 }
 

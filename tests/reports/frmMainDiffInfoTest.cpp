@@ -102,7 +102,9 @@ TEST_F(DiffInfoTest, MameDiffRunsTheToolAndShowsItsTidiedLog)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
         frmMain& w = loadedWithTool(log);
+        w.Tmr[1]->start();
         (w.*c.item)->trigger();
+        EXPECT_TRUE(w.Tmr[1]->isActive());
 
         EXPECT_TRUE(m_boxes.shown().empty()) << m_boxes.lastPrompt().toStdString();
         const std::vector<QStringList> all = runs();

@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QMenu>
+#include <QTest>
+#include <QTreeView>
 
 #include "support/Files.h"
 
@@ -85,16 +88,64 @@ TEST_F(MaintenanceWindowTest, AnEmptyListOffersNoCurrentGame)
     EXPECT_TRUE(m_state.game[GameColumn::ROM].isEmpty());
 }
 
-TEST_F(MaintenanceWindowTest, CompareTakesTheShownAllListSoAHiddenGamesZipIsAnOrphan)
+TEST_F(MaintenanceWindowTest, CompareOffersOnlyFilesNoSetOfTheListingOwnsWhateverTheListShows)
 {
+    // Favorites on (Pac-Man and Zaxxon only), clones hidden (Ms. Pac-Man installed all the same).
     frmMain& w = loaded("[Preferences]\r\nHideClones=True\r\n");
-    ASSERT_EQ(m_state.counts.intAllCount, 4);
-    writeFile(extraFolder("more") + "/mspacman.zip", "PK"); // a clone, hidden
+    QByteArray favorites;
+    for (const QByteArray& line : readFile(report("gameinfo.txt")).split('\n'))
+        if (line.contains("\"pacman\"") || line.contains("\"zaxxon\""))
+            favorites += line + '\n';
+    writeFile(report("favorite.txt"), favorites);
+    w.mnuViewFavorites->trigger();
+    ASSERT_TRUE(m_state.view.blnFavorites);
+    ASSERT_EQ(column(w.fraList->lvAll, 13), QStringList({"pacman", "zaxxon"}));
+
+    writeFile(report("resource.txt"),
+              "\t<machine name=\"neogeo\" sourcefile=\"neogeo/neogeo.cpp\" isbios=\"yes\">\n</mame>\n");
+    writeFile(report("listxml.txt"),
+              "<mame build=\"0.251\">\n\t<machine name=\"pacman\" sourcefile=\"pacman.cpp\">\n\t</machine>\n"
+              "\t<machine name=\"neogeo\" sourcefile=\"neogeo/neogeo.cpp\" isbios=\"yes\">\n\t</machine>\n"
+              "\t<machine name=\"namco51\" sourcefile=\"namco/namco51.cpp\" isdevice=\"yes\" runnable=\"no\">\n"
+              "\t</machine>\n</mame>\n");
+    for (const char* file : {"mspacman.zip", "neogeo.zip", "namco51.zip", "x..zip", ".hidden.zip"})
+        writeFile(roms() + "/" + file, "PK");
+    writeFile(extraFolder("more") + "/stray.zip", "PK");
+
+    // The right-clicked game is the one Delete ROM asks about.
+    selectRow(w.fraList->lvAll, 0);
+    const QRect second = w.fraList->lvAll->visualRect(w.fraList->lvAll->model()->index(1, 0));
+    QTest::mouseClick(w.fraList->lvAll->viewport(), Qt::RightButton, {}, second.center());
+    w.mnuRightClick->hide();
+    w.mnuDeleteROM->trigger(); // answered No
+    ASSERT_EQ(prompts().size(), 1);
+    EXPECT_TRUE(prompts()[0].startsWith("Are you sure you want to permanently delete the ROM zaxxon.zip "));
+    m_boxes.clearShown();
+
+    w.mnuToolsMaintenance->trigger();
+    m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::No);
+    w.fraMaintenance->cmdROMs->click();
+    EXPECT_EQ(prompts(), QStringList({"X..zip is not in the All Games List.\rDo you want to delete it?",
+                                      "Stray.zip is not in the All Games List.\rDo you want to delete it?"}));
+    EXPECT_FALSE(exists(roms() + "/x..zip"));
+    EXPECT_TRUE(exists(extraFolder("more") + "/stray.zip"));
+    for (const char* kept : {"mspacman.zip", "neogeo.zip", "namco51.zip", ".hidden.zip", "galaxian.zip", "zaxxon.zip"})
+        EXPECT_TRUE(exists(roms() + "/" + kept)) << kept;
+    EXPECT_EQ(w.fraMaintenance->lblText->text(), "ROM compare complete.");
+}
+
+TEST_F(MaintenanceWindowTest, ACompareWithoutItsGameDataSaysSoAndOffersNothing)
+{
+    frmMain& w = loaded();
+    writeFile(roms() + "/stray.zip", "PK");
+    QFile::remove(report("listxml.txt"));
     w.mnuToolsMaintenance->trigger();
     w.fraMaintenance->cmdROMs->click();
-    EXPECT_EQ(prompts(), QStringList({"Mspacman.zip is not in the All Games List.\rDo you want to delete it?"}));
-    EXPECT_TRUE(exists(extraFolder("more") + "/mspacman.zip")); // answered No
-    EXPECT_EQ(w.fraMaintenance->lblText->text(), "ROM compare complete.");
+    ASSERT_EQ(prompts().size(), 1);
+    EXPECT_TRUE(prompts()[0].startsWith("Error in cmdROMs_Click: ")) << qPrintable(prompts()[0]);
+    EXPECT_TRUE(prompts()[0].contains("listxml.txt"));
+    EXPECT_TRUE(exists(roms() + "/stray.zip"));
+    EXPECT_TRUE(w.fraMaintenance->cmdGameList2->isEnabled());
 }
 
 TEST_F(MaintenanceWindowTest, DeleteRomAsksThenTakesTheGamesFilesAndReloads)
@@ -161,6 +212,37 @@ TEST_F(MaintenanceWindowTest, DeleteRomAsksThenTakesTheGamesFilesAndReloads)
         EXPECT_EQ(m_state.counts.intInstalledCount, c.deleted ? installed - 1 : installed);
         EXPECT_EQ(column(w.fraList->lvUninstalled, 13).contains("pacman"), c.deleted);
     }
+}
+
+TEST_F(MaintenanceWindowTest, DeleteRomNamesAFileThatStaysTakesTheOthersAndReloads)
+{
+    frmMain& w = loaded();
+    // A folder where the .cfg file would be cannot be deleted as a file.
+    const QString stays = extraFolder("cfg") + "/pacman.cfg";
+    makeDirs(stays);
+    const QStringList goes = {extraFolder("hi") + "/pacman.hi", extraFolder("art") + "/pacman.zip"};
+    for (const QString& path : goes)
+        writeFile(path, "x");
+    writeFile(snaps() + "/pacman.png", "png");
+    selectRow(w.fraList->lvAll, 3);
+    const qint32 installed = m_state.counts.intInstalledCount;
+    m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::OK).answer(MsgAnswer::Yes);
+
+    w.mnuDeleteROM->trigger();
+
+    ASSERT_EQ(m_boxes.shown().size(), 3u);
+    const MsgBoxScript::Shown& failed = m_boxes.shown()[1];
+    EXPECT_TRUE(failed.prompt.startsWith("Error in mnuDeleteROM_Click: ")) << qPrintable(failed.prompt);
+    EXPECT_TRUE(failed.prompt.contains(QDir::toNativeSeparators(stays))) << qPrintable(failed.prompt);
+    EXPECT_EQ(failed.title, "Delete ROM");
+    EXPECT_TRUE(m_boxes.shown()[2].prompt.startsWith("A Snapshot for this ROM was found."));
+    EXPECT_TRUE(QFileInfo(stays).isDir());
+    EXPECT_FALSE(exists(roms() + "/pacman.zip"));
+    for (const QString& path : goes)
+        EXPECT_FALSE(exists(path)) << qPrintable(path);
+    EXPECT_FALSE(exists(snaps() + "/pacman.png"));
+    EXPECT_EQ(m_state.counts.intInstalledCount, installed - 1);
+    EXPECT_TRUE(column(w.fraList->lvUninstalled, 13).contains("pacman"));
 }
 
 TEST_F(MaintenanceWindowTest, DeleteSamplesTakesOnlyTheSampleAndLeavesTheLists)

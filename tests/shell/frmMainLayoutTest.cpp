@@ -6,6 +6,7 @@
 #include "platform/StatusPanels.h"
 #include "platform/SysColors.h"
 #include "platform/Twips.h"
+#include "reports/MaintenancePanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
+#include <QWheelEvent>
 
 #include "support/Files.h"
 
@@ -162,6 +164,22 @@ TEST_F(Layout, MaximisedCentresThePanelContentsAndIgnoresNoStretch)
     EXPECT_TWIPS(w.fraList->imgShots->x(), 600);
 }
 
+TEST_F(Layout, OpensInTheStoredWindowState)
+{
+    struct Case {
+        const char* stored;
+        Qt::WindowState state;
+    };
+    for (const Case& c : {Case{"0", Qt::WindowNoState}, Case{"1", Qt::WindowMinimized}, Case{"2", Qt::WindowMaximized}}) {
+        SCOPED_TRACE(c.stored);
+        nextCase();
+        writeGames(fiveGames());
+        writeOptions(QByteArray("[View]\r\nWindowState=") + c.stored + "\r\n");
+        frmMain& w = loadShown();
+        EXPECT_EQ(w.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), c.state);
+    }
+}
+
 TEST_F(Layout, MinimisingMovesNothingAndKeepsTheRecordedState)
 {
     frmMain& w = loaded();
@@ -204,6 +222,52 @@ TEST_F(Layout, ScrollingMovesContentOnlyWhenItIsTaller)
     w.VScroll[1]->setMaximum(3000);
     w.VScroll[1]->setValue(3000);
     EXPECT_EQ(w.fraMaintenance->picBox2->y(), before);
+}
+
+TEST_F(Layout, MaintenanceContentThatFitsStandsAtTheTop)
+{
+    frmMain& w = loaded();
+    QWidget* content = w.fraMaintenance->picBox2;
+    resizeClient(w, 700, 426);
+    w.mnuToolsMaintenance->trigger();
+    w.VScroll[1]->setValue(w.VScroll[1]->maximum());
+    ASSERT_LT(content->y(), 0);
+    // Enlarged until all of it shows: the bar is greyed, so nothing else could bring the top back.
+    resizeClient(w, 700, 800);
+    EXPECT_FALSE(w.VScroll[1]->isEnabledTo(w.fraMaintenance->picMaintenance));
+    EXPECT_EQ(content->y(), 0);
+
+    // Opening the panel shows the top, whatever moved the content with the bar at 0.
+    w.fraMaintenance->cmdGameList2->click();
+    resizeClient(w, 700, 426);
+    content->move(content->x(), -40);
+    ASSERT_EQ(w.VScroll[1]->value(), 0);
+    w.mnuToolsMaintenance->trigger();
+    EXPECT_EQ(content->y(), 0);
+}
+
+TEST_F(Layout, WheelOverEitherPanelsContentScrollsIt)
+{
+    frmMain& w = loaded();
+    resizeClient(w, 700, 426);
+    const auto turnDown = [](QWidget* content) {
+        const QPointF at(20, 20);
+        QWheelEvent wheel(at, content->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(content, &wheel);
+    };
+    w.mnuToolsMaintenance->trigger();
+    turnDown(w.fraMaintenance->picBox2);
+    EXPECT_GT(w.VScroll[1]->value(), 0);
+    EXPECT_LT(w.fraMaintenance->picBox2->y(), 0);
+    w.fraMaintenance->cmdGameList2->click();
+
+    w.cmdRaster->click();
+    turnDown(w.picBox1);
+    EXPECT_GT(w.VScroll[0]->value(), 0);
+    EXPECT_LT(w.picBox1->y(), 0);
+    for (QScrollBar* bar : w.VScroll)
+        EXPECT_EQ(bar->focusPolicy(), Qt::StrongFocus);
 }
 
 TEST_F(Layout, HeaderItemsArePicturesThatInviteAClick)

@@ -20,6 +20,7 @@
 
 #include "support/FakeMame.h"
 #include "support/Files.h"
+#include "support/ProgressPaints.h"
 #include "support/ScopedEnv.h"
 
 using ::testing::AllOf;
@@ -90,7 +91,17 @@ TEST_F(MainWindowTest, MissingGameDataFileRebuildsFromMameWithoutBackups)
     QFile::remove(report("crcinfo.txt"));
     writeFile(report("newroms.txt"), "kept");
     qputenv("ZELVANE_FAKEMAME_GAMES", "12");
+    const ProgressPaints paints;
     load();
+    // The splash is on the screen with each step painted, under the hourglass.
+    EXPECT_EQ(paints.shown("frmSplash", "lblMessage"),
+              QStringList({"", "Creating listxml.txt...", "Creating crcinfo.txt...", "Creating gameinfo.txt...",
+                           "Creating resource.txt...", ""}));
+    EXPECT_EQ(paints.shown("frmSplash", "lblCount").last(), "12");
+    for (const ProgressPaints::Paint& p : paints.paints) {
+        if (p.label != "lblVersion" && !p.text.isEmpty())
+            EXPECT_TRUE(p.busy) << p.text.toStdString();
+    }
     EXPECT_EQ(m_state.counts.intAllCount, 12);
     EXPECT_TRUE(exists(report("crcinfo.txt")));
     EXPECT_FALSE(exists(report("oldlistxml.txt")));

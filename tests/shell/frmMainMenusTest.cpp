@@ -4,6 +4,8 @@
 
 #include "platform/FileNames.h"
 #include "platform/StatusPanels.h"
+#include "reports/MaintenancePanel.h"
+#include "reports/ReportPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,6 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
+
+#include <functional>
 
 #include "support/Files.h"
 
@@ -106,6 +110,16 @@ TEST_F(Menus, FileMenuWithEmptyLists)
     frmMain& v = loaded(noneInstalled());
     v.mnuViewInstalled->trigger();
     EXPECT_EQ(file(v), (FileState{false, false, false, false}));
+}
+
+TEST_F(Menus, EmptyAllGamesListOffersNoGameCommand)
+{
+    frmMain& w = loaded({});
+    ASSERT_EQ(m_state.counts.intAllCount, 0);
+    EXPECT_EQ(file(w), (FileState{false, false, false, false}));
+    emit w.mnuTools->aboutToShow();
+    EXPECT_FALSE(w.mnuToolsCustom->isEnabled());
+    EXPECT_TRUE(w.mnuToolsRaster->isEnabled());
 }
 
 TEST_F(Menus, ToolsMenuTable)
@@ -202,6 +216,55 @@ TEST_F(Menus, PanelSwitchesTheFormButtonsAndReturnKeepsUninstalledPlayControlsOf
     emit w.mnuView->aboutToShow();
     EXPECT_TRUE(w.mnuViewAll->isEnabled());
     EXPECT_TRUE(w.mnuViewFavorites->isEnabled());
+}
+
+TEST_F(Menus, PlayControlsFollowTheSelectedGameAfterAReturnOrARefresh)
+{
+    frmMain& w = loaded(fiveGames());
+    w.show();
+    const auto playControls = [&w] {
+        return std::vector<bool>{w.fraList->cmdPlay->isEnabled(), w.chkAutoRun->isEnabled(),
+                                 w.chkRecord->isEnabled(), w.chkPlayback->isEnabled()};
+    };
+    const std::vector<bool> off(4, false), on(4, true);
+    const std::pair<const char*, std::function<void()>> returns[] = {
+        {"report panel",
+         [&w] {
+             w.EnterPanel(w.fraVerify, "Report", frmMain::PanelStatus::General);
+             w.fraVerify->cmdGameList->click();
+         }},
+        {"maintenance panel",
+         [&w] {
+             w.mnuToolsMaintenance->trigger();
+             w.fraMaintenance->cmdGameList2->click();
+         }},
+        {"option panel",
+         [&w] {
+             w.cmdRaster->click();
+             w.cmdCancel->click();
+         }},
+    };
+    // All Games by name: Ms. Pac-Man (row 2) is not installed, Pac-Man (row 3) is.
+    for (const auto& [name, goAndReturn] : returns) {
+        SCOPED_TRACE(name);
+        selectAll(w, 2);
+        ASSERT_EQ(playControls(), off);
+        goAndReturn();
+        ASSERT_EQ(m_state.view.intPanelShown, 0);
+        EXPECT_EQ(playControls(), off);
+        selectAll(w, 3);
+        goAndReturn();
+        EXPECT_EQ(playControls(), on);
+    }
+
+    // Refresh selects the first game again: Asteroids, not installed.
+    selectAll(w, 3);
+    w.mnuViewRefresh->trigger();
+    ASSERT_EQ(w.StatusBar[0]->panelText(3), "asteroid");
+    EXPECT_EQ(playControls(), off);
+    // The Installed list needs no selection to allow them.
+    w.mnuViewInstalled->trigger();
+    EXPECT_EQ(playControls(), on);
 }
 
 TEST_F(Menus, SelectedGamePanelCopiesItsNameAndRom)

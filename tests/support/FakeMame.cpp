@@ -44,6 +44,8 @@ std::vector<FakeMameRun> readFakeMameRuns(const QString& logFile)
         const QJsonValue ini = run.value(QStringLiteral("mameIni"));
         if (ini.isString())
             r.mameIni = ini.toString().toLatin1();
+        for (const QJsonValue& refused : run.value(QStringLiteral("refused")).toArray())
+            r.refused << refused.toString();
         runs.push_back(std::move(r));
     }
     return runs;

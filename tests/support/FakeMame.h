@@ -18,5 +18,6 @@ struct FakeMameRun {
     QStringList args;                    // every argument after the program's name
     QString cwd;                         // the current folder of the run
     std::optional<QByteArray> mameIni;   // the mame.ini in that folder, when there was one
+    QStringList refused;                 // what today's MAME says of values there it does not take
 };
 std::vector<FakeMameRun> readFakeMameRuns(const QString& logFile);

@@ -32,7 +32,7 @@ struct FixtureGame {
     bool installed = true;
     QString manufacturer = QStringLiteral("Maker");
     QString type = QStringLiteral("Raster");
-    QString source = QStringLiteral("driver.c"); // "folder/name.cpp" as today's MAME names it
+    QString source = QStringLiteral("driver.c"); // today's MAME names it "folder/driver.cpp"
 };
 
 class MainWindowTest : public ::testing::Test {

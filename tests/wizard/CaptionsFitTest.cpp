@@ -1,6 +1,6 @@
 // The fixed captions and count texts of the main window and the options wizard fit their
-// controls in the interface font: labels, buttons, check boxes, frame captions, status panels;
-// the about box's too.
+// controls in the interface font: labels, buttons, check boxes, frame captions, list entries,
+// status panels; the about box's too.
 #include "support/MainWindowFixture.h"
 
 #include "platform/InterfaceFont.h"
@@ -12,6 +12,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOption>
@@ -78,6 +79,13 @@ QString overflow(const QWidget* w)
                        buttonTextRect(button, QStyle::SE_PushButtonContents).width());
     if (const auto* frame = qobject_cast<const QGroupBox*>(w); frame && !frame->title().isEmpty())
         return tooWide(frame->title(), groupBoxTitleRect(frame).right() + 1, frame->width());
+    // A list entry wider than the list is cut off at its edge.
+    if (const auto* list = qobject_cast<const QListWidget*>(w))
+        for (int i = 0; i < list->count(); ++i)
+            if (const QString why = tooWide(list->item(i)->text(), list->visualItemRect(list->item(i)).right() + 1,
+                                            list->viewport()->width());
+                !why.isEmpty())
+                return why;
     return {};
 }
 
@@ -100,6 +108,9 @@ struct Walk {
                 checked.insert(button->text());
             else if (const auto* frame = qobject_cast<const QGroupBox*>(w))
                 checked.insert(frame->title());
+            else if (const auto* list = qobject_cast<const QListWidget*>(w))
+                for (int i = 0; i < list->count(); ++i)
+                    checked.insert(list->item(i)->text());
         }
     }
 };
@@ -153,7 +164,11 @@ TEST_F(CaptionsFit, EveryFixedCaptionFitsItsControlInEachStyle)
             }
         }
         frmChoose wizard(m_state);
+        // Shown, so that its list lays out its entries in its own width.
+        wizard.show();
+        QApplication::processEvents();
         walk.over(&wizard);
+        wizard.hide();
         frmMyAbout about(m_state, w.Tmr[0], {});
         about.chkOther->setChecked(true);
         walk.over(&about);
@@ -164,7 +179,8 @@ TEST_F(CaptionsFit, EveryFixedCaptionFitsItsControlInEachStyle)
         for (const char* text : {"Total Games: 45000", "Total Games: 2", "Installed Games", "Uninstalled Games",
                                  "Clone", "Original", "Not Installed", "Custom Settings", "Default Settings",
                                  "Disable Ctrl-Alt-Delete, Ctrl-Esc, && The Windows Key During Games",
-                                 "Total Files:", "Zelvane maintainers"})
+                                 "Total Files:", "Zelvane maintainers", "Hide PGM (Polygame Master) System Games",
+                                 "Hide PS Arcade 95, PSX, Taito FX1, TPS, ZN1, & ZN2 Games"})
             EXPECT_EQ(walk.checked.count(QString::fromLatin1(text)), 1u) << text;
     }
     QApplication::setStyle(program);

@@ -69,6 +69,30 @@ QHash<QString, QString> readMameIni()
     return options;
 }
 
+// What today's MAME says of the mame.ini values it does not take, in its words; it passes over
+// options it does not have without a word. The older MAME took what the program writes.
+QStringList refusedValues(const FakeMameConfig& config, const QHash<QString, QString>& ini)
+{
+    QStringList refused;
+    if (config.layout != ListingLayout::Current)
+        return refused;
+    const QString frameskip = ini.value(QStringLiteral("frameskip"), QStringLiteral("0"));
+    bool number = false;
+    const int frames = frameskip.toInt(&number);
+    if (!number || frames < 0 || frames > 10)
+        refused << QStringLiteral("Out-of-range integer value for frameskip: \"%1\" (must be between 0 and 10, "
+                                  "inclusive); reverting to 0").arg(frameskip);
+    static const QStringList kVideo = {"auto", "none", "soft", "accel", "opengl", "bgfx"};
+    const QString video = ini.value(QStringLiteral("video"), QStringLiteral("auto"));
+    if (!kVideo.contains(video))
+        refused << QStringLiteral("Invalid video value %1; reverting to software").arg(video);
+    static const QStringList kSound = {"auto", "none", "sdl", "portaudio", "pulse"};
+    const QString sound = ini.value(QStringLiteral("sound"), QStringLiteral("auto"));
+    if (!kSound.contains(sound))
+        refused << QStringLiteral("Value %1 not supported for option sound - falling back to auto").arg(sound);
+    return refused;
+}
+
 // The folders of a search path such as ".;roms;\"/my roms\"", relative ones from the current folder.
 QStringList searchFolders(const QString& path)
 {
@@ -355,6 +379,7 @@ bool logRun(const FakeMameConfig& config, const QStringList& arguments)
     run.insert(QStringLiteral("args"), QJsonArray::fromStringList(arguments));
     run.insert(QStringLiteral("cwd"), QDir::currentPath());
     run.insert(QStringLiteral("mameIni"), iniCopy);
+    run.insert(QStringLiteral("refused"), QJsonArray::fromStringList(refusedValues(config, readMameIni())));
     QFile log(config.logFile);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
         std::fprintf(stderr, "fakemame: cannot append to the log %s\n", qPrintable(config.logFile));
@@ -367,6 +392,8 @@ bool logRun(const FakeMameConfig& config, const QStringList& arguments)
 int playGame(const FakeMameConfig& config, const QStringList& arguments)
 {
     const QHash<QString, QString> ini = readMameIni();
+    for (const QString& refused : refusedValues(config, ini))
+        std::fprintf(stderr, "%s\n", qPrintable(refused));
     // MAME's default input folder is "inp" in the current folder; it creates no folder itself.
     const QDir folder(QDir::current().absoluteFilePath(ini.value(QStringLiteral("input_directory"), QStringLiteral("inp"))));
     // Today's MAME takes the file's name as mame.ini gives it; the older one added ".inp".

@@ -23,7 +23,10 @@
 //   ZELVANE_FAKEMAME_BAD          comma-separated ROM sets that verify as bad
 //   ZELVANE_FAKEMAME_BAD_SAMPLES  comma-separated sample sets that verify as bad
 //   ZELVANE_FAKEMAME_LOG          file that every run appends one JSON line to:
-//                                 {"args": [...], "cwd": "...", "mameIni": "..." or null}
+//                                 {"args": [...], "cwd": "...", "mameIni": "..." or null,
+//                                  "refused": [what today's MAME says of the values of
+//                                  mame.ini that it does not take; always empty in the older
+//                                  layout]}
 //   ZELVANE_FAKEMAME_SLEEP_MS     milliseconds to wait before answering any command
 //   ZELVANE_FAKEMAME_EXIT         exit code of every command after its answer (default 0)
 //   ZELVANE_FAKEMAME_PAUSED       a file that -listxml writes its process id into once it has
@@ -38,10 +41,12 @@
 //                                 starts "MAME v<version> (unknown)", lines end in LF, and a verify
 //                                 run reports no set it does not find and puts its summary on
 //                                 standard error with exit code 2 when a set is bad (nothing found:
-//                                 'romset "<set>" not found!' there). A game run records into and
-//                                 plays back from the file the record or playback line names, as
-//                                 it stands (no ".inp" added), and stops with "Input file <name>
-//                                 not found" and exit code 3 when there is none to play back
+//                                 'romset "<set>" not found!' there); a game run puts what it
+//                                 says of mame.ini's frameskip, video and sound values that it
+//                                 does not take on standard error, records into and plays back
+//                                 from the file the record or playback line names as it stands
+//                                 (no ".inp" added), and stops with "Input file <name> not found"
+//                                 and exit code 3 when there is none to play back
 #include "Commands.h"
 
 #include <QString>
