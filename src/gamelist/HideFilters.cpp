@@ -20,6 +20,16 @@ QStringView driverFile(const QString& source)
     return file;
 }
 
+// Years compare as text, so a year with unknown digits would pass any limit. The older MAME wrote
+// only "19??" for one; today's writes "????", "20??", "198?" and the like.
+bool yearUnknown(const GameRecord& record)
+{
+    const QString& year = record[GameColumn::Year];
+    if (FromTodaysMame(record))
+        return year.contains(QLatin1Char('?'));
+    return year == QLatin1String("19??");
+}
+
 } // namespace
 
 bool IsHidden(const GameRecord& record, const ListFilters& filters)
@@ -47,9 +57,7 @@ bool IsHidden(const GameRecord& record, const ListFilters& filters)
     // The description, not the ROM name: "Vs. Super Mario Bros." and "VS Tennis" alike.
     if (filters.blnHideVs && record[GameColumn::Game].left(2).toLower() == QLatin1String("vs"))
         return true;
-    // Years compare as text; a game of unknown year always stays.
-    const QString& year = record[GameColumn::Year];
-    if (filters.blnHideYear && year != QLatin1String("19??") && year.compare(filters.strHideYear) > 0)
+    if (filters.blnHideYear && !yearUnknown(record) && record[GameColumn::Year].compare(filters.strHideYear) > 0)
         return true;
     if (filters.blnHideBootleg && record[GameColumn::Manufacturer] == QLatin1String("bootleg"))
         return true;

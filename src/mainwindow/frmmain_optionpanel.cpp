@@ -4,6 +4,7 @@
 
 #include "options/OptionLists.h"
 #include "options/RebuildSettings.h"
+#include "options/SettingsChoice.h"
 #include "platform/AnsiText.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
@@ -110,7 +111,7 @@ void frmMain::mnuToolsCustom_Click()
     StatusBar[1]->setPanelText(3, game[GameColumn::ROM]);
 
     SettingsEdit& settings = m_state.settings;
-    const QString& type = game[GameColumn::Type];
+    const QString type = SettingsTypeOf(game[GameColumn::Type]);
     const QString own = settingsPath(game[GameColumn::ROM] + QStringLiteral(".cfg"));
     if (QFileInfo::exists(own)) {
         if (type == kRasterType || type == kVectorType) {
@@ -138,7 +139,7 @@ void frmMain::mnuToolsCustom_Click()
 void frmMain::cmdRestore_Click()
 {
     SettingsEdit& settings = m_state.settings;
-    const QString& type = m_state.game[GameColumn::Type];
+    const QString type = SettingsTypeOf(m_state.game[GameColumn::Type]);
     if (fraDefaults->kind() == SettingsKind::Custom &&
         QFileInfo::exists(settingsPath(m_state.game[GameColumn::ROM] + QStringLiteral(".cfg"))) &&
         (type == kRasterType || type == kVectorType) && QFileInfo::exists(settingsPath(typeFileName(type)))) {
@@ -187,7 +188,8 @@ void frmMain::cmdOK_Click()
             return;
     } else {
         const QString own = settingsPath(m_state.game[GameColumn::ROM] + QStringLiteral(".cfg"));
-        settings.strSettingsType = m_state.game[GameColumn::Type] == kRasterType ? kRasterType : kVectorType;
+        settings.strSettingsType =
+            SettingsTypeOf(m_state.game[GameColumn::Type]) == kRasterType ? kRasterType : kVectorType;
         if (!save(own))
             return;
         StatusBar[0]->setPanelText(6, QStringLiteral("Custom Settings"));

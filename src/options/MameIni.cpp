@@ -210,6 +210,12 @@ void writeNotSet(QByteArray& out, QByteArrayView name)
     out.append("# ").append(name).append("\t<NULL> (not set)\r\n");
 }
 
+// The recording the record or playback line names: <rom>.inp in the Input folder either way.
+QByteArray inputFileName(const BuildIniRequest& request)
+{
+    return toAnsi(request.layout == MameLayout::Current ? request.rom + QStringLiteral(".inp") : request.rom);
+}
+
 // MAME reads a quoted value whole; only a blank needs it.
 QByteArray pathValue(const QString& value)
 {
@@ -365,7 +371,7 @@ private:
         case Source::Playback:
         case Source::Record:
             if (line.source == Source::Playback ? m_request.playback : m_request.record)
-                writeLine(m_out, line.name, toAnsi(m_request.rom));
+                writeLine(m_out, line.name, inputFileName(m_request));
             else
                 writeNotSet(m_out, line.name);
             break;
@@ -513,9 +519,9 @@ Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniReque
     QByteArray content = pathPart(dirs);
     content.append("#\r\n").append(kStatePlaybackTitle).append("\r\n#\r\n");
     if (request.playback)
-        writeLine(content, "playback", toAnsi(request.rom));
+        writeLine(content, "playback", inputFileName(request));
     else if (request.record)
-        writeLine(content, "record", toAnsi(request.rom));
+        writeLine(content, "record", inputFileName(request));
     return replaceMameIni(dirs, content);
 }
 

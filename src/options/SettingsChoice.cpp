@@ -4,10 +4,21 @@
 
 #include <QFileInfo>
 
-SettingsChoice ChooseSettingsFile(const QString& appPath, const QString& rom, const QString& type,
+QString SettingsTypeOf(const QString& gameType)
+{
+    // Types compare exactly, as the game data writes them.
+    if (gameType == QLatin1String("Raster") || gameType == QLatin1String("Lcd") || gameType == QLatin1String("Svg"))
+        return QStringLiteral("Raster");
+    if (gameType == QLatin1String("Vector"))
+        return QStringLiteral("Vector");
+    return {};
+}
+
+SettingsChoice ChooseSettingsFile(const QString& appPath, const QString& rom, const QString& gameType,
                                   const QString& settingsType)
 {
-    const bool known = type == QLatin1String("Raster") || type == QLatin1String("Vector");
+    const QString type = SettingsTypeOf(gameType);
+    const bool known = !type.isEmpty();
     SettingsChoice choice{QString(), known ? type : settingsType};
     const QString own = JoinPath(appPath, QStringLiteral("settings/") + rom + QStringLiteral(".cfg"));
     if (QFileInfo::exists(own)) {

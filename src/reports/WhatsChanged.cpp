@@ -122,9 +122,92 @@ QByteArrayView RestOfLine(QByteArrayView line)
     return rest;
 }
 
+namespace {
+
+// A checksum list's groups (lines of one key, in a row), each with the text of its lines joined,
+// handed to `visit(key, text)` in file order; `poll` is heard every few thousand lines.
+template <typename Visit>
+void forEachCrcGroup(QByteArrayView list, const std::function<void()>& poll, Visit visit)
+{
+    LineSplitter lines(list);
+    QByteArrayView line;
+    QByteArray group;
+    std::string_view groupKey;
+    qint64 read = 0;
+    for (; lines.next(line); ++read) {
+        const std::string_view key = view(RestOfLine(line));
+        if (read > 0 && key != groupKey) {
+            visit(groupKey, group);
+            group.clear();
+        }
+        groupKey = key;
+        group.append(line);
+        if (read % kPollLines == 0)
+            poll();
+    }
+    if (read > 0)
+        visit(groupKey, group);
+}
+
+// The groups of each key, sorted, each text once.
+using KeyGroups = std::vector<QByteArray>;
+
+void settle(KeyGroups& groups)
+{
+    std::sort(groups.begin(), groups.end());
+    groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
+}
+
+// Today's MAME repeats a device's ROM lines under every machine that holds it, so one key (the
+// device's description) stands for many groups, in a row or apart. A key has changed when the
+// texts of its groups, taken as a set, differ from the old list's; it is listed once, where its
+// first group stands.
+Result<CompareResult> compareKeyGroups(QByteArrayView newList, QByteArrayView oldList, CompareProgress& progress,
+                                       const CompareMonitor& monitor)
+{
+    const auto poll = [&] { monitor(progress); };
+    std::unordered_map<std::string_view, KeyGroups> oldGroups;
+    forEachCrcGroup(oldList, poll,
+                    [&](std::string_view key, const QByteArray& text) { oldGroups[key].push_back(text); });
+
+    std::unordered_map<std::string_view, KeyGroups> newGroups;
+    std::vector<std::string_view> keys; // in the order of their first group
+    forEachCrcGroup(newList, poll, [&](std::string_view key, const QByteArray& text) {
+        KeyGroups& groups = newGroups[key];
+        if (groups.empty())
+            keys.push_back(key);
+        groups.push_back(text);
+        ++progress.count;
+    });
+    if (progress.count == 0)
+        return MakeRuntimeError(ErrorNumber::InputPastEnd, Counting);
+
+    progress.stage = CompareStage::Comparing;
+    QByteArray report;
+    for (const std::string_view key : keys) {
+        if (monitor(progress))
+            return cancelled();
+        KeyGroups& groups = newGroups[key];
+        progress.done += qint64(groups.size());
+        settle(groups);
+        const auto old = oldGroups.find(key);
+        if (old != oldGroups.end())
+            settle(old->second);
+        if (old == oldGroups.end() || groups != old->second)
+            report.append(key.data(), qsizetype(key.size())).append(kLineEnd);
+    }
+    monitor(progress);
+    return finished(std::move(report));
+}
+
+} // namespace
+
 Result<CompareResult> CompareCrcLists(QByteArrayView newList, QByteArrayView oldList, const CompareMonitor& monitor)
 {
     CompareProgress progress;
+    // Only today's MAME closes a line's fields with TABs.
+    if (newList.contains('\t'))
+        return compareKeyGroups(newList, oldList, progress, monitor);
     const auto poll = [&] { monitor(progress); };
 
     // Only the first group of a key counts: later ones with the same key are never looked at.

@@ -93,8 +93,13 @@ QString MamePlayCommand(const QString& rom, const QString& otherCommands)
     // elsewhere lower-casing would change the file names in the options.
     other = LowerWhereCaseIgnored(other);
     QString line = CommandPrefix() + QStringLiteral("mame ") + QuoteArg(LowerWhereCaseIgnored(rom));
-    for (const QString& word : commandWords(other))
+    for (QString word : commandWords(other)) {
+        // MAME's option names are case-sensitive ("-Cheat" is an unknown option); their values
+        // may be file names, which keep their case.
+        if (word.startsWith(QLatin1Char('-')))
+            word = word.toLower();
         line += QLatin1Char(' ') + QuoteArg(word);
+    }
     return line;
 }
 

@@ -27,7 +27,8 @@ QString MameHelpCommand(const QString& outputFile);
 // "mame ", the ROM set name and the user's other commands, run through the interpreter. Double
 // blanks in the other commands are reduced (one pass); each of their words (double quotes group
 // blanks into one word, as MAME reads its command line) is quoted, so that no text of a settings
-// file ever runs as shell syntax. Lower-cased where file names ignore case (Windows).
+// file ever runs as shell syntax. Option names (words beginning with "-") are lower-cased, and
+// everything where file names ignore case (Windows).
 QString MamePlayCommand(const QString& rom, const QString& otherCommands);
 
 // "mamediff ", the report's switch ("-s", "-n", or empty for none) and the old and the new

@@ -28,3 +28,10 @@ struct GameRecord {
     const QString& operator[](GameColumn c) const { return fields[static_cast<int>(c)]; }
     bool operator==(const GameRecord&) const = default;
 };
+
+// Whether the record comes from today's MAME, which names a driver file in C++ ("atari/pong.cpp");
+// the older one named it in C ("pong.c").
+inline bool FromTodaysMame(const GameRecord& record)
+{
+    return record[GameColumn::Source].endsWith(QLatin1String(".cpp"));
+}

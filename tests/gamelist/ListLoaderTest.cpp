@@ -227,6 +227,19 @@ TEST_F(LoadListsTest, HideYearComparesYearsAsText)
     EXPECT_EQ(loadedRoms(), (QStringList{"y1990", "unknown", "y1989"}));
 }
 
+// Today's listing (sources with their folder) writes unknown digits in any place of the year.
+TEST_F(LoadListsTest, HideYearKeepsTodaysYearsOfUnknownDigits)
+{
+    writeGames({{"y1991", "G", "m/m.cpp", "1991"}, {"y1990", "G", "m/m.cpp", "1990"},
+                {"a19qq", "G", "m/m.cpp", "19??"}, {"aqqqq", "G", "m/m.cpp", "????"},
+                {"a20qq", "G", "m/m.cpp", "20??"}, {"a199q", "G", "m/m.cpp", "199?"},
+                {"a2qq1", "G", "m/m.cpp", "2??1"}, {"y2001", "G", "m/m.cpp", "2001"},
+                {"o20qq", "G", "m.c", "20??"}, {"o19qq", "G", "m.c", "19??"}});
+    m_state.filters.blnHideYear = true;
+    m_state.filters.strHideYear = "1990";
+    EXPECT_EQ(loadedRoms(), (QStringList{"y1990", "a19qq", "aqqqq", "a20qq", "a199q", "a2qq1", "o19qq"}));
+}
+
 TEST_F(LoadListsTest, CategoryAndPlayersComeFromTheLookUpFiles)
 {
     writeGames({{"pacman"}, {"unknown"}});

@@ -287,6 +287,9 @@ TEST_F(MameIniTest, RecordAndPlaybackNameTheCurrentGame)
     playback.rom = "galaga";
     playback.playback = true;
     EXPECT_TRUE(optionPart("", playback).contains("\r\nplayback\tgalaga\r\n# record\t<NULL> (not set)\r\n"));
+    // Today's MAME adds no ".inp" of its own.
+    playback.layout = MameLayout::Current;
+    EXPECT_TRUE(optionPart("", playback).contains("\r\nplayback\tgalaga.inp\r\n# record\t<NULL> (not set)\r\n"));
 }
 
 TEST_F(MameIniTest, InputLineAloneGoesUnderItsSectionHeader)

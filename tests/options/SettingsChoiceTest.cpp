@@ -44,3 +44,15 @@ TEST_F(SettingsChoiceTest, TypeFileOrNone)
     EXPECT_TRUE(choose("asteroid", "vector", "Raster").file.isEmpty());
     EXPECT_EQ(choose("asteroid", "vector", "Raster").type, "Raster");
 }
+
+TEST_F(SettingsChoiceTest, LcdAndSvgGamesRunWithTheRasterSettings)
+{
+    writeFile(settings("raster.cfg"), "");
+    for (const char* type : {"Lcd", "Svg"}) {
+        SCOPED_TRACE(type);
+        const SettingsChoice choice = choose("gnw_ball", type, "Vector");
+        EXPECT_EQ(choice.file, settings("raster.cfg"));
+        EXPECT_EQ(choice.type, "Raster");
+    }
+    EXPECT_EQ(choose("gnw_ball", "lcd", "Vector").type, "Vector");
+}

@@ -330,6 +330,44 @@ TEST_F(OptionPanelTest, CustomSettingsEnableTheControlsOfTheGamesType)
     EXPECT_EQ(panel6(w), "Default Settings");
 }
 
+// Today's MAME has LCD and SVG screens: their games take the raster settings.
+TEST_F(OptionPanelTest, CustomSettingsOfLcdAndSvgGamesAreRasterSettings)
+{
+    writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=DDraw\r\n");
+    writeFile(settings("vector.cfg"), "[Video Options]\r\nVideo=GDI\r\n");
+    std::vector<FixtureGame> games = fiveGames();
+    games[1].type = QStringLiteral("Lcd");
+    games[4].type = QStringLiteral("Svg");
+    writeGames(games);
+    writeOptions({});
+    frmMain& w = loadShown();
+    for (const char* rom : {"galaxian", "zaxxon"}) {
+        SCOPED_TRACE(rom);
+        const QString own = settings(rom) + ".cfg";
+        select(w, rom);
+        w.mnuToolsCustom->trigger();
+        EXPECT_EQ(combo(w, "cboVideo")->currentText(), "DDraw");
+        EXPECT_TRUE(combo(w, "cboBios")->isEnabled());
+        EXPECT_FALSE(combo(w, "cboBeam")->isEnabled());
+        w.cmdOK->click();
+        EXPECT_FALSE(QFileInfo::exists(own)) << "equal to raster.cfg";
+        EXPECT_EQ(panel6(w), "Default Settings");
+
+        w.mnuToolsCustom->trigger();
+        combo(w, "cboFlip")->setCurrentText("Both");
+        w.cmdOK->click();
+        EXPECT_EQ(storedOption(own, "Video Rotation Options", "Flip"), "Both");
+        w.mnuToolsCustom->trigger();
+        EXPECT_EQ(combo(w, "cboFlip")->currentText(), "Both");
+        EXPECT_EQ(w.cmdRestore->text(), "R&estore Raster Settings");
+        w.cmdRestore->click();
+        EXPECT_EQ(m_state.settings.strSettingsFile, settings("raster.cfg"));
+        w.cmdOK->click();
+        EXPECT_FALSE(QFileInfo::exists(own));
+    }
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 TEST_F(OptionPanelTest, CancelKeepsEveryFileAndReopeningShowsTheStoredValues)
 {
     writeFile(settings("vector.cfg"), "[Sound Options]\r\nVolume=-5\r\n");

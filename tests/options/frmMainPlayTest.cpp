@@ -3,7 +3,6 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/modSubMain.h"
-#include "platform/FileNames.h"
 #include "platform/MsgBox.h"
 
 #include <QAction>
@@ -150,9 +149,8 @@ TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
 
     const std::vector<FakeMameRun> r = runs();
     ASSERT_EQ(r.size(), 1u);
-    // Where file names may differ from each other by letter case, the other commands keep theirs.
-    const QString cheat = FileNamesIgnoreCase() ? "-cheat" : "-Cheat";
-    EXPECT_EQ(r[0].args, QStringList({"pacman", cheat, "-snapname", "x;touch&pwned"}));
+    // MAME's option names are case-sensitive: "-Cheat" would stop it.
+    EXPECT_EQ(r[0].args, QStringList({"pacman", "-cheat", "-snapname", "x;touch&pwned"}));
     EXPECT_FALSE(QFileInfo::exists(mame() + "/pwned"));
     // A marquee that stood still before the game stands still after it.
     EXPECT_FALSE(w.Tmr[0]->isActive());
@@ -255,6 +253,43 @@ TEST_F(Play, PlaybackOfARecordingLastsOneGame)
     ASSERT_EQ(r.size(), 1u);
     EXPECT_TRUE(r[0].mameIni->contains("\r\nplayback\tpacman\r\n# record\t<NULL> (not set)\r\n"));
     EXPECT_FALSE(w.chkPlayback->isChecked());
+}
+
+// Today's MAME records into the file the record line names as it stands; Playback must find
+// that file again, and a second Record must see it.
+TEST_F(Play, TodaysMameRecordsAndPlaysBackTheGamesInpFile)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    std::vector<FixtureGame> games = fiveGames();
+    games[0].source = QStringLiteral("pacman/pacman.cpp");
+    for (const bool settingsFile : {true, false}) {
+        SCOPED_TRACE(settingsFile ? "with raster.cfg" : "without settings");
+        nextCase();
+        if (settingsFile)
+            writeFile(settings("raster.cfg"), "");
+        writeGames(games);
+        writeOptions(inputOption(input()));
+        frmMain& w = loadShown();
+        selectRow(w.fraList->lvAll, 3);
+        w.chkRecord->setChecked(true);
+        w.fraList->cmdPlay->click();
+        EXPECT_EQ(readFile(input() + "/pacman.inp"), "fakemame input recording of pacman\r\n");
+        EXPECT_FALSE(QFileInfo::exists(input() + "/pacman"));
+
+        w.chkPlayback->setChecked(true);
+        w.fraList->cmdPlay->click();
+        w.chkRecord->setChecked(true);
+        m_boxes.answer(MsgAnswer::No);
+        w.fraList->cmdPlay->click();
+
+        const std::vector<FakeMameRun> r = runs();
+        ASSERT_EQ(r.size(), 2u);
+        EXPECT_TRUE(r[0].mameIni->contains("\r\nrecord\tpacman.inp\r\n"));
+        EXPECT_TRUE(r[1].mameIni->contains("\r\nplayback\tpacman.inp\r\n"));
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, "An .inp file for this game already exists.\rDo you want to overwrite it?");
+        QFile::remove(m_root + "/runs.log");
+    }
 }
 
 TEST_F(Play, GamesThatAreNotInstalledStartNothingAndLeaveMameIni)

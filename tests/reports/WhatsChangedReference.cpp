@@ -160,6 +160,41 @@ std::optional<QByteArray> romsInfo(const QByteArray& newList, const QByteArray& 
     return report;
 }
 
+std::optional<QByteArray> romsInfoByKey(const QByteArray& newList, const QByteArray& oldList)
+{
+    const QList<QByteArray> lines = linesOf(newList);
+    if (lines.isEmpty())
+        return std::nullopt;
+    // Every group of the key in the list, each text once, sorted.
+    const auto groupsOf = [](const QList<QByteArray>& list, const QByteArray& key) {
+        QList<QByteArray> groups;
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (restOfLine(list[i]) != key || (i > 0 && restOfLine(list[i - 1]) == key))
+                continue;
+            QByteArray group;
+            for (qsizetype j = i; j < list.size() && restOfLine(list[j]) == key; ++j)
+                group += list[j];
+            if (!groups.contains(group))
+                groups.append(group);
+        }
+        std::sort(groups.begin(), groups.end());
+        return groups;
+    };
+    const QList<QByteArray> oldLines = linesOf(oldList);
+    QList<QByteArray> seen;
+    QByteArray report;
+    for (const QByteArray& line : lines) {
+        const QByteArray key = restOfLine(line);
+        if (seen.contains(key))
+            continue;
+        seen.append(key);
+        const QList<QByteArray> oldGroups = groupsOf(oldLines, key);
+        if (oldGroups.isEmpty() || groupsOf(lines, key) != oldGroups)
+            report += key + "\r\n";
+    }
+    return report;
+}
+
 std::optional<QByteArray> allInfo(const QByteArray& newListing, const QByteArray& oldListing)
 {
     QByteArray newText = newListing;

@@ -177,6 +177,48 @@ TEST(CompareCrcLists, KeysTodaysLinesByTheDescriptionAfterTheLastTab)
     }
 }
 
+// Today's list repeats a device's lines under every machine that holds it, one or more times.
+TEST(CompareCrcLists, TodaysKeysCompareTheSetOfTheirGroups)
+{
+    const auto line = [](const char* crc, const char* rom, const char* set, const char* description) {
+        return QByteArray(crc) + ' ' + QByteArray(rom).leftJustified(32) + '\t' + QByteArray(set).leftJustified(16) +
+               '\t' + description + '\n';
+    };
+    const QByteArray n50 = line("a0acbaf7", "50xx.bin", "namco50", "Namco 50xx");
+    const QByteArray n50changed = line("a0acbaf8", "50xx.bin", "namco50", "Namco 50xx");
+    const QByteArray galaga = line("3eb1b8ec", "gg1_1b.3p", "galaga", "Galaga (Namco rev. B)");
+    const QByteArray bosco = line("96021267", "bos3_1.3n", "bosco", "Bosconian (new version)");
+    const QByteArray xevious = line("09ca9e0e", "xvi_1.3p", "xevious", "Xevious (Namco)");
+    const QByteArray polepos = line("c918c043", "pp1_1b", "polepos", "Pole Position");
+    const QByteArray oldList = galaga + n50 + bosco + n50 + n50 + xevious + n50 + polepos;
+    struct Case {
+        const char* name;
+        QByteArray newList;
+        QByteArray report;
+    };
+    const Case cases[] = {
+        {"the same list", oldList, ""},
+        {"one more machine holds the device", oldList + line("1", "s.1", "sbosco", "Super Bosconian") + n50,
+         "Super Bosconian\r\n"},
+        {"a machine that held the device is gone", galaga + n50 + bosco + n50 + n50 + polepos, ""},
+        {"the device's ROM changed everywhere",
+         galaga + n50changed + bosco + n50changed + n50changed + xevious + n50changed + polepos, "Namco 50xx\r\n"},
+        {"a machine holds the device once more", galaga + n50 + bosco + n50 + n50 + xevious + n50 + n50 + polepos,
+         ""},
+        {"only the doubled group is left", galaga + n50 + n50 + polepos, "Namco 50xx\r\n"},
+        {"a game's ROM changed", galaga + n50 + bosco + n50 + n50 + line("00000000", "xvi_1.3p", "xevious",
+                                                                          "Xevious (Namco)") + n50 + polepos,
+         "Xevious (Namco)\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result<CompareResult> result = CompareCrcLists(c.newList, oldList, neverCancel);
+        ASSERT_TRUE(result.ok());
+        EXPECT_EQ(result->lines, c.report);
+        EXPECT_EQ(result->outcome == CompareResult::Outcome::Unchanged, c.report.isEmpty());
+    }
+}
+
 TEST(CompareCrcLists, ReportsGroupsThatDifferFromTheFirstOldGroupOfTheirKey)
 {
     struct Case {

@@ -49,9 +49,12 @@ TEST(MamePlayCommand, BlanksBetweenWordsBecomeOne)
     EXPECT_EQ(MamePlayCommand("puckman", "-snapname \"a   b\""), "mame puckman -snapname 'a  b'");
 }
 
-TEST(MamePlayCommand, CaseIsKeptWhereFileNamesHaveCase)
+// MAME knows "-cheat" but not "-Cheat"; a value may be a file name, whose case matters here.
+TEST(MamePlayCommand, OptionNamesAreLowerCasedTheirValuesKeptWhereFileNamesHaveCase)
 {
-    EXPECT_EQ(MamePlayCommand("PuckMan", "-CfgName MyCfg"), "mame PuckMan -CfgName MyCfg");
+    EXPECT_EQ(MamePlayCommand("PuckMan", "-CfgName MyCfg"), "mame PuckMan -cfgname MyCfg");
+    EXPECT_EQ(MamePlayCommand("puckman", "-Cheat -SNAPNAME \"My Shots\" \"-NoSound\" x-Y -5"),
+              "mame puckman -cheat -snapname 'My Shots' -nosound x-Y -5");
 }
 
 TEST(MamePlayCommand, EveryWordIsQuotedNeverShellSyntax)

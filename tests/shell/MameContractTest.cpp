@@ -1,4 +1,5 @@
 // Every MAME command of the program, run through ExecCmd as its callers run it, against fakemame.
+#include "platform/CommandLine.h"
 #include "shell/ExecCmd.h"
 #include "shell/MameCommands.h"
 #include "shell/ShortPath.h"
@@ -214,4 +215,35 @@ TEST_F(MameContract, PlayRunsTheSetWithTheWordsOfTheOtherCommands)
     EXPECT_EQ(*runs[0].mameIni, readFile(QDir(m_mame).filePath("mame.ini")));
     EXPECT_TRUE(QFileInfo::exists(QDir(m_inp).filePath("astro.inp")));
     EXPECT_FALSE(QFileInfo::exists(QDir(m_mame).filePath("pwned")));
+}
+
+// Today's MAME takes the record and playback lines' file name as it stands (the older one added
+// ".inp"), and stops when the file to play back is not there.
+TEST_F(MameContract, TodaysMameRecordsAndPlaysBackTheFileAsNamed)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    const QString output = report("play.txt");
+    const QString play = MamePlayCommand("astro", "") + " > " + QuoteArg(output);
+    struct Case {
+        const char* line;
+        const char* file; // written, or read
+        int code;
+    };
+    const Case cases[] = {
+        {"record\tastro", "astro", 0},
+        {"record\tastro.inp", "astro.inp", 0},
+        {"playback\tastro.inp", "astro.inp", 0},
+        {"playback\tgone.inp", "gone.inp", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        writeMameIni("#\r\n# STATE/PLAYBACK OPTIONS\r\n#\r\n" + QByteArray(c.line) + "\r\n");
+        const QString file = QDir(m_inp).filePath(c.file);
+        QFile::remove(file);
+        if (QByteArray(c.line).startsWith("playback") && c.code == 0)
+            writeFile(file, "recorded");
+        EXPECT_EQ(ExecCmd(play, ShowState::Minimized, m_mame), c.code);
+        EXPECT_EQ(QFileInfo::exists(file), c.code == 0);
+        EXPECT_EQ(readFile(output).contains("Input file " + QByteArray(c.file) + " not found"), c.code != 0);
+    }
 }

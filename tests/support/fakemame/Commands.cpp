@@ -396,15 +396,25 @@ int playGame(const FakeMameConfig& config, const QStringList& arguments)
     const QHash<QString, QString> ini = readMameIni();
     for (const QString& refused : refusedValues(config, ini))
         std::fprintf(stderr, "%s\n", qPrintable(refused));
+    // MAME's default input folder is "inp" in the current folder; it creates no folder itself.
+    const QDir folder(QDir::current().absoluteFilePath(ini.value(QStringLiteral("input_directory"), QStringLiteral("inp"))));
+    // Today's MAME takes the file's name as mame.ini gives it; the older one added ".inp".
+    const bool current = config.layout == ListingLayout::Current;
+    const auto inputFile = [&](QString name) {
+        if (!current && !name.endsWith(QLatin1String(".inp"), Qt::CaseInsensitive))
+            name += QLatin1String(".inp");
+        return folder.filePath(name);
+    };
+    const QString playback = ini.value(QStringLiteral("playback"));
+    if (current && !playback.isEmpty() && !QFileInfo::exists(inputFile(playback))) {
+        std::printf("Ignoring MAME exception: Input file %s not found\n\n", qPrintable(playback));
+        std::fprintf(stderr, "Fatal error: Input file %s not found\n\n", qPrintable(playback));
+        return 3;
+    }
     const QString record = ini.value(QStringLiteral("record"));
     if (record.isEmpty())
         return 0;
-    // MAME's default input folder is "inp" in the current folder; it creates no folder itself.
-    const QString folder = ini.value(QStringLiteral("input_directory"), QStringLiteral("inp"));
-    QString name = record;
-    if (!name.endsWith(QLatin1String(".inp"), Qt::CaseInsensitive))
-        name += QLatin1String(".inp");
-    QFile inp(QDir(QDir::current().absoluteFilePath(folder)).filePath(name));
+    QFile inp(inputFile(record));
     if (!inp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "fakemame: cannot record into %s\n", qPrintable(inp.fileName()));
         return 1;
