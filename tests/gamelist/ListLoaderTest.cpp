@@ -121,9 +121,10 @@ TEST_F(LoadListsTest, ZipInEitherRomFolderMakesTheGameInstalled)
 
 TEST_F(LoadListsTest, ZipTestAnswersAsTheFileSystemDoes)
 {
-    writeGames({{"upper"}, {"linked"}, {"dirlink"}, {"plain"}, {"dangling"}});
+    writeGames({{"upper"}, {"linked"}, {"dirlink"}, {"plain"}, {"dangling"}, {"galaga"}});
     const QString roms = m_state.dirs.strROMsPath;
     writeFile(roms + "/UPPER.ZIP", "zip"); // another name on a case-sensitive file system
+    writeFile(roms + "/galaga.ZIP", "zip"); // the same: MAME does not find the set here
     writeFile(m_dir.filePath("elsewhere.zip"), "zip");
     ASSERT_TRUE(QFile::link(m_dir.filePath("elsewhere.zip"), roms + "/linked.zip"));
     ASSERT_TRUE(QFile::link(m_dir.path(), roms + "/dirlink.zip"));
