@@ -8,6 +8,7 @@
 #include "reports/ReportPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
+#include "wizard/ProgramVersion.h"
 
 #include <QMainWindow>
 
@@ -219,7 +220,7 @@ public:
     Status showNews(bool startup);
 
     Inet* Inet1 = nullptr;
-    qint32 lngWebVersion = 0; // the newest version read from the web site; 0 until one was read
+    Version lngWebVersion; // the newest version read by the running check; none until one was read
 
     // ---- Controls, named as the program names them (objectName too)
 
