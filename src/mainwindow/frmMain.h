@@ -350,6 +350,8 @@ private:
     // Marquee and icon timers (frmmain_timers.cpp)
     void connectTimers();
     void iconTick();
+    // The return from an audit of an Uninstalled game: it ends in the list its zip now says.
+    void settleAuditedGame();
     void SetMarquee();
 
     // Play (frmmain_play.cpp)
@@ -404,6 +406,7 @@ private:
     ExitMode m_exitMode = ExitMode::Exit;
     bool m_restartedAfterOptionsError = false;
     bool m_sessionEnding = false;
+    bool m_auditTookGame = false; // the audited game has left the Uninstalled list
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmWait> m_wait;
 };
