@@ -194,18 +194,42 @@ void GameListPanel::showGameLists(GameLists lists)
     m_state.counts.intUninstalledCount = m_lists.intUninstalledCount();
 }
 
-bool GameListPanel::appendInstalled(const GameRecord& game)
+qint32 GameListPanel::gameWithRom(const QString& rom) const
 {
-    const QString& rom = game[GameColumn::ROM];
     const auto found = std::find_if(m_lists.games.begin(), m_lists.games.end(),
                                     [&rom](const ListedGame& listed) { return listed.record[GameColumn::ROM] == rom; });
-    if (found == m_lists.games.end())
+    return found == m_lists.games.end() ? -1 : qint32(found - m_lists.games.begin());
+}
+
+bool GameListPanel::appendInstalled(const GameRecord& game)
+{
+    const qint32 index = gameWithRom(game[GameColumn::ROM]);
+    if (index < 0)
         return false;
-    found->installed = true;
-    const auto index = qint32(found - m_lists.games.begin());
+    m_lists.games[size_t(index)].installed = true;
     m_lists.installed.push_back(index);
     views[1].model->appendRow(index);
     return true;
+}
+
+bool GameListPanel::restoreUninstalled(const GameRecord& game)
+{
+    const qint32 index = gameWithRom(game[GameColumn::ROM]);
+    if (index < 0)
+        return false;
+    m_lists.games[size_t(index)].installed = false;
+    m_lists.uninstalled.push_back(index);
+    views[2].model->appendRow(index);
+    return true;
+}
+
+qint32 GameListPanel::uninstalledRow(const QString& rom) const
+{
+    const GameListModel& model = *views[2].model;
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.text(row, static_cast<int>(GameColumn::ROM)) == rom)
+            return row + 1;
+    return 0;
 }
 
 bool GameListPanel::removeUninstalled(qint32 row)
@@ -215,6 +239,8 @@ bool GameListPanel::removeUninstalled(qint32 row)
         return false;
     const qint32 game = model.gameIndex(row - 1);
     std::erase(m_lists.uninstalled, game);
+    // The row that takes the current place is no game the user chose.
+    CodeSelection code(m_selectingFromCode);
     model.removeRow(row - 1);
     return true;
 }

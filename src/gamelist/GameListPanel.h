@@ -52,8 +52,14 @@ public:
     // no loaded game has it. The counts are the caller's.
     bool appendInstalled(const GameRecord& game);
     // Takes the game at `row` (from 1, as the view state counts) out of the Uninstalled list;
-    // false when there is no such row. The counts are the caller's.
+    // false when there is no such row. The list's current row moves on without an item click.
+    // The counts are the caller's.
     bool removeUninstalled(qint32 row);
+    // Lists the loaded game with `game`'s ROM set at the foot of the Uninstalled list again; false
+    // when no loaded game has it. The counts are the caller's.
+    bool restoreUninstalled(const GameRecord& game);
+    // The row (from 1) of the Uninstalled list that shows the game with ROM set `rom`; 0 if none.
+    qint32 uninstalledRow(const QString& rom) const;
 
     // ---- The list shown and its selection
 
@@ -125,6 +131,8 @@ private:
     void columnClick(ListView& row, int column);
     void itemClick(ListView& row);
     bool noStretchFileExists() const;
+    // The loaded game with ROM set `rom`, or -1.
+    qint32 gameWithRom(const QString& rom) const;
 
     AppState& m_state;
     GameLists m_lists;

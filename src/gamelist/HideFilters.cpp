@@ -9,15 +9,20 @@ constexpr std::array<bool ListFilters::*, 8> kOtherFlags = {
     &ListFilters::blnHideCHD,    &ListFilters::blnHideImperfect,
 };
 
-// The driver file as the system table names it: the current MAME writes "neogeo/neogeo.cpp" for
-// what the older one called "neogeo.c".
-QStringView driverFile(const QString& source)
+// Whether `system` names the record's Source: today's MAME writes "neogeo/neogeo.cpp" where the
+// older one wrote "neogeo.c".
+bool namesSource(const SystemFilter& system, const QString& source)
 {
+    if (source.contains(QLatin1Char('/'))) {
+        for (const char* file : system.current)
+            if (file && source == QLatin1String(file))
+                return true;
+        return false;
+    }
     QStringView file(source);
-    file = file.sliced(file.lastIndexOf(QLatin1Char('/')) + 1);
     if (file.endsWith(QLatin1String(".cpp")))
         file.chop(2);
-    return file;
+    return file == QLatin1String(system.source);
 }
 
 // Years compare as text, so a year with unknown digits would pass any limit. The older MAME wrote
@@ -38,10 +43,10 @@ bool IsHidden(const GameRecord& record, const ListFilters& filters)
     for (const SystemFilter& system : kSystemFilters)
         anySystem = anySystem || filters.*system.flag;
     if (anySystem) {
-        const QStringView source = driverFile(record[GameColumn::Source]);
+        const QString& source = record[GameColumn::Source];
         bool listedSystem = false;
         for (const SystemFilter& system : kSystemFilters) {
-            if (source == QLatin1String(system.source)) {
+            if (namesSource(system, source)) {
                 if (filters.*system.flag)
                     return true;
                 listedSystem = true;

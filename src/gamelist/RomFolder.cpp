@@ -13,8 +13,8 @@ bool RomZipExists(const QString& folder, const QString& rom)
 RomFolder::RomFolder(const QString& folder) : m_folder(folder)
 {
     m_listed = m_folder.listFiles(".zip", [this](QByteArrayView name) {
-        const QString stem = fromAnsi(name.chopped(4));
-        m_zips.insert(stem.toLower(), stem);
+        const QString listed = fromAnsi(name);
+        m_zips.insert(listed.chopped(4).toLower(), listed);
     });
 }
 
@@ -28,7 +28,9 @@ bool RomFolder::hasZip(const QString& rom)
     const auto listed = m_zips.constFind(rom.toLower());
     if (listed == m_zips.cend())
         return false;
-    return *listed == rom || isZip(rom);
+    // "galaga.ZIP" is galaga's zip only where the file system says so, as MAME finds it there.
+    return (listed->size() == rom.size() + 4 && listed->startsWith(rom) && listed->endsWith(QLatin1String(".zip"))) ||
+           isZip(rom);
 }
 
 bool RomFolder::isZip(const QString& rom) const { return m_folder.isFile(toAnsi(rom) + ".zip"); }

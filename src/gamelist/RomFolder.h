@@ -24,5 +24,5 @@ private:
 
     OpenFolder m_folder;           // where each stat looks up one name
     bool m_listed = false;         // false when the folder could not be read: stat each name
-    QHash<QString, QString> m_zips; // lower-case name without ".zip" -> the name as listed
+    QHash<QString, QString> m_zips; // lower-case name without ".zip" -> the file name as listed
 };

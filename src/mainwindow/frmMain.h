@@ -8,6 +8,7 @@
 #include "reports/ReportPanel.h"
 #include "platform/RuntimeError.h"
 #include "state/AppState.h"
+#include "wizard/ProgramVersion.h"
 
 #include <QMainWindow>
 
@@ -221,7 +222,7 @@ public:
     Status showNews(bool startup);
 
     Inet* Inet1 = nullptr;
-    qint32 lngWebVersion = 0; // the newest version read from the web site; 0 until one was read
+    Version lngWebVersion; // the newest version read by the running check; none until one was read
 
     // ---- Controls, named as the program names them (objectName too)
 
@@ -351,6 +352,8 @@ private:
     // Marquee and icon timers (frmmain_timers.cpp)
     void connectTimers();
     void iconTick();
+    // The return from an audit of an Uninstalled game: it ends in the list its zip now says.
+    void settleAuditedGame();
     void SetMarquee();
 
     // Play (frmmain_play.cpp)
@@ -405,6 +408,7 @@ private:
     ExitMode m_exitMode = ExitMode::Exit;
     bool m_restartedAfterOptionsError = false;
     bool m_sessionEnding = false;
+    bool m_auditTookGame = false; // the audited game has left the Uninstalled list
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmWait> m_wait;
 };

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 
 void frmMain::connectAudit()
@@ -42,7 +43,13 @@ void frmMain::cmdVerify_Click()
     if (list == GameView::Uninstalled) {
         m_state.game = *selected;
         m_state.report.blnGameAudited = true;
+        m_auditTookGame = false;
+        // The icon and marquee still due belong to the audited game, not to the row that takes
+        // its place.
+        if (Tmr[1]->isActive())
+            iconTick();
         if (gameIsInstalled(rom) && fraList->removeUninstalled(fraList->selectedIndex(m_views[2]))) {
+            m_auditTookGame = true;
             --m_state.counts.intUninstalledCount;
             StatusBar[0]->setPanelText(1, QStringLiteral("Total Games: ") +
                                               QString::number(m_state.counts.intUninstalledCount));

@@ -43,7 +43,7 @@ void frmMain::Inet1_StateChanged(qint16 State)
                               "Internet\r\nor there is a temporary problem with the website."),
                MsgStyle::Information, kUpdatesTitle);
     } else if (State == Inet::icResponseCompleted) {
-        const Result<qint32> version = WebVersion(Inet1->GetChunk(2000));
+        const Result<Version> version = WebVersion(Inet1->GetChunk(2000));
         if (version)
             lngWebVersion = *version;
         else
@@ -86,9 +86,11 @@ Status frmMain::showNews(bool startup)
 void frmMain::mnuHelpCheck_Click()
 {
     m_state.web.strInetMode = QStringLiteral("Updates");
+    // A check that fails must not repeat the verdict of an earlier one.
+    lngWebVersion = Version();
     Inet1->Execute(WebHost() + QLatin1String(kUpdatesPath), kMenuRequestTimeoutMs);
     Inet1->waitWhileExecuting();
-    const QString verdict = UpdateVerdict(lngWebVersion, OwnVersionNumber(), WebHost());
+    const QString verdict = UpdateVerdict(lngWebVersion, OwnVersion(), WebHost());
     if (!verdict.isEmpty())
         MsgBox(verdict, MsgStyle::Information, kUpdatesTitle);
 }

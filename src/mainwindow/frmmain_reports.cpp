@@ -82,22 +82,44 @@ void frmMain::showMameIni()
     m_state.settings.strOtherCommands.clear();
 }
 
-void frmMain::cmdGameList_Click()
+void frmMain::settleAuditedGame()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    fraVerify->cmdGameList->setEnabled(false);
-    fraVerify->setTitle(QString());
-
-    // The audit left an Uninstalled game whose zip has turned up: it is installed from now on.
     const QString rom = m_state.game[GameColumn::ROM];
-    if (m_state.report.blnGameAudited && gameIsInstalled(rom)) {
-        if (m_state.counts.intUninstalledCount <= 0)
+    const bool installed = gameIsInstalled(rom);
+    qint32& uninstalledCount = m_state.counts.intUninstalledCount;
+    // The zip may have come or gone while the report was shown: the game is in one list either way.
+    if (installed && !m_auditTookGame && fraList->removeUninstalled(fraList->uninstalledRow(rom))) {
+        m_auditTookGame = true;
+        --uninstalledCount;
+    } else if (!installed && m_auditTookGame && fraList->restoreUninstalled(m_state.game)) {
+        m_auditTookGame = false;
+        ++uninstalledCount;
+        m_state.view.intUninstalledIndex = uninstalledCount;
+        fraList->selectRow(m_views[2], uninstalledCount, true);
+        LoadUninstalledStatus();
+    }
+    StatusBar[0]->setPanelText(1, QStringLiteral("Total Games: ") + QString::number(uninstalledCount));
+
+    // An Uninstalled game whose zip has turned up is installed from now on.
+    if (installed && m_auditTookGame) {
+        if (uninstalledCount <= 0)
             DisableGameButtons();
         else
             LoadUninstalledStatus();
         if (fraList->appendInstalled(m_state.game))
             ++m_state.counts.intInstalledCount;
     }
+    m_auditTookGame = false;
+}
+
+void frmMain::cmdGameList_Click()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fraVerify->cmdGameList->setEnabled(false);
+    fraVerify->setTitle(QString());
+
+    if (m_state.report.blnGameAudited)
+        settleAuditedGame();
 
     fraVerify->txtVerify->setText(QString());
     m_state.report.blnGameAudited = false;

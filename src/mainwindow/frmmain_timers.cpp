@@ -5,6 +5,7 @@
 
 #include "gamelist/GameListModel.h"
 #include "platform/ClickFilter.h"
+#include "platform/FileNames.h"
 #include "shell/HeaderPanel.h"
 #include "shell/ShortPath.h"
 
@@ -61,7 +62,8 @@ void frmMain::Tmr_Timer(int index)
 void frmMain::iconTick()
 {
     const QString& rom = m_state.selected.rom;
-    const QString iconFile = JoinPath(m_state.dirs.strMAMEPath, QStringLiteral("icons/") + rom + QStringLiteral(".ico"));
+    const QString iconFile =
+        JoinPath(FindSubfolder(m_state.dirs.strMAMEPath, QStringLiteral("icons")), rom + QStringLiteral(".ico"));
     // A file Qt cannot read as a picture leaves the box shown and empty.
     const bool hasIcon = QFileInfo(iconFile).isFile();
     const QImage icon = hasIcon ? gameIcon(iconFile) : QImage();

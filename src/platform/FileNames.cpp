@@ -7,6 +7,18 @@
 #include <windows.h>
 #endif
 
+QString FindSubfolder(const QString& folder, const QString& name)
+{
+    const QString exact = folder + QLatin1Char('/') + name;
+    if (FileNamesIgnoreCase() || folder.isEmpty() || QFileInfo(exact).isDir())
+        return exact;
+    const QStringList entries = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + QLatin1Char('/') + entry;
+    return exact;
+}
+
 QString MameProgramName()
 {
 #ifdef Q_OS_WIN

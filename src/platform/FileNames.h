@@ -18,6 +18,11 @@ constexpr bool FileNamesIgnoreCase()
 // been written there; elsewhere unchanged.
 inline QString LowerWhereCaseIgnored(const QString& text) { return FileNamesIgnoreCase() ? text.toLower() : text; }
 
+// The folder `name` inside `folder` as the file system spells it: MAME's own folders ("icons")
+// are found whatever their letter case, since a copy made on Windows may say "Icons". The name
+// itself wins over other spellings; with no such folder, the name joined to `folder`.
+QString FindSubfolder(const QString& folder, const QString& name);
+
 // The file name of the MAME program in its folder: "mame.exe" on Windows, "mame" elsewhere.
 QString MameProgramName();
 

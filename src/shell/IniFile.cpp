@@ -53,6 +53,13 @@ private:
 };
 
 // Cuts to the read limit without splitting a multi-byte character in two.
+QByteArrayView unquoted(QByteArrayView v)
+{
+    if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
+        return v.sliced(1, v.size() - 2);
+    return v;
+}
+
 QByteArray limited(QByteArrayView v)
 {
     if (v.size() <= kReadLimit)
@@ -298,9 +305,7 @@ QByteArray IniService::read(const QString& fileName, QByteArrayView section, QBy
     QByteArrayView value;
     if (!doc.find(section, key, value))
         return limited(trimmedRight(defaultValue));
-    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-        value = value.sliced(1, value.size() - 2);
-    return limited(value);
+    return limited(unquoted(value));
 }
 
 void IniService::write(const QString& fileName, QByteArrayView section, QByteArrayView key, QByteArrayView value)
@@ -355,6 +360,13 @@ void WriteINI(const QString& fileName, const QString& section, const QString& ke
     QByteArray text = toAnsi(value.text());
     text.replace('\r', ' ').replace('\n', ' ');
     IniService::instance().write(fileName, toAnsi(section), toAnsi(key), text);
+}
+
+QString StoredIniValue(const QString& value)
+{
+    QByteArray text = toAnsi(value);
+    text.replace('\r', ' ').replace('\n', ' ');
+    return fromAnsi(limited(unquoted(trimmed(text))));
 }
 
 void FlushINI(const QString& fileName) { IniService::instance().flush(fileName); }

@@ -30,6 +30,9 @@ QString ReadINI(const QString& fileName, const QString& section, const QString& 
 // Stores the value (each CR and LF becomes a blank) in the cached copy of the file.
 void WriteINI(const QString& fileName, const QString& section, const QString& key, const IniValue& value);
 
+// What ReadINI gives back, once the file is read again, for a value that WriteINI stored.
+QString StoredIniValue(const QString& value);
+
 // The null write that ends every batch: the cached copy replaces the file on disk. Silent: a
 // failure leaves the file as it was and the writes pending, for the next flush to try again.
 void FlushINI(const QString& fileName);

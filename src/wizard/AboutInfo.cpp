@@ -1,6 +1,7 @@
 #include "wizard/AboutInfo.h"
 
 #include "platform/AnsiText.h"
+#include "platform/FileNames.h"
 #include "platform/LineReader.h"
 #include "platform/RuntimeErrorText.h"
 #include "shell/ShortPath.h"
@@ -31,7 +32,7 @@ QString ExtrasPath(const ExtrasFolder& folder, const DirectorySettings& dirs)
     const QString& base = dirs.*folder.base;
     if (!folder.subfolder || base.isEmpty())
         return base;
-    return JoinPath(base, QLatin1String(folder.subfolder));
+    return QDir::toNativeSeparators(FindSubfolder(base, QLatin1String(folder.subfolder)));
 }
 
 Result<QStringList> ListExtras(const QString& folder, const QString& pattern)

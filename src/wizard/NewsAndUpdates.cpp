@@ -1,6 +1,9 @@
 #include "wizard/NewsAndUpdates.h"
 
 #include "platform/RuntimeErrorText.h"
+#include "shell/IniFile.h"
+
+#include <QStringList>
 
 #include <limits>
 
@@ -45,25 +48,34 @@ QString WebHost()
 
 bool NewsIsNew(const QString& newsText, const QString& lastNews)
 {
-    if (newsText == QLatin1String("Error"))
+    if (newsText.isEmpty() || newsText == QLatin1String("Error"))
         return false;
-    return newsText.mid(8, 1) == QLatin1String(";") || NewsStamp(newsText) != lastNews;
+    return newsText.mid(8, 1) == QLatin1String(";") || StoredIniValue(NewsStamp(newsText)) != lastNews;
 }
 
 QString NewsStamp(const QString& newsText) { return newsText.left(8); }
 
-Result<qint32> VersionNumber(const QString& dotted)
+Result<Version> ParseVersion(const QString& dotted)
 {
-    return leadingValue(QString(dotted).remove(QLatin1Char('.')));
+    const QStringList parts = dotted.split(QLatin1Char('.'));
+    Version version;
+    qint32* fields[] = {&version.major, &version.minor, &version.revision};
+    for (qsizetype i = 0; i < parts.size() && i < 3; ++i) {
+        const Result<qint32> value = leadingValue(parts[i]);
+        if (!value)
+            return value.error();
+        *fields[i] = *value;
+    }
+    return version;
 }
 
-qint32 OwnVersionNumber()
+Version OwnVersion()
 {
-    const Result<qint32> own = VersionNumber(QStringLiteral(ZELVANE_VERSION));
-    return own ? *own : 0;
+    const Result<Version> own = ParseVersion(QStringLiteral(ZELVANE_VERSION));
+    return own ? *own : Version();
 }
 
-Result<qint32> WebVersion(const QString& page)
+Result<Version> WebVersion(const QString& page)
 {
     const QString read = page.left(kPageRead);
     const QString marker = QStringLiteral("Version ");
@@ -72,12 +84,12 @@ Result<qint32> WebVersion(const QString& page)
     const qsizetype end = start < 0 ? -1 : read.indexOf(QLatin1String("<br>"), start);
     if (end < 0)
         return MakeRuntimeError(ErrorNumber::InvalidCall);
-    return VersionNumber(read.mid(start, end - start));
+    return ParseVersion(read.mid(start, end - start));
 }
 
-QString UpdateVerdict(qint32 webVersion, qint32 ownVersion, const QString& site)
+QString UpdateVerdict(const Version& webVersion, const Version& ownVersion, const QString& site)
 {
-    if (webVersion <= 0)
+    if (!webVersion.known())
         return {};
     if (webVersion > ownVersion)
         return QStringLiteral("There is a new version of Zelvane available.\r\nYou can get it from ") + site +

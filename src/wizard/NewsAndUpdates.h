@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/RuntimeError.h"
+#include "wizard/ProgramVersion.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -18,24 +19,26 @@ inline constexpr int kMenuRequestTimeoutMs = 15000;
 // The web site, without a trailing slash: ZELVANE_WEB_HOST when set, else the product's site.
 QString WebHost();
 
-// The news is shown at start-up unless the request failed ("Error") or it carries the stamp
-// shown last; a ";" as its ninth character shows it every time.
+// The news is shown at start-up unless the request failed ("Error"), nothing came, or it carries
+// the stamp shown last; a ";" as its ninth character shows it every time. The stamp is compared
+// as options.ini gives it back, so news whose stamp ends in a blank is not shown at every start.
 bool NewsIsNew(const QString& newsText, const QString& lastNews);
 
 // The first eight characters of the news, stored as the stamp of the last news shown.
 QString NewsStamp(const QString& newsText);
 
-// The dotted version as one number without the dots ("4.0.0" gives 400).
-Result<qint32> VersionNumber(const QString& dotted);
+// The dotted version: each of the first three parts its leading number (missing parts 0, later
+// ones ignored). A part beyond 32 bits is an error.
+Result<Version> ParseVersion(const QString& dotted);
 
-// The program's own version number.
-qint32 OwnVersionNumber();
+// The program's own version.
+Version OwnVersion();
 
-// The newest version from the home page's first 2000 characters: the number after "Version "
-// (found at or after the 1000th character) up to "<br>", dots removed. A page without that text
+// The newest version from the home page's first 2000 characters: the dotted number after
+// "Version " (found at or after the 1000th character) up to "<br>". A page without that text
 // there is an error, as is a number beyond 32 bits.
-Result<qint32> WebVersion(const QString& page);
+Result<Version> WebVersion(const QString& page);
 
 // What Check For Updates tells the user about `webVersion` against `ownVersion`; empty when no
-// version was read (0 or less).
-QString UpdateVerdict(qint32 webVersion, qint32 ownVersion, const QString& site);
+// version was read.
+QString UpdateVerdict(const Version& webVersion, const Version& ownVersion, const QString& site);

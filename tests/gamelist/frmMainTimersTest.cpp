@@ -32,12 +32,12 @@ protected:
     }
 
 
-    void writeIcon(const char* rom, QColor colour, int side = 64)
+    void writeIcon(const char* rom, QColor colour, int side = 64, const char* folder = "icons")
     {
         QImage image(side, side, QImage::Format_ARGB32);
         image.fill(colour);
-        makeDirs(mame() + "/icons");
-        ASSERT_TRUE(image.save(mame() + "/icons/" + rom + ".ico"));
+        makeDirs(mame() + "/" + folder);
+        ASSERT_TRUE(image.save(mame() + "/" + folder + "/" + rom + ".ico"));
     }
 
     static int centred(frmMain& w) { return (w.header->picBox->width() - w.header->picScroll->width()) / 2; }
@@ -65,6 +65,20 @@ TEST_F(Timers, QuickSelectionsDrawOneIconForTheLast)
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(icon.pixelColor(16, 16), QColor(Qt::green));
     EXPECT_EQ(w.header->lblList->text(), "NAMCO");
+}
+
+// A MAME folder copied from Windows may hold "Icons" or "ICONS".
+TEST_F(Timers, IconsFolderInAnyLetterCase)
+{
+    writeIcon("zaxxon", Qt::red, 32, "Icons");
+    frmMain& w = loaded();
+    selectRow(w.fraList->lvAll, 3); // Zaxxon
+    w.Tmr_Timer(1);
+    ASSERT_TRUE(w.header->IconScreen->isVisibleTo(&w));
+    EXPECT_EQ(w.header->IconScreen->pixmap().toImage().pixelColor(16, 16), QColor(Qt::red));
+    selectRow(w.fraList->lvAll, 2); // Pac-Man has none
+    w.Tmr_Timer(1);
+    EXPECT_FALSE(w.header->IconScreen->isVisibleTo(&w));
 }
 
 TEST_F(Timers, UnreadableIconLeavesTheBoxEmptyAndTheTickGoesOn)

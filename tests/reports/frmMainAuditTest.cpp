@@ -4,6 +4,7 @@
 
 #include "platform/RichTextBox.h"
 #include "platform/StatusPanels.h"
+#include "shell/HeaderPanel.h"
 #include "support/FakeMame.h"
 #include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QTest>
 
 #include <optional>
 
@@ -31,13 +34,14 @@ protected:
         m_log.emplace("ZELVANE_FAKEMAME_LOG", QFile::encodeName(m_root + "/runs.log"));
     }
     // The loaded window with "extra" as the additional ROMs folder.
-    frmMain& loaded()
+    frmMain& loaded(const std::vector<FixtureGame>& games)
     {
         makeDirs(m_root + "/extra");
-        writeGames(fiveGames());
+        writeGames(games);
         writeOptions("AdditionalROMs=" + QFile::encodeName(m_root + "/extra") + "\r\n");
         return loadShown();
     }
+    frmMain& loaded() { return loaded(fiveGames()); }
     QStringList commands() const
     {
         QStringList c;
@@ -46,6 +50,13 @@ protected:
         return c;
     }
     static int rows(QTreeView* lv) { return lv->model()->rowCount(); }
+    static QStringList texts(QTreeView* lv)
+    {
+        QStringList t;
+        for (int row = 0; row < rows(lv); ++row)
+            t << rowText(lv, row);
+        return t;
+    }
     static QString rowText(QTreeView* lv, int row) { return lv->model()->index(row, 0).data().toString(); }
 
     std::optional<ScopedEnv> m_env;
@@ -129,6 +140,65 @@ TEST_F(GameAuditTest, AuditsTheSelectedGameAndMovesANewlyFoundOneAtTheReturn)
         }
         EXPECT_EQ(rows(w.fraList->lvUninstalled), c.found ? 1 : 2);
         EXPECT_FALSE(m_state.report.blnGameAudited);
+    }
+}
+
+// The Uninstalled list is Asteroids (Atari), then Ms. Pac-Man (Midway), the game audited here: its
+// row goes when its zip is found, and the status bar and marquee must not follow the list's
+// current row to Asteroids. Its zip may also come or go while the report is shown.
+TEST_F(GameAuditTest, NewRomFoundStaysOnTheAuditedGameWhichEndsInOneList)
+{
+    const struct {
+        const char* name;
+        bool zipAtAudit;
+        bool zipAtReturn;
+    } cases[] = {
+        {"found and kept", true, true},
+        {"found, then gone before the return", true, false},
+        {"turned up after the audit", false, true},
+        {"never there", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        startCase();
+        std::vector<FixtureGame> games = fiveGames();
+        games[2].manufacturer = "Midway";
+        games[3].manufacturer = "Atari";
+        frmMain& w = loaded(games);
+        w.mnuViewUninstalled->trigger();
+        QTreeView* lv = w.fraList->lvUninstalled;
+        ASSERT_EQ(texts(lv), QStringList({"Asteroids", "Ms. Pac-Man"}));
+        selectRow(lv, 1);
+        const QString zip = m_root + "/extra/mspacman.zip";
+        if (c.zipAtAudit)
+            writeFile(zip, "PK");
+        w.fraList->cmdVerify->click();
+
+        EXPECT_EQ(w.StatusBar[0]->panelText(2), "Ms. Pac-Man");
+        EXPECT_EQ(w.StatusBar[0]->panelText(3), "mspacman");
+        EXPECT_EQ(w.StatusBar[0]->panelText(6), c.zipAtAudit ? "New ROM Found" : "Not Installed");
+        QTest::qWait(600); // the icon timer's time
+        EXPECT_EQ(w.header->lblList->text(), "MIDWAY");
+        EXPECT_EQ(m_state.view.intUninstalledIndex, 2);
+
+        if (c.zipAtReturn)
+            writeFile(zip, "PK");
+        else
+            QFile::remove(zip);
+        w.fraVerify->cmdGameList->click();
+        const QStringList installed = texts(w.fraList->lvInstalled);
+        const QStringList uninstalled = texts(w.fraList->lvUninstalled);
+        EXPECT_EQ(installed.contains("Ms. Pac-Man"), c.zipAtReturn);
+        EXPECT_EQ(uninstalled.contains("Ms. Pac-Man"), !c.zipAtReturn);
+        EXPECT_EQ(installed.size(), m_state.counts.intInstalledCount);
+        EXPECT_EQ(uninstalled.size(), m_state.counts.intUninstalledCount);
+        EXPECT_EQ(installed.size() + uninstalled.size(), 5);
+        EXPECT_EQ(w.StatusBar[0]->panelText(1), "Total Games: " + QString::number(uninstalled.size()));
+        if (!c.zipAtReturn) {
+            EXPECT_EQ(lv->currentIndex().data().toString(), "Ms. Pac-Man");
+            EXPECT_EQ(w.StatusBar[0]->panelText(2), "Ms. Pac-Man");
+            EXPECT_EQ(w.StatusBar[0]->panelText(6), "Not Installed");
+        }
     }
 }
 

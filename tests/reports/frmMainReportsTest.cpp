@@ -233,13 +233,16 @@ TEST_F(ReportPanelTest, ReturnMovesAnAuditedGameWhoseZipAppeared)
         makeDirs(m_root + "/extra");
         frmMain& w = loaded("AdditionalROMs=" + QFile::encodeName(m_root + "/extra") + "\r\n");
         w.mnuViewUninstalled->trigger();
-        selectRow(w.fraList->lvUninstalled, 1); // Ms. Pac-Man
+        if (c.lastUninstalled) {
+            ASSERT_TRUE(w.fraList->removeUninstalled(1)); // Asteroids
+            m_state.counts.intUninstalledCount = 1;
+        }
+        selectRow(w.fraList->lvUninstalled, c.lastUninstalled ? 0 : 1); // Ms. Pac-Man
 
-        // What the audit leaves: the game current, flagged, gone from the Uninstalled count.
+        // What an audit that found no zip leaves: the game current and flagged, still listed.
         w.EnterPanel(w.fraVerify, "Game Audit", frmMain::PanelStatus::KeepList);
         m_state.game = *w.fraList->selectedRecord(w.fraList->lvUninstalled);
         m_state.report.blnGameAudited = c.audited;
-        m_state.counts.intUninstalledCount = c.lastUninstalled ? 0 : 1;
         if (c.zipFolder)
             writeFile(m_root + "/" + c.zipFolder + "/mspacman.zip", "PK");
         w.fraVerify->cmdGameList->click();
@@ -250,6 +253,9 @@ TEST_F(ReportPanelTest, ReturnMovesAnAuditedGameWhoseZipAppeared)
         if (c.moves) {
             EXPECT_EQ(w.fraList->lvInstalled->model()->index(installed - 1, 0).data().toString(), "Ms. Pac-Man");
         }
+        // The zip that appeared takes the game out of the Uninstalled list too.
+        EXPECT_EQ(w.fraList->uninstalledRow("mspacman") != 0, !c.moves);
+        EXPECT_EQ(m_state.counts.intUninstalledCount, w.fraList->lvUninstalled->model()->rowCount());
         // With the last one gone the game buttons have nothing to act on.
         EXPECT_EQ(w.fraList->cmdVerify->isEnabled(), !c.lastUninstalled);
         if (c.lastUninstalled) {

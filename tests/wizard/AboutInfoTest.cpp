@@ -1,5 +1,6 @@
 #include "wizard/AboutInfo.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,5 +47,43 @@ TEST(ListExtras, NoFolderIsPathNotFound)
         const Result<QStringList> files = ListExtras(folder, ".dat");
         ASSERT_FALSE(files.ok()) << folder.toStdString();
         EXPECT_EQ(files.error().number, ErrorNumber::PathNotFound);
+    }
+}
+
+// The icons may stand in "icons" (as MAME and the icon timer name it) or in a copy's "Icons".
+TEST(ExtrasPath, IconsFolderInAnyLetterCase)
+{
+    const struct {
+        std::vector<const char*> folders;
+        const char* file; // a file, not a folder, of that name; or nullptr
+        const char* found;
+        bool listed;
+    } cases[] = {
+        {{"icons"}, nullptr, "icons", true},
+        {{"Icons"}, nullptr, "Icons", true},
+        {{"ICONS"}, nullptr, "ICONS", true},
+        {{"icons", "Icons"}, nullptr, "Icons", true},
+        {{}, "icons", "Icons", false},
+        {{"iconsx", "Icon"}, nullptr, "Icons", false},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir mame;
+        DirectorySettings dirs;
+        dirs.strMAMEPath = mame.path();
+        for (const char* folder : c.folders) {
+            makeDirs(mame.filePath(folder));
+            writeFile(mame.filePath(folder) + "/" + folder + ".ico", "x");
+        }
+        if (c.file)
+            writeFile(mame.filePath(c.file), "x");
+        const QString path = ExtrasPath(extrasFolder(Extras::Icons), dirs);
+        EXPECT_EQ(path, QDir::toNativeSeparators(mame.filePath(c.found))) << c.found;
+        const Result<QStringList> files = ListExtras(path, ".ico");
+        if (!c.listed) {
+            EXPECT_FALSE(files.ok()) << c.found;
+        } else {
+            ASSERT_TRUE(files.ok()) << c.found;
+            EXPECT_EQ(*files, QStringList(QString(c.found) + ".ico"));
+        }
     }
 }

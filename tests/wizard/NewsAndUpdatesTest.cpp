@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 
 namespace {
 
@@ -30,10 +32,43 @@ TEST(NewsIsNew, ShowsOncePerStampOrAlwaysWithASemicolon)
         {"Error", "", false},
         {"Error", "Error", false},
         {"", "", false},
+        {"", "20260101", false},
         {"short", "", true},
+        // The stamp as options.ini gives it back: blanks at its ends dropped, a line break
+        // stored as a blank, one pair of quotes taken off.
+        {"2026-01 blank at the end", "2026-01", false},
+        {"2026-01 blank at the end", "2026-02", true},
+        {"2026\r\n01 a line break", "2026  01", false},
+        {"\"quoted\" news", "quoted", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NewsIsNew(QString::fromLatin1(c.news), QString::fromLatin1(c.last)), c.shown) << c.news << " / " << c.last;
+}
+
+TEST(ParseVersion, MajorMinorAndRevisionEachANumber)
+{
+    const struct {
+        const char* dotted;
+        Version version;
+        bool ok;
+    } cases[] = {
+        {"4.0.0", {4, 0, 0}, true},
+        {"4.1", {4, 1, 0}, true},
+        {"4.0.0.7", {4, 0, 0}, true},
+        {" 4 . 2", {4, 2, 0}, true},
+        {"4..1", {4, 0, 1}, true},
+        {"5.1 final", {5, 1, 0}, true},
+        {"beta", {0, 0, 0}, true},
+        {"", {0, 0, 0}, true},
+        {"4.99999999999", {}, false},
+    };
+    for (const auto& c : cases) {
+        const Result<Version> v = ParseVersion(c.dotted);
+        ASSERT_EQ(v.ok(), c.ok) << c.dotted;
+        if (c.ok) {
+            EXPECT_EQ(*v, c.version) << c.dotted;
+        }
+    }
 }
 
 TEST(WebVersion, ReadsTheNumberAfterCharacterOneThousand)
@@ -41,44 +76,50 @@ TEST(WebVersion, ReadsTheNumberAfterCharacterOneThousand)
     const struct {
         const char* what;
         QString page;
-        int version; // -1: an error
+        std::optional<Version> version; // none: an error
     } cases[] = {
-        {"at 1200", pageWith("Version 4.0.0<br>", 1200), 400},
-        {"at 1000 exactly", pageWith("Version 4.0.1<br>", 1000), 401},
-        {"at 999: begins before", pageWith("Version 3.9.9<br>", 999), -1},
-        {"wholly before 1000", pageWith("Version 4.0.0<br>", 500), -1},
-        {"first one before 1000 is skipped", pageWith("Version 1.0.0<br>", 10).left(900) + pageWith("Version 3.9.9<br>", 200), 399},
-        {"past the first 2000 characters", pageWith("Version 4.0.0<br>", 1995), -1},
-        {"no <br>", pageWith("Version 4.0.0 and more", 1200), -1},
-        {"no number", pageWith("Version beta<br>", 1200), 0},
-        {"number then text", pageWith("Version 5.1 final<br>", 1200), 51},
-        {"beyond 32 bits", pageWith("Version 99999999999<br>", 1200), -1},
-        {"empty page", QString(), -1},
+        {"at 1200", pageWith("Version 4.0.0<br>", 1200), Version{4, 0, 0}},
+        {"at 1000 exactly", pageWith("Version 4.0.1<br>", 1000), Version{4, 0, 1}},
+        {"at 999: begins before", pageWith("Version 3.9.9<br>", 999), std::nullopt},
+        {"wholly before 1000", pageWith("Version 4.0.0<br>", 500), std::nullopt},
+        {"first one before 1000 is skipped", pageWith("Version 1.0.0<br>", 10).left(900) + pageWith("Version 3.9.9<br>", 200), Version{3, 9, 9}},
+        {"past the first 2000 characters", pageWith("Version 4.0.0<br>", 1995), std::nullopt},
+        {"no <br>", pageWith("Version 4.0.0 and more", 1200), std::nullopt},
+        {"no number", pageWith("Version beta<br>", 1200), Version{}},
+        {"beyond 32 bits", pageWith("Version 99999999999<br>", 1200), std::nullopt},
+        {"empty page", QString(), std::nullopt},
     };
     for (const auto& c : cases) {
-        const Result<qint32> v = WebVersion(c.page);
-        if (c.version < 0) {
+        const Result<Version> v = WebVersion(c.page);
+        if (!c.version) {
             EXPECT_FALSE(v.ok()) << c.what;
         } else {
             ASSERT_TRUE(v.ok()) << c.what;
-            EXPECT_EQ(*v, c.version) << c.what;
+            EXPECT_EQ(*v, *c.version) << c.what;
         }
     }
 }
 
-TEST(UpdateVerdict, ComparesTheWebNumberWithOurs)
+TEST(UpdateVerdict, ComparesMajorMinorAndRevisionWithOurs)
 {
     const QString site = QStringLiteral("http://site.example");
+    const QString newer = "There is a new version of Zelvane available.\r\nYou can get it from http://site.example.";
+    const QString older = "You are running a newer version of Zelvane than the one that is available on the website.";
+    const QString same = "No updates available.  You are running the current version of Zelvane.";
     const struct {
-        int web;
-        const char* verdict;
+        Version web;
+        QString verdict;
     } cases[] = {
-        {401, "There is a new version of Zelvane available.\r\nYou can get it from http://site.example."},
-        {399, "You are running a newer version of Zelvane than the one that is available on the website."},
-        {400, "No updates available.  You are running the current version of Zelvane."},
-        {0, ""},
-        {-5, ""},
+        {{4, 0, 1}, newer},
+        {{4, 1, 0}, newer},   // "4.1": 41 against 400 as digits alone
+        {{10, 0, 0}, newer},
+        {{3, 9, 9}, older},
+        {{3, 10, 0}, older},  // 3100 against 400 as digits alone
+        {{0, 0, 5}, older},
+        {{4, 0, 0}, same},
+        {{0, 0, 0}, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(UpdateVerdict(c.web, 400, site), QString::fromLatin1(c.verdict)) << c.web;
+        EXPECT_EQ(UpdateVerdict(c.web, Version{4, 0, 0}, site), c.verdict)
+            << c.web.major << "." << c.web.minor << "." << c.web.revision;
 }
