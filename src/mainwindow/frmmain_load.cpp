@@ -7,6 +7,7 @@
 #include "gamelist/GameDataRebuild.h"
 #include "gamelist/ListLoader.h"
 #include "options/MameIni.h"
+#include "platform/BusyPointer.h"
 #include "platform/FileReplacement.h"
 #include "platform/MsgBox.h"
 #include "platform/PaintNow.h"
@@ -81,15 +82,6 @@ private:
     QElapsedTimer m_clock;
     qint32 m_last = -1;
     qint32 m_shown = -1;
-};
-
-// The hourglass over every window while a long job runs.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "gamelist/GameListModel.h"
 #include "gamelist/KnownSets.h"
+#include "platform/BusyPointer.h"
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/WholeFile.h"
@@ -24,14 +25,6 @@
 namespace {
 
 int column(GameColumn c) { return static_cast<int>(c); }
-
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 constexpr int kConfirmStyle = MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2;
 const QString kConfirmDelete = QStringLiteral("Confirm Delete");

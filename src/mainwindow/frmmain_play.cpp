@@ -55,7 +55,7 @@ bool frmMain::writeGameIni(bool playback, bool record)
                                                      game[GameColumn::Type], settings.strSettingsType);
     settings.strSettingsType = choice.type;
     const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record,
-                                  LayoutOfSource(game[GameColumn::Source])};
+                                  LayoutOfGame(game)};
     if (!choice.file.isEmpty()) {
         settings.strSettingsFile = choice.file;
         const Result<QString> otherCommands = BuildIni(m_state.dirs, request);

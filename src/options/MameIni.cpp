@@ -433,9 +433,9 @@ private:
 
 } // namespace
 
-MameLayout LayoutOfSource(const QString& source)
+MameLayout LayoutOfGame(const GameRecord& game)
 {
-    return source.endsWith(QLatin1String(".cpp")) ? MameLayout::Current : MameLayout::Older;
+    return FromTodaysMame(game) ? MameLayout::Current : MameLayout::Older;
 }
 
 QString MameIniPath(const DirectorySettings& dirs) { return JoinPath(dirs.strIniPath, QStringLiteral("mame.ini")); }

@@ -16,9 +16,8 @@ Status CreateMAMEIni(const DirectorySettings& dirs);
 // options and takes other values for some (see CurrentOptions.h).
 enum class MameLayout { Older, Current };
 
-// The layout of the MAME that listed a game with this driver file: today's names the file in C++,
-// "pong/pong.cpp", the older one in C, "pong.c".
-MameLayout LayoutOfSource(const QString& source);
+// The layout of the MAME that listed the game.
+MameLayout LayoutOfGame(const GameRecord& game);
 
 // False when mame.ini is missing or holds an option line that the path part does not write: an
 // option part left when the program or the machine stopped during a game.

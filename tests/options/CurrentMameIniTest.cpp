@@ -127,9 +127,14 @@ TEST_F(CurrentMameIniTest, PathPartIsWrittenAfreshWithoutTheOlderLines)
 
 TEST(MameLayout, DriverFileInCppIsTodaysMame)
 {
-    EXPECT_EQ(LayoutOfSource("pong/pong.cpp"), MameLayout::Current);
-    EXPECT_EQ(LayoutOfSource("neogeo.cpp"), MameLayout::Current);
-    EXPECT_EQ(LayoutOfSource("neogeo.c"), MameLayout::Older);
-    EXPECT_EQ(LayoutOfSource("?"), MameLayout::Older);
-    EXPECT_EQ(LayoutOfSource(""), MameLayout::Older);
+    const auto layoutOf = [](const char* source) {
+        GameRecord game;
+        game[GameColumn::Source] = QString::fromLatin1(source);
+        return LayoutOfGame(game);
+    };
+    EXPECT_EQ(layoutOf("pong/pong.cpp"), MameLayout::Current);
+    EXPECT_EQ(layoutOf("neogeo.cpp"), MameLayout::Current);
+    EXPECT_EQ(layoutOf("neogeo.c"), MameLayout::Older);
+    EXPECT_EQ(layoutOf("?"), MameLayout::Older);
+    EXPECT_EQ(layoutOf(""), MameLayout::Older);
 }

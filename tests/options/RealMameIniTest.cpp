@@ -111,7 +111,7 @@ protected:
         BuildIniRequest request;
         request.settingsFile = settings;
         request.rom = QStringLiteral("pong");
-        request.layout = LayoutOfSource(QStringLiteral("pong/pong.cpp"));
+        request.layout = MameLayout::Current;
         ASSERT_TRUE(BuildIni(m_dirs, request).ok());
         const QByteArray ini = readFile(MameIniPath(m_dirs));
 
