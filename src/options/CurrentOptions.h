@@ -1,5 +1,7 @@
 // What today's MAME gets for each value of the option catalogue: the option it has for the same
 // choice, or no line where it no longer has one. The older MAME takes the catalogue as it stands.
+// These are the options and values of MAME's build for this platform (SDL); its Windows build
+// keeps some that are gone here (triplebuffer, the full_screen_ ramp) and other video names.
 #pragma once
 
 #include "options/OptionCatalogue.h"

@@ -123,7 +123,8 @@ std::optional<QString> OtherCommandsRefusal(const QString& otherCommands)
     const qsizetype bytes = toAnsi(otherCommands).size();
     if (bytes <= kOtherCommandsLimit)
         return std::nullopt;
-    return QStringLiteral("Other Commands can hold at most %1 characters; these have %2.  Please shorten them.")
+    return QStringLiteral("Other Commands can hold at most %1 bytes in a settings file; these take %2.  Please "
+                          "shorten them.")
         .arg(kOtherCommandsLimit)
         .arg(bytes);
 }

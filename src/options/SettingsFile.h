@@ -4,6 +4,7 @@
 
 #include "options/OptionLists.h"
 #include "platform/RuntimeError.h"
+#include "shell/IniFile.h"
 
 #include <QString>
 
@@ -22,7 +23,7 @@ SettingsValues DefaultSettings();
 bool AtDefaults(const SettingsValues& values);
 
 // The most bytes of Other Commands a settings file gives back.
-inline constexpr qsizetype kOtherCommandsLimit = 254;
+inline constexpr qsizetype kOtherCommandsLimit = kIniReadLimit;
 
 // Whether Other Commands come back from a settings file as they were typed; if not, the message
 // that refuses them.

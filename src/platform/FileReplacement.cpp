@@ -22,6 +22,14 @@ namespace {
 
 std::atomic<qint64> g_writeLimit{-1};
 
+// A discarded temporary file frees its bytes, as on a disk.
+void returnToWriteLimit(qint64 bytes)
+{
+    qint64 left = g_writeLimit.load();
+    while (left >= 0 && !g_writeLimit.compare_exchange_weak(left, left + bytes)) {
+    }
+}
+
 // Takes `bytes` from the test limit; false when the limit does not allow them all.
 bool withinWriteLimit(qint64 bytes, qint64& allowed)
 {
@@ -113,6 +121,7 @@ Status FileReplacement::write(QByteArrayView bytes)
         return m_failure = MakeRuntimeError(ErrorNumber::PathFileAccess);
     qint64 allowed = 0;
     const bool whole = withinWriteLimit(bytes.size(), allowed);
+    m_written += allowed;
     if (allowed > 0 && m_temp.write(bytes.data(), allowed) != allowed)
         // A write cut short without an error is a device that filled up under it.
         return m_failure = m_temp.error() == QFileDevice::NoError ? diskFull() : FileRuntimeError(m_temp, true);
@@ -145,8 +154,9 @@ Status FileReplacement::commit()
 void FileReplacement::discard()
 {
     m_temp.close();
-    if (!m_temp.fileName().isEmpty())
-        m_temp.remove();
+    if (!m_temp.fileName().isEmpty() && m_temp.remove())
+        returnToWriteLimit(m_written);
+    m_written = 0;
     m_temp.setFileName(QString());
 }
 

@@ -35,6 +35,7 @@ private:
     QString m_path;
     QString m_real; // the file replaced: the target of a link, not the link
     QFile m_temp;
+    qint64 m_written = 0; // bytes in the temporary file
     Status m_failure;
 };
 
@@ -50,5 +51,6 @@ Status MoveFileOver(const QString& from, const QString& to);
 void RemoveReplacementLeftovers(const QString& folder);
 
 // For tests: every write from now on fails as a full disk does once `bytes` more bytes have been
-// written (over all files); a negative value lifts the limit.
+// written (over all files), and a discarded temporary file gives its bytes back, as on a disk; a
+// negative value lifts the limit.
 void SetWriteLimitForTests(qint64 bytes);

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr qsizetype kReadLimit = 254; // the 255-byte buffer less its terminating NUL
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 QByteArrayView trimmed(QByteArrayView v)
@@ -52,7 +50,6 @@ private:
     QVarLengthArray<char, 256> m_buffer;
 };
 
-// Cuts to the read limit without splitting a multi-byte character in two.
 QByteArrayView unquoted(QByteArrayView v)
 {
     if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
@@ -60,11 +57,12 @@ QByteArrayView unquoted(QByteArrayView v)
     return v;
 }
 
+// Cuts to the read limit without splitting a multi-byte character in two.
 QByteArray limited(QByteArrayView v)
 {
-    if (v.size() <= kReadLimit)
+    if (v.size() <= kIniReadLimit)
         return v.toByteArray();
-    qsizetype n = kReadLimit;
+    qsizetype n = kIniReadLimit;
     while (n > 0 && (static_cast<unsigned char>(v[n]) & 0xC0) == 0x80)
         --n;
     return v.first(n).toByteArray();

@@ -23,6 +23,9 @@ private:
     QString m_text;
 };
 
+// The most bytes of a value that ReadINI gives back: the 255-byte buffer less its terminating NUL.
+inline constexpr qsizetype kIniReadLimit = 254;
+
 // The stored value (at most 254 bytes, surrounding blanks and one pair of quotes removed), or
 // the text of `defaultValue` when the file, section or key is missing.
 QString ReadINI(const QString& fileName, const QString& section, const QString& key, const IniValue& defaultValue);

@@ -2,6 +2,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/FileNames.h"
+#include "shell/IniFile.h"
 #include "shell/MameProgram.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 namespace {
 
 constexpr int kFirstYear = 1975;
-constexpr qsizetype kStoredValueLimit = 254; // what a value read back from options.ini keeps
 
 QChar separator() { return QDir::separator(); }
 
@@ -36,7 +36,7 @@ bool IsStorableFolder(const QString& folder)
     if (folder.contains(QLatin1Char('\r')) || folder.contains(QLatin1Char('\n')))
         return false;
     const QByteArray bytes = toAnsi(folder);
-    return bytes.size() <= kStoredValueLimit && fromAnsi(bytes) == folder;
+    return bytes.size() <= kIniReadLimit && fromAnsi(bytes) == folder;
 }
 
 std::optional<QString> MameIniRefusal(const QString& folder, const QString& name)

@@ -69,6 +69,9 @@ void frmChoose::cmdOK_Click()
     // waiting in the cache for the next write of the file.
     if (Status failed = SaveINI(ini)) {
         RevertINI(ini);
+        // MAME must not go on reading folders that options.ini does not hold.
+        if (!m_state.dirs.strIniPath.isEmpty())
+            CreateMAMEIni(m_state.dirs);
         MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
         return;
     }

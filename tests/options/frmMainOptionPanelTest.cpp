@@ -155,7 +155,7 @@ TEST_F(OptionPanelTest, OtherCommandsComeBackFromTheirFileExactly)
     w.cmdOK->click();
     ASSERT_EQ(m_boxes.shown().size(), 1u);
     EXPECT_EQ(m_boxes.shown()[0].prompt,
-              "Other Commands can hold at most 254 characters; these have 255.  Please shorten them.");
+              "Other Commands can hold at most 254 bytes in a settings file; these take 255.  Please shorten them.");
     EXPECT_TRUE(panelOpen(w));
     EXPECT_EQ(w.fraDefaults->txtOtherCommands->text(), fits + u'y');
     EXPECT_TRUE(readFile(settings("raster.cfg")).endsWith("Other Commands=" + fits.toLatin1() + "\r\n"));

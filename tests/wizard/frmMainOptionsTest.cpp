@@ -245,6 +245,33 @@ TEST_F(MainWindowOptions, GradientLabelOpensTheColourDialogWhichSavesOnOK)
     EXPECT_LE(std::abs(bottom.lightness() - StoredColor(sysColorValue(SysColor::Window)).lightness()), 4);
 }
 
+// MAME reads its folders from mame.ini: after an OK that could not save options.ini, and a
+// Cancel, it must name the folders that options.ini still holds.
+TEST_F(MainWindowOptions, AFailedSaveOfNewFoldersLeavesMameIniOnTheSavedOnes)
+{
+    frmMain& w = loaded();
+    options(w, [](frmChoose&) {});
+    const QString mameIni = mame() + "/mame.ini";
+    const QByteArray ini = readFile(mameIni);
+    const QString otherRoms = m_root + "/otherroms";
+    makeDirs(otherRoms);
+    m_wizard = [&](frmChoose& form) {
+        fillFolders(form);
+        form.txtFolder[kROMsBox]->setText(otherRoms);
+        {
+            // Room for mame.ini twice, not for options.ini.
+            ScopedWriteLimit full(2 * ini.size() + 64);
+            form.cmdOK->click();
+        }
+        form.cmdCancel->click();
+    };
+    w.mnuToolsOptions->trigger();
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].prompt.toStdString(), DiskFullPrompt(optionsIni()));
+    EXPECT_NE(m_state.dirs.strROMsPath, otherRoms);
+    EXPECT_EQ(readFile(mameIni), ini);
+}
+
 TEST_F(MainWindowOptions, OKOnAFullDiskSavesNothingKeepsTheWizardOpenAndSavesOnTheNextOK)
 {
     struct Case {
