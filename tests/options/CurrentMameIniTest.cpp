@@ -124,17 +124,3 @@ TEST_F(CurrentMameIniTest, PathPartIsWrittenAfreshWithoutTheOlderLines)
                                         "input_directory", "state_directory", "artpath", "snapshot_directory",
                                         "diff_directory", "ctrlrpath", "comment_directory"}));
 }
-
-TEST(MameLayout, DriverFileInCppIsTodaysMame)
-{
-    const auto layoutOf = [](const char* source) {
-        GameRecord game;
-        game[GameColumn::Source] = QString::fromLatin1(source);
-        return LayoutOfGame(game);
-    };
-    EXPECT_EQ(layoutOf("pong/pong.cpp"), MameLayout::Current);
-    EXPECT_EQ(layoutOf("neogeo.cpp"), MameLayout::Current);
-    EXPECT_EQ(layoutOf("neogeo.c"), MameLayout::Older);
-    EXPECT_EQ(layoutOf("?"), MameLayout::Older);
-    EXPECT_EQ(layoutOf(""), MameLayout::Older);
-}
