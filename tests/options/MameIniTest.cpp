@@ -124,10 +124,32 @@ protected:
         return mameIni().mid(pathPart().size());
     }
 
+    // The whole mame.ini built for today's MAME from a settings file of these lines.
+    QByteArray buildCurrent(const QByteArray& settings)
+    {
+        writeFile(m_settings, settings);
+        BuildIniRequest request;
+        request.settingsFile = m_settings;
+        request.layout = MameLayout::Current;
+        EXPECT_TRUE(BuildIni(m_dirs, request).ok());
+        IniService::instance().dropAll();
+        return mameIni();
+    }
+
     QTemporaryDir m_dir;
     DirectorySettings m_dirs;
     QString m_settings;
 };
+
+// The option names of the file's lines, comments left out.
+QList<QByteArray> optionNames(const QByteArray& ini)
+{
+    QList<QByteArray> names;
+    for (const QByteArray& line : ini.split('\n'))
+        if (!line.startsWith('#') && line.contains('\t'))
+            names << line.left(line.indexOf('\t'));
+    return names;
+}
 
 } // namespace
 
@@ -331,4 +353,75 @@ TEST_F(MameIniTest, FullDiskLeavesMameIniAsItWasAndTellsTheCaller)
     }
     EXPECT_EQ(MameIniErrorText("Form_Load", m_dirs, MakeRuntimeError(ErrorNumber::PathNotFound)),
               "Error In Form_Load: Path not found");
+}
+
+// mame.ini for today's MAME: the options it has, under their names, with values it takes.
+TEST_F(MameIniTest, TodaysMameGetsTheOptionsAndValuesItTakes)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"[Video Options]\r\nVideo=D3D", "video\topengl"},
+        {"[Video Options]\r\nVideo=DDraw", "video\taccel"},
+        {"[Video Options]\r\nVideo=GDI", "video\tsoft"},
+        {"[Sound Options]\r\nSound=0", "sound\tnone"},
+        {"[Sound Options]\r\nSound=1", "sound\tauto"},
+        {"[Performance Options]\r\nFrameSkip=12", "autoframeskip\t0\r\nframeskip\t10"},
+        {"[Performance Options]\r\nFrameSkip=10", "autoframeskip\t0\r\nframeskip\t10"},
+        {"[Performance Options]\r\nFrameSkip=Auto", "autoframeskip\t1\r\nframeskip\t0"},
+        {"[Vector Rendering Options]\r\nBeam=16.00", "beam_width_min\t16.00\r\nbeam_width_max\t16.00"},
+        {"[Input Device Options]\r\nA2d Deadzone=0.75", "joystick_deadzone\t0.75"},
+        {"[Game Screen Options]\r\nBrightness=0.10", "brightness\t0.10"},
+        {"[Miscellaneous Options]\r\nBios=Europe MVS: Euro", "bios\teuro"},
+    };
+    for (const auto& [stored, lines] : cases) {
+        const QByteArray ini = buildCurrent(QByteArray(stored) + "\r\n");
+        EXPECT_TRUE(ini.contains("\r\n" + QByteArray(lines) + "\r\n")) << stored;
+    }
+}
+
+TEST_F(MameIniTest, TodaysMameGetsNoLineForAValueItWouldRefuse)
+{
+    // An older MAME's renderer or a hand-edited tick: MAME keeps its own default.
+    const std::pair<const char*, const char*> cases[] = {
+        {"[Video Options]\r\nVideo=d3d", "video"},
+        {"[Video Options]\r\nVideo=OpenGL", "video"},
+        {"[Sound Options]\r\nSound=2", "sound"},
+    };
+    for (const auto& [stored, name] : cases) {
+        const QList<QByteArray> names = optionNames(buildCurrent(QByteArray(stored) + "\r\n"));
+        EXPECT_FALSE(names.contains(name)) << stored;
+        EXPECT_TRUE(names.contains("window") && names.contains("samplerate")) << stored;
+    }
+}
+
+TEST_F(MameIniTest, TodaysMameGetsNoLineForAGoneOptionAndNoEmptySection)
+{
+    const QByteArray ini = buildCurrent("[Output Device Options]\r\nLED Mode=USB\r\n"
+                                 "[Full Screen Options]\r\nTriple Buffer=1\r\nFull Screen Gamma=2.00\r\n");
+    const QList<QByteArray> names = optionNames(ini);
+    for (const char* gone : {"memcard_directory", "hiscore_directory", "cheat_file", "frames_to_run", "rdtsc",
+                             "priority", "hwstretch", "triplebuffer", "full_screen_brightness",
+                             "full_screen_contrast", "full_screen_gamma", "antialias", "beam", "artwork",
+                             "use_backdrops", "use_overlays", "use_bezels", "dual_lightgun", "a2d_deadzone",
+                             "digital", "keyboard_leds", "led_mode"})
+        EXPECT_FALSE(names.contains(gone)) << gone;
+    EXPECT_FALSE(ini.contains("d3dversion"));
+    EXPECT_FALSE(ini.contains("DIRECTDRAW"));
+    EXPECT_FALSE(ini.contains("OUTPUT DEVICE"));
+    // Sections still follow each other as before, and the file ends with the last line written.
+    EXPECT_TRUE(ini.contains("\r\nflipy\t0\r\n\r\n#\r\n# DIRECT3D-SPECIFIC OPTIONS\r\n#\r\nfilter\t1\r\n\r\n#\r\n"));
+    EXPECT_TRUE(ini.contains("#\r\n# FULL SCREEN OPTIONS\r\n#\r\nswitchres\t0\r\n\r\n"));
+    EXPECT_TRUE(ini.endsWith("\r\nlightgun_device\tkeyboard\r\n"));
+}
+
+TEST_F(MameIniTest, TodaysMamePathPartIsWrittenAfreshWithoutTheOlderLines)
+{
+    // What the file holds at rest is the older path part: today's MAME would ignore three of its
+    // lines without a word.
+    ASSERT_FALSE(CreateMAMEIni(m_dirs));
+    const QByteArray ini = buildCurrent("");
+    EXPECT_EQ(ini.count("# PATH AND DIRECTORY OPTIONS #"), 1);
+    const QList<QByteArray> names = optionNames(ini.left(ini.indexOf("# CONFIGURATION")));
+    EXPECT_EQ(names, (QList<QByteArray>{"rompath", "samplepath", "inipath", "cfg_directory", "nvram_directory",
+                                        "input_directory", "state_directory", "artpath", "snapshot_directory",
+                                        "diff_directory", "ctrlrpath", "comment_directory"}));
 }
