@@ -72,10 +72,13 @@ void SortArrowHeader::paintSection(QPainter* painter, const QRect& rect, int log
     initStyleOptionForIndex(&option, logicalIndex);
     option.rect = rect;
     if (option.sortIndicator != QStyleOptionHeader::None) {
-        const QStyleOptionHeader::SortIndicator up = UpwardSortIndicator(style());
+        if (m_askedStyle != style()) {
+            m_askedStyle = style();
+            m_up = UpwardSortIndicator(m_askedStyle);
+        }
         const QStyleOptionHeader::SortIndicator down =
-            up == QStyleOptionHeader::SortUp ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
-        option.sortIndicator = sortIndicatorOrder() == Qt::AscendingOrder ? up : down;
+            m_up == QStyleOptionHeader::SortUp ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
+        option.sortIndicator = sortIndicatorOrder() == Qt::AscendingOrder ? m_up : down;
     }
     style()->drawControl(QStyle::CE_Header, &option, painter, this);
 }

@@ -16,4 +16,9 @@ public:
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+
+private:
+    // The style last asked, so that a paint draws no test arrow while the style stays.
+    mutable const QStyle* m_askedStyle = nullptr;
+    mutable QStyleOptionHeader::SortIndicator m_up = QStyleOptionHeader::SortUp;
 };

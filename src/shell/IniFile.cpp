@@ -353,19 +353,24 @@ QString ReadINI(const QString& fileName, const QString& section, const QString& 
     return fromAnsi(IniService::instance().read(fileName, toAnsi(section), toAnsi(key), toAnsi(defaultValue.text())));
 }
 
-void WriteINI(const QString& fileName, const QString& section, const QString& key, const IniValue& value)
-{
-    QByteArray text = toAnsi(value.text());
-    text.replace('\r', ' ').replace('\n', ' ');
-    IniService::instance().write(fileName, toAnsi(section), toAnsi(key), text);
-}
+namespace {
 
-QString StoredIniValue(const QString& value)
+// A value as a line of the file holds it: a line break would end the line.
+QByteArray lineValue(const QString& value)
 {
     QByteArray text = toAnsi(value);
     text.replace('\r', ' ').replace('\n', ' ');
-    return fromAnsi(limited(unquoted(trimmed(text))));
+    return text;
 }
+
+} // namespace
+
+void WriteINI(const QString& fileName, const QString& section, const QString& key, const IniValue& value)
+{
+    IniService::instance().write(fileName, toAnsi(section), toAnsi(key), lineValue(value.text()));
+}
+
+QString StoredIniValue(const QString& value) { return fromAnsi(limited(unquoted(trimmed(lineValue(value))))); }
 
 void FlushINI(const QString& fileName) { IniService::instance().flush(fileName); }
 
