@@ -6,7 +6,6 @@
 #include "shell/MameProgram.h"
 #include "shell/ProgramEnd.h"
 
-#include <QDir>
 
 namespace {
 
@@ -24,21 +23,21 @@ QString withMameFoldersProgram(const QString& cmdLine, const QString& folder)
 
 } // namespace
 
-int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath)
+int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath, const QString& errorFile)
 {
-    const QString saved = QDir::currentPath();
-    if (mamePath.isEmpty() || !QDir::setCurrent(mamePath)) {
+    const QString saved = CurrentFolder();
+    if (mamePath.isEmpty() || !EnterFolder(mamePath)) {
         // The drive-not-ready error: nothing was started, and the caller finds no output.
         MsgBox(QStringLiteral("There is a problem communicating with the drive M.A.M.E. is on!  Try again."),
                MsgStyle::Critical, QStringLiteral("Zelvane"));
         return kCommandNotEnded;
     }
     // Absolute, so that a relative MAME folder still means the same folder on the child's PATH.
-    const QString folder = QDir::currentPath();
-    const int exitCode = RunCommandLine(withMameFoldersProgram(cmdLine, folder), showState, folder);
+    const QString folder = CurrentFolder();
+    const int exitCode = RunCommandLine(withMameFoldersProgram(cmdLine, folder), showState, folder, errorFile);
     // The folder we came from may have gone meanwhile (here a current folder can be deleted);
     // with no folder at all before the call there is nothing to return to.
-    if (!saved.isEmpty() && !QDir::setCurrent(saved))
+    if (!saved.isEmpty() && !EnterFolder(saved))
         FatalError(QStringLiteral("Error In ExecCmd: Path not found"));
     return exitCode;
 }

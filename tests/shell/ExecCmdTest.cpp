@@ -1,5 +1,6 @@
 #include "shell/ExecCmd.h"
 
+#include "platform/AnsiText.h"
 #include "platform/CommandLine.h"
 
 #include <QDir>
@@ -8,7 +9,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+
+#include <cstdio>
 
 #include "support/FakeMame.h"
 #include "support/Files.h"
@@ -167,6 +171,32 @@ TEST_F(ExecCmdTest, MameFolderWithBlanksColonsAndQuotes)
     const QString output = QDir(folder).filePath("help out.txt");
     ExecCmd("mame -help > " + QuoteArg(output), ShowState::Minimized, folder);
     EXPECT_TRUE(readFile(output).startsWith("M.A.M.E. v"));
+}
+
+// A settings file's Other Commands or a folder's name may hold bytes of another code page beside
+// UTF-8 ones: the command gets them, and the folder it runs in, as the text holds them.
+TEST_F(ExecCmdTest, BytesOfTheLineAndOfTheMameFolderReachTheCommandAsTheTextHoldsThem)
+{
+    const QByteArray word = "-snapshot_directory=caf\xe9 \xc3\xa9";
+    const QString log = m_root.filePath("argv.txt");
+    for (const QByteArray& folder : {QFile::encodeName(m_mame), QFile::encodeName(m_root.path()) + "/m\xe9me \xc3\xa9"}) {
+        SCOPED_TRACE(folder.toStdString());
+        ::mkdir(folder.constData(), 0755);
+        std::FILE* script = std::fopen(folder + "/mame", "w");
+        ASSERT_TRUE(script);
+        std::fputs("#!/bin/sh\n{ pwd -P; for a; do printf '[%s]' \"$a\"; done; } > " + QuoteArg(log).toUtf8() + "\n",
+                   script);
+        std::fclose(script);
+        ASSERT_EQ(::chmod(folder + "/mame", 0755), 0);
+
+        const QByteArray real = QFile::encodeName(canonical(m_root.path())) + folder.mid(QFile::encodeName(m_root.path()).size());
+        EXPECT_EQ(ExecCmd("mame " + QuoteArg(fromAnsi(word)) + " -inipath " + QuoteArg(fromAnsi(folder)),
+                          ShowState::Minimized, fromAnsi(folder)),
+                  0);
+        EXPECT_EQ(readFile(log), real + "\n[" + word + "][-inipath][" + folder + "]");
+        EXPECT_TRUE(m_boxes.shown().empty());
+        EXPECT_EQ(canonical(QDir::currentPath()), canonical(m_elsewhere));
+    }
 }
 
 TEST(ExecCmdDeathTest, CurrentFolderGoneAfterTheRunEndsTheProgram)
