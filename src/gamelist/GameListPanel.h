@@ -41,6 +41,8 @@ public:
     void showGameLists(GameLists lists);
     // Empties the three lists and sets their counts to 0.
     void clearGameLists();
+    // Whether today's MAME listed the loaded games.
+    bool listedByTodaysMame() const { return m_lists.fromTodaysMame; }
     // The index in the loaded lists of the game a list shows in `row` (from 0).
     qint32 gameOfRow(QTreeView* lv, int row);
     // The record of the game selected in `lv`; null when nothing is selected.

@@ -3,6 +3,7 @@
 // up leaves that list here and joins the Installed list at the return.
 #include "mainwindow/frmMain.h"
 
+#include "options/MameIni.h"
 #include "platform/MsgBox.h"
 #include "platform/PaintNow.h"
 #include "platform/RichTextBox.h"
@@ -63,11 +64,13 @@ void frmMain::cmdVerify_Click()
         auditFiles << QLatin1String(run.fileName);
     const ToolFiles removed(reportsFolder, auditFiles);
     const QString commandFolder = JoinPath(CommandPath(m_state.paths.strAppPath), QStringLiteral("reports"));
+    const QString iniFolder = MameIniFolderArgument(m_state.dirs, LayoutOfGame(*selected));
     // A run whose output did not reach its file (a full disk, a folder that takes no file) is
     // named, and no audit is shown in place of what MAME said.
     Result<QString> report = QString();
     for (const AuditRun& run : kAuditRuns) {
-        const QString command = MameSetReportCommand(rom, run.report, JoinPath(commandFolder, QLatin1String(run.fileName)));
+        const QString command =
+            MameSetReportCommand(rom, run.report, JoinPath(commandFolder, QLatin1String(run.fileName)), iniFolder);
         const int code = ExecCmd(command, ShowState::Minimized, m_state.dirs.strMAMEPath);
         const QString output = removed.path(QLatin1String(run.fileName));
         if (Status failed = ToolOutputWritten(QStringLiteral("mame ") + rom, code, output)) {

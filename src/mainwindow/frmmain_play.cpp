@@ -165,7 +165,8 @@ void frmMain::cmdPlay_Click()
         }
     }
 
-    m_state.settings.strOtherCommands = MamePlayCommand(rom, m_state.settings.strOtherCommands);
+    m_state.settings.strOtherCommands = MamePlayCommand(rom, m_state.settings.strOtherCommands,
+                                                        MameIniFolderArgument(m_state.dirs, LayoutOfGame(game)));
     m_state.view.blnScroll = Tmr[0]->isActive();
     if (m_state.view.blnScroll)
         Tmr[0]->stop();

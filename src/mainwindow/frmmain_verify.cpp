@@ -1,6 +1,8 @@
 // The verify-all runs and the stored reports of the Reports menu, each shown in the report panel.
 #include "mainwindow/frmMain.h"
 
+#include "gamelist/GameListPanel.h"
+#include "options/MameIni.h"
 #include "platform/FileReplacement.h"
 #include "platform/MsgBox.h"
 #include "platform/PaintNow.h"
@@ -93,8 +95,10 @@ void frmMain::verifyAll(bool samples)
     Status failed = output.open();
     if (!failed) {
         showMinimized();
-        const int code = ExecCmd(MameVerifyAllCommand(samples, CommandPath(output.temporaryPath())), ShowState::Normal,
-                                 m_state.dirs.strMAMEPath);
+        const MameLayout layout = fraList->listedByTodaysMame() ? MameLayout::Current : MameLayout::Older;
+        const int code = ExecCmd(MameVerifyAllCommand(samples, CommandPath(output.temporaryPath()),
+                                                      MameIniFolderArgument(m_state.dirs, layout)),
+                                 ShowState::Normal, m_state.dirs.strMAMEPath);
         setWindowState(m_state.view.intWindowState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
         failed = ToolOutputWritten(samples ? QStringLiteral("mame * -verifysamples") : QStringLiteral("mame * -verifyroms"),
                                    code, output.temporaryPath());

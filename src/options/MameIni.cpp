@@ -438,6 +438,15 @@ MameLayout LayoutOfGame(const GameRecord& game)
     return FromTodaysMame(game) ? MameLayout::Current : MameLayout::Older;
 }
 
+QString MameIniFolderArgument(const DirectorySettings& dirs, MameLayout layout)
+{
+    if (layout == MameLayout::Older)
+        return QString();
+    // Made since start-up, the folder has no command form yet.
+    const QString folder = CommandPath(dirs.strIniPath);
+    return folder.isEmpty() ? dirs.strIniPath : folder;
+}
+
 QString MameIniPath(const DirectorySettings& dirs) { return JoinPath(dirs.strIniPath, QStringLiteral("mame.ini")); }
 
 namespace {

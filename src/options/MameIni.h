@@ -19,6 +19,10 @@ enum class MameLayout { Older, Current };
 // The layout of the MAME that listed the game.
 MameLayout LayoutOfGame(const GameRecord& game);
 
+// The folder that MAME is told to read mame.ini from (MameCommands' `iniFolder`): for today's MAME
+// the Ini folder's command form, as the path part names it; empty for the older MAME.
+QString MameIniFolderArgument(const DirectorySettings& dirs, MameLayout layout);
+
 // False when mame.ini is missing or holds an option line that the path part does not write: an
 // option part left when the program or the machine stopped during a game.
 bool MameIniAtRest(const DirectorySettings& dirs);

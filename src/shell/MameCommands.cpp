@@ -21,6 +21,15 @@ QString redirectedWithErrors(const QString& command, const QString& file)
     return redirected(command, file) + QStringLiteral(" 2>&1");
 }
 
+// "mame ", the set and, for today's MAME, the folder of its mame.ini.
+QString mameWithSet(const QString& set, const QString& iniFolder)
+{
+    QString command = QStringLiteral("mame ") + set;
+    if (!iniFolder.isEmpty())
+        command += QStringLiteral(" -inipath ") + QuoteArg(iniFolder);
+    return command;
+}
+
 // Splits text into words as MAME's start-up splits its command line: blanks and TABs separate
 // words, double quotes group blanks into a word and are dropped ("" is an empty word).
 QStringList commandWords(const QString& text)
@@ -60,7 +69,8 @@ QString MameListCrcCommand(const QString& shortAppPath, const QString& fileName)
     return redirected(QStringLiteral("mame -listcrc >"), JoinPath(shortAppPath, QStringLiteral("reports/") + fileName));
 }
 
-QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile)
+QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile,
+                             const QString& iniFolder)
 {
     QString command;
     switch (report) {
@@ -69,13 +79,14 @@ QString MameSetReportCommand(const QString& rom, MameSetReport report, const QSt
     case MameSetReport::ListRoms: command = QStringLiteral(" -listroms > "); break;
     case MameSetReport::ListSamples: command = QStringLiteral(" -listsamples > "); break;
     }
-    return redirectedWithErrors(QStringLiteral("mame ") + QuoteArg(rom) + command, outputFile);
+    return redirectedWithErrors(mameWithSet(QuoteArg(rom), iniFolder) + command, outputFile);
 }
 
-QString MameVerifyAllCommand(bool samples, const QString& outputFile)
+QString MameVerifyAllCommand(bool samples, const QString& outputFile, const QString& iniFolder)
 {
-    return redirectedWithErrors(
-        samples ? QStringLiteral("mame * -verifysamples >") : QStringLiteral("mame * -verifyroms >"), outputFile);
+    return redirectedWithErrors(mameWithSet(QStringLiteral("*"), iniFolder) +
+                                    (samples ? QStringLiteral(" -verifysamples >") : QStringLiteral(" -verifyroms >")),
+                                outputFile);
 }
 
 QString MameHelpCommand(const QString& outputFile)
@@ -83,7 +94,7 @@ QString MameHelpCommand(const QString& outputFile)
     return redirected(QStringLiteral("mame -help > "), outputFile);
 }
 
-QString MamePlayCommand(const QString& rom, const QString& otherCommands)
+QString MamePlayCommand(const QString& rom, const QString& otherCommands, const QString& iniFolder)
 {
     // One left-to-right pass, as the settings' texts have always been tidied: three blanks in a
     // row become two. Between words it makes no difference; inside double quotes it does.
@@ -92,7 +103,7 @@ QString MamePlayCommand(const QString& rom, const QString& otherCommands)
     // Where file names ignore case MAME has always been given the command in lower case;
     // elsewhere lower-casing would change the file names in the options.
     other = LowerWhereCaseIgnored(other);
-    QString line = CommandPrefix() + QStringLiteral("mame ") + QuoteArg(LowerWhereCaseIgnored(rom));
+    QString line = CommandPrefix() + mameWithSet(QuoteArg(LowerWhereCaseIgnored(rom)), iniFolder);
     for (QString word : commandWords(other)) {
         // MAME's option names are case-sensitive ("-Cheat" is an unknown option); their values
         // may be file names, which keep their case.

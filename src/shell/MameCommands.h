@@ -12,14 +12,20 @@ QString MameListXmlCommand(const QString& shortAppPath, const QString& fileName)
 // "mame -listcrc >" and the checksum file.
 QString MameListCrcCommand(const QString& shortAppPath, const QString& fileName);
 
+// `iniFolder`, in the commands whose result depends on mame.ini: the folder of the mame.ini MAME is
+// to read, given as "-inipath" and the folder, two words right after the set; today's MAME reads
+// mame.ini only from its inipath, never from its current folder. Empty for the older MAME, which
+// reads it from its current folder: no words are added.
+
 // The four reports of one set, each redirected into its own file (a full path), standard error
 // with standard output.
 enum class MameSetReport { VerifyRoms, VerifySamples, ListRoms, ListSamples };
-QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile);
+QString MameSetReportCommand(const QString& rom, MameSetReport report, const QString& outputFile,
+                             const QString& iniFolder = {});
 
 // "mame * -verifyroms >" or "mame * -verifysamples >" over every set, standard error with
 // standard output.
-QString MameVerifyAllCommand(bool samples, const QString& outputFile);
+QString MameVerifyAllCommand(bool samples, const QString& outputFile, const QString& iniFolder = {});
 
 // "mame -help > " and the version file.
 QString MameHelpCommand(const QString& outputFile);
@@ -29,7 +35,7 @@ QString MameHelpCommand(const QString& outputFile);
 // blanks into one word, as MAME reads its command line) is quoted, so that no text of a settings
 // file ever runs as shell syntax. Option names (words beginning with "-") are lower-cased, and
 // everything where file names ignore case (Windows).
-QString MamePlayCommand(const QString& rom, const QString& otherCommands);
+QString MamePlayCommand(const QString& rom, const QString& otherCommands, const QString& iniFolder = {});
 
 // "mamediff ", the report's switch ("-s", "-n", or empty for none) and the old and the new
 // listing (full paths), each a word of its own.

@@ -65,7 +65,7 @@ protected:
     }
     QString settings(const char* file) const { return app() + "/settings/" + file; }
     QString input() const { return m_root + "/inp"; }
-    QString mameIniPath() const { return mame() + "/mame.ini"; }
+    QString mameIniPath() const { return ini() + "/mame.ini"; }
     QByteArray mameIni() const { return readFile(mameIniPath()); }
     std::vector<FakeMameRun> runs() const { return readFakeMameRuns(m_root + "/runs.log"); }
     static QByteArray inputOption(const QString& folder) { return "Input=" + QFile::encodeName(folder) + "\r\n"; }
@@ -256,7 +256,8 @@ TEST_F(Play, PlaybackOfARecordingLastsOneGame)
 }
 
 // Today's MAME records into the file the record line names as it stands; Playback must find
-// that file again, and a second Record must see it.
+// that file again, and a second Record must see it. It reads the program's mame.ini only from the
+// Ini folder its command line names, here neither its own folder nor ~/.mame.
 TEST_F(Play, TodaysMameRecordsAndPlaysBackTheGamesInpFile)
 {
     ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
@@ -265,6 +266,9 @@ TEST_F(Play, TodaysMameRecordsAndPlaysBackTheGamesInpFile)
     for (const bool settingsFile : {true, false}) {
         SCOPED_TRACE(settingsFile ? "with raster.cfg" : "without settings");
         nextCase();
+        ScopedEnv home("HOME", QFile::encodeName(m_root + "/home"));
+        m_iniFolder = m_root + "/my ini";
+        makeDirs(m_iniFolder);
         if (settingsFile)
             writeFile(settings("raster.cfg"), "");
         writeGames(games);
@@ -284,6 +288,10 @@ TEST_F(Play, TodaysMameRecordsAndPlaysBackTheGamesInpFile)
 
         const std::vector<FakeMameRun> r = runs();
         ASSERT_EQ(r.size(), 2u);
+        for (const FakeMameRun& run : r) {
+            EXPECT_EQ(run.args, QStringList({"pacman", "-inipath", m_iniFolder}));
+            ASSERT_TRUE(run.mameIni.has_value());
+        }
         EXPECT_TRUE(r[0].mameIni->contains("\r\nrecord\tpacman.inp\r\n"));
         EXPECT_TRUE(r[1].mameIni->contains("\r\nplayback\tpacman.inp\r\n"));
         ASSERT_EQ(m_boxes.shown().size(), 1u);

@@ -285,11 +285,21 @@ TEST_F(GameAuditTest, ReportHoldsWhatTodaysMameWritesToStandardError)
         m_env.emplace("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(m_root + "/current.xml"));
         ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
         ScopedEnv bad("ZELVANE_FAKEMAME_BAD", "pacman");
-        frmMain& w = loaded();
+        ScopedEnv home("HOME", QFile::encodeName(m_root + "/home"));
+        m_iniFolder = m_root + "/my ini";
+        makeDirs(m_iniFolder);
+        frmMain& w = loaded(fromTodaysMame(fiveGames()));
         (c.uninstalledList ? w.mnuViewUninstalled : w.mnuViewInstalled)->trigger();
         selectRow(w.fraList->currentListView().view, c.row);
         w.fraList->cmdVerify->click();
         const QString text = w.fraVerify->txtVerify->Text();
         EXPECT_TRUE(text.startsWith(c.romsSection)) << text.toStdString();
+        // Each of the four runs names the Ini folder, which MAME reads mame.ini from.
+        for (const FakeMameRun& run : readFakeMameRuns(m_root + "/runs.log")) {
+            const qsizetype at = run.args.indexOf("-inipath");
+            ASSERT_GT(at, 0) << run.args.join(' ').toStdString();
+            EXPECT_EQ(run.args.value(at + 1), m_iniFolder);
+            EXPECT_TRUE(run.mameIni.has_value());
+        }
     }
 }

@@ -24,9 +24,9 @@ namespace {
 
 class VerifyReportsTest : public MainWindowTest {
 protected:
-    frmMain& loaded()
+    frmMain& loaded(bool today = false)
     {
-        writeGames(fiveGames());
+        writeGames(today ? fromTodaysMame(fiveGames()) : fiveGames());
         writeOptions();
         m_listing = std::make_unique<ScopedEnv>("ZELVANE_FAKEMAME_LISTXML", QFile::encodeName(writeVerifyListing()));
         return loadShown();
@@ -130,7 +130,8 @@ TEST_F(VerifyReportsTest, VerifyAllWithBadSetsArmsTheBadSetListThenPrint)
 }
 
 // Today's MAME ends its lines in LF, reports no set it does not find, and writes the summary to
-// standard error when a set is bad.
+// standard error when a set is bad. It finds the sets through the rompath of the program's
+// mame.ini, which it reads from no other folder than the one its command line names.
 TEST_F(VerifyReportsTest, VerifyAllUnderTodaysMameTakesInItsStandardError)
 {
     ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
@@ -155,8 +156,11 @@ TEST_F(VerifyReportsTest, VerifyAllUnderTodaysMameTakesInItsStandardError)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         nextCase();
+        ScopedEnv home("HOME", QFile::encodeName(m_root + "/home"));
+        m_iniFolder = m_root + "/my ini";
+        makeDirs(m_iniFolder);
         ScopedEnv bad("ZELVANE_FAKEMAME_BAD", "zaxxon");
-        frmMain& w = loaded();
+        frmMain& w = loaded(true);
         if (c.removeRoms)
             QDir(roms()).removeRecursively();
         m_boxes.answer(MsgAnswer::Yes);

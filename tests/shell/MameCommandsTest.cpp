@@ -66,6 +66,16 @@ TEST(MamePlayCommand, EveryWordIsQuotedNeverShellSyntax)
     EXPECT_EQ(MamePlayCommand("puckman", "-x \"\""), "mame puckman -x ''");
 }
 
+// Today's MAME reads mame.ini only from its inipath: the folder follows the set as two words.
+TEST(MameCommands, TheIniFolderFollowsTheSetAsTwoWords)
+{
+    EXPECT_EQ(MameSetReportCommand("puckman", MameSetReport::VerifyRoms, "/z/temp1.txt", "/my ini"),
+              "mame puckman -inipath '/my ini' -verifyroms > /z/temp1.txt 2>&1");
+    EXPECT_EQ(MameVerifyAllCommand(true, "/z/samples.txt", "/ini"),
+              "mame * -inipath /ini -verifysamples >/z/samples.txt 2>&1");
+    EXPECT_EQ(MamePlayCommand("puckman", "-Cheat", "/a;b $x"), "mame puckman -inipath '/a;b $x' -cheat");
+}
+
 TEST(MameCommands, MameDiffTakesItsSwitchAndTwoListingsAsWords)
 {
     EXPECT_EQ(MameDiffCommand("", "/z/reports/oldlistxml.txt", "/z/reports/listxml.txt"),

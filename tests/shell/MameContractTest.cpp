@@ -217,13 +217,61 @@ TEST_F(MameContract, PlayRunsTheSetWithTheWordsOfTheOtherCommands)
     EXPECT_FALSE(QFileInfo::exists(QDir(m_mame).filePath("pwned")));
 }
 
+// Today's MAME (Debian's 0.251) reads mame.ini from the first folder of its inipath that holds
+// one: the command line's -inipath, else $HOME/.mame; never from its current folder.
+TEST_F(MameContract, TodaysMameReadsMameIniFromItsIniPathOnly)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    const QString home = m_root.filePath("home");
+    ScopedEnv homeVariable("HOME", QFile::encodeName(home));
+    const QString ini = m_root.filePath("my ini");
+    makeDirs(ini);
+    const QString output = report("temp1.txt");
+    const auto verified = [&](const QString& iniFolder) {
+        ExecCmd(MameSetReportCommand("blaster", MameSetReport::VerifyRoms, output, iniFolder), ShowState::Minimized,
+                m_mame);
+        return readFile(output);
+    };
+    const QByteArray found = "romset blaster is good\n1 romsets found, 1 were OK.\n";
+    const QByteArray notFound = "romset \"blaster\" not found!\n";
+
+    EXPECT_EQ(verified({}), notFound);
+    EXPECT_EQ(verified(ini), notFound);
+    QFile::rename(QDir(m_mame).filePath("mame.ini"), QDir(ini).filePath("mame.ini"));
+    EXPECT_EQ(verified({}), notFound);
+    EXPECT_EQ(verified(ini), found);
+    // A search path: the first folder that holds the file.
+    EXPECT_EQ(verified(m_root.filePath("none") + ";" + ini), found);
+    makeDirs(home + "/.mame");
+    QFile::rename(QDir(ini).filePath("mame.ini"), home + "/.mame/mame.ini");
+    EXPECT_EQ(verified({}), found);
+}
+
+// Today's MAME stops before the game when the controller's file is in no folder of its ctrlrpath.
+TEST_F(MameContract, TodaysMameStopsWithoutTheControllersFile)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    const QString ctrlr = m_root.filePath("my ctrlr");
+    makeDirs(ctrlr);
+    writeMameIni("ctrlrpath\t\"" + QFile::encodeName(ctrlr) + "\"\r\nctrlr\thotrod\r\n");
+    const QString errors = report("errors.txt");
+    const QString play = MamePlayCommand("astro", "", m_mame) + " > " + QuoteArg(report("play.txt"));
+    EXPECT_EQ(ExecCmd(play, ShowState::Minimized, m_mame, errors), 3);
+    EXPECT_EQ(readFile(errors), "Fatal error: Could not load controller configuration file hotrod.cfg\n");
+    EXPECT_EQ(readFile(report("play.txt")), "Ignoring MAME exception: Could not load controller configuration file hotrod.cfg\n");
+
+    writeFile(QDir(ctrlr).filePath("hotrod.cfg"), "<mameconfig version=\"10\"/>");
+    EXPECT_EQ(ExecCmd(play, ShowState::Minimized, m_mame, errors), 0);
+    EXPECT_EQ(readFile(errors), "");
+}
+
 // Today's MAME takes the record and playback lines' file name as it stands (the older one added
 // ".inp"), and stops when the file to play back is not there.
 TEST_F(MameContract, TodaysMameRecordsAndPlaysBackTheFileAsNamed)
 {
     ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
     const QString output = report("play.txt");
-    const QString play = MamePlayCommand("astro", "") + " > " + QuoteArg(output);
+    const QString play = MamePlayCommand("astro", "", m_mame) + " > " + QuoteArg(output);
     struct Case {
         const char* line;
         const char* file; // written, or read

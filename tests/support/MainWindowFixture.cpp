@@ -113,7 +113,7 @@ void MainWindowTest::writeOptions(const QByteArray& extra, const QByteArray& ver
     QByteArray text = "[Miscellaneous]\r\nZelvaneVersion=" + version + "\r\nMAMESize=" + QByteArray::number(mameSize()) +
                       "\r\n[Directories]\r\nMAME=" + mame().toUtf8() + "\r\nROMs=" + roms().toUtf8() +
                       "\r\nSnapshots=" + snaps().toUtf8() + "\r\nSamples=" + samples().toUtf8() +
-                      "\r\nIni=" + mame().toUtf8() + "\r\n" + extra;
+                      "\r\nIni=" + ini().toUtf8() + "\r\n" + extra;
     writeFile(optionsIni(), text);
 }
 
@@ -172,6 +172,13 @@ std::vector<FixtureGame> MainWindowTest::fiveGames() const
          QStringLiteral("Horizontal"), false},
         {QStringLiteral("Zaxxon"), QStringLiteral("1982"), QStringLiteral("zaxxon")},
     };
+}
+
+std::vector<FixtureGame> MainWindowTest::fromTodaysMame(std::vector<FixtureGame> games)
+{
+    for (FixtureGame& game : games)
+        game.source = QStringLiteral("misc/misc.cpp");
+    return games;
 }
 
 QString storedOption(const QString& ini, const char* section, const char* key)

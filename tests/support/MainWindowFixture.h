@@ -46,6 +46,9 @@ protected:
     QString roms() const { return m_root + QStringLiteral("/roms"); }
     QString snaps() const { return m_root + QStringLiteral("/snap"); }
     QString samples() const { return m_root + QStringLiteral("/samples"); }
+    // The Ini folder that writeOptions names: the MAME folder, as the wizard fills it, unless a
+    // test sets m_iniFolder (and makes the folder).
+    QString ini() const { return m_iniFolder.isEmpty() ? mame() : m_iniFolder; }
     QString optionsIni() const { return app() + QStringLiteral("/settings/options.ini"); }
     QString report(const char* file) const { return app() + QStringLiteral("/reports/") + QLatin1String(file); }
 
@@ -71,6 +74,8 @@ protected:
     static void selectRow(QTreeView* lv, int row);
 
     std::vector<FixtureGame> fiveGames() const;
+    // The games as today's MAME lists them: each names its driver file "folder/file.cpp".
+    static std::vector<FixtureGame> fromTodaysMame(std::vector<FixtureGame> games);
 
     // For each row of a table: an empty folder, a fresh state, no message boxes shown.
     void nextCase();
@@ -81,6 +86,7 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_root;
+    QString m_iniFolder;
     // Every message box shown; Yes/No questions take their default button unless a test answers.
     MsgBoxScript m_boxes;
     // What the user does in the options wizard each time the window opens it (the first run,

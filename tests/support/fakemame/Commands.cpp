@@ -47,13 +47,13 @@ QString unquoted(QString value)
     return value;
 }
 
-// The options of the mame.ini in the current folder: name (lower case) -> value. Lines are a name,
-// blanks or a TAB, and the value, which may stand in double quotes; "#" starts a comment line.
-QHash<QString, QString> readMameIni()
+// The options of the run's mame.ini: name (lower case) -> value. Lines are a name, blanks or a TAB,
+// and the value, which may stand in double quotes; "#" starts a comment line.
+QHash<QString, QString> readMameIni(const FakeMameConfig& config)
 {
     QHash<QString, QString> options;
-    QFile file(QStringLiteral("mame.ini"));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file(config.mameIni);
+    if (config.mameIni.isEmpty() || !file.open(QIODevice::ReadOnly))
         return options;
     while (!file.atEnd()) {
         // Bytes as the file system names its folders, so that a path there names the same folder.
@@ -91,6 +91,13 @@ QStringList refusedValues(const FakeMameConfig& config, const QHash<QString, QSt
     if (!kSound.contains(sound))
         refused << QStringLiteral("Value %1 not supported for option sound - falling back to auto").arg(sound);
     return refused;
+}
+
+// The value of option `name` on the command line, or `otherwise`.
+QString commandOption(const QStringList& arguments, const char* name, const QString& otherwise)
+{
+    const qsizetype at = arguments.lastIndexOf(QLatin1String(name));
+    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : otherwise;
 }
 
 // The folders of a search path such as ".;roms;\"/my roms\"", relative ones from the current folder.
@@ -163,6 +170,19 @@ int currentSummary(Output& out, const FakeMameConfig& config, const QString& pat
 }
 
 } // namespace
+
+QString MameIniOfRun(const FakeMameConfig& config, const QStringList& arguments)
+{
+    if (config.layout != ListingLayout::Current)
+        return QStringLiteral("mame.ini");
+    const QString home = QDir::home().filePath(QStringLiteral(".mame"));
+    for (const QString& folder : searchFolders(commandOption(arguments, "-inipath", home))) {
+        const QString file = QDir(folder).filePath(QStringLiteral("mame.ini"));
+        if (QFileInfo(file).isFile())
+            return file;
+    }
+    return QString();
+}
 
 FakeMameConfig FakeMameConfig::fromEnvironment()
 {
@@ -274,7 +294,7 @@ int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind)
 {
     const bool roms = kind == AuditKind::Roms;
     const char* noun = roms ? "romset" : "sampleset";
-    const QHash<QString, QString> ini = readMameIni();
+    const QHash<QString, QString> ini = readMameIni(config);
     const QStringList folders = searchFolders(ini.value(roms ? QStringLiteral("rompath") : QStringLiteral("samplepath")));
     const QStringList& bad = roms ? config.badRomSets : config.badSampleSets;
     const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
@@ -372,16 +392,16 @@ bool logRun(const FakeMameConfig& config, const QStringList& arguments)
 {
     if (config.logFile.isEmpty())
         return true;
-    QFile iniFile(QStringLiteral("mame.ini"));
+    QFile iniFile(config.mameIni);
     QJsonValue iniCopy = QJsonValue::Null;
-    if (iniFile.open(QIODevice::ReadOnly))
+    if (!config.mameIni.isEmpty() && iniFile.open(QIODevice::ReadOnly))
         iniCopy = QString::fromLatin1(iniFile.readAll());
 
     QJsonObject run;
     run.insert(QStringLiteral("args"), QJsonArray::fromStringList(arguments));
     run.insert(QStringLiteral("cwd"), QDir::currentPath());
     run.insert(QStringLiteral("mameIni"), iniCopy);
-    run.insert(QStringLiteral("refused"), QJsonArray::fromStringList(refusedValues(config, readMameIni())));
+    run.insert(QStringLiteral("refused"), QJsonArray::fromStringList(refusedValues(config, readMameIni(config))));
     QFile log(config.logFile);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
         std::fprintf(stderr, "fakemame: cannot append to the log %s\n", qPrintable(config.logFile));
@@ -393,9 +413,23 @@ bool logRun(const FakeMameConfig& config, const QStringList& arguments)
 
 int playGame(const FakeMameConfig& config, const QStringList& arguments)
 {
-    const QHash<QString, QString> ini = readMameIni();
+    const QHash<QString, QString> ini = readMameIni(config);
     for (const QString& refused : refusedValues(config, ini))
         std::fprintf(stderr, "%s\n", qPrintable(refused));
+    // Today's MAME stops when the controller's file is in no folder of its ctrlrpath.
+    const QString controller = commandOption(arguments, "-ctrlr", ini.value(QStringLiteral("ctrlr")));
+    if (config.layout == ListingLayout::Current && !controller.isEmpty()) {
+        const QString file = controller + QStringLiteral(".cfg");
+        bool found = false;
+        for (const QString& folder : searchFolders(
+                 commandOption(arguments, "-ctrlrpath", ini.value(QStringLiteral("ctrlrpath"), QStringLiteral("ctrlr")))))
+            found = found || QFileInfo(QDir(folder).filePath(file)).isFile();
+        if (!found) {
+            std::printf("Ignoring MAME exception: Could not load controller configuration file %s\n", qPrintable(file));
+            std::fprintf(stderr, "Fatal error: Could not load controller configuration file %s\n", qPrintable(file));
+            return 3;
+        }
+    }
     // MAME's default input folder is "inp" in the current folder; it creates no folder itself.
     const QDir folder(QDir::current().absoluteFilePath(ini.value(QStringLiteral("input_directory"), QStringLiteral("inp"))));
     // Today's MAME takes the file's name as mame.ini gives it; the older one added ".inp".

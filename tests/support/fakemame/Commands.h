@@ -21,12 +21,19 @@ struct FakeMameConfig {
     int pauseAt = 0;          // bytes of the listing written before the pause
     std::string version = "0.106";
     ListingLayout layout = ListingLayout::Older;
+    QString mameIni;          // the mame.ini the run reads (MameIniOfRun), which may not exist
 
     // Lines end as the layout's MAME ends them.
     std::string_view lineEnd() const { return layout == ListingLayout::Current ? "\n" : "\r\n"; }
 
     static FakeMameConfig fromEnvironment();
 };
+
+// Where a run reads mame.ini. The older MAME: its current folder. Today's (MAME 0.251): the first
+// folder of its inipath that holds one, the inipath being the command line's -inipath, else
+// $HOME/.mame (Debian's MAME also looks in /etc/mame, left out so that a test never reads the
+// machine's own file).
+QString MameIniOfRun(const FakeMameConfig& config, const QStringList& arguments);
 
 enum class AuditKind { Roms, Samples };
 

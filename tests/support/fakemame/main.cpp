@@ -6,7 +6,8 @@
 //   mame <set|*> -verifyroms    "romset <set> [parent] is good" / "is bad" / "not found",
 //   mame <set|*> -verifysamples   then "<n> romsets found, <m> were OK." (samplesets likewise);
 //                                 a set is found when <set>.zip lies in a folder of the rompath
-//                                 (samplepath) of the mame.ini in the current folder
+//                                 (samplepath) of the mame.ini it reads: the one in the current
+//                                 folder (today's MAME: see ZELVANE_FAKEMAME_LAYOUT)
 //   mame <set> -listroms        the ROM files of the set
 //   mame <set> -listsamples     the sample files of the set
 //   mame -help                  usage, first line "M.A.M.E. v<version> (fakemame)"
@@ -47,7 +48,11 @@
 //                                 does not take on standard error, records into and plays back
 //                                 from the file the record or playback line names as it stands
 //                                 (no ".inp" added), and stops with "Input file <name> not found"
-//                                 and exit code 3 when there is none to play back
+//                                 and exit code 3 when there is none to play back, and with "Could
+//                                 not load controller configuration file <ctrlr>.cfg" and exit code
+//                                 3 when the ctrlr option's file is in no folder of its ctrlrpath.
+//                                 Every run reads mame.ini only from the first folder of its
+//                                 -inipath that holds one, or without -inipath from $HOME/.mame
 #include "Commands.h"
 
 #include <QString>
@@ -109,11 +114,12 @@ int answer(const FakeMameConfig& config, const CommandLine& line)
 
 int main(int argc, char** argv)
 {
-    const FakeMameConfig config = FakeMameConfig::fromEnvironment();
+    FakeMameConfig config = FakeMameConfig::fromEnvironment();
     if (config.sleepMs > 0)
         QThread::msleep(static_cast<unsigned long>(config.sleepMs));
 
     const CommandLine line = parse(argc, argv);
+    config.mameIni = MameIniOfRun(config, line.arguments);
     if (!logRun(config, line.arguments))
         return 1;
     const int code = answer(config, line);
