@@ -361,6 +361,8 @@ private:
     bool writeGameIni(bool playback, bool record);
     void restoreBaseIni();
     bool prepareInputFolder(bool playback, bool record);
+    // The controller file that today's MAME would not find in the Ctrlr folder; empty when none.
+    QString missingController();
 
     // Option panel (frmmain_optionpanel.cpp)
     void connectOptionPanel();

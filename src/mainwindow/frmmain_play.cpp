@@ -6,6 +6,7 @@
 #include "options/MameIni.h"
 #include "options/SettingsChoice.h"
 #include "platform/MsgBox.h"
+#include "platform/ToolOutput.h"
 #include "platform/RuntimeErrorText.h"
 #include "shell/ExecCmd.h"
 #include "shell/IniFile.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QTreeView>
 
@@ -33,6 +35,22 @@ void playError(const RuntimeError& error)
 void mameIniError(const DirectorySettings& dirs, const RuntimeError& error)
 {
     MsgBox(MameIniErrorText(QStringLiteral("cmdPlay_Click"), dirs, error), MsgStyle::Critical);
+}
+
+// What MAME said on its standard error before it stopped the game with `exitCode`: its last lines
+// (a missing ROM, a value it refused, a missing file), else the code.
+void showMameErrors(int exitCode, QTemporaryFile& errors, const QString& game)
+{
+    if (exitCode == 0)
+        return;
+    errors.seek(0);
+    QString said = LastLines(errors.readAll(), 10);
+    // Not started, or killed: the drive message or nothing to add.
+    if (exitCode == kCommandNotEnded && said.isEmpty())
+        return;
+    if (said.isEmpty())
+        said = QStringLiteral("M.A.M.E. stopped with exit code %1.").arg(exitCode);
+    MsgBox(said, MsgStyle::Critical, game);
 }
 
 } // namespace
@@ -102,6 +120,22 @@ bool frmMain::prepareInputFolder(bool playback, bool record)
     return writeGameIni(playback, record);
 }
 
+QString frmMain::missingController()
+{
+    const GameRecord& game = m_state.game;
+    // The older MAME went on without the file.
+    if (LayoutOfGame(game) != MameLayout::Current)
+        return QString();
+    const SettingsChoice choice = ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM],
+                                                     game[GameColumn::Type], m_state.settings.strSettingsType);
+    if (choice.file.isEmpty())
+        return QString();
+    const QString file = ControllerFileOf(choice.file);
+    if (file.isEmpty() || QFileInfo(JoinPath(m_state.dirs.strCtrlrPath, file)).isFile())
+        return QString();
+    return file;
+}
+
 void frmMain::cmdPlay_Click()
 {
     GetSelectedIndex();
@@ -122,6 +156,7 @@ void frmMain::cmdPlay_Click()
     game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
     game[GameColumn::Source] = (*selected)[GameColumn::Source];
     const QString rom = game[GameColumn::ROM];
+    const QString description = (*selected)[GameColumn::Game];
     if (lv == fraList->lvAll && !gameIsInstalled(rom)) {
         showNotInstalled();
         return;
@@ -135,6 +170,17 @@ void frmMain::cmdPlay_Click()
     // The report panel's mame.ini view disables the button itself and wants only the file.
     if (cmdFind->testAttribute(Qt::WA_ForceDisabled))
         return;
+
+    // Today's MAME stops at once without the controller's file: the user learns which file, and
+    // where it belongs, before the window goes; Record and Playback stay for the next try.
+    if (const QString controller = missingController(); !controller.isEmpty()) {
+        MsgBox(QStringLiteral("The controller file %1 is not in the Ctrlr folder:\r%2\r\rM.A.M.E. cannot start "
+                              "the game with this controller.  Copy the file there, or choose another controller.")
+                   .arg(controller, QDir::toNativeSeparators(m_state.dirs.strCtrlrPath)),
+               MsgStyle::Exclamation, QStringLiteral("Play Game"));
+        restoreBaseIni();
+        return;
+    }
 
     const QString recording = JoinPath(m_state.dirs.strInputPath, rom + QStringLiteral(".inp"));
     if (playback && !QFileInfo::exists(recording)) {
@@ -170,10 +216,14 @@ void frmMain::cmdPlay_Click()
     m_state.view.blnScroll = Tmr[0]->isActive();
     if (m_state.view.blnScroll)
         Tmr[0]->stop();
+    // MAME's standard error, for what it says when it stops the game.
+    QTemporaryFile errors;
+    errors.open();
     hide();
     // The system keys stay usable while the game runs: there is no lock for them here.
-    ExecCmd(m_state.settings.strOtherCommands, chkPlayback->isChecked() ? ShowState::Normal : ShowState::Minimized,
-            m_state.dirs.strMAMEPath);
+    const int exitCode = ExecCmd(m_state.settings.strOtherCommands,
+                                 chkPlayback->isChecked() ? ShowState::Normal : ShowState::Minimized,
+                                 m_state.dirs.strMAMEPath, errors.isOpen() ? errors.fileName() : QString());
     show();
     if (chkPlayback->isChecked())
         chkPlayback->setChecked(false);
@@ -181,6 +231,7 @@ void frmMain::cmdPlay_Click()
         Tmr[0]->start();
     LoadShot();
     restoreBaseIni();
+    showMameErrors(exitCode, errors, description.isEmpty() ? rom : description);
 }
 
 void frmMain::chkRecord_Click()

@@ -534,6 +534,14 @@ Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniReque
     return replaceMameIni(dirs, content);
 }
 
+QString ControllerFileOf(const QString& settingsFile)
+{
+    const OptionDef& option = optionOf("cboController");
+    const char* name = translated(kControllers, ReadINI(settingsFile, QLatin1String(option.section),
+                                                        QLatin1String(option.key), option.defaultText));
+    return name ? QLatin1String(name) + QStringLiteral(".cfg") : QString();
+}
+
 QString BuildIniErrorText(const RuntimeError& error) { return QStringLiteral("Error In BuildIni: ") + error.description; }
 
 QString MameIniErrorText(const QString& procedure, const DirectorySettings& dirs, const RuntimeError& error)

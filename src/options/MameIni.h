@@ -50,6 +50,10 @@ Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& r
 // so MAME keeps its own defaults.
 Status CreateMAMEIniWithInput(const DirectorySettings& dirs, const BuildIniRequest& request);
 
+// The file of the controller that the settings file chooses ("hotrod.cfg"), as the ctrlr line
+// names it; empty for none.
+QString ControllerFileOf(const QString& settingsFile);
+
 // "Error In BuildIni: " and the description.
 QString BuildIniErrorText(const RuntimeError& error);
 

@@ -1,9 +1,11 @@
 #include "platform/ToolOutput.h"
 
+#include "platform/AnsiText.h"
 #include "platform/Process.h"
 #include "platform/RuntimeErrorText.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <QStorageInfo>
 
 #ifndef _WIN32
@@ -46,4 +48,18 @@ Status ToolOutputWritten(const QString& command, int exitCode, const QString& pa
     if (storage.isValid() && roomLeft(storage) < std::max(1, storage.blockSize()))
         return MakeRuntimeError(ErrorNumber::DiskFull);
     return std::nullopt;
+}
+
+QString LastLines(QByteArrayView output, int count)
+{
+    QStringList lines;
+    qsizetype end = output.size();
+    while (end > 0 && lines.size() < count) {
+        const qsizetype begin = output.first(end).lastIndexOf('\n') + 1;
+        const QByteArrayView line = output.sliced(begin, end - begin).trimmed();
+        if (!line.isEmpty())
+            lines.prepend(fromAnsi(line));
+        end = begin - 1;
+    }
+    return lines.join(QLatin1Char('\r'));
 }

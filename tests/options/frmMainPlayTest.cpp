@@ -300,6 +300,92 @@ TEST_F(Play, TodaysMameRecordsAndPlaysBackTheGamesInpFile)
     }
 }
 
+// When MAME stops the game with an error, its last words on standard error are shown, titled
+// with the game, once the window is back and mame.ini is at rest again.
+TEST_F(Play, MamesErrorsAreShownAfterTheGameWhenItStopsWithAnError)
+{
+    struct Case {
+        const char* name;
+        const char* otherCommands;
+        const char* exitCode;
+        QString shown; // empty: no box
+    };
+    const Case cases[] = {
+        {"today's MAME without the controller of the command line", "-ctrlr hotrod", "0",
+         "Fatal error: Could not load controller configuration file hotrod.cfg"},
+        {"an error code and nothing said", "", "5", "M.A.M.E. stopped with exit code 5."},
+        {"a game that ends well", "", "0", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextCase();
+        ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+        ScopedEnv exit("ZELVANE_FAKEMAME_EXIT", c.exitCode);
+        writeFile(settings("raster.cfg"), QByteArray("[Miscellaneous]\r\nOther Commands=") + c.otherCommands + "\r\n");
+        writeGames(fromTodaysMame(fiveGames()));
+        writeOptions();
+        frmMain& w = loadShown();
+        selectRow(w.fraList->lvAll, 3);
+        const QByteArray atRest = mameIni();
+        m_boxes.onShow([&](const MsgBoxScript::Shown&) {
+            EXPECT_TRUE(w.isVisible());
+            EXPECT_EQ(mameIni(), atRest);
+        });
+        w.fraList->cmdPlay->click();
+        m_boxes.onShow({});
+        ASSERT_EQ(runs().size(), 1u);
+        if (c.shown.isEmpty()) {
+            EXPECT_TRUE(m_boxes.shown().empty());
+            continue;
+        }
+        ASSERT_EQ(m_boxes.shown().size(), 1u);
+        EXPECT_EQ(m_boxes.shown()[0].prompt, c.shown);
+        EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::Critical);
+        EXPECT_EQ(m_boxes.shown()[0].title, "Pac-Man");
+    }
+}
+
+// Today's MAME stops at once when the chosen controller's file is not in the Ctrlr folder: Play
+// names the file and the folder and starts nothing. The older MAME went on without it.
+TEST_F(Play, ControllerWithoutItsFileInTheCtrlrFolderIsNamedBeforeMameStarts)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    const QString ctrlr = m_root + "/my ctrlr";
+    makeDirs(ctrlr);
+    writeFile(settings("raster.cfg"), "[Input Device Options]\r\nController=HotRod\r\n");
+    std::vector<FixtureGame> games = fiveGames();
+    games[0].source = QStringLiteral("pacman/pacman.cpp");
+    writeGames(games);
+    writeOptions("Ctrlr=" + QFile::encodeName(ctrlr) + "\r\n" + inputOption(input()));
+    frmMain& w = loadShown();
+    selectRow(w.fraList->lvAll, 3);
+    const QByteArray atRest = mameIni();
+    w.chkRecord->setChecked(true);
+    w.fraList->cmdPlay->click();
+    expectRefusal("The controller file hotrod.cfg is not in the Ctrlr folder:\r" + ctrlr +
+                      "\r\rM.A.M.E. cannot start the game with this controller.  Copy the file there, or choose "
+                      "another controller.",
+                  MsgStyle::Exclamation, atRest);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].title, "Play Game");
+    EXPECT_TRUE(w.chkRecord->isChecked());
+    EXPECT_TRUE(w.isVisible());
+
+    // With the file there MAME takes it.
+    writeFile(ctrlr + "/hotrod.cfg", "<mameconfig version=\"10\"/>");
+    w.fraList->cmdPlay->click();
+    ASSERT_EQ(runs().size(), 1u);
+    EXPECT_TRUE(runs()[0].mameIni->contains("\r\nctrlr\thotrod\r\n"));
+    EXPECT_EQ(m_boxes.shown().size(), 1u);
+
+    // A game of the older MAME starts as it always did.
+    QFile::remove(ctrlr + "/hotrod.cfg");
+    selectRow(w.fraList->lvAll, 4); // Zaxxon
+    w.fraList->cmdPlay->click();
+    EXPECT_EQ(runs().size(), 2u);
+    EXPECT_EQ(m_boxes.shown().size(), 1u);
+}
+
 TEST_F(Play, GamesThatAreNotInstalledStartNothingAndLeaveMameIni)
 {
     frmMain& w = loaded();

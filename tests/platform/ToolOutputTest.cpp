@@ -1,3 +1,4 @@
+#include "platform/AnsiText.h"
 #include "platform/Process.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/ToolOutput.h"
@@ -31,4 +32,14 @@ TEST(ToolOutput, OnlyARunThatEndedAndLeftItsFileCounts)
         const Status failed = ToolOutputWritten("mame *", c.exitCode, c.path);
         EXPECT_EQ(failed ? failed->description : QString(), c.failure) << c.name;
     }
+}
+
+TEST(LastLines, TakesTheLastLinesThatAreNotBlankInTheirOrder)
+{
+    EXPECT_EQ(LastLines("", 10), "");
+    EXPECT_EQ(LastLines("\n\r\n  \n", 10), "");
+    EXPECT_EQ(LastLines("one\r\n\r\ntwo\nthree\n\n", 10), "one\rtwo\rthree");
+    EXPECT_EQ(LastLines("one\ntwo\nthree", 2), "two\rthree");
+    // Bytes of another code page stay as they are.
+    EXPECT_EQ(toAnsi(LastLines("r\xe9gion \xc3\xa9\n", 1)), "r\xe9gion \xc3\xa9");
 }
