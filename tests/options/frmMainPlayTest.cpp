@@ -156,6 +156,17 @@ TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
     EXPECT_FALSE(w.Tmr[0]->isActive());
 }
 
+// A settings file written in another code page: MAME gets the bytes the file holds.
+TEST_F(Play, OtherCommandsReachMameAsTheBytesTheSettingsFileHolds)
+{
+    writeFile(settings("raster.cfg"), "[Miscellaneous]\r\nOther Commands=-snapname caf\xe9 -comment_directory \xc3\xa9t\xe9\r\n");
+    const QString log = m_root + "/argv.txt";
+    writeFile(mame() + "/mame", "#!/bin/sh\nfor a; do printf '[%s]' \"$a\"; done > '" + QFile::encodeName(log) + "'\n");
+    QFile::setPermissions(mame() + "/mame", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    pacman().fraList->cmdPlay->click();
+    EXPECT_EQ(readFile(log), "[pacman][-snapname][caf\xe9][-comment_directory][\xc3\xa9t\xe9]");
+}
+
 TEST_F(Play, OwnSettingsFileComesBeforeTheTypesFile)
 {
     writeFile(settings("raster.cfg"), "[Video Options]\r\nVideo=GDI\r\n");
