@@ -2,9 +2,9 @@
 
 #include "platform/AnsiText.h"
 
+#ifdef Q_OS_WIN
 #include <QDir>
 
-#ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <unistd.h>

@@ -6,7 +6,6 @@
 #include "shell/MameProgram.h"
 #include "shell/ProgramEnd.h"
 
-
 namespace {
 
 // "mame" at the head of a line is the MAME folder's own program, named by its path: a folder

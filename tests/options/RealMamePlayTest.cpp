@@ -137,7 +137,7 @@ TEST_F(RealMamePlay, RecordWritesTheGamesInpFileThatPlaybackPlays)
     EXPECT_EQ(m_boxes.shown()[0].prompt, "An .inp file for this game already exists.\rDo you want to overwrite it?");
 }
 
-// The Ini folder where the options wizard puts it, not ~/.mame: MAME is told where it is.
+// An Ini folder of the user's own, not ~/.mame: MAME is told where it is.
 TEST_F(RealMamePlay, RecordWithTheIniFolderOutsideHomesMameWritesTheInpFile)
 {
     if (!QFileInfo(kMame).isExecutable())
