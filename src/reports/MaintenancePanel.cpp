@@ -65,7 +65,6 @@ MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox
     picMaintenance = makeControl<QFrame>(this, "picMaintenance", 180, 270, 7705, 4750);
     picBox2 = makeControl<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
     VScroll1 = makeControl<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
-    ConnectContentScroll(VScroll1, picBox2);
     cmdGameList2 = makeButton(this, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     QGroupBox* folders = group(picBox2, "fraFolders", "M.A.M.E. Directories", 120, 1575);
@@ -100,6 +99,7 @@ MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox
     ProgressBar0 = makeControl<QProgressBar>(roms, "ProgressBar0", 240, 1200, 6735, 240);
     ProgressBar0->setTextVisible(false);
     ProgressBar0->hide();
+    ConnectContentScroll(VScroll1, picBox2);
 
     connect(cmdFolders, &QPushButton::clicked, this, &MaintenancePanel::cmdFolders_Click);
     connect(cmdReports, &QPushButton::clicked, this, &MaintenancePanel::cmdReports_Click);

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -268,6 +269,25 @@ TEST_F(Layout, WheelOverEitherPanelsContentScrollsIt)
     EXPECT_LT(w.picBox1->y(), 0);
     for (QScrollBar* bar : w.VScroll)
         EXPECT_EQ(bar->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(Layout, WheelOverAnOptionBoxWithoutTheFocusScrollsThePanelAndKeepsTheValue)
+{
+    frmMain& w = loaded();
+    resizeClient(w, 700, 426);
+    w.cmdRaster->click();
+    QApplication::setActiveWindow(&w);
+    auto* contrast = w.findChild<QComboBox*>("cboContrast");
+    ASSERT_TRUE(contrast);
+    const QString value = contrast->currentText();
+    ASSERT_NE(value, contrast->itemText(contrast->count() - 1));
+    const QPointF at(5, 5);
+    QWheelEvent wheel(at, contrast->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(contrast, &wheel);
+    EXPECT_EQ(contrast->currentText(), value);
+    EXPECT_GT(w.VScroll[0]->value(), 0);
+    EXPECT_LT(w.picBox1->y(), 0);
 }
 
 TEST_F(Layout, HeaderItemsArePicturesThatInviteAClick)
