@@ -248,10 +248,7 @@ void frmMain::mnuToolsRebuildSettings_Click()
     mnuFileExit->setEnabled(false);
     StatusBar[1]->setPanelText(2, QString());
     QProgressBar* progress = ProgressBar[1];
-    progress->setRange(0, static_cast<int>(names.size()));
-    progress->setValue(0);
-    progress->show();
-    progress->raise();
+    showPanelProgress(static_cast<int>(names.size()));
     QApplication::processEvents();
 
     const RebuildOutcome outcome =

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -97,6 +98,14 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
         fraVerify->cmdGameList->setFocus();
     else if (panel == fraMaintenance)
         fraMaintenance->cmdGameList2->setFocus();
+}
+
+void frmMain::showPanelProgress(int maximum)
+{
+    ProgressBar[1]->setRange(0, maximum);
+    ProgressBar[1]->setValue(0);
+    ProgressBar[1]->show();
+    ProgressBar[1]->raise();
 }
 
 void frmMain::ReturnToGameList(QGroupBox* panel, bool busyPointer)

@@ -218,6 +218,32 @@ TEST_F(WhatsChangedTest, CancelDuringTheCompareLeavesTheCancelledTextAndNoReport
     }
 }
 
+TEST_F(WhatsChangedTest, TheProgressBarStandsInFrontOfTheStatusBarWhileACompareRuns)
+{
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        int seen = 0;
+        int covered = 0;
+        QTimer watch;
+        frmMain& w = compare(k, k.newText, k.oldText, [&](frmMain& running) {
+            QObject::connect(&watch, &QTimer::timeout, [&running, &seen, &covered] {
+                QProgressBar* bar = running.ProgressBar[1];
+                if (!bar->isVisible())
+                    return;
+                ++seen;
+                // What a click at the bar's middle would reach: the bar, or what lies over it.
+                if (bar->parentWidget()->childAt(bar->geometry().center()) != bar)
+                    ++covered;
+            });
+            watch.start(0);
+        });
+        watch.stop();
+        expectEnded(w, k);
+        EXPECT_GT(seen, 0);
+        EXPECT_EQ(covered, 0);
+    }
+}
+
 TEST_F(WhatsChangedTest, AFailedCompareShowsTheErrorAfterTheEndSteps)
 {
     for (const Kind& k : kinds()) {
