@@ -6,6 +6,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/KnownSets.h"
 #include "platform/BusyPointer.h"
+#include "platform/ListingText.h"
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/WholeFile.h"
@@ -64,7 +65,7 @@ void frmMain::mnuToolsMaintenance_Click()
     }
 
     EnterPanel(fraMaintenance, QString(), PanelStatus::SelectedGame);
-    StatusBar[1]->setPanelText(2, game);
+    StatusBar[1]->setPanelText(2, ShownListingText(game));
     StatusBar[1]->setPanelText(3, rom);
     fraMaintenance->prepare(hasGame);
 }

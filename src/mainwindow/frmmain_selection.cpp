@@ -4,6 +4,7 @@
 
 #include "gamelist/GameListModel.h"
 #include "gamelist/RomFolder.h"
+#include "platform/ListingText.h"
 #include "platform/StatusPanels.h"
 #include "shell/ShortPath.h"
 
@@ -42,7 +43,7 @@ void frmMain::showSelectedStatus(const ListView& row)
     SelectedGame& selected = m_state.selected;
     selected.description = m.text(r, column(GameColumn::Game));
     selected.rom = rom;
-    StatusBar[0]->setPanelText(2, selected.description);
+    StatusBar[0]->setPanelText(2, ShownListingText(selected.description));
     StatusBar[0]->setPanelText(3, selected.rom);
     StatusBar[0]->setPanelText(4, m.text(r, column(GameColumn::Origin)).startsWith(QLatin1Char('C'))
                                       ? QStringLiteral("Clone")

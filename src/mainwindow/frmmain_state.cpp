@@ -2,6 +2,7 @@
 // of a panel, and the scrolling of the two tall panels.
 #include "mainwindow/frmMain.h"
 
+#include "platform/ListingText.h"
 #include "platform/StatusPanels.h"
 #include "shell/HeaderPanel.h"
 
@@ -87,7 +88,7 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
         header->clearGameArt();
         break;
     case PanelStatus::SelectedGame:
-        StatusBar[1]->setPanelText(2, m_state.selected.description);
+        StatusBar[1]->setPanelText(2, ShownListingText(m_state.selected.description));
         StatusBar[1]->setPanelText(3, m_state.selected.rom);
         StatusBar[1]->show();
         StatusBar[1]->raise();
