@@ -1,6 +1,7 @@
 // The game data built from the MAME that Debian installs (/usr/games/mame), when it is there:
 // one listing run for the whole test, since it writes about 270 MB.
 #include "gamelist/GameDataRebuild.h"
+#include "gamelist/GameListModel.h"
 #include "gamelist/KnownSets.h"
 #include "gamelist/ListLoader.h"
 #include "options/OptionLists.h"
@@ -142,6 +143,15 @@ TEST_F(RealMame, BuildsTheGameDataAndListsItsGamesWithoutDevices)
     EXPECT_EQ(mslug[GameColumn::Source], "neogeo/neogeo.cpp");
     EXPECT_EQ(mslug[GameColumn::RomOf], "neogeo");
     EXPECT_EQ(mslug[GameColumn::Type], "Raster");
+
+    // MAME writes "&" as "&amp;": the game data keeps the text so, the list shows the "&".
+    ASSERT_TRUE(roms.contains("asuka"));
+    const qint32 asuka = qint32(roms.indexOf("asuka"));
+    EXPECT_EQ(all->games[size_t(asuka)].record[GameColumn::Game], "Asuka &amp; Asuka (World)");
+    EXPECT_TRUE(readFile(app + "/reports/gameinfo.txt").contains("\"Asuka &amp; Asuka (World)\",\"1988\""));
+    GameListModel shown;
+    shown.setRows(all, {asuka});
+    EXPECT_EQ(shown.index(0, 0).data().toString(), "Asuka & Asuka (World)");
 
     // The sets the ROM compare keeps: every game, BIOS set and device, and nothing else.
     const Result<QStringList> known = KnownSetNames(app);
