@@ -31,6 +31,15 @@ bool nearColour(const QColor& a, const QColor& b)
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <= 10;
 }
 
+// One click of the wheel turned down over `receiver`.
+void turnDown(QWidget* receiver)
+{
+    const QPointF at(5, 5);
+    QWheelEvent wheel(at, receiver->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(receiver, &wheel);
+}
+
 // Pixel positions are twips rounded to whole pixels, each step on its own: allow one pixel.
 #define EXPECT_TWIPS(actualPixels, expectedTwips) EXPECT_NEAR((actualPixels), (expectedTwips) / 15.0, 1.01)
 
@@ -251,12 +260,6 @@ TEST_F(Layout, WheelOverEitherPanelsContentScrollsIt)
 {
     frmMain& w = loaded();
     resizeClient(w, 700, 426);
-    const auto turnDown = [](QWidget* content) {
-        const QPointF at(20, 20);
-        QWheelEvent wheel(at, content->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(content, &wheel);
-    };
     w.mnuToolsMaintenance->trigger();
     turnDown(w.fraMaintenance->picBox2);
     EXPECT_GT(w.VScroll[1]->value(), 0);
@@ -281,10 +284,7 @@ TEST_F(Layout, WheelOverAnOptionBoxWithoutTheFocusScrollsThePanelAndKeepsTheValu
     ASSERT_TRUE(contrast);
     const QString value = contrast->currentText();
     ASSERT_NE(value, contrast->itemText(contrast->count() - 1));
-    const QPointF at(5, 5);
-    QWheelEvent wheel(at, contrast->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(contrast, &wheel);
+    turnDown(contrast);
     EXPECT_EQ(contrast->currentText(), value);
     EXPECT_GT(w.VScroll[0]->value(), 0);
     EXPECT_LT(w.picBox1->y(), 0);
