@@ -25,9 +25,9 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <utility>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 

@@ -58,18 +58,3 @@ TEST(GameListModel, SelectionFollowsItsGameThroughASort)
     EXPECT_EQ(selection.currentIndex().data().toString(), "Zaxxon");
     EXPECT_TRUE(selection.isRowSelected(0, QModelIndex()));
 }
-
-TEST(GameListModel, ShowsTheListingsEntitiesAsTheirCharactersAndKeepsTheTextAsWritten)
-{
-    GameLists lists;
-    ListedGame g;
-    g.record[GameColumn::Game] = QStringLiteral("Asuka &amp; Asuka");
-    g.record[GameColumn::Manufacturer] = QStringLiteral("&lt;unknown&gt;");
-    lists.games.push_back(g);
-    GameListModel m;
-    m.setRows(&lists, {0});
-    EXPECT_EQ(m.index(0, 0).data().toString(), "Asuka & Asuka");
-    EXPECT_EQ(m.index(0, int(GameColumn::Manufacturer)).data().toString(), "<unknown>");
-    // What the program works with and writes to files.
-    EXPECT_EQ(m.text(0, 0), "Asuka &amp; Asuka");
-}

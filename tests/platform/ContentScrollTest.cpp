@@ -83,11 +83,11 @@ TEST(ContentScroll, BoxesAndListsWithoutTheFocusLeaveTheWheelToTheBar)
     auto* content = new QFrame(viewport);
     content->resize(130, 900);
     auto* frame = new QGroupBox(content); // the controls stand in frames on the content
-    frame->setGeometry(0, 0, 130, 900);
+    frame->resize(130, 900);
     auto* combo = new QComboBox(frame);
     combo->addItems({"1.00", "1.05", "1.10"});
     auto* spin = new QSpinBox(frame);
-    spin->move(0, 40);
+    spin->setGeometry(0, 40, 60, 20);
     spin->setValue(50);
     auto* list = new QListWidget(frame);
     list->setGeometry(0, 80, 120, 60);
