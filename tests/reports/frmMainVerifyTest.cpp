@@ -8,6 +8,7 @@
 #include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
+#include "support/UserInput.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -288,6 +289,39 @@ TEST_F(VerifyReportsTest, VerifyAllKilledMidRunKeepsTheLastReport)
     loaded();
     EXPECT_TRUE(QDir(app() + "/reports").entryList({"roms.txt.*"}, QDir::Files).isEmpty());
     EXPECT_EQ(readFile(report("roms.txt")), last);
+}
+
+// The buttons the run disables look disabled while MAME runs, and a click on the return button
+// meanwhile does not close the report once it is shown.
+TEST_F(VerifyReportsTest, VerifyAllShowsItsButtonsOffWhileMameRunsAndDropsAClickMeanwhile)
+{
+    const QString paused = m_root + "/paused";
+    ScopedEnv pausing("ZELVANE_FAKEMAME_PAUSED", QFile::encodeName(paused));
+    ScopedEnv at("ZELVANE_FAKEMAME_PAUSE_AT", "30");
+    frmMain& w = loaded();
+    PaintedState returnButton(*w.fraVerify->cmdGameList);
+    PaintedState exitButton(*w.cmdExit);
+    UserInput click(*w.fraVerify->cmdGameList);
+    bool returnShownEnabled = true;
+    bool exitShownEnabled = true;
+    std::thread user([&] {
+        while (!QFileInfo::exists(paused))
+            QThread::msleep(10);
+        returnShownEnabled = returnButton.lastEnabled();
+        exitShownEnabled = exitButton.lastEnabled();
+        click.post();
+        QThread::msleep(100);
+        QFile::remove(paused);
+    });
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuReportsVerifyRoms->trigger();
+    user.join();
+    QCoreApplication::processEvents();
+
+    EXPECT_FALSE(returnShownEnabled);
+    EXPECT_FALSE(exitShownEnabled);
+    expectShown(w, "Verify All ROMs");
+    EXPECT_TRUE(text(w).contains("romsets found")) << text(w).toStdString();
 }
 
 TEST_F(VerifyReportsTest, VerifyAllAnsweredNoRunsNothing)
