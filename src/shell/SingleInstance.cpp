@@ -73,11 +73,9 @@ void InstanceServer::onNewConnection()
 
 void InstanceServer::setWindow(QWidget* window)
 {
-    if (m_window)
-        m_window->removeEventFilter(this);
     m_window = window;
-    if (m_window)
-        m_window->installEventFilter(this);
+    if (window)
+        window->installEventFilter(this);
 }
 
 bool InstanceServer::eventFilter(QObject* watched, QEvent* event)

@@ -2,27 +2,19 @@
 
 #include "platform/CommandLine.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QThread>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-
-#include <atomic>
-#include <thread>
 
 #include "support/FakeMame.h"
 #include "support/Files.h"
 #include "support/MsgBoxScript.h"
 #include "support/ScopedEnv.h"
 #include "support/SharedTestDir.h"
-#include "support/UserInput.h"
 
 namespace {
 
@@ -85,49 +77,6 @@ TEST_F(ExecCmdTest, ReturnsOnlyAfterTheCommandHasEnded)
 {
     ExecCmd("sleep 1; echo done > late.txt", ShowState::Minimized, m_mame);
     EXPECT_EQ(readFile(inMame("late.txt")), "done\n");
-}
-
-TEST_F(ExecCmdTest, ButtonsDisabledForTheRunArePaintedSoAndInputDuringItIsDropped)
-{
-    QWidget window;
-    window.resize(200, 100);
-    QPushButton button("E&xit", &window);
-    button.setGeometry(10, 10, 100, 30);
-    int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    PaintedState painted(button);
-    QApplication::processEvents();
-    ASSERT_TRUE(painted.lastEnabled());
-
-    // What a caller does before the run: the button is off, and nothing has repainted it yet.
-    button.setEnabled(false);
-    const QString running = inMame("running");
-    std::atomic<bool> paintedEnabled = true;
-    UserInput during(button);
-    std::thread user([&] {
-        while (!QFileInfo::exists(running))
-            QThread::msleep(5);
-        paintedEnabled = painted.lastEnabled();
-        during.post();
-        // Received before the run ends.
-        QThread::msleep(100);
-        QFile::remove(running);
-    });
-    ExecCmd("touch running; while [ -e running ]; do sleep 0.01; done", ShowState::Minimized, m_mame);
-    user.join();
-    button.setEnabled(true);
-    button.setFocus();
-    QApplication::processEvents();
-    EXPECT_FALSE(paintedEnabled);
-    EXPECT_EQ(clicks, 0);
-
-    // Input after the run acts as ever.
-    UserInput after(button);
-    after.post();
-    QApplication::processEvents();
-    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(ExecCmdTest, MameFolderThatCannotBeEnteredShowsTheDriveMessageOnceAndStartsNothing)
