@@ -21,16 +21,17 @@ void frmChoose::cmdOK_Click()
 
     const QString directories = QStringLiteral("Directories");
     QLineEdit* mame = txtFolder[kMameBox];
-    if (!IsStorableFolder(mame->text())) {
+    const QString mameFolder = TypedFolder(mame->text());
+    if (!IsStorableFolder(mameFolder)) {
         refuseFolder(mame, QLatin1String(kInvalidSelection), QLatin1String(kInvalidSelectionTitle));
         return;
     }
-    if (!HoldsMameProgram(mame->text())) {
+    if (!HoldsMameProgram(mameFolder)) {
         refuseFolder(mame, QLatin1String(kCannotFindMame), directories);
         return;
     }
     DirectorySettings& dirs = chosen.dirs;
-    dirs.strMAMEPath = mame->text();
+    dirs.strMAMEPath = mameFolder;
     if (dirs.strMAMEPath.endsWith(QDir::separator()))
         dirs.strMAMEPath.chop(1);
     if (dirs.strMAMEPath.isEmpty()) {
