@@ -108,6 +108,9 @@ Status FileReplacement::open()
 {
     // A link is followed, so that the file it names is replaced and the link stays.
     const QFileInfo target(m_path);
+    // A folder in the file's place can never be replaced: known before anything is written.
+    if (target.exists() && !target.isFile())
+        return m_failure = MakeRuntimeError(ErrorNumber::PathFileAccess);
     m_real = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
     for (int attempt = 0; attempt < 16; ++attempt) {
         m_temp.setFileName(temporaryName(m_real));

@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -365,4 +366,34 @@ TEST_F(WizardTest, RealMameReadsTheTypedRelativeRomsFolderWhereTheCheckFoundIt)
     const QByteArray output = mame.readAll();
     EXPECT_TRUE(output.contains("romset puckman is bad")) << output.toStdString();
     EXPECT_FALSE(output.contains("not found!")) << output.toStdString();
+}
+
+// A save that failed leaves every mame.ini as it was, in the Ini folder just chosen too: MAME
+// reads only the folders that options.ini holds.
+TEST_F(WizardTest, AFailedSaveLeavesTheMameIniOfEveryIniFolderAsItWas)
+{
+    const QString fresh = m_root.filePath("fresh"), used = m_root.filePath("used");
+    makeDirs(fresh);
+    makeDirs(used);
+    writeFile(used + "/mame.ini", "rompath\tthe user's\r\n");
+    for (const QString& iniFolder : {fresh, used}) {
+        boxes.clearShown();
+        auto form = openForm();
+        browseMame(*form);
+        box(*form, "txtINIsPath")->setText(iniFolder);
+        {
+            // Room for mame.ini, not for options.ini as well.
+            ScopedWriteLimit full(1024);
+            form->cmdOK->click();
+        }
+        ASSERT_EQ(boxes.shown().size(), 1u) << iniFolder.toStdString();
+        EXPECT_EQ(boxes.lastPrompt().toStdString(), DiskFullPrompt(optionsIni()));
+        EXPECT_TRUE(form->isVisible());
+        form->cmdCancel->click();
+        EXPECT_FALSE(QFileInfo::exists(fresh + "/mame.ini"));
+        EXPECT_EQ(readFile(used + "/mame.ini"), "rompath\tthe user's\r\n");
+        EXPECT_EQ(QDir(iniFolder).entryList(QDir::Files).size(), iniFolder == used ? 1 : 0) << "no file is left";
+    }
+    EXPECT_FALSE(QFileInfo::exists(optionsIni()));
+    EXPECT_EQ(state.dirs.strIniPath, "");
 }
