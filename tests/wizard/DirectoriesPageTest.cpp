@@ -293,22 +293,6 @@ TEST_F(WizardTest, FolderLabelsNameTheirBoxes)
     EXPECT_EQ(romsLabel->toolTip(), "This Is For Your Main ROM Directory");
 }
 
-namespace {
-
-// The program's current folder for one test.
-class ScopedCurrentFolder {
-public:
-    explicit ScopedCurrentFolder(const QString& folder) : m_saved(QDir::currentPath()) { QDir::setCurrent(folder); }
-    ~ScopedCurrentFolder() { QDir::setCurrent(m_saved); }
-    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
-    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
-
-private:
-    QString m_saved;
-};
-
-} // namespace
-
 // MAME runs in its own folder: a typed relative folder is saved, and written to mame.ini, as the
 // folder the check found from the program's current folder; "~" is the home folder.
 TEST_F(WizardTest, TypedRelativeAndHomeFoldersAreSavedAsTheFoldersTheCheckFound)

@@ -74,8 +74,7 @@ TEST(CheckFolder, TypedFolderIsSavedAsTheAbsoluteFolderItNames)
     // "link/.." is the folder above the link's target, which the cleaned text would not name.
     ASSERT_TRUE(QFile::link(here + "/data/roms/deep", here + "/link"));
     ScopedEnv homeFolder("HOME", QFile::encodeName(home.path()));
-    const QString saved = QDir::currentPath();
-    QDir::setCurrent(here);
+    const ScopedCurrentFolder current(here);
     struct Case {
         QString text, path;
         bool passed;
@@ -102,7 +101,6 @@ TEST(CheckFolder, TypedFolderIsSavedAsTheAbsoluteFolderItNames)
             EXPECT_EQ(QFileInfo(v.path).canonicalFilePath(), QFileInfo(c.text).canonicalFilePath()) << c.text.toStdString();
     }
     EXPECT_EQ(TypedFolder(""), "");
-    QDir::setCurrent(saved);
 }
 
 TEST(BrowsedFolderText, KeepsTheCaseOnCaseSensitiveFileSystemsAndOnlyTheRootEndsWithTheSeparator)
