@@ -25,9 +25,7 @@ bool isRootOnly(const QString& text, const QString& path)
 QString TypedFolder(const QString& text)
 {
     const QString home = QStringLiteral("~");
-    if (text == home)
-        return QDir::homePath();
-    if (text.startsWith(home + QLatin1Char('/')) || text.startsWith(home + separator()))
+    if (text == home || text.startsWith(home + QLatin1Char('/')) || text.startsWith(home + separator()))
         return QDir::toNativeSeparators(QDir::homePath()) + text.mid(1);
     if (text.isEmpty() || !QDir::isRelativePath(text))
         return text;
