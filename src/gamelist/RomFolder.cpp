@@ -48,8 +48,9 @@ bool RomFolder::hasSet(const QString& rom, bool todaysMame)
             continue;
         // "galaga.ZIP" is galaga's zip only where the file system says so, as MAME finds it there.
         const QLatin1String extension(extensions[i]);
-        if ((listed->size() == rom.size() + extension.size() && listed->startsWith(rom) && listed->endsWith(extension)) ||
-            isFile(rom, extensions[i]))
+        const bool exact =
+            listed->size() == rom.size() + extension.size() && listed->startsWith(rom) && listed->endsWith(extension);
+        if (exact || isFile(rom, extensions[i]))
             return true;
     }
     return false;

@@ -56,7 +56,8 @@ void frmMain::showSelectedStatus(const ListView& row)
     const PlayControls play = row.view == fraList->lvAll         ? PlayControls::Switch
                               : row.view == fraList->lvInstalled ? PlayControls::Leave
                                                         : PlayControls::NotInstalled;
-    const bool installed = play == PlayControls::Leave || (play == PlayControls::Switch && gameIsInstalled(m.game(r).record));
+    const bool installed =
+        play == PlayControls::Leave || (play == PlayControls::Switch && gameIsInstalled(m.game(r).record));
     selected.installed = installed ? SelectedGame::Install::Installed : SelectedGame::Install::NotInstalled;
     if (!installed) {
         StatusBar[0]->setPanelText(6, QStringLiteral("Not Installed"));

@@ -85,7 +85,8 @@ bool removeFolder(const QString& path)
     while (entries.hasNext()) {
         entries.next();
         const QFileInfo info = entries.fileInfo();
-        const bool removed = info.isDir() && !isLink(info) ? removeFolder(info.filePath()) : QFile::remove(info.filePath());
+        const bool removed =
+            info.isDir() && !isLink(info) ? removeFolder(info.filePath()) : QFile::remove(info.filePath());
         all = all && removed;
     }
     return QDir().rmdir(path) && all;

@@ -48,7 +48,8 @@ void deleteOrReport(const GamePath& item)
 {
     const Status failed = KillGamePath(item);
     if (failed && failed->number != ErrorNumber::FileNotFound)
-        MsgBox(QStringLiteral("%1 could not be deleted: %2.").arg(QDir::toNativeSeparators(item.path), failed->description),
+        MsgBox(QStringLiteral("%1 could not be deleted: %2.")
+                   .arg(QDir::toNativeSeparators(item.path), failed->description),
                MsgStyle::Exclamation, kMaintenance);
 }
 

@@ -268,7 +268,8 @@ TEST_F(MaintenancePanelTest, AllFilesTakesTheFoldersOfTodaysGamesOnly)
                                          note("There are no .png files to delete.")}));
     for (const char* gone : {"nvram/pacman", "nvram/old.nv", "nvram/galaxian"})
         EXPECT_FALSE(QFileInfo(dir(gone)).exists() || QFileInfo(dir(gone)).isSymLink()) << gone;
-    for (const char* kept : {"outside/keep.txt", "nvram/backup/pacman.nv", "nvram/Pacman/eeprom", "snap/older/0000.png"})
+    for (const char* kept :
+         {"outside/keep.txt", "nvram/backup/pacman.nv", "nvram/Pacman/eeprom", "snap/older/0000.png"})
         EXPECT_TRUE(exists(kept)) << kept;
     // The game data is read only where a folder may be a game's: not for Cfg, which holds none.
     EXPECT_EQ(asked, 2);
