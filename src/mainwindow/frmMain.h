@@ -340,7 +340,7 @@ private:
     void showSelectedStatus(const ListView& row);
     // LoadAllStatus, LoadInstalledStatus or LoadUninstalledStatus, by the list.
     void loadStatus(GameView view);
-    bool gameIsInstalled(const QString& rom) const;
+    bool gameIsInstalled(const GameRecord& game) const;
     // "This game is not installed.", from Play and from a double click on the Uninstalled list.
     void showNotInstalled();
 

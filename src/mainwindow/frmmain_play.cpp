@@ -122,7 +122,7 @@ void frmMain::cmdPlay_Click()
     game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
     game[GameColumn::Source] = (*selected)[GameColumn::Source];
     const QString rom = game[GameColumn::ROM];
-    if (lv == fraList->lvAll && !gameIsInstalled(rom)) {
+    if (lv == fraList->lvAll && !gameIsInstalled(*selected)) {
         showNotInstalled();
         return;
     }
