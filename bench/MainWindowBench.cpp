@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -64,10 +65,16 @@ void checkCounts(const frmMain& window, const AppState& state, const Expected& e
     }
 }
 
-// The order a sort must leave, worked out apart from the program's sort: texts compared by code
-// unit after case folding, without hyphens and apostrophes; equal texts in load order.
+// The order a sort must leave, worked out apart from the program's sort: the shown texts (the
+// listing's five entities read as their characters) compared by code unit after case folding,
+// without hyphens and apostrophes; equal texts in load order.
 QString orderKey(QString text)
 {
+    // "&amp;" last, so that what it stands for is not read again.
+    const std::pair<const char*, const char*> entities[] = {
+        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
+    for (const auto& [written, shown] : entities)
+        text.replace(QLatin1String(written), QLatin1String(shown));
     text.remove(QLatin1Char('-'));
     text.remove(QLatin1Char('\''));
     return text.toCaseFolded();

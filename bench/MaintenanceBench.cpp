@@ -81,12 +81,12 @@ void writeGameData(const QString& appPath, const GameLists& lists)
 // What the Compare button does: every known set, then the folders against them.
 void compareAsTheButtonDoes(MaintenancePanel& panel, const QString& appPath)
 {
-    const Result<QStringList> known = KnownSetNames(appPath);
+    const Result<KnownSets> known = KnownSetNames(appPath);
     if (!known)
         fail("cannot read the game data: " + known.error().description);
     RomNameSet sets;
-    for (const QString& rom : *known)
-        sets.insert(rom);
+    for (const QString& rom : known->names)
+        sets.insert(rom, known->todaysMame);
     panel.compareRomFolders(sets);
 }
 
@@ -164,8 +164,8 @@ int main(int argc, char** argv)
     // The part of the compare that reads the game data, on its own.
     qsizetype knownCount = 0;
     const RunTimes reading = RunTimes::of(kRuns, [&] {
-        const Result<QStringList> known = KnownSetNames(appPath);
-        knownCount = known ? known->size() : -1;
+        const Result<KnownSets> known = KnownSetNames(appPath);
+        knownCount = known ? known->names.size() : -1;
     });
     if (knownCount != gameCount + 2 * kBiosSets + kDevices + gameCount)
         fail(QStringLiteral("%1 known sets read").arg(knownCount));

@@ -27,7 +27,6 @@ constexpr const char* kOldCopiesNote = "oldcopies.txt";
 constexpr const char* kRebuiltFiles[] = {"gameinfo.txt",   "resource.txt",   "crcinfo.txt",     "listxml.txt",
                                          "oldlistxml.txt", "oldcrcinfo.txt", "oldresource.txt", kOldCopiesNote};
 constexpr const char* kRunSuffix = ".build-";
-constexpr const char* kReplacementSuffix = ".new-"; // FileReplacement's temporary files
 
 QString report(const QString& appPath, const char* name) { return ReportsPath(appPath, QLatin1String(name)); }
 
@@ -36,12 +35,14 @@ QString report(const QString& appPath, const char* name) { return ReportsPath(ap
 void removeLeftovers(const QString& appPath)
 {
     QDir reports(ReportsPath(appPath, QString()));
-    QStringList patterns;
-    for (const char* name : kRebuiltFiles)
-        patterns << QLatin1String(name) + QLatin1String(kRunSuffix) + QLatin1Char('*')
-                 << QLatin1String(name) + QLatin1String(kReplacementSuffix) + QLatin1Char('*');
-    for (const QString& name : reports.entryList(patterns, QDir::Files | QDir::Hidden | QDir::System))
+    QStringList names, runs;
+    for (const char* name : kRebuiltFiles) {
+        names << QLatin1String(name);
+        runs << QLatin1String(name) + QLatin1String(kRunSuffix) + QLatin1Char('*');
+    }
+    for (const QString& name : reports.entryList(runs, QDir::Files | QDir::Hidden | QDir::System))
         reports.remove(name);
+    RemoveReplacementLeftovers(reports.path(), names);
 }
 
 QByteArray noteText(MameSizes sizes)

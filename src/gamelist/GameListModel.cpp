@@ -1,9 +1,9 @@
 #include "gamelist/GameListModel.h"
 
 #include "gamelist/ListSort.h"
+#include "platform/ListingText.h"
 
 #include <algorithm>
-
 
 GameListModel::GameListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -47,7 +47,7 @@ QVariant GameListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return QVariant();
-    return text(index.row(), index.column());
+    return ShownListingText(text(index.row(), index.column()));
 }
 
 QVariant GameListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -33,7 +33,8 @@ public:
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
-    // The game shown in `row` (from 0): its index in the lists, its record, a column's text.
+    // The game shown in `row` (from 0): its index in the lists, its record, a column's text as
+    // the game data holds it (the view shows it through ShownListingText).
     qint32 gameIndex(int row) const { return m_rows[size_t(row)]; }
     const ListedGame& game(int row) const;
     const QString& text(int row, int column) const;

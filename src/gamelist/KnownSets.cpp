@@ -82,7 +82,9 @@ Status addListingFile(QStringList& names, const QString& path)
     }
 }
 
-Status addGameData(QStringList& names, const QString& path)
+// Adds the ROM name of each game for which `take` answers true.
+template <typename Take>
+Status addGameData(QStringList& names, const QString& path, Take take)
 {
     Result<GameRecordReader> reader = GameRecordReader::open(path);
     if (!reader)
@@ -91,20 +93,34 @@ Status addGameData(QStringList& names, const QString& path)
     while (!reader->atEnd()) {
         if (Status failed = reader.value().read(record))
             return NamingFile(*failed, path);
-        names << record[GameColumn::ROM];
+        if (take(record))
+            names << record[GameColumn::ROM];
     }
     return std::nullopt;
 }
 
 } // namespace
 
-Result<QStringList> KnownSetNames(const QString& appPath)
+Result<KnownSets> KnownSetNames(const QString& appPath)
 {
-    QStringList names;
-    if (Status failed = addGameData(names, ReportsPath(appPath, QStringLiteral("gameinfo.txt"))))
+    KnownSets known;
+    const auto take = [&known](const GameRecord& record) {
+        known.todaysMame = known.todaysMame || FromTodaysMame(record);
+        return true;
+    };
+    if (Status failed = addGameData(known.names, ReportsPath(appPath, QStringLiteral("gameinfo.txt")), take))
         return *failed;
     for (const char* listing : {"resource.txt", "listxml.txt"})
-        if (Status failed = addListingFile(names, ReportsPath(appPath, QLatin1String(listing))))
+        if (Status failed = addListingFile(known.names, ReportsPath(appPath, QLatin1String(listing))))
             return *failed;
+    return known;
+}
+
+Result<QStringList> TodaysGameNames(const QString& appPath)
+{
+    QStringList names;
+    if (Status failed = addGameData(names, ReportsPath(appPath, QStringLiteral("gameinfo.txt")),
+                                    [](const GameRecord& record) { return FromTodaysMame(record); }))
+        return *failed;
     return names;
 }

@@ -78,7 +78,8 @@ Result<GameLists> readLists(AppState& state, const QString& dataFile, Progress* 
 
         ListedGame listed;
         const QString& rom = current[GameColumn::ROM];
-        listed.installed = additionalRoms.hasZip(rom) || roms.hasZip(rom);
+        const bool todaysMame = FromTodaysMame(current);
+        listed.installed = additionalRoms.hasSet(rom, todaysMame) || roms.hasSet(rom, todaysMame);
         listed.record = std::move(current);
 
         const qint32 index = qint32(lists.games.size());

@@ -12,8 +12,8 @@ class Progress;
 
 // Reads reports/favorite.txt while the favorites view is on, else reports/gameinfo.txt, record by
 // record into `state.game` (the program's current game), drops what the hide options exclude,
-// marks a game installed when its zip stands in the ROMs or the additional ROMs folder (an empty
-// folder setting is skipped), and looks up its Category and Players when catver.ini and
+// marks a game installed when its set file stands in the ROMs or the additional ROMs folder (an
+// empty folder setting is skipped), and looks up its Category and Players when catver.ini and
 // nplayers.ini were found at start-up. The running count of kept games goes to `progress` (may
 // be null). At the end the current game's fields from Game to ROM are cleared; Source, ROM Of
 // and CHD keep the last record's values.

@@ -1,5 +1,7 @@
 #include "gamelist/ListSort.h"
 
+#include "platform/ListingText.h"
+
 #include <algorithm>
 
 namespace {
@@ -48,7 +50,11 @@ QString ListSortKey(const QString& text)
     QString key(text.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(key.data());
     qsizetype n = 0;
-    for (const QChar qc : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar qc = text[i];
+        // The list is in the order of what it shows, not of the listing's entities.
+        if (qc == u'&')
+            i += std::max<qsizetype>(ListingEntityAt(text, i, qc) - 1, 0);
         const char16_t c = qc.unicode();
         if (ignored(c))
             continue;

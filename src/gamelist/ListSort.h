@@ -10,7 +10,8 @@
 // The text a list shows in one of its nineteen columns for a game.
 const QString& ColumnText(const ListedGame& game, int column);
 
-// The form of a text that sorting compares: case folded, hyphens and apostrophes left out.
+// The form of a text that sorting compares: the text as shown, case folded, hyphens and
+// apostrophes left out.
 QString ListSortKey(const QString& text);
 
 // Orders `rows` (indexes into lists.games) by the text of `column`. Equal texts stay in load

@@ -74,6 +74,8 @@ public:
     void EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus status, bool toFront = true);
     // Leaves `panel` for the game lists; `busyPointer` shows the hourglass meanwhile.
     void ReturnToGameList(QGroupBox* panel, bool busyPointer);
+    // ProgressBar(1) at 0 of `maximum`, shown in front of StatusBar(1), which lies under it.
+    void showPanelProgress(int maximum);
 
     // The modes of two buttons, each shown by its own caption: cmdFind's in the report panel, and
     // cmdExit's, which long jobs turn into their cancel button.
@@ -338,7 +340,7 @@ private:
     void showSelectedStatus(const ListView& row);
     // LoadAllStatus, LoadInstalledStatus or LoadUninstalledStatus, by the list.
     void loadStatus(GameView view);
-    bool gameIsInstalled(const QString& rom) const;
+    bool gameIsInstalled(const GameRecord& game) const;
     // "This game is not installed.", from Play and from a double click on the Uninstalled list.
     void showNotInstalled();
 

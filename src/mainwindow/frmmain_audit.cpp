@@ -49,7 +49,7 @@ void frmMain::cmdVerify_Click()
         // its place.
         if (Tmr[1]->isActive())
             iconTick();
-        if (gameIsInstalled(rom) && fraList->removeUninstalled(fraList->selectedIndex(m_views[2]))) {
+        if (gameIsInstalled(*selected) && fraList->removeUninstalled(fraList->selectedIndex(m_views[2]))) {
             m_auditTookGame = true;
             --m_state.counts.intUninstalledCount;
             StatusBar[0]->setPanelText(1, QStringLiteral("Total Games: ") +

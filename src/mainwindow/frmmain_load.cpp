@@ -47,6 +47,21 @@ namespace {
 
 constexpr const char* kGameDataFiles[] = {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt"};
 
+// The files that the program replaces whole in its two folders, by folder: a replacement stopped
+// half-way (the program killed) leaves its temporary file beside one of them.
+struct ReplacedFiles {
+    const char* folder;
+    QStringList names;
+};
+const ReplacedFiles kReplacedFiles[] = {
+    {"settings", {"options.ini", "*.cfg"}},
+    {"reports",
+     {"listxml.txt", "gameinfo.txt", "crcinfo.txt", "resource.txt", "oldlistxml.txt", "oldcrcinfo.txt",
+      "oldresource.txt", "oldcopies.txt", "favorite.txt", "newfav.txt", "whatsnew.txt", "newroms.txt", "roms.txt",
+      "samples.txt", "rebuilt.txt", "temp.txt", "bad.txt", "allgames.txt", "installedgames.txt",
+      "uninstalledgames.txt"}},
+};
+
 // The byte length of the MAME program, or the runtime's "File not found" when it is missing.
 Result<qint32> MameSize(const QString& mameFolder)
 {
@@ -121,9 +136,8 @@ void frmMain::Form_Load(const QString& programFolder)
     // A folder that cannot be created (read-only media) is no reason to stop here.
     QDir().mkpath(JoinPath(appPath, QStringLiteral("settings")));
     QDir().mkpath(JoinPath(appPath, QStringLiteral("reports")));
-    // What a replacement stopped half-way (the program killed) left beside its file.
-    for (const char* folder : {"settings", "reports"})
-        RemoveReplacementLeftovers(JoinPath(appPath, QLatin1String(folder)));
+    for (const ReplacedFiles& replaced : kReplacedFiles)
+        RemoveReplacementLeftovers(JoinPath(appPath, QLatin1String(replaced.folder)), replaced.names);
 
     bool optionsHandler = false; // errOptions has taken over from errFolder
     for (;;) {

@@ -6,6 +6,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/KnownSets.h"
 #include "platform/BusyPointer.h"
+#include "platform/ListingText.h"
 #include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
 #include "platform/WholeFile.h"
@@ -41,6 +42,11 @@ qint32 shownRows(const GameListPanel::ListView& row, const ListCounts& counts)
 void frmMain::connectMaintenance()
 {
     connect(mnuToolsMaintenance, &QAction::triggered, this, &frmMain::mnuToolsMaintenance_Click);
+    // Game data that cannot be read names no game, and then no folder is taken for one.
+    fraMaintenance->setTodaysGames([this] {
+        const Result<QStringList> games = TodaysGameNames(m_state.paths.strAppPath);
+        return games ? *games : QStringList();
+    });
     connect(fraMaintenance->cmdROMs, &QPushButton::clicked, this, &frmMain::cmdROMs_Click);
     connect(fraMaintenance->cmdGameList2, &QPushButton::clicked, this, &frmMain::cmdGameList2_Click);
     connect(mnuDeleteROM, &QAction::triggered, this, &frmMain::mnuDeleteROM_Click);
@@ -55,16 +61,20 @@ void frmMain::mnuToolsMaintenance_Click()
     const bool hasGame = m_state.counts.*row.count > 0;
     QString& game = m_state.game[GameColumn::Game];
     QString& rom = m_state.game[GameColumn::ROM];
+    // The game's source tells which MAME keeps its files, and so where.
+    QString& source = m_state.game[GameColumn::Source];
     if (hasGame && current.isValid()) {
         game = row.model->text(current.row(), column(GameColumn::Game));
         rom = row.model->text(current.row(), column(GameColumn::ROM));
+        source = row.model->text(current.row(), column(GameColumn::Source));
     } else {
         game.clear();
         rom.clear();
+        source.clear();
     }
 
     EnterPanel(fraMaintenance, QString(), PanelStatus::SelectedGame);
-    StatusBar[1]->setPanelText(2, game);
+    StatusBar[1]->setPanelText(2, ShownListingText(game));
     StatusBar[1]->setPanelText(3, rom);
     fraMaintenance->prepare(hasGame);
 }
@@ -73,15 +83,15 @@ void frmMain::cmdROMs_Click()
 {
     // Every set the game data knows, not the list as shown: a hidden game, a BIOS set or a device
     // is as much needed as a listed game.
-    const Result<QStringList> known = KnownSetNames(m_state.paths.strAppPath);
+    const Result<KnownSets> known = KnownSetNames(m_state.paths.strAppPath);
     if (!known) {
         MsgBox(QStringLiteral("Error in cmdROMs_Click: ") + known.error().description, MsgStyle::Exclamation,
                QStringLiteral("Maintenance"));
         return;
     }
     RomNameSet listed;
-    for (const QString& rom : *known)
-        listed.insert(rom);
+    for (const QString& rom : known->names)
+        listed.insert(rom, known->todaysMame);
     fraMaintenance->compareRomFolders(listed);
 }
 
@@ -101,22 +111,23 @@ void frmMain::mnuDeleteROM_Click()
     // A name that would reach outside its folders deletes nothing.
     if (!IsPlainFileName(rom))
         return;
-    if (MsgBox(QStringLiteral("Are you sure you want to permanently delete the ROM %1.zip from your hard drive?\r"
+    const bool todaysMame = m_state.selected.rom == rom && m_state.selected.todaysMame;
+    if (MsgBox(QStringLiteral("Are you sure you want to permanently delete the ROM %1%2 from your hard drive?\r"
                               "Associated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.")
-                   .arg(rom),
+                   .arg(rom, HeldSetExtension(m_state.dirs, rom, todaysMame)),
                kConfirmStyle, kConfirmDelete) != MsgAnswer::Yes)
         return;
 
     // A file that is not there is passed over; one that stays is named, and the others still go.
-    auto deleted = [](const QString& path) {
-        const Status status = KillFile(path);
+    auto deleted = [](const GamePath& item) {
+        const Status status = KillGamePath(item);
         if (status && status->number != ErrorNumber::FileNotFound)
             MsgBox(QStringLiteral("Error in mnuDeleteROM_Click: %1: %2")
-                       .arg(status->description, QDir::toNativeSeparators(path)),
+                       .arg(status->description, QDir::toNativeSeparators(item.path)),
                    MsgStyle::Information, QStringLiteral("Delete ROM"));
     };
-    for (const QString& path : RomSetFiles(m_state.dirs, rom))
-        deleted(path);
+    for (const GamePath& item : RomSetFiles(m_state.dirs, rom, todaysMame))
+        deleted(item);
 
     // A clone may share these with its parent, so each is asked for.
     struct Shared {
@@ -129,15 +140,21 @@ void frmMain::mnuDeleteROM_Click()
         {&DirectorySettings::strSnapshotsPath, ".png", "A Snapshot"},
     };
     for (const Shared& shared : kShared) {
-        const QString path = GameFile(m_state.dirs.*shared.folder, rom, QLatin1String(shared.extension));
-        if (!FileExists(path))
+        const QString& folder = m_state.dirs.*shared.folder;
+        std::vector<GamePath> items = {{GameFile(folder, rom, QLatin1String(shared.extension))}};
+        // Today's MAME keeps a game's snapshots in a folder of its own.
+        if (todaysMame && shared.folder == &DirectorySettings::strSnapshotsPath)
+            items.push_back(GameFolder(folder, rom));
+        std::erase_if(items, [](const GamePath& item) { return !GamePathExists(item); });
+        if (items.empty())
             continue;
         const QString question = QStringLiteral("%1 for this ROM was found.  Would you like to permanently delete "
                                                 "it also?\r")
                                      .arg(QLatin1String(shared.what)) +
                                  kCloneCaution;
         if (MsgBox(question, kConfirmStyle, kConfirmDelete) == MsgAnswer::Yes)
-            deleted(path);
+            for (const GamePath& item : items)
+                deleted(item);
     }
     // Whatever stayed, the lists show what is installed now.
     mnuViewRefresh_Click();

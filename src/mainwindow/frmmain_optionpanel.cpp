@@ -6,6 +6,7 @@
 #include "options/RebuildSettings.h"
 #include "options/SettingsChoice.h"
 #include "platform/AnsiText.h"
+#include "platform/ListingText.h"
 #include "platform/MsgBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/RuntimeErrorText.h"
@@ -107,7 +108,7 @@ void frmMain::mnuToolsCustom_Click()
     fraDefaults->scrollSetUp();
     fraDefaults->setKind(SettingsKind::Custom);
     EnterPanel(fraDefaults, fraDefaults->title(), PanelStatus::SelectedGame, false);
-    StatusBar[1]->setPanelText(2, game[GameColumn::Game]);
+    StatusBar[1]->setPanelText(2, ShownListingText(game[GameColumn::Game]));
     StatusBar[1]->setPanelText(3, game[GameColumn::ROM]);
 
     SettingsEdit& settings = m_state.settings;
@@ -248,10 +249,7 @@ void frmMain::mnuToolsRebuildSettings_Click()
     mnuFileExit->setEnabled(false);
     StatusBar[1]->setPanelText(2, QString());
     QProgressBar* progress = ProgressBar[1];
-    progress->setRange(0, static_cast<int>(names.size()));
-    progress->setValue(0);
-    progress->show();
-    progress->raise();
+    showPanelProgress(static_cast<int>(names.size()));
     QApplication::processEvents();
 
     const RebuildOutcome outcome =

@@ -157,7 +157,7 @@ void frmMain::cmdPlay_Click()
     game[GameColumn::Source] = (*selected)[GameColumn::Source];
     const QString rom = game[GameColumn::ROM];
     const QString description = (*selected)[GameColumn::Game];
-    if (lv == fraList->lvAll && !gameIsInstalled(rom)) {
+    if (lv == fraList->lvAll && !gameIsInstalled(*selected)) {
         showNotInstalled();
         return;
     }

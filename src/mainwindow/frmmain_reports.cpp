@@ -85,7 +85,7 @@ void frmMain::showMameIni()
 void frmMain::settleAuditedGame()
 {
     const QString rom = m_state.game[GameColumn::ROM];
-    const bool installed = gameIsInstalled(rom);
+    const bool installed = gameIsInstalled(m_state.game);
     qint32& uninstalledCount = m_state.counts.intUninstalledCount;
     // The zip may have come or gone while the report was shown: the game is in one list either way.
     if (installed && !m_auditTookGame && fraList->removeUninstalled(fraList->uninstalledRow(rom))) {

@@ -4,6 +4,7 @@
 
 #include "gamelist/GameListModel.h"
 #include "gamelist/RomFolder.h"
+#include "platform/ListingText.h"
 #include "platform/StatusPanels.h"
 #include "shell/ShortPath.h"
 
@@ -24,9 +25,12 @@ int column(GameColumn c) { return static_cast<int>(c); }
 
 } // namespace
 
-bool frmMain::gameIsInstalled(const QString& rom) const
+bool frmMain::gameIsInstalled(const GameRecord& game) const
 {
-    return RomZipExists(m_state.dirs.strROMsPath, rom) || RomZipExists(m_state.dirs.strAdditionalROMsPath, rom);
+    const QString& rom = game[GameColumn::ROM];
+    const bool todaysMame = FromTodaysMame(game);
+    return RomSetExists(m_state.dirs.strROMsPath, rom, todaysMame) ||
+           RomSetExists(m_state.dirs.strAdditionalROMsPath, rom, todaysMame);
 }
 
 void frmMain::showSelectedStatus(const ListView& row)
@@ -42,7 +46,8 @@ void frmMain::showSelectedStatus(const ListView& row)
     SelectedGame& selected = m_state.selected;
     selected.description = m.text(r, column(GameColumn::Game));
     selected.rom = rom;
-    StatusBar[0]->setPanelText(2, selected.description);
+    selected.todaysMame = FromTodaysMame(m.game(r).record);
+    StatusBar[0]->setPanelText(2, ShownListingText(selected.description));
     StatusBar[0]->setPanelText(3, selected.rom);
     StatusBar[0]->setPanelText(4, m.text(r, column(GameColumn::Origin)).startsWith(QLatin1Char('C'))
                                       ? QStringLiteral("Clone")
@@ -52,7 +57,8 @@ void frmMain::showSelectedStatus(const ListView& row)
     const PlayControls play = row.view == fraList->lvAll         ? PlayControls::Switch
                               : row.view == fraList->lvInstalled ? PlayControls::Leave
                                                         : PlayControls::NotInstalled;
-    const bool installed = play == PlayControls::Leave || (play == PlayControls::Switch && gameIsInstalled(rom));
+    const bool installed =
+        play == PlayControls::Leave || (play == PlayControls::Switch && gameIsInstalled(m.game(r).record));
     selected.installed = installed ? SelectedGame::Install::Installed : SelectedGame::Install::NotInstalled;
     if (!installed) {
         StatusBar[0]->setPanelText(6, QStringLiteral("Not Installed"));

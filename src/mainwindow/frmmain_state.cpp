@@ -2,6 +2,7 @@
 // of a panel, and the scrolling of the two tall panels.
 #include "mainwindow/frmMain.h"
 
+#include "platform/ListingText.h"
 #include "platform/StatusPanels.h"
 #include "shell/HeaderPanel.h"
 
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -86,7 +88,7 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
         header->clearGameArt();
         break;
     case PanelStatus::SelectedGame:
-        StatusBar[1]->setPanelText(2, m_state.selected.description);
+        StatusBar[1]->setPanelText(2, ShownListingText(m_state.selected.description));
         StatusBar[1]->setPanelText(3, m_state.selected.rom);
         StatusBar[1]->show();
         StatusBar[1]->raise();
@@ -97,6 +99,14 @@ void frmMain::EnterPanel(QGroupBox* panel, const QString& caption, PanelStatus s
         fraVerify->cmdGameList->setFocus();
     else if (panel == fraMaintenance)
         fraMaintenance->cmdGameList2->setFocus();
+}
+
+void frmMain::showPanelProgress(int maximum)
+{
+    ProgressBar[1]->setRange(0, maximum);
+    ProgressBar[1]->setValue(0);
+    ProgressBar[1]->show();
+    ProgressBar[1]->raise();
 }
 
 void frmMain::ReturnToGameList(QGroupBox* panel, bool busyPointer)

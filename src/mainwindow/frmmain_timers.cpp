@@ -6,6 +6,7 @@
 #include "gamelist/GameListModel.h"
 #include "platform/ClickFilter.h"
 #include "platform/FileNames.h"
+#include "platform/ListingText.h"
 #include "shell/HeaderPanel.h"
 #include "shell/ShortPath.h"
 
@@ -78,7 +79,8 @@ void frmMain::SetMarquee()
     const ListView& row = fraList->currentListView();
     const QModelIndex current = row.view->currentIndex();
     if (m_state.counts.*row.count != 0 && current.isValid())
-        header->setMarqueeText(row.model->text(current.row(), static_cast<int>(GameColumn::Manufacturer)).toUpper());
+        header->setMarqueeText(
+            ShownListingText(row.model->text(current.row(), static_cast<int>(GameColumn::Manufacturer))).toUpper());
     else
         header->setMarqueeText(QString());
     RefreshScroll();

@@ -136,8 +136,7 @@ void frmMain::runCompare(bool all)
         if (p.stage != shown) {
             if (shown == CompareStage::Loading) {
                 StatusBar[1]->setPanelText(2, QString());
-                ProgressBar[1]->setRange(0, int(std::min<qint64>(p.count, INT_MAX)));
-                ProgressBar[1]->show();
+                showPanelProgress(int(std::min<qint64>(p.count, INT_MAX)));
             }
             if (p.stage == CompareStage::Stripping)
                 StatusBar[1]->setPanelText(2, QStringLiteral("Stripping header info..."));

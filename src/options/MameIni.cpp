@@ -3,6 +3,7 @@
 #include "options/CurrentOptions.h"
 #include "options/OptionCatalogue.h"
 #include "platform/AnsiText.h"
+#include "platform/FileReplacement.h"
 #include "platform/LineReader.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/WholeFile.h"
@@ -470,6 +471,28 @@ Status replaceMameIni(const DirectorySettings& dirs, const QByteArray& content)
 } // namespace
 
 Status CreateMAMEIni(const DirectorySettings& dirs) { return replaceMameIni(dirs, pathPart(dirs)); }
+
+PendingMameIni::PendingMameIni(const DirectorySettings& dirs) : m_dirs(dirs) {}
+
+PendingMameIni::~PendingMameIni() = default;
+
+Status PendingMameIni::write()
+{
+    const Result<QString> path = mameIniFile(m_dirs);
+    if (!path)
+        return path.error();
+    m_file = std::make_unique<FileReplacement>(*path);
+    if (Status failed = m_file->open())
+        return failed;
+    return m_file->write(pathPart(m_dirs));
+}
+
+Status PendingMameIni::commit()
+{
+    if (!m_file)
+        return MakeRuntimeError(ErrorNumber::PathFileAccess);
+    return m_file->commit();
+}
 
 namespace {
 

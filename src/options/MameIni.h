@@ -7,6 +7,29 @@
 
 #include <QString>
 
+#include <memory>
+
+class FileReplacement;
+
+// The base mame.ini of `dirs` (as CreateMAMEIni writes it) made in two steps, so that it can wait
+// for options.ini to hold its folders: write() writes it beside its place, commit() puts it there.
+// Dropped uncommitted, it leaves the Ini folder as it was.
+class PendingMameIni {
+public:
+    explicit PendingMameIni(const DirectorySettings& dirs);
+    ~PendingMameIni();
+    PendingMameIni(const PendingMameIni&) = delete;
+    PendingMameIni& operator=(const PendingMameIni&) = delete;
+
+    // An empty Ini folder, one that cannot be written and a full disk fail here.
+    Status write();
+    Status commit();
+
+private:
+    DirectorySettings m_dirs;
+    std::unique_ptr<FileReplacement> m_file;
+};
+
 // Replaces <Ini folder>/mame.ini with the path part. Path values are the folders' command forms
 // (the short members of `dirs`); a value holding a blank is written in double quotes. A file
 // that cannot be written, or an empty Ini folder, is reported to the caller.

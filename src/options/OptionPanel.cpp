@@ -156,11 +156,11 @@ OptionPanel::OptionPanel(QWidget* parent) : QGroupBox(parent)
     picDefaults = makeControl<QFrame>(this, "picDefaults", 180, 270, 7705, 4750);
     picBox1 = makeControl<QFrame>(picDefaults, "picBox1", 0, 0, 7450, 23330);
     VScroll0 = makeControl<QScrollBar>(picDefaults, "VScroll0", 7450, 0, 255, 4700, Qt::Vertical);
-    ConnectContentScroll(VScroll0, picBox1);
     cmdOK = makeButton(this, "cmdOK", "&OK", nullptr, 180, 5180, 1500);
     cmdRestore = makeButton(this, "cmdRestore", "R&estore M.A.M.E. Defaults", nullptr, 2640, 5180, 2800);
     cmdCancel = makeButton(this, "cmdCancel", "&Cancel", nullptr, 5520, 5180, 1500);
     createControls();
+    ConnectContentScroll(VScroll0, picBox1);
 
     for (const char* name : kRuleControls) {
         if (auto* box = qobject_cast<QComboBox*>(named(name)))

@@ -1,5 +1,6 @@
 #include "platform/FileReplacement.h"
 
+#include "platform/FileNames.h"
 #include "platform/RuntimeErrorText.h"
 
 #include <QDir>
@@ -70,7 +71,16 @@ void syncFolder(const QString& folder)
 
 RuntimeError diskFull() { return MakeRuntimeError(ErrorNumber::DiskFull); }
 
-constexpr const char* kTemporarySuffix = ".new-";
+// A temporary file is its target's name, this mark and eight hex digits: a name that no user
+// gives a file, so that the removal of leftovers can never take one of theirs.
+constexpr const char* kTemporaryMark = ".zelvane-new-";
+constexpr int kTemporaryDigits = 8;
+
+QString temporaryName(const QString& target)
+{
+    return target + QLatin1String(kTemporaryMark) +
+           QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), kTemporaryDigits, 16, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -98,10 +108,12 @@ Status FileReplacement::open()
 {
     // A link is followed, so that the file it names is replaced and the link stays.
     const QFileInfo target(m_path);
+    // A folder in the file's place can never be replaced: known before anything is written.
+    if (target.exists() && !target.isFile())
+        return m_failure = MakeRuntimeError(ErrorNumber::PathFileAccess);
     m_real = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
     for (int attempt = 0; attempt < 16; ++attempt) {
-        m_temp.setFileName(m_real + QLatin1String(kTemporarySuffix) +
-                           QString::number(QRandomGenerator::global()->generate() & 0xFFFFFF, 16));
+        m_temp.setFileName(temporaryName(m_real));
         if (m_temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             return std::nullopt;
         if (!m_temp.exists())
@@ -172,11 +184,18 @@ Status MoveFileOver(const QString& from, const QString& to)
     return RenameFileOver(from, to);
 }
 
-void RemoveReplacementLeftovers(const QString& folder)
+void RemoveReplacementLeftovers(const QString& folder, const QStringList& targets)
 {
-    static const QRegularExpression ours(QRegularExpression::anchoredPattern(
-        QStringLiteral(".+") + QRegularExpression::escape(QLatin1String(kTemporarySuffix)) +
-        QStringLiteral("[0-9a-f]{1,6}")));
+    if (targets.isEmpty())
+        return;
+    QStringList names;
+    for (const QString& target : targets)
+        names << QRegularExpression::wildcardToRegularExpression(target, QRegularExpression::UnanchoredWildcardConversion);
+    const QRegularExpression ours(
+        QRegularExpression::anchoredPattern(QStringLiteral("(?:") + names.join(QLatin1Char('|')) + QLatin1Char(')') +
+                                            QRegularExpression::escape(QLatin1String(kTemporaryMark)) +
+                                            QStringLiteral("[0-9a-f]{%1}").arg(kTemporaryDigits)),
+        FileNamesIgnoreCase() ? QRegularExpression::CaseInsensitiveOption : QRegularExpression::NoPatternOption);
     QDir dir(folder);
     // Links are left alone: the helper only ever makes plain files.
     for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {

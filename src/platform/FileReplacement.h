@@ -8,6 +8,7 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 class FileReplacement {
 public:
@@ -46,9 +47,9 @@ Status RenameFileOver(const QString& from, const QString& to);
 // a power loss after the rename never finds `to` empty.
 Status MoveFileOver(const QString& from, const QString& to);
 
-// Removes from `folder` the temporary files that replacements stopped before their end left
-// behind (a name of ours: a file's name, ".new-" and up to six lower-case hex digits); no other file.
-void RemoveReplacementLeftovers(const QString& folder);
+// Removes from `folder` the temporary files that replacements of the files `targets` (names, or
+// patterns such as "*.cfg") left behind when stopped before their end; no other file.
+void RemoveReplacementLeftovers(const QString& folder, const QStringList& targets);
 
 // For tests: every write from now on fails as a full disk does once `bytes` more bytes have been
 // written (over all files), and a discarded temporary file gives its bytes back, as on a disk; a

@@ -8,6 +8,8 @@
 #else
 #include <QFile>
 
+#include <algorithm>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,7 +29,10 @@ bool OpenFolder::isFile(const QByteArray& name) const
     return isOpen() && QFileInfo(QDir(m_folder).filePath(fromAnsi(name))).isFile();
 }
 
-bool OpenFolder::listFiles(QByteArrayView, const std::function<void(QByteArrayView)>&) const { return false; }
+bool OpenFolder::listFiles(std::span<const char* const>, const std::function<void(QByteArrayView)>&) const
+{
+    return false;
+}
 
 #else
 
@@ -51,7 +56,7 @@ bool OpenFolder::isFile(const QByteArray& name) const
     return m_fd >= 0 && ::fstatat(m_fd, name.constData(), &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
-bool OpenFolder::listFiles(QByteArrayView suffix, const std::function<void(QByteArrayView)>& each) const
+bool OpenFolder::listFiles(std::span<const char* const> suffixes, const std::function<void(QByteArrayView)>& each) const
 {
     if (m_fd < 0)
         return false;
@@ -60,7 +65,10 @@ bool OpenFolder::listFiles(QByteArrayView suffix, const std::function<void(QByte
         return false;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArrayView name(entry->d_name);
-        if (name.size() < suffix.size() || name.last(suffix.size()).compare(suffix, Qt::CaseInsensitive) != 0)
+        const auto ends = [name](QByteArrayView suffix) {
+            return name.size() >= suffix.size() && name.last(suffix.size()).compare(suffix, Qt::CaseInsensitive) == 0;
+        };
+        if (std::none_of(suffixes.begin(), suffixes.end(), ends))
             continue;
         // A link, or a file system that does not say, is asked once more.
         const bool file = entry->d_type == DT_REG ||

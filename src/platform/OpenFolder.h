@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <span>
 
 class OpenFolder {
 public:
@@ -20,9 +21,9 @@ public:
     // Whether `name` (the file system's bytes) stands in the folder as a file, links followed.
     bool isFile(const QByteArray& name) const;
 
-    // Calls `each` with the name of every file in the folder whose name ends in `suffix`, in any
-    // letter case; false when the folder cannot be listed here, and then each name is looked up.
-    bool listFiles(QByteArrayView suffix, const std::function<void(QByteArrayView name)>& each) const;
+    // Calls `each` with the name of every file in the folder whose name ends in one of `suffixes`,
+    // in any letter case; false when the folder cannot be listed here, and then each name is looked up.
+    bool listFiles(std::span<const char* const> suffixes, const std::function<void(QByteArrayView name)>& each) const;
 
 private:
 #ifdef Q_OS_WIN

@@ -63,5 +63,6 @@ inline void scrollContent(const QScrollBar* bar, QWidget* content, const QWidget
 }
 
 // Gives `bar` the keyboard focus a scroll bar takes, and lets the mouse wheel over `content`
-// move it. Once per bar, when the panel is built.
+// move it; over a box or list of the content, only while that control lacks the keyboard focus.
+// Once per bar, after the panel's controls are built.
 void ConnectContentScroll(QScrollBar* bar, QWidget* content);

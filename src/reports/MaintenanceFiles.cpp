@@ -5,6 +5,7 @@
 #include "shell/ShortPath.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -62,6 +63,68 @@ Status KillFile(const QString& path)
     return std::nullopt;
 }
 
+GamePath GameFolder(const QString& folder, const QString& rom)
+{
+    return {IsPlainFileName(rom) ? FileInFolder(folder, rom) : QString(), true};
+}
+
+bool GamePathExists(const GamePath& item)
+{
+    return item.folder ? !item.path.isEmpty() && QFileInfo(item.path).isDir() : FileExists(item.path);
+}
+
+namespace {
+
+bool isLink(const QFileInfo& info) { return info.isSymLink() || info.isJunction(); }
+
+// Empties and removes a folder that is no link; false when anything stayed.
+bool removeFolder(const QString& path)
+{
+    bool all = true;
+    QDirIterator entries(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo info = entries.fileInfo();
+        const bool removed =
+            info.isDir() && !isLink(info) ? removeFolder(info.filePath()) : QFile::remove(info.filePath());
+        all = all && removed;
+    }
+    return QDir().rmdir(path) && all;
+}
+
+} // namespace
+
+Status KillGamePath(const GamePath& item)
+{
+    if (!item.folder)
+        return KillFile(item.path);
+    // Only a folder, or a link to one, is the game's folder; a file by its name is MAME's error.
+    const QFileInfo info(item.path);
+    if (!GamePathExists(item))
+        return MakeRuntimeError(ErrorNumber::FileNotFound);
+    const bool removed = isLink(info) ? QFile::remove(item.path) : removeFolder(item.path);
+    if (!removed)
+        return MakeRuntimeError(ErrorNumber::PathFileAccess);
+    return std::nullopt;
+}
+
+QStringList SubFolders(const QString& folder)
+{
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList NamedAfterGames(QStringList names, const QStringList& games)
+{
+    const bool fold = FileNamesIgnoreCase();
+    QSet<QString> known;
+    for (const QString& game : games)
+        known.insert(fold ? game.toCaseFolded() : game);
+    names.removeIf([&](const QString& name) { return !known.contains(fold ? name.toCaseFolded() : name); });
+    return names;
+}
+
 QStringList FolderFiles(const QString& folder)
 {
     if (folder.isEmpty())
@@ -76,27 +139,47 @@ QStringList FilesWithExtension(const QString& folder, const QString& extension)
     return files;
 }
 
-void RomNameSet::insert(const QString& rom) { m_zips.insert((rom + QStringLiteral(".zip")).toCaseFolded()); }
-
-bool RomNameSet::listsZip(const QString& fileName) const { return m_zips.contains(fileName.toCaseFolded()); }
-
-std::vector<QString> RomSetFiles(const DirectorySettings& dirs, const QString& rom)
+void RomNameSet::insert(const QString& rom, bool todaysMame)
 {
-    struct Row {
-        QString DirectorySettings::* folder;
-        const char* extension;
+    const QString folded = rom.toCaseFolded();
+    for (const char* extension : SetFileExtensions(todaysMame))
+        m_files.insert(folded + QLatin1String(extension));
+}
+
+bool RomNameSet::listsSet(const QString& fileName) const { return m_files.contains(fileName.toCaseFolded()); }
+
+namespace {
+
+constexpr QString DirectorySettings::* kRomFolders[] = {&DirectorySettings::strROMsPath,
+                                                       &DirectorySettings::strAdditionalROMsPath};
+
+} // namespace
+
+QString HeldSetExtension(const DirectorySettings& dirs, const QString& rom, bool todaysMame)
+{
+    for (const char* extension : SetFileExtensions(todaysMame))
+        for (const auto folder : kRomFolders)
+            if (FileExists(GameFile(dirs.*folder, rom, QLatin1String(extension))))
+                return QLatin1String(extension);
+    return QStringLiteral(".zip");
+}
+
+std::vector<GamePath> RomSetFiles(const DirectorySettings& dirs, const QString& rom, bool todaysMame)
+{
+    std::vector<GamePath> files;
+    const auto add = [&](const GamePath& item) {
+        if (!item.path.isEmpty())
+            files.push_back(item);
     };
-    static constexpr Row kRows[] = {
-        {&DirectorySettings::strROMsPath, ".zip"},   {&DirectorySettings::strAdditionalROMsPath, ".zip"},
-        {&DirectorySettings::strCfgPath, ".cfg"},    {&DirectorySettings::strHiscorePath, ".hi"},
-        {&DirectorySettings::strNvramPath, ".nv"},   {&DirectorySettings::strInputPath, ".inp"},
-        {&DirectorySettings::strArtworkPath, ".zip"},
-    };
-    std::vector<QString> files;
-    for (const Row& row : kRows) {
-        const QString path = GameFile(dirs.*row.folder, rom, QLatin1String(row.extension));
-        if (!path.isEmpty())
-            files.push_back(path);
-    }
+    for (const auto folder : kRomFolders)
+        for (const char* extension : SetFileExtensions(todaysMame))
+            add({GameFile(dirs.*folder, rom, QLatin1String(extension))});
+    add({GameFile(dirs.strCfgPath, rom, QStringLiteral(".cfg"))});
+    add({GameFile(dirs.strHiscorePath, rom, QStringLiteral(".hi"))});
+    add({GameFile(dirs.strNvramPath, rom, QStringLiteral(".nv"))});
+    if (todaysMame)
+        add(GameFolder(dirs.strNvramPath, rom));
+    add({GameFile(dirs.strInputPath, rom, QStringLiteral(".inp"))});
+    add({GameFile(dirs.strArtworkPath, rom, QStringLiteral(".zip"))});
     return files;
 }

@@ -1,5 +1,6 @@
-// Where the maintenance commands may delete: plain file names inside a folder the user set,
-// never a sub-folder and never a path at the root that an empty setting would make.
+// Where the maintenance commands may delete: plain file names inside a folder the user set, a
+// game's own folder there where today's MAME keeps one, and never a path at the root that an
+// empty setting would make.
 #pragma once
 
 #include "platform/RuntimeError.h"
@@ -35,6 +36,32 @@ bool FileExists(const QString& path);
 // Deletes the one file: error 53 when there is none, 75 when it is a folder or stays.
 Status KillFile(const QString& path);
 
+// A game's file, or the folder named after the game in which today's MAME keeps its files of one
+// kind (NVRAM, snapshots).
+struct GamePath {
+    QString path;
+    bool folder = false;
+};
+
+// The game's folder in `folder`; "" as GameFile.
+GamePath GameFolder(const QString& folder, const QString& rom);
+
+// Whether the file or the folder (a link to one counts as one) is there.
+bool GamePathExists(const GamePath& item);
+
+// Deletes a file as KillFile does, or a folder with all it holds. Nothing outside the folder is
+// touched: a link in it, or the folder itself when it is a link, is removed as a link, never
+// followed. Error 53 when there is none (a file by the folder's name is none); 75 when anything
+// stays (the rest is deleted).
+Status KillGamePath(const GamePath& item);
+
+// The sub-folders of `folder` (links to folders among them), sorted by name without regard to
+// case; hidden ones are left out, and an empty setting holds none.
+QStringList SubFolders(const QString& folder);
+
+// Those of `names` that name one of `games`, in the file system's letter case.
+QStringList NamedAfterGames(QStringList names, const QStringList& games);
+
 // The names of the files directly in `folder`, sorted by name without regard to case; its
 // sub-folders and hidden files are left out, and an empty setting holds nothing.
 QStringList FolderFiles(const QString& folder);
@@ -42,19 +69,24 @@ QStringList FolderFiles(const QString& folder);
 // Those of FolderFiles whose names end with `extension`, without regard to case.
 QStringList FilesWithExtension(const QString& folder, const QString& extension);
 
-// The ROM set names of a list, to tell a ROM folder's zip files from its orphans.
+// The ROM set names of a list, to tell a ROM folder's set files from its orphans.
 class RomNameSet {
 public:
-    void insert(const QString& rom);
-    // Whether `fileName` is a listed set's name followed by ".zip", without regard to case.
-    bool listsZip(const QString& fileName) const;
-    qsizetype size() const { return m_zips.size(); }
+    // The set's zip, and for today's MAME its .7z too.
+    void insert(const QString& rom, bool todaysMame);
+    // Whether `fileName` is a listed set's file, without regard to case.
+    bool listsSet(const QString& fileName) const;
+    qsizetype size() const { return m_files.size(); }
 
 private:
-    QSet<QString> m_zips;
+    QSet<QString> m_files;
 };
 
-// The files Delete ROM takes without asking, in its order: the ROM zips of both ROM folders, the
-// .cfg, .hi, .nv and .inp files and the artwork zip. Folders without a setting are left out,
-// and a ROM name that is not a plain file name gives none.
-std::vector<QString> RomSetFiles(const DirectorySettings& dirs, const QString& rom);
+// The extension of the file that holds the set in the ROM folders, the first that MAME opens;
+// ".zip" when there is none.
+QString HeldSetExtension(const DirectorySettings& dirs, const QString& rom, bool todaysMame);
+
+// What Delete ROM takes without asking, in its order: the set files of both ROM folders, the
+// .cfg, .hi and .nv files (and today's NVRAM folder), the .inp file and the artwork zip. Folders
+// without a setting are left out, and a ROM name that is not a plain file name gives none.
+std::vector<GamePath> RomSetFiles(const DirectorySettings& dirs, const QString& rom, bool todaysMame);

@@ -44,12 +44,30 @@ bool confirmDelete(const QString& question) { return MsgBox(question, kConfirmSt
 void information(const QString& text) { MsgBox(text, MsgStyle::Information, kMaintenance); }
 
 // A file that is already gone needs no deleting; one that stays is named, and the command goes on.
-void deleteOrReport(const QString& path)
+void deleteOrReport(const GamePath& item)
 {
-    const Status failed = KillFile(path);
+    const Status failed = KillGamePath(item);
     if (failed && failed->number != ErrorNumber::FileNotFound)
-        MsgBox(QStringLiteral("%1 could not be deleted: %2.").arg(QDir::toNativeSeparators(path), failed->description),
+        MsgBox(QStringLiteral("%1 could not be deleted: %2.")
+                   .arg(QDir::toNativeSeparators(item.path), failed->description),
                MsgStyle::Exclamation, kMaintenance);
+}
+
+void deleteOrReport(const QString& path) { deleteOrReport(GamePath{path}); }
+
+// What the current game has in one of the folder table's places: its file, and with today's MAME
+// its folder where MAME keeps one.
+std::vector<GamePath> currentGameItems(const MaintenanceFolder& row, const QString& folder, const GameRecord& game)
+{
+    const QString& rom = game[GameColumn::ROM];
+    std::vector<GamePath> items;
+    GamePath file{GameFile(folder, rom, QLatin1String(row.extension))};
+    if (GamePathExists(file))
+        items.push_back(std::move(file));
+    if (row.gameFolders && FromTodaysMame(game))
+        if (GamePath own = GameFolder(folder, rom); GamePathExists(own))
+            items.push_back(std::move(own));
+    return items;
 }
 
 QGroupBox* group(QWidget* parent, const char* name, const char* caption, double top, double height)
@@ -65,7 +83,6 @@ MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox
     picMaintenance = makeControl<QFrame>(this, "picMaintenance", 180, 270, 7705, 4750);
     picBox2 = makeControl<QFrame>(picMaintenance, "picBox2", 0, 0, 7450, 6000);
     VScroll1 = makeControl<QScrollBar>(picMaintenance, "VScroll1", 7450, 0, 255, 4700, Qt::Vertical);
-    ConnectContentScroll(VScroll1, picBox2);
     cmdGameList2 = makeButton(this, "cmdGameList2", "Return To &Game List", nullptr, 180, 5180, 2100);
 
     QGroupBox* folders = group(picBox2, "fraFolders", "M.A.M.E. Directories", 120, 1575);
@@ -100,6 +117,7 @@ MaintenancePanel::MaintenancePanel(AppState& state, QWidget* parent) : QGroupBox
     ProgressBar0 = makeControl<QProgressBar>(roms, "ProgressBar0", 240, 1200, 6735, 240);
     ProgressBar0->setTextVisible(false);
     ProgressBar0->hide();
+    ConnectContentScroll(VScroll1, picBox2);
 
     connect(cmdFolders, &QPushButton::clicked, this, &MaintenancePanel::cmdFolders_Click);
     connect(cmdReports, &QPushButton::clicked, this, &MaintenancePanel::cmdReports_Click);
@@ -143,35 +161,40 @@ void MaintenancePanel::cmdFolders_Click()
     for (size_t i = 0; i < chkFolder.size(); ++i) {
         if (!chkFolder[i]->isChecked())
             continue;
-        const QString folder = m_state.dirs.*kMaintenanceFolders[i].path;
-        const QString extension = QLatin1String(kMaintenanceFolders[i].extension);
-        if (!optAll->isChecked()) {
-            const QString path = GameFile(folder, rom, extension);
-            if (FileExists(path)) {
-                if (confirmDelete(QStringLiteral("Are you sure you want to delete the %1 file for %2?").arg(extension, rom)))
-                    deleteOrReport(path);
-            } else {
-                information(QStringLiteral("There is no %1 file for %2.").arg(extension, rom));
-            }
-        } else {
-            // Only the folder's own kind of file: MAME keeps other files and folders beside them.
-            const QStringList files = FilesWithExtension(folder, extension);
-            if (!files.isEmpty()) {
-                if (confirmDelete(QStringLiteral("Are you sure you want to delete all %1 files?").arg(extension)))
-                    deleteFiles(folder, files);
-            } else {
-                information(QStringLiteral("There are no %1 files to delete.").arg(extension));
-            }
+        const MaintenanceFolder& row = kMaintenanceFolders[i];
+        const QString folder = m_state.dirs.*row.path;
+        const QString extension = QLatin1String(row.extension);
+        const bool all = optAll->isChecked();
+        const std::vector<GamePath> items = all ? allItems(row, folder) : currentGameItems(row, folder, m_state.game);
+        if (items.empty()) {
+            information(all ? QStringLiteral("There are no %1 files to delete.").arg(extension)
+                            : QStringLiteral("There is no %1 file for %2.").arg(extension, rom));
+        } else if (confirmDelete(all ? QStringLiteral("Are you sure you want to delete all %1 files?").arg(extension)
+                                     : QStringLiteral("Are you sure you want to delete the %1 file for %2?")
+                                           .arg(extension, rom))) {
+            for (const GamePath& item : items)
+                deleteOrReport(item);
         }
         chkFolder[i]->setChecked(false);
     }
     cmdGameList2->setFocus();
 }
 
-void MaintenancePanel::deleteFiles(const QString& folder, const QStringList& names)
+std::vector<GamePath> MaintenancePanel::allItems(const MaintenanceFolder& row, const QString& folder) const
 {
-    for (const QString& name : names)
-        deleteOrReport(ListedFile(folder, name));
+    // Only the folder's own kind of file, and the folders of today's games: MAME keeps other files
+    // and folders beside them.
+    std::vector<GamePath> items;
+    for (const QString& name : FilesWithExtension(folder, QLatin1String(row.extension)))
+        items.push_back({ListedFile(folder, name)});
+    if (!row.gameFolders || !m_todaysGames)
+        return items;
+    const QStringList subFolders = SubFolders(folder);
+    if (subFolders.isEmpty())
+        return items;
+    for (const QString& name : NamedAfterGames(subFolders, m_todaysGames()))
+        items.push_back({ListedFile(folder, name), true});
+    return items;
 }
 
 void MaintenancePanel::cmdReports_Click()
@@ -259,7 +282,7 @@ MaintenancePanel::FolderEnd MaintenancePanel::compareFolder(const QString& folde
     QElapsedTimer sincePump;
     sincePump.start();
     for (const QString& name : files) {
-        if (!listed.listsZip(name)) {
+        if (!listed.listsSet(name)) {
             orphans = true;
             QCoreApplication::processEvents();
             sincePump.restart();

@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -18,6 +20,8 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class RomNameSet;
+struct GamePath;
+struct MaintenanceFolder;
 
 class MaintenancePanel : public QGroupBox {
     Q_OBJECT
@@ -31,11 +35,15 @@ public:
     // Moves the content with the scroll bar, when it is taller than its viewport.
     void scrollContent();
 
+    // Where today's MAME keeps games' files in folders, "All Files" takes the folders named after
+    // these games; asked only when such a place holds a folder.
+    void setTodaysGames(std::function<QStringList()> games) { m_todaysGames = std::move(games); }
+
     void cmdFolders_Click();
     void cmdReports_Click();
     // 0 ticks the folder boxes, 1 the report boxes.
     void cmdSelectAll_Click(int index);
-    // Offers each file of the ROM folders that is not the zip of a game in `listed`.
+    // Offers each file of the ROM folders that is not the set file of a game in `listed`.
     void compareRomFolders(const RomNameSet& listed);
 
     QFrame* picMaintenance = nullptr;
@@ -58,7 +66,9 @@ private:
     enum class FolderEnd { Compared, Cancelled };
     FolderEnd compareFolder(const QString& folder, const QStringList& files, const RomNameSet& listed, bool& orphans);
     void endCompare(const QString& result);
-    void deleteFiles(const QString& folder, const QStringList& names);
+    // What "All Files" takes in one of the folder table's places.
+    std::vector<GamePath> allItems(const MaintenanceFolder& row, const QString& folder) const;
 
     AppState& m_state;
+    std::function<QStringList()> m_todaysGames;
 };

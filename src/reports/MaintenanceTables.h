@@ -5,19 +5,22 @@
 
 #include <array>
 
-// One of MAME's per-game folders and the extension of the files it keeps there.
+// One of MAME's per-game folders and the extension of the files it keeps there; where
+// `gameFolders`, today's MAME keeps a game's files there in a folder named after the game
+// (nvram/<rom>/<device>, snap/<rom>/0000.png).
 struct MaintenanceFolder {
     const char* caption;
     QString DirectorySettings::* path;
     const char* extension;
+    bool gameFolders;
 };
 
 inline constexpr std::array<MaintenanceFolder, 5> kMaintenanceFolders = {{
-    {"Cfg", &DirectorySettings::strCfgPath, ".cfg"},
-    {"Nvram", &DirectorySettings::strNvramPath, ".nv"},
-    {"Inp", &DirectorySettings::strInputPath, ".inp"},
-    {"Hi", &DirectorySettings::strHiscorePath, ".hi"},
-    {"Snap", &DirectorySettings::strSnapshotsPath, ".png"},
+    {"Cfg", &DirectorySettings::strCfgPath, ".cfg", false},
+    {"Nvram", &DirectorySettings::strNvramPath, ".nv", true},
+    {"Inp", &DirectorySettings::strInputPath, ".inp", false},
+    {"Hi", &DirectorySettings::strHiscorePath, ".hi", false},
+    {"Snap", &DirectorySettings::strSnapshotsPath, ".png", true},
 }};
 
 // A file of the reports folder, in the order the reports are deleted; `place` is its box's

@@ -1,6 +1,7 @@
 #include "shell/ExecCmd.h"
 
 #include "platform/CommandLine.h"
+#include "platform/InputDropped.h"
 #include "platform/MsgBox.h"
 #include "platform/Process.h"
 #include "shell/MameProgram.h"
@@ -33,7 +34,10 @@ int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath, cons
     }
     // Absolute, so that a relative MAME folder still means the same folder on the child's PATH.
     const QString folder = CurrentFolder();
-    const int exitCode = RunCommandLine(withMameFoldersProgram(cmdLine, folder), showState, folder, errorFile);
+    // The thread waits without taking input: what the user does meanwhile must not act once the
+    // caller has enabled its buttons again.
+    const int exitCode = RunWithInputDropped(
+        [&] { return RunCommandLine(withMameFoldersProgram(cmdLine, folder), showState, folder, errorFile); });
     // The folder we came from may have gone meanwhile (here a current folder can be deleted);
     // with no folder at all before the call there is nothing to return to.
     if (!saved.isEmpty() && !EnterFolder(saved))

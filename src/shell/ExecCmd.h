@@ -16,5 +16,6 @@ inline constexpr int Minimized = 2;
 // interpreter, or ended by a signal). A line that starts with the word "mame" runs the MAME
 // folder's own program, never another found on the PATH. A MAME folder that cannot be entered
 // shows the drive message and returns kCommandNotEnded; a current folder that cannot be re-entered
-// afterwards ends the program. MAME's standard error goes into `errorFile` when one is named.
+// afterwards ends the program. The windows are painted as they stand before the run, and the
+// user's input during it is dropped. MAME's standard error goes into `errorFile` when one is named.
 int ExecCmd(const QString& cmdLine, int showState, const QString& mamePath, const QString& errorFile = {});

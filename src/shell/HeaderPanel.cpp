@@ -28,6 +28,8 @@ HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent)
     picBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picScroll = makeControl<QFrame>(picBox, "picScroll", 0, 0, 1360, 300);
     lblList = makeControl<QLabel>(picScroll, "lblList", 0, 0, 1360, 300);
+    // A maker's name such as "<UNKNOWN>" is text, not markup.
+    lblList->setTextFormat(Qt::PlainText);
 
     imgMachine = makeControl<QLabel>(this, "imgMachine", 255, 660, 1080, 1200);
     imgMachine->setPixmap(MachinePicture());

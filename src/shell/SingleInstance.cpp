@@ -3,12 +3,23 @@
 #include "platform/UserName.h"
 #include "shell/ProgramEnd.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLocalSocket>
+#include <QTimer>
 
 namespace {
 
 constexpr int kConnectWaitMs = 2000;
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
+
+// A window of its own on the screen: not a menu, a list's drop-down or a tool tip.
+bool isForm(const QWidget* widget)
+{
+    const Qt::WindowType type = widget->windowType();
+    return widget->isVisible() &&
+           (type == Qt::Window || type == Qt::Dialog || type == Qt::SplashScreen || type == Qt::Tool);
+}
 
 } // namespace
 
@@ -60,12 +71,43 @@ void InstanceServer::onNewConnection()
     }
 }
 
+void InstanceServer::setWindow(QWidget* window)
+{
+    m_window = window;
+    if (window)
+        window->installEventFilter(this);
+}
+
+bool InstanceServer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window && event->type() == QEvent::Show && m_pending) {
+        m_pending = false;
+        // Once the window is on the screen.
+        QTimer::singleShot(0, this, &InstanceServer::activateWindow);
+    }
+    return false;
+}
+
 void InstanceServer::activateWindow()
 {
-    if (m_window && m_window->isVisible()) {
-        if (m_window->isMinimized())
-            m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-        m_window->raise();
-        m_window->activateWindow();
+    // The main window first, then the forms over it, the modal one (the wizard, a message box)
+    // last, since it alone takes input.
+    QList<QWidget*> shown;
+    if (m_window && m_window->isVisible())
+        shown << m_window;
+    for (QWidget* form : QApplication::topLevelWidgets())
+        if (form != m_window && isForm(form))
+            shown << form;
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && shown.removeOne(modal))
+        shown << modal;
+    if (shown.isEmpty()) {
+        m_pending = true;
+        return;
     }
+    for (QWidget* form : shown) {
+        if (form->isMinimized())
+            form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+        form->raise();
+    }
+    shown.last()->activateWindow();
 }

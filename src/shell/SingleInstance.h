@@ -29,8 +29,13 @@ public:
     bool listen(const QString& name);
     bool isListening() const { return m_server.isListening(); }
 
-    // The window that a later start restores and raises, once it is shown.
-    void setWindow(QWidget* window) { m_window = window; }
+    // The main window. A later start restores and raises it, with whatever this instance shows
+    // over it (a progress form, the wizard, a message box) kept on top; one that comes while
+    // nothing is shown waits for the main window to show.
+    void setWindow(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onNewConnection();
@@ -38,4 +43,5 @@ private:
 
     QLocalServer m_server;
     QPointer<QWidget> m_window;
+    bool m_pending = false;
 };

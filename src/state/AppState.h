@@ -93,6 +93,7 @@ struct SelectedGame {
     QString description;
     QString rom;
     Install installed = Install::None;
+    bool todaysMame = false; // listed by today's MAME, which keeps files its own way
 };
 
 struct StartupState {

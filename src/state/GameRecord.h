@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <span>
 
 enum class GameColumn : int {
     Game, Year, Status, Color, Sound, Graphic, Palette, Manufacturer, Type, Display,
@@ -34,4 +35,12 @@ struct GameRecord {
 inline bool FromTodaysMame(const GameRecord& record)
 {
     return record[GameColumn::Source].endsWith(QLatin1String(".cpp"));
+}
+
+// The files that hold a game's ROM set, in the order MAME opens them: today's MAME opens
+// "<set>.7z" where no "<set>.zip" stands (and then a folder "<set>", which counts for no list).
+inline std::span<const char* const> SetFileExtensions(bool todaysMame)
+{
+    static constexpr const char* kExtensions[] = {".zip", ".7z"};
+    return std::span<const char* const>(kExtensions).first(todaysMame ? 2 : 1);
 }

@@ -22,6 +22,20 @@ bool isRootOnly(const QString& text, const QString& path)
 
 } // namespace
 
+QString TypedFolder(const QString& text)
+{
+    const QString home = QStringLiteral("~");
+    if (text == home || text.startsWith(home + QLatin1Char('/')) || text.startsWith(home + separator()))
+        return QDir::toNativeSeparators(QDir::homePath()) + text.mid(1);
+    if (text.isEmpty() || !QDir::isRelativePath(text))
+        return text;
+    const QString absolute = QDir::current().absoluteFilePath(text);
+    // After a link, ".." leads to the link target's parent, not to the folder the text shows.
+    const QString clean = QDir::cleanPath(absolute);
+    const bool same = QFileInfo(clean).canonicalFilePath() == QFileInfo(absolute).canonicalFilePath();
+    return QDir::toNativeSeparators(same ? clean : absolute);
+}
+
 bool HoldsMameProgram(const QString& mameFolder) { return QFileInfo(MameProgramFile(mameFolder)).isFile(); }
 
 QString BrowsedFolderText(const QString& folder)
@@ -57,18 +71,19 @@ QString FillFromMame(const QString& mameFolder, const QString& subFolder)
     return mameFolder + separator() + subFolder;
 }
 
-FolderVerdict CheckFolder(const QString& text, const QString& name, bool required)
+FolderVerdict CheckFolder(const QString& typed, const QString& name, bool required)
 {
     FolderVerdict verdict;
-    verdict.path = text;
+    const QString folder = TypedFolder(typed);
+    verdict.path = folder;
     if (verdict.path.endsWith(separator()))
         verdict.path.chop(1);
-    if (required && isRootOnly(text, verdict.path)) {
+    if (required && isRootOnly(folder, verdict.path)) {
         verdict.message = QStringLiteral("You must select a ") + name + QStringLiteral(" folder!");
         return verdict;
     }
     // Emptied by dropping its separator, a root would pass as no folder at all.
-    if (!required && IsRootFolder(text) && isRootOnly(text, verdict.path)) {
+    if (!required && IsRootFolder(folder) && isRootOnly(folder, verdict.path)) {
         verdict.message = name + QStringLiteral(" cannot reside in the root!  Please select a folder.");
         return verdict;
     }

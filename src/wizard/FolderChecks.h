@@ -10,6 +10,11 @@
 // The message for a MAME folder without the program (which keeps its Windows name in the text).
 inline constexpr const char* kCannotFindMame = "Cannot find mame.exe!";
 
+// The folder that a typed text names, as it is saved: a leading "~" stands for the home folder,
+// and a relative folder becomes the absolute one that it names from the program's current folder
+// (MAME, run in its own folder, would read it from there). Absolute text stays as it is.
+QString TypedFolder(const QString& text);
+
 // True when the MAME folder's text names a folder that holds the MAME program.
 bool HoldsMameProgram(const QString& mameFolder);
 
@@ -42,9 +47,10 @@ struct FolderVerdict {
     QString title = QStringLiteral("Directories"); // the refusal's title
 };
 
-// The check of one folder box. `name` is the folder's display name; an optional folder may be
-// empty but not a root. A required folder must be more than a root (on Windows: at least 4
-// characters), and any folder given must fit options.ini and mame.ini and exist.
+// The check of one folder box, on the folder the text names (TypedFolder). `name` is the folder's
+// display name; an optional folder may be empty but not a root. A required folder must be more
+// than a root (on Windows: at least 4 characters), and any folder given must fit options.ini and
+// mame.ini and exist.
 FolderVerdict CheckFolder(const QString& text, const QString& name, bool required);
 
 // The years offered by the hide-by-year list: 1975 to the year before `currentYear`, ascending.

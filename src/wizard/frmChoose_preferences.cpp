@@ -165,7 +165,8 @@ void frmChoose::loadPreferences()
         chkBackground->setChecked(false);
         cboBackColor->setEnabled(true);
         lblBackColor->setEnabled(true);
-        setPreviewBackColor(look.lngBackColor);
+        // The entry shown, which is the fallback's when no entry carries the stored colour.
+        setPreviewBackColor(cboBackColor->ItemData(cboBackColor->currentIndex()));
         imgStarfield->hide();
     }
     setPreviewTextColor(look.lngFontColor);
@@ -185,8 +186,8 @@ void frmChoose::fillBackColors()
         return;
     MsgBox(QStringLiteral("Problem getting Back Color.  Reverting to default setting."), MsgStyle::Information,
            QStringLiteral("Preferences"));
+    // Only the preview takes the fallback: the record keeps what options.ini holds until OK.
     cboBackColor->setCurrentIndex(kFallbackBackColor);
-    m_state.appearance.lngBackColor = cboBackColor->ItemData(kFallbackBackColor);
 }
 
 void frmChoose::chkHideClones_Click()
@@ -273,10 +274,8 @@ void frmChoose::cmdMyDefaults_Click()
     cboHideYear->setCurrentIndex(cboHideYear->findText(kPresetYear));
     if (chkDisable->isEnabled())
         chkDisable->setChecked(true);
-    // The preset's colours reach the shared record at once, saved or not.
+    // The preset's colours go to the preview only, which OK takes and Cancel drops.
     cboBackColor->setCurrentIndex(kFallbackBackColor);
-    m_state.appearance.lngBackColor = cboBackColor->ItemData(kFallbackBackColor);
-    m_state.appearance.lngFontColor = kPresetFontColor;
     setPreviewTextColor(kPresetFontColor);
     cboSize->setCurrentIndex(cboSize->findText(kPresetFontSize));
     chkBackground->setChecked(true);

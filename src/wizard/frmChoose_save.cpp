@@ -21,16 +21,17 @@ void frmChoose::cmdOK_Click()
 
     const QString directories = QStringLiteral("Directories");
     QLineEdit* mame = txtFolder[kMameBox];
-    if (!IsStorableFolder(mame->text())) {
+    const QString mameFolder = TypedFolder(mame->text());
+    if (!IsStorableFolder(mameFolder)) {
         refuseFolder(mame, QLatin1String(kInvalidSelection), QLatin1String(kInvalidSelectionTitle));
         return;
     }
-    if (!HoldsMameProgram(mame->text())) {
+    if (!HoldsMameProgram(mameFolder)) {
         refuseFolder(mame, QLatin1String(kCannotFindMame), directories);
         return;
     }
     DirectorySettings& dirs = chosen.dirs;
-    dirs.strMAMEPath = mame->text();
+    dirs.strMAMEPath = mameFolder;
     if (dirs.strMAMEPath.endsWith(QDir::separator()))
         dirs.strMAMEPath.chop(1);
     if (dirs.strMAMEPath.isEmpty()) {
@@ -56,8 +57,12 @@ void frmChoose::cmdOK_Click()
     }
 
     // An Ini folder that cannot take mame.ini saves nothing; the wizard stays open to choose another.
-    if (Status failed = CreateMAMEIni(dirs)) {
-        MsgBox(MameIniErrorText(QStringLiteral("cmdOK_Click"), dirs, *failed), MsgStyle::Critical);
+    // The new mame.ini waits beside its place until options.ini holds its folders, so that MAME
+    // never reads folders that were not saved.
+    const QString procedure = QStringLiteral("cmdOK_Click");
+    PendingMameIni mameIni(dirs);
+    if (Status failed = mameIni.write()) {
+        MsgBox(MameIniErrorText(procedure, dirs, *failed), MsgStyle::Critical);
         txtFolder[kIniBox]->setFocus();
         return;
     }
@@ -69,9 +74,6 @@ void frmChoose::cmdOK_Click()
     // waiting in the cache for the next write of the file.
     if (Status failed = SaveINI(ini)) {
         RevertINI(ini);
-        // MAME must not go on reading folders that options.ini does not hold.
-        if (!m_state.dirs.strIniPath.isEmpty())
-            CreateMAMEIni(m_state.dirs);
         MsgBox(SaveFailedText(ini, *failed), MsgStyle::Critical);
         return;
     }
@@ -79,5 +81,9 @@ void frmChoose::cmdOK_Click()
     m_state.appearance = chosen.appearance;
     m_state.prefs = chosen.prefs;
     m_state.dirs = chosen.dirs;
+    // Saved, the folders are the program's: a mame.ini that cannot take its place now is told,
+    // and the next Play writes it again.
+    if (Status failed = mameIni.commit())
+        MsgBox(MameIniErrorText(procedure, dirs, *failed), MsgStyle::Critical);
     accept();
 }

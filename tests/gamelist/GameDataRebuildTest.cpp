@@ -4,6 +4,7 @@
 #include "gamelist/GameDataBuilder.h"
 #include "gamelist/GameDataRebuild.h"
 #include "gamelist/GameRecordFile.h"
+#include "platform/FileReplacement.h"
 
 #include "shell/ExecCmd.h"
 #include "shell/Progress.h"
@@ -258,15 +259,20 @@ TEST_F(GameDataRebuildTest, WithoutGameInfoAFailedBuildLeavesTheRecordsReadAndNo
 
 TEST_F(GameDataRebuildTest, FilesLeftByStoppedRunsAreRemovedAndOthersKept)
 {
-    const QStringList left = {"listxml.txt.build-4242-1f", "crcinfo.txt.build-4242-1f", "gameinfo.txt.new-a1b2",
-                              "oldlistxml.txt.new-77", "oldcopies.txt.new-3"};
+    QStringList left = {report("listxml.txt.build-4242-1f"), report("crcinfo.txt.build-4242-1f")};
     for (const QString& name : left)
-        writeFile(report(name), "half");
-    writeFile(report("listxml.txt.bak"), "the user's");
-    writeFile(report("whatsnew.txt"), "a report");
+        writeFile(name, "half");
+    std::vector<std::unique_ptr<FileReplacement>> stopped;
+    for (const char* name : {"gameinfo.txt", "oldlistxml.txt", "oldcopies.txt"}) {
+        stopped.push_back(std::make_unique<FileReplacement>(report(name)));
+        ASSERT_FALSE(stopped.back()->open());
+        left << stopped.back()->temporaryPath();
+    }
+    for (const char* name : {"listxml.txt.bak", "gameinfo.txt.new-a1b2", "whatsnew.txt"})
+        writeFile(report(name), "the user's");
     ASSERT_FALSE(rebuild());
     for (const QString& name : left)
-        EXPECT_FALSE(QFileInfo::exists(report(name))) << name.toStdString();
-    EXPECT_EQ(readFile(report("listxml.txt.bak")), "the user's");
-    EXPECT_EQ(readFile(report("whatsnew.txt")), "a report");
+        EXPECT_FALSE(QFileInfo::exists(name)) << name.toStdString();
+    for (const char* name : {"listxml.txt.bak", "gameinfo.txt.new-a1b2", "whatsnew.txt"})
+        EXPECT_EQ(readFile(report(name)), "the user's") << name;
 }

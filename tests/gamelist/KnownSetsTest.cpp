@@ -12,34 +12,37 @@
 
 namespace {
 
-class KnownSets : public ::testing::Test {
+class KnownSetNamesTest : public ::testing::Test {
 protected:
     void SetUp() override { QDir().mkpath(m_dir.filePath("reports")); }
     QString report(const char* file) const { return m_dir.filePath(QStringLiteral("reports/") + file); }
     void write(const char* file, const QByteArray& text) const { writeFile(report(file), text); }
+    // Each game as "rom" or "rom source".
     void writeGames(std::initializer_list<const char*> roms) const
     {
         QByteArray lines;
-        for (const char* rom : roms) {
+        for (const char* game : roms) {
+            const QStringList words = QString::fromLatin1(game).split(' ');
             GameRecord r;
             r[GameColumn::Game] = QStringLiteral("A game");
-            r[GameColumn::ROM] = QLatin1String(rom);
+            r[GameColumn::ROM] = words[0];
+            r[GameColumn::Source] = words.value(1);
             lines += GameRecordLine(r);
         }
         write("gameinfo.txt", lines);
     }
     QStringList known() const
     {
-        const Result<QStringList> names = KnownSetNames(m_dir.path());
+        const Result<KnownSets> names = KnownSetNames(m_dir.path());
         EXPECT_TRUE(names.ok()) << (names.ok() ? "" : qPrintable(names.error().description));
-        QStringList sorted = names.ok() ? names.value() : QStringList();
+        QStringList sorted = names.ok() ? names->names : QStringList();
         sorted.sort();
         return sorted;
     }
     QTemporaryDir m_dir;
 };
 
-TEST_F(KnownSets, TakesEveryGameBiosSetAndDeviceOfEitherLayout)
+TEST_F(KnownSetNamesTest, TakesEveryGameBiosSetAndDeviceOfEitherLayout)
 {
     const struct Case {
         const char* name;
@@ -76,7 +79,21 @@ TEST_F(KnownSets, TakesEveryGameBiosSetAndDeviceOfEitherLayout)
     }
 }
 
-TEST_F(KnownSets, FindsEntriesAcrossTheBlocksItReadsALongListingIn)
+TEST_F(KnownSetNamesTest, TodaysMameIsToldByItsGames)
+{
+    write("listxml.txt", "");
+    write("resource.txt", "");
+    writeGames({"pacman pacman.c", "galaxian galaxian.c"});
+    ASSERT_TRUE(KnownSetNames(m_dir.path()).ok());
+    EXPECT_FALSE(KnownSetNames(m_dir.path())->todaysMame);
+    EXPECT_EQ(TodaysGameNames(m_dir.path()).value(), QStringList());
+
+    writeGames({"pacman pacman/pacman.cpp", "galaxian galaxian/galaxian.cpp", "older older.c"});
+    EXPECT_TRUE(KnownSetNames(m_dir.path())->todaysMame);
+    EXPECT_EQ(TodaysGameNames(m_dir.path()).value(), QStringList({"pacman", "galaxian"}));
+}
+
+TEST_F(KnownSetNamesTest, FindsEntriesAcrossTheBlocksItReadsALongListingIn)
 {
     writeGames({});
     write("resource.txt", "");
@@ -92,12 +109,12 @@ TEST_F(KnownSets, FindsEntriesAcrossTheBlocksItReadsALongListingIn)
     listing += "\t<machine name=\"last\"/>"; // no line end after the last line
     expected << "last";
     write("listxml.txt", listing);
-    const Result<QStringList> names = KnownSetNames(m_dir.path());
+    const Result<KnownSets> names = KnownSetNames(m_dir.path());
     ASSERT_TRUE(names.ok());
-    EXPECT_EQ(names.value(), expected);
+    EXPECT_EQ(names->names, expected);
 }
 
-TEST_F(KnownSets, AMissingOrMalformedFileIsAnErrorNamingIt)
+TEST_F(KnownSetNamesTest, AMissingOrMalformedFileIsAnErrorNamingIt)
 {
     const struct Case {
         const char* missing;
@@ -117,7 +134,7 @@ TEST_F(KnownSets, AMissingOrMalformedFileIsAnErrorNamingIt)
         const char* named = c.missing ? c.missing : "gameinfo.txt";
         if (c.missing)
             QFile::remove(report(c.missing));
-        const Result<QStringList> names = KnownSetNames(m_dir.path());
+        const Result<KnownSets> names = KnownSetNames(m_dir.path());
         ASSERT_FALSE(names.ok()) << named;
         EXPECT_TRUE(names.error().description.contains(QDir::toNativeSeparators(report(named))))
             << qPrintable(names.error().description);

@@ -135,6 +135,26 @@ TEST_F(LoadListsTest, ZipTestAnswersAsTheFileSystemDoes)
     EXPECT_EQ(lists->installed, std::vector<qint32>{1});
 }
 
+TEST_F(LoadListsTest, A7zHoldsTheSetOfTodaysGamesOnlyUnderItsExactName)
+{
+    m_state.dirs.strAdditionalROMsPath = m_dir.filePath("more");
+    const char* today = "namco/galaga.cpp";
+    writeGames({{"galaga", "G", today}, {"galaxian", "G", today}, {"older", "G", "older.c"}, {"both", "G", today},
+                {"upper", "G", today}, {"folder", "G", today}, {"inmore", "G", today}});
+    const QString roms = m_state.dirs.strROMsPath;
+    writeFile(roms + "/galaga.7z", "7z");
+    writeFile(roms + "/Galaxian.7z", "7z");  // MAME finds no set by another name
+    writeFile(roms + "/older.7z", "7z");     // the older MAME opened zips only
+    writeFile(roms + "/both.zip", "zip");
+    writeFile(roms + "/both.7z", "7z");
+    writeFile(roms + "/upper.7Z", "7z");
+    makeDirs(roms + "/folder.7z");
+    writeFile(m_state.dirs.strAdditionalROMsPath + "/inmore.7z", "7z");
+    const Result<GameLists> lists = LoadLists(m_state, nullptr);
+    ASSERT_TRUE(lists.ok());
+    EXPECT_EQ(lists->installed, (std::vector<qint32>{0, 3, 6}));
+}
+
 TEST_F(LoadListsTest, FavoritesViewLoadsTheFavoritesWithTheSameFilters)
 {
     writeGames({{"alpha"}, {"beta"}});

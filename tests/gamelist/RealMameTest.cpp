@@ -1,6 +1,7 @@
 // The game data built from the MAME that Debian installs (/usr/games/mame), when it is there:
 // one listing run for the whole test, since it writes about 270 MB.
 #include "gamelist/GameDataRebuild.h"
+#include "gamelist/GameListModel.h"
 #include "gamelist/KnownSets.h"
 #include "gamelist/ListLoader.h"
 #include "options/OptionLists.h"
@@ -21,7 +22,9 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -143,10 +146,20 @@ TEST_F(RealMame, BuildsTheGameDataAndListsItsGamesWithoutDevices)
     EXPECT_EQ(mslug[GameColumn::RomOf], "neogeo");
     EXPECT_EQ(mslug[GameColumn::Type], "Raster");
 
+    // MAME writes "&" as "&amp;": the game data keeps the text so, the list shows the "&".
+    ASSERT_TRUE(roms.contains("asuka"));
+    const qint32 asuka = qint32(roms.indexOf("asuka"));
+    EXPECT_EQ(all->games[size_t(asuka)].record[GameColumn::Game], "Asuka &amp; Asuka (World)");
+    EXPECT_TRUE(readFile(app + "/reports/gameinfo.txt").contains("\"Asuka &amp; Asuka (World)\",\"1988\""));
+    GameListModel shown;
+    shown.setRows(all, {asuka});
+    EXPECT_EQ(shown.index(0, 0).data().toString(), "Asuka & Asuka (World)");
+
     // The sets the ROM compare keeps: every game, BIOS set and device, and nothing else.
-    const Result<QStringList> known = KnownSetNames(app);
+    const Result<KnownSets> known = KnownSetNames(app);
     ASSERT_TRUE(known.ok()) << known.error().description.toStdString();
-    const QSet<QString> knownSets(known->begin(), known->end());
+    EXPECT_TRUE(known->todaysMame);
+    const QSet<QString> knownSets(known->names.begin(), known->names.end());
     EXPECT_EQ(knownSets, QSet<QString>(roms.begin(), roms.end()) + devices + bioses);
     EXPECT_TRUE(knownSets.contains("namco51")); // a device with ROMs of its own
 
@@ -355,30 +368,56 @@ QByteArray storedZip(const QByteArray& name, const QByteArray& data)
     return zip;
 }
 
-// MAME finds a set's zip only under the name "<set>.zip" here; the installed test answers the same
-// for a zip named so and for one whose extension is in capitals.
+// A 7-Zip archive of `file` holding `data`, written by the 7z tool; false when there is none.
+bool write7z(const QString& archive, const QString& file, const QByteArray& data)
+{
+    QTemporaryDir work;
+    writeFile(work.filePath(file), data);
+    QProcess tool;
+    tool.setWorkingDirectory(work.path());
+    tool.start(QStringLiteral("7z"), {"a", "-t7z", "-bd", archive, file});
+    return tool.waitForFinished(-1) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// MAME finds a set only under the names "<set>.zip" and (today's) "<set>.7z" here; the installed
+// test answers the same for files named so and for those in other letter cases, and counts the
+// .7z only for a game of today's MAME.
 TEST(RealMameZip, InstalledExactlyWhereMameFindsTheSet)
 {
     if (!haveMame())
         GTEST_SKIP() << "no MAME at /usr/games/mame (scripts/setup installs Debian's mame package)";
-    for (const char* zip : {"galaga.zip", "galaga.ZIP", "Galaga.zip"}) {
+    const bool have7z = !QStandardPaths::findExecutable(QStringLiteral("7z")).isEmpty();
+    for (const char* set : {"galaga.zip", "galaga.ZIP", "Galaga.zip", "galaga.7z", "galaga.7Z", "Galaga.7z"}) {
+        const bool sevenZip = QByteArray(set).toLower().endsWith(".7z");
+        if (sevenZip && !have7z) {
+            std::cout << "[  SKIPPED ] " << set << ": no 7z tool (scripts/setup installs p7zip-full)\n";
+            continue;
+        }
         QTemporaryDir root;
         ScopedEnv home("HOME", QFile::encodeName(root.filePath("home")));
         makeDirs(root.filePath("home"));
         const QString roms = root.filePath("roms");
         makeDirs(roms);
-        // A zip MAME can open, holding one of galaga's files with the wrong contents.
-        writeFile(roms + "/" + zip, storedZip("gg1_1b.3p", QByteArray(4096, 'x')));
+        // An archive MAME can open, holding one of galaga's files with the wrong contents.
+        const QByteArray wrong(4096, 'x');
+        if (sevenZip)
+            ASSERT_TRUE(write7z(roms + "/" + set, "gg1_1b.3p", wrong)) << set;
+        else
+            writeFile(roms + "/" + set, storedZip("gg1_1b.3p", wrong));
         const QString output = root.filePath("verify.txt");
         const QString line =
             "mame galaga -rompath " + QuoteArg(roms) + " -verifyroms > " + QuoteArg(output) + " 2>&1";
         ExecCmd(line, ShowState::Minimized, kMameFolder);
         const QByteArray said = readFile(output);
         const bool mameFinds = !said.contains("not found");
-        EXPECT_EQ(mameFinds, QByteArray(zip) == "galaga.zip") << zip << ": " << said.left(200).toStdString();
+        EXPECT_EQ(mameFinds, QByteArray(set) == "galaga.zip" || QByteArray(set) == "galaga.7z")
+            << set << ": " << said.left(200).toStdString();
+        // What MAME found, it read.
+        EXPECT_EQ(said.contains("INCORRECT CHECKSUM"), mameFinds) << set;
 
         RomFolder folder(roms);
-        EXPECT_EQ(folder.hasZip("galaga"), mameFinds) << zip;
-        EXPECT_EQ(RomZipExists(roms, "galaga"), mameFinds) << zip;
+        EXPECT_EQ(folder.hasSet("galaga", true), mameFinds) << set;
+        EXPECT_EQ(RomSetExists(roms, "galaga", true), mameFinds) << set;
+        EXPECT_EQ(folder.hasSet("galaga", false), mameFinds && !sevenZip) << set;
     }
 }

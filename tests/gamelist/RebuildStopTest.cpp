@@ -148,5 +148,5 @@ TEST_F(RebuildStop, KilledWhileMameWritesTheListingLosesNoOldCopyAndTheNextStart
     EXPECT_TRUE(listing.endsWith("</mame>\r\n"));
     EXPECT_EQ(readFile(report("gameinfo.txt")).count("\r\n"), 30);
     EXPECT_EQ(runs(), (QStringList{"-listxml", "-listxml", "-listcrc"}));
-    EXPECT_EQ(QDir(report("")).entryList({"*.build-*", "*.new-*"}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(report("")).entryList({"*.build-*", "*.zelvane-new-*"}, QDir::Files), QStringList());
 }

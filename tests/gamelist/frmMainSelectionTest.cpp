@@ -2,7 +2,9 @@
 // with the clone rule and nostretch.ini, and the re-armed icon timer.
 #include "support/MainWindowFixture.h"
 
+#include "platform/MsgBox.h"
 #include "platform/StatusPanels.h"
+#include "reports/MaintenancePanel.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -184,4 +186,40 @@ TEST_F(Selection, NoStretchFilePlacesTheShotWithDefaultsForMissingOrBadKeys)
     frmMain& w = loaded("[View]\r\nScreenShots=True\r\nAllIndex=4\r\n");
     EXPECT_FALSE(w.fraList->imgShots->hasScaledContents());
     EXPECT_EQ(w.fraList->imgShots->geometry(), QRect(twipsToPixels(3145), twipsToPixels(240), twipsToPixels(4760), twipsToPixels(1200)));
+}
+
+// MAME writes "&amp;" and its like in the listing; the game data keeps them, the screen does not.
+TEST_F(Selection, ListingEntitiesShowAsTheirCharactersWhileFilesKeepThem)
+{
+    std::vector<FixtureGame> games = fiveGames();
+    games[0].game = QStringLiteral("Cookie &amp; Bibi &lt;3&gt;");
+    games[0].manufacturer = QStringLiteral("Konami &amp; Sega");
+    writeGames(games);
+    writeOptions();
+    frmMain& w = loadShown();
+    QTreeView* lv = w.fraList->lvAll;
+    const QModelIndexList found =
+        lv->model()->match(lv->model()->index(0, int(GameColumn::ROM)), Qt::DisplayRole, "pacman", 1, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const int row = found[0].row();
+    selectRow(lv, row);
+    const QString shown = QStringLiteral("Cookie & Bibi <3>");
+    EXPECT_EQ(lv->model()->index(row, 0).data().toString(), shown);
+    EXPECT_EQ(lv->model()->index(row, int(GameColumn::Manufacturer)).data().toString(), "Konami & Sega");
+    EXPECT_EQ(w.StatusBar[0]->panelText(2), shown);
+    w.Tmr_Timer(1);
+    EXPECT_EQ(w.header->lblList->text(), "KONAMI & SEGA");
+
+    // The panels' status bar names the game the same way.
+    w.mnuToolsMaintenance->trigger();
+    EXPECT_EQ(w.StatusBar[1]->panelText(2), shown);
+    w.fraMaintenance->cmdGameList2->click();
+    w.mnuToolsCustom->trigger();
+    EXPECT_EQ(w.StatusBar[1]->panelText(2), shown);
+    w.cmdCancel->click();
+
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuFileExport->trigger();
+    EXPECT_TRUE(readFile(report("allgames.txt")).contains("pacman        Cookie &amp; Bibi &lt;3&gt;\r\n"))
+        << readFile(report("allgames.txt")).toStdString();
 }

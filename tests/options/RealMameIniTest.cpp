@@ -21,12 +21,19 @@ namespace {
 
 const QString kMame = QStringLiteral("/usr/games/mame");
 
-// Every value away from its default: a tick turned, a list's last item (its first where the
-// default is last), and words on the command line.
+// The game the tests run. It has no BIOS: the only BIOS it takes is the default, and MAME says
+// 'invalid BIOS "euro", reverting to default' for any other.
+const QString kGame = QStringLiteral("pong");
+constexpr int kBiosRow = optionRow("cboBios");
+
+// Every value away from its default but the BIOS: a tick turned, a list's last item (its first
+// where the default is last), and words on the command line.
 SettingsValues changedSettings(const OptionLists& lists)
 {
     SettingsValues values = DefaultSettings();
     for (int row = 0; row < kOtherCommandsRow; ++row) {
+        if (row == kBiosRow)
+            continue;
         QString& value = values[static_cast<size_t>(row)];
         if (kOptionCatalogue[static_cast<size_t>(row)].kind == OptionKind::Check) {
             value = value == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1");
@@ -110,7 +117,7 @@ protected:
         IniService::instance().dropAll();
         BuildIniRequest request;
         request.settingsFile = settings;
-        request.rom = QStringLiteral("pong");
+        request.rom = kGame;
         request.layout = MameLayout::Current;
         ASSERT_TRUE(BuildIni(m_dirs, request).ok());
         const QByteArray ini = readFile(MameIniPath(m_dirs));
@@ -131,12 +138,13 @@ protected:
         }
         EXPECT_GT(written, 70);
 
-        // A short run of the game reads every option and says what it does not take. (A BIOS is
-        // a game's own: pong has none, and says "invalid BIOS" for any.)
-        const MameRun game = runMame({QStringLiteral("pong"), QStringLiteral("-seconds_to_run"), QStringLiteral("1")});
+        // A short run of the game reads every option and says what it does not take.
+        const MameRun game = runMame({kGame, QStringLiteral("-seconds_to_run"), QStringLiteral("1")});
         EXPECT_EQ(game.exitCode, 0) << game.output.constData();
-        for (const char* complaint : {"Invalid", "not supported", "nknown option", "Out-of-range", "Illegal"})
-            EXPECT_FALSE(config.output.contains(complaint) || game.output.contains(complaint))
+        // MAME words its warnings in either case ("Invalid ...", "invalid BIOS ...").
+        const QByteArray said = config.output.toLower() + game.output.toLower();
+        for (const char* complaint : {"invalid", "not supported", "unknown option", "out-of-range", "illegal", "warning"})
+            EXPECT_FALSE(said.contains(complaint))
                 << complaint << "\n" << config.output.left(400).constData() << game.output.constData();
     }
 
@@ -164,6 +172,7 @@ TEST_F(RealMameIni, TakesEveryOptionChangedFromItsDefault)
     ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
     const SettingsValues changed = changedSettings(m_lists);
     for (int row = 0; row < kOtherCommandsRow; ++row)
-        ASSERT_NE(changed[static_cast<size_t>(row)], DefaultSettings()[static_cast<size_t>(row)]) << row;
+        if (row != kBiosRow)
+            ASSERT_NE(changed[static_cast<size_t>(row)], DefaultSettings()[static_cast<size_t>(row)]) << row;
     checkMameTakes(changed);
 }

@@ -107,19 +107,33 @@ TEST(FileReplacement, RealFullFileSystemKeepsTheOldFile)
     EXPECT_EQ(readFile(path), "old listing");
 }
 
+// Only the temporary files of the named targets go: never a user's file whose name merely looks
+// like one, never one of a file the program does not replace, a folder or a link.
 TEST(FileReplacement, LeftoversOfStoppedReplacementsGoAndNothingElse)
 {
     QTemporaryDir dir;
     const QString folder = dir.path();
-    std::optional<FileReplacement> stopped(std::in_place, folder + "/favorite.txt");
-    ASSERT_FALSE(stopped->open());
-    const QString unfinished = QFileInfo(stopped->temporaryPath()).fileName();
-    writeFile(folder + "/options.ini.new-a", "x");
-    writeFile(folder + "/options.ini.new-abc", "x");
-    makeDirs(folder + "/folder.new-abc");
-    ASSERT_TRUE(QFile::link(folder + "/options.ini.new-abc", folder + "/link.new-abc"));
-    RemoveReplacementLeftovers(folder);
-    EXPECT_EQ(entries(folder), QStringList({"link.new-abc"}));
-    EXPECT_TRUE(QFileInfo(folder + "/folder.new-abc").isDir());
-    EXPECT_FALSE(QFileInfo::exists(folder + "/" + unfinished));
+    std::optional<FileReplacement> favorites(std::in_place, folder + "/favorite.txt");
+    std::optional<FileReplacement> settings(std::in_place, folder + "/pacman.cfg");
+    std::optional<FileReplacement> notes(std::in_place, folder + "/notes.txt");
+    for (auto* stopped : {&favorites, &settings, &notes})
+        ASSERT_FALSE((*stopped)->open());
+    const QString unfinished = QFileInfo(favorites->temporaryPath()).fileName();
+    const QString mark = unfinished.left(unfinished.size() - 8); // "favorite.txt" and the mark
+    const QStringList kept = {"favorite.txt.new-2024", "roms.txt.new-bad", "favorite.txt.new-a", mark + "123",
+                              mark + "0123456789", mark + "0123abcg", mark.mid(1) + "0123abcd",
+                              QFileInfo(notes->temporaryPath()).fileName()};
+    for (const QString& name : kept)
+        writeFile(folder + "/" + name, "the user's");
+    makeDirs(folder + "/" + mark + "00000001");
+    ASSERT_TRUE(QFile::link(favorites->temporaryPath(), folder + "/" + mark + "00000002"));
+
+    RemoveReplacementLeftovers(folder, {"favorite.txt", "roms.txt", "*.cfg"});
+    EXPECT_FALSE(QFileInfo::exists(favorites->temporaryPath()));
+    EXPECT_FALSE(QFileInfo::exists(settings->temporaryPath()));
+    QStringList left = kept;
+    left << mark + "00000002";
+    left.sort();
+    EXPECT_EQ(entries(folder), left);
+    EXPECT_TRUE(QFileInfo(folder + "/" + mark + "00000001").isDir());
 }

@@ -15,7 +15,8 @@ TEST(OpenFolder, NothingOpensForAnEmptyMissingOrFileText)
         OpenFolder folder(text);
         EXPECT_FALSE(folder.isOpen()) << text.toStdString();
         bool called = false;
-        EXPECT_FALSE(folder.listFiles(".zip", [&called](QByteArrayView) { called = true; }));
+        static constexpr const char* kZip[] = {".zip"};
+        EXPECT_FALSE(folder.listFiles(kZip, [&called](QByteArrayView) { called = true; }));
         EXPECT_FALSE(called);
         EXPECT_FALSE(folder.isFile("a.zip"));
     }

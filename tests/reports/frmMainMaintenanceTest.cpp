@@ -6,6 +6,7 @@
 #include "platform/StatusPanels.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -108,7 +109,8 @@ TEST_F(MaintenanceWindowTest, CompareOffersOnlyFilesNoSetOfTheListingOwnsWhateve
               "\t<machine name=\"neogeo\" sourcefile=\"neogeo/neogeo.cpp\" isbios=\"yes\">\n\t</machine>\n"
               "\t<machine name=\"namco51\" sourcefile=\"namco/namco51.cpp\" isdevice=\"yes\" runnable=\"no\">\n"
               "\t</machine>\n</mame>\n");
-    for (const char* file : {"mspacman.zip", "neogeo.zip", "namco51.zip", "x..zip", ".hidden.zip"})
+    // The older MAME opened no .7z: zaxxon.7z is no set of its.
+    for (const char* file : {"mspacman.zip", "neogeo.zip", "namco51.zip", "x..zip", ".hidden.zip", "zaxxon.7z"})
         writeFile(roms() + "/" + file, "PK");
     writeFile(extraFolder("more") + "/stray.zip", "PK");
 
@@ -123,9 +125,10 @@ TEST_F(MaintenanceWindowTest, CompareOffersOnlyFilesNoSetOfTheListingOwnsWhateve
     m_boxes.clearShown();
 
     w.mnuToolsMaintenance->trigger();
-    m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::No);
+    m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::No).answer(MsgAnswer::No);
     w.fraMaintenance->cmdROMs->click();
     EXPECT_EQ(prompts(), QStringList({"X..zip is not in the All Games List.\rDo you want to delete it?",
+                                      "Zaxxon.7z is not in the All Games List.\rDo you want to delete it?",
                                       "Stray.zip is not in the All Games List.\rDo you want to delete it?"}));
     EXPECT_FALSE(exists(roms() + "/x..zip"));
     EXPECT_TRUE(exists(extraFolder("more") + "/stray.zip"));
@@ -212,6 +215,64 @@ TEST_F(MaintenanceWindowTest, DeleteRomAsksThenTakesTheGamesFilesAndReloads)
         EXPECT_EQ(m_state.counts.intInstalledCount, c.deleted ? installed - 1 : installed);
         EXPECT_EQ(column(w.fraList->lvUninstalled, 13).contains("pacman"), c.deleted);
     }
+}
+
+// Today's MAME opens "<set>.7z" where no zip stands, and keeps a game's NVRAM and snapshots in
+// folders named after it.
+TEST_F(MaintenanceWindowTest, TodaysGameKeptAsA7zIsInstalledAndDeleteRomTakesItsSetAndFolders)
+{
+    std::vector<FixtureGame> games = fiveGames();
+    for (FixtureGame& g : games)
+        g.source = "namco/" + g.rom + ".cpp";
+    games[0].installed = false; // Pac-Man's set is a .7z in both ROM folders
+    makeDirs(extraFolder("more"));
+    writeFile(roms() + "/pacman.7z", "7z");
+    writeFile(extraFolder("more") + "/pacman.7z", "7z");
+    writeFile(m_root + "/outside/keep.txt", "x");
+    frmMain& w = loaded({}, games);
+    const QStringList owned = {roms() + "/pacman.7z", extraFolder("more") + "/pacman.7z",
+                               extraFolder("nv") + "/pacman/eeprom", extraFolder("nv") + "/pacman.nv"};
+    for (const QString& path : owned)
+        writeFile(path, "x");
+    ASSERT_TRUE(QFile::link(m_root + "/outside", extraFolder("nv") + "/pacman/outside"));
+    writeFile(snaps() + "/pacman/0000.png", "png");
+    writeFile(extraFolder("nv") + "/zaxxon/eeprom", "x");
+    EXPECT_TRUE(column(w.fraList->lvInstalled, 13).contains("pacman"));
+
+    selectRow(w.fraList->lvAll, 3);
+    ASSERT_EQ(w.StatusBar[0]->panelText(3), "pacman");
+    EXPECT_NE(w.StatusBar[0]->panelText(6), "Not Installed");
+    m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+    w.mnuDeleteROM->trigger();
+
+    EXPECT_EQ(prompts(), QStringList({"Are you sure you want to permanently delete the ROM pacman.7z from your hard "
+                                      "drive?\rAssociated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.",
+                                      "A Snapshot for this ROM was found.  Would you like to permanently delete it "
+                                      "also?\rUse caution as a clone game might be using it."}));
+    for (const QString& path : owned)
+        EXPECT_FALSE(exists(path)) << qPrintable(path);
+    EXPECT_FALSE(exists(extraFolder("nv") + "/pacman"));
+    EXPECT_FALSE(exists(snaps() + "/pacman"));
+    EXPECT_TRUE(exists(m_root + "/outside/keep.txt"));
+    EXPECT_TRUE(exists(extraFolder("nv") + "/zaxxon/eeprom"));
+    EXPECT_TRUE(column(w.fraList->lvUninstalled, 13).contains("pacman"));
+
+    // The panel takes a game's folder as its file, for the current game and for all games.
+    writeFile(extraFolder("nv") + "/galaxian/eeprom", "x");
+    selectRow(w.fraList->lvAll, 1);
+    w.mnuToolsMaintenance->trigger();
+    m_boxes.clearShown();
+    w.fraMaintenance->chkFolder[1]->setChecked(true);
+    m_boxes.answer(MsgAnswer::Yes);
+    w.fraMaintenance->cmdFolders->click();
+    w.fraMaintenance->optAll->setChecked(true);
+    w.fraMaintenance->chkFolder[1]->setChecked(true);
+    m_boxes.answer(MsgAnswer::Yes);
+    w.fraMaintenance->cmdFolders->click();
+    EXPECT_EQ(prompts(), QStringList({"Are you sure you want to delete the .nv file for galaxian?",
+                                      "Are you sure you want to delete all .nv files?"}));
+    EXPECT_FALSE(exists(extraFolder("nv") + "/galaxian"));
+    EXPECT_FALSE(exists(extraFolder("nv") + "/zaxxon"));
 }
 
 TEST_F(MaintenanceWindowTest, DeleteRomNamesAFileThatStaysTakesTheOthersAndReloads)

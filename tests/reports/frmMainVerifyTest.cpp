@@ -10,17 +10,79 @@
 #include "support/ScopedEnv.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QThread>
+#include <QWindow>
 
 #include <csignal>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace {
+
+// Whether the button looked enabled the last time it was painted on the screen.
+class PaintedState : public QObject {
+public:
+    explicit PaintedState(QPushButton& button) : m_button(button) { button.installEventFilter(this); }
+    bool lastEnabled() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_enabled;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QWindow* window = m_button.window()->windowHandle();
+        if (event->type() == QEvent::Paint && window && window->isExposed()) {
+            const std::lock_guard lock(m_mutex);
+            m_enabled = m_button.isEnabled();
+        }
+        return false;
+    }
+
+private:
+    QPushButton& m_button;
+    mutable std::mutex m_mutex;
+    bool m_enabled = true;
+};
+
+// A click at `pos` of `widget` and a press of the space bar, as its window receives the user's
+// input. Built on the GUI thread; any thread may post them.
+class UserInput {
+public:
+    UserInput(QWidget& widget, QPoint pos) : m_window(widget.window()->windowHandle())
+    {
+        const QPointF at = widget.mapTo(widget.window(), pos);
+        const QPointF global = widget.mapToGlobal(pos);
+        m_events.emplace_back(
+            new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        m_events.emplace_back(
+            new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        m_events.emplace_back(new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+        m_events.emplace_back(new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
+    }
+    explicit UserInput(QWidget& widget) : UserInput(widget, widget.rect().center()) {}
+    void post()
+    {
+        for (std::unique_ptr<QEvent>& event : m_events)
+            QCoreApplication::postEvent(m_window, event.release());
+    }
+
+private:
+    QWindow* m_window;
+    std::vector<std::unique_ptr<QEvent>> m_events;
+};
 
 class VerifyReportsTest : public MainWindowTest {
 protected:
@@ -292,6 +354,48 @@ TEST_F(VerifyReportsTest, VerifyAllKilledMidRunKeepsTheLastReport)
     loaded();
     EXPECT_TRUE(QDir(app() + "/reports").entryList({"roms.txt.*"}, QDir::Files).isEmpty());
     EXPECT_EQ(readFile(report("roms.txt")), last);
+}
+
+// The buttons the run disables look disabled while MAME runs; a click or key press meanwhile, on
+// the return button or the menu bar, does not act once the report is shown.
+TEST_F(VerifyReportsTest, VerifyAllShowsItsButtonsOffWhileMameRunsAndDropsInputMeanwhile)
+{
+    const QString paused = m_root + "/paused";
+    ScopedEnv pausing("ZELVANE_FAKEMAME_PAUSED", QFile::encodeName(paused));
+    ScopedEnv at("ZELVANE_FAKEMAME_PAUSE_AT", "30");
+    frmMain& w = loaded();
+    PaintedState returnButton(*w.fraVerify->cmdGameList);
+    PaintedState exitButton(*w.cmdExit);
+    UserInput click(*w.fraVerify->cmdGameList);
+    UserInput menu(*w.menuBar(), w.menuBar()->actionGeometry(w.mnuReports->menuAction()).center());
+    bool returnShownEnabled = true;
+    bool exitShownEnabled = true;
+    std::thread user([&] {
+        while (!QFileInfo::exists(paused))
+            QThread::msleep(10);
+        returnShownEnabled = returnButton.lastEnabled();
+        exitShownEnabled = exitButton.lastEnabled();
+        click.post();
+        menu.post();
+        QThread::msleep(100);
+        QFile::remove(paused);
+    });
+    m_boxes.answer(MsgAnswer::Yes);
+    w.mnuReportsVerifyRoms->trigger();
+    user.join();
+    QCoreApplication::processEvents();
+
+    EXPECT_FALSE(returnShownEnabled);
+    EXPECT_FALSE(exitShownEnabled);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    expectShown(w, "Verify All ROMs");
+    EXPECT_TRUE(text(w).contains("romsets found")) << text(w).toStdString();
+
+    // Input after the run acts as ever.
+    UserInput after(*w.fraVerify->cmdGameList);
+    after.post();
+    QCoreApplication::processEvents();
+    expectNotEntered(w);
 }
 
 TEST_F(VerifyReportsTest, VerifyAllAnsweredNoRunsNothing)

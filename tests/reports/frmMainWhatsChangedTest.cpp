@@ -204,17 +204,55 @@ TEST_F(WhatsChangedTest, CancelDuringTheCompareLeavesTheCancelledTextAndNoReport
 {
     for (const Kind& k : kinds()) {
         SCOPED_TRACE(k.name);
-        frmMain& w = compare(k, k.newText, k.oldText, [](frmMain& running) {
+        // A click on the button while it still reads "E&xit" would end the test's process with
+        // status 0: the click waits for the compare's first poll, where the button cancels.
+        bool cancelled = false;
+        QTimer poll;
+        poll.setInterval(1);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            frmMain& running = *m_window;
+            if (running.exitMode() != frmMain::ExitMode::Cancel)
+                return;
+            poll.stop();
             EXPECT_EQ(running.cmdExit->text(), "&Cancel");
             EXPECT_EQ(running.cmdExit->toolTip(), "Cancels The Compare");
             EXPECT_FALSE(running.fraVerify->cmdGameList->isEnabled());
             EXPECT_FALSE(running.mnuFileExit->isEnabled());
             running.cmdExit->click();
+            cancelled = true;
         });
+        frmMain& w = compare(k, k.newText, k.oldText, [&poll](frmMain&) { poll.start(); });
+        ASSERT_TRUE(cancelled);
         expectEnded(w, k);
         EXPECT_EQ(text(w), "The compare has been cancelled at the users request.");
         EXPECT_FALSE(QFileInfo::exists(report(k.reportFile)));
         EXPECT_TRUE(w.isVisible());
+    }
+}
+
+TEST_F(WhatsChangedTest, TheProgressBarStandsInFrontOfTheStatusBarWhileACompareRuns)
+{
+    for (const Kind& k : kinds()) {
+        SCOPED_TRACE(k.name);
+        int seen = 0;
+        int covered = 0;
+        QTimer watch;
+        frmMain& w = compare(k, k.newText, k.oldText, [&](frmMain& running) {
+            QObject::connect(&watch, &QTimer::timeout, [&running, &seen, &covered] {
+                QProgressBar* bar = running.ProgressBar[1];
+                if (!bar->isVisible())
+                    return;
+                ++seen;
+                // What a click at the bar's middle would reach: the bar, or what lies over it.
+                if (bar->parentWidget()->childAt(bar->geometry().center()) != bar)
+                    ++covered;
+            });
+            watch.start(0);
+        });
+        watch.stop();
+        expectEnded(w, k);
+        EXPECT_GT(seen, 0);
+        EXPECT_EQ(covered, 0);
     }
 }
 

@@ -175,6 +175,18 @@ TEST_F(MameContract, GameAuditReportsOfOneSet)
     EXPECT_EQ(bad[2], "1 romsets found, 0 were OK.");
 }
 
+TEST_F(MameContract, OnlyTodaysMameFindsASetKeptAsA7z)
+{
+    QFile::remove(QDir(m_roms).filePath("blaster.zip"));
+    writeFile(QDir(m_roms).filePath("blaster.7z"), "7z");
+    const QString file = report("temp1.txt");
+    ExecCmd(MameSetReportCommand("blaster", MameSetReport::VerifyRoms, file), ShowState::Minimized, m_mame);
+    EXPECT_TRUE(readFile(file).startsWith("romset blaster not found")) << readFile(file).toStdString();
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    ExecCmd(MameSetReportCommand("blaster", MameSetReport::VerifyRoms, file, m_mame), ShowState::Minimized, m_mame);
+    EXPECT_TRUE(readFile(file).startsWith("romset blaster is good")) << readFile(file).toStdString();
+}
+
 TEST_F(MameContract, VerifyAllReportsBadSetsAndTheSummary)
 {
     ExecCmd(MameVerifyAllCommand(false, report("roms.txt")), ShowState::Normal, m_mame);

@@ -1,7 +1,8 @@
 #include "shell/SingleInstance.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -53,12 +54,19 @@ protected:
     }
 
     // What the first instance does once its event loop runs again.
-    bool restoredWithin(int ms)
+    static bool restoredWithin(QWidget& window, int ms)
     {
         const QDeadlineTimer deadline(ms);
-        while (m_window.isMinimized() && !deadline.hasExpired())
+        while (window.isMinimized() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return !m_window.isMinimized();
+        return !window.isMinimized();
+    }
+    bool restoredWithin(int ms) { return restoredWithin(m_window, ms); }
+    static void minimise(QWidget& window)
+    {
+        window.resize(200, 100);
+        window.showMinimized();
+        ASSERT_TRUE(window.isMinimized());
     }
 
     QTemporaryDir m_dir;
@@ -108,4 +116,68 @@ TEST_F(SingleInstance, NamesDifferByTitleAndEnvironmentChoosesItsOwn)
     qputenv("ZELVANE_INSTANCE", "run-42");
     EXPECT_EQ(InstanceName("Zelvane"), "run-42");
     qunsetenv("ZELVANE_INSTANCE");
+}
+
+// Before the main window shows, the first instance may show the wizard (modal), the splash or a
+// message box: a later start brings that to the front.
+TEST_F(SingleInstance, ASecondStartBeforeTheMainWindowRaisesWhatTheFirstShows)
+{
+    InstanceServer first;
+    first.setWindow(&m_window);
+    ASSERT_TRUE(first.listen(name()));
+    struct Case {
+        const char* name;
+        Qt::WindowFlags flags;
+        bool modal;
+    };
+    const Case cases[] = {
+        {"the wizard", Qt::Dialog, true},
+        {"the splash", Qt::SplashScreen | Qt::FramelessWindowHint, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget form(nullptr, c.flags);
+        if (c.modal)
+            form.setWindowModality(Qt::ApplicationModal);
+        minimise(form);
+        EXPECT_EQ(startSecondInstance(), 0);
+        EXPECT_TRUE(restoredWithin(form, 5000));
+        EXPECT_FALSE(m_window.isVisible());
+    }
+}
+
+// Tools > Options over the main window: both come back, the wizard on top and taking the input.
+TEST_F(SingleInstance, ASecondStartRaisesTheMainWindowAndTheWizardOverIt)
+{
+    InstanceServer first;
+    first.setWindow(&m_window);
+    ASSERT_TRUE(first.listen(name()));
+    showMinimised();
+    QDialog wizard(&m_window);
+    wizard.setModal(true);
+    minimise(wizard);
+    EXPECT_EQ(startSecondInstance(), 0);
+    EXPECT_TRUE(restoredWithin(5000));
+    EXPECT_TRUE(restoredWithin(wizard, 5000));
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &wizard);
+}
+
+TEST_F(SingleInstance, ASecondStartWhileNothingShowsWaitsForTheMainWindow)
+{
+    InstanceServer first;
+    first.setWindow(&m_window);
+    ASSERT_TRUE(first.listen(name()));
+    // A main window that will show minimised, hidden when the request comes.
+    showMinimised();
+    QApplication::processEvents();
+    m_window.hide();
+    EXPECT_EQ(startSecondInstance(), 0);
+    const QDeadlineTimer deadline(300);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(m_window.isMinimized());
+
+    m_window.show();
+    EXPECT_TRUE(restoredWithin(5000));
 }

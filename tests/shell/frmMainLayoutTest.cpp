@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -28,6 +29,15 @@ double tw(int pixels) { return pixelsToTwips(pixels); }
 bool nearColour(const QColor& a, const QColor& b)
 {
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <= 10;
+}
+
+// One click of the wheel turned down over `receiver`.
+void turnDown(QWidget* receiver)
+{
+    const QPointF at(5, 5);
+    QWheelEvent wheel(at, receiver->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(receiver, &wheel);
 }
 
 // Pixel positions are twips rounded to whole pixels, each step on its own: allow one pixel.
@@ -250,12 +260,6 @@ TEST_F(Layout, WheelOverEitherPanelsContentScrollsIt)
 {
     frmMain& w = loaded();
     resizeClient(w, 700, 426);
-    const auto turnDown = [](QWidget* content) {
-        const QPointF at(20, 20);
-        QWheelEvent wheel(at, content->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(content, &wheel);
-    };
     w.mnuToolsMaintenance->trigger();
     turnDown(w.fraMaintenance->picBox2);
     EXPECT_GT(w.VScroll[1]->value(), 0);
@@ -268,6 +272,22 @@ TEST_F(Layout, WheelOverEitherPanelsContentScrollsIt)
     EXPECT_LT(w.picBox1->y(), 0);
     for (QScrollBar* bar : w.VScroll)
         EXPECT_EQ(bar->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(Layout, WheelOverAnOptionBoxWithoutTheFocusScrollsThePanelAndKeepsTheValue)
+{
+    frmMain& w = loaded();
+    resizeClient(w, 700, 426);
+    w.cmdRaster->click();
+    QApplication::setActiveWindow(&w);
+    auto* contrast = w.findChild<QComboBox*>("cboContrast");
+    ASSERT_TRUE(contrast);
+    const QString value = contrast->currentText();
+    ASSERT_NE(value, contrast->itemText(contrast->count() - 1));
+    turnDown(contrast);
+    EXPECT_EQ(contrast->currentText(), value);
+    EXPECT_GT(w.VScroll[0]->value(), 0);
+    EXPECT_LT(w.picBox1->y(), 0);
 }
 
 TEST_F(Layout, HeaderItemsArePicturesThatInviteAClick)

@@ -4,6 +4,7 @@
 
 #include "gamelist/GameListModel.h"
 #include "options/MameIni.h"
+#include "platform/FileReplacement.h"
 #include "platform/StatusPanels.h"
 
 #include <QAction>
@@ -140,25 +141,33 @@ TEST_F(MainWindowTest, UnreadableResourceFileRebuildsAndIsNamed)
     EXPECT_EQ(m_window->fraDefaults->findChild<QComboBox*>("cboBios")->count(), 1);
 }
 
-// Only the replacement helper's own unfinished files go, in the two folders it writes.
+// Only the replacement's own unfinished files of the files the program replaces go, in the two
+// folders it writes: user files of a like name stay.
 TEST_F(MainWindowTest, StartRemovesUnfinishedReplacementsOnly)
 {
     writeGames(fiveGames());
     writeOptions();
     const QString settings = app() + "/settings/";
     const QString reports = app() + "/reports/";
-    const QStringList gone = {settings + "options.ini.new-a1b2c3", settings + "raster.cfg.new-0",
-                              reports + "roms.txt.new-ffffff"};
-    const QStringList kept = {settings + "notes.new-xyz", settings + "notes.new-1234567",
-                              settings + "notes.new-ABC", settings + ".new-abc", reports + "roms.txt.new-12.txt",
-                              m_root + "/roms/pacman.zip.new-abc"};
-    for (const QString& file : gone + kept)
-        writeFile(file, "x");
+    // Replacements as a killed program leaves them: open, their temporary files on disk.
+    std::vector<std::unique_ptr<FileReplacement>> stopped;
+    QStringList gone;
+    for (const QString& file : {settings + "options.ini", settings + "raster.cfg", settings + "pacman.cfg",
+                                reports + "favorite.txt", reports + "roms.txt"}) {
+        stopped.push_back(std::make_unique<FileReplacement>(file));
+        ASSERT_FALSE(stopped.back()->open());
+        gone << stopped.back()->temporaryPath();
+    }
+    const QStringList kept = {reports + "favorite.txt.new-2024", reports + "roms.txt.new-bad",
+                              settings + "options.ini.new-a1b2c3", settings + "notes.new-abc",
+                              m_root + "/roms/pacman.zip" + gone.back().mid(reports.size() + 8)};
+    for (const QString& file : kept)
+        writeFile(file, "the user's");
     load();
     for (const QString& file : gone)
         EXPECT_FALSE(exists(file)) << file.toStdString();
     for (const QString& file : kept)
-        EXPECT_TRUE(exists(file)) << file.toStdString();
+        EXPECT_EQ(readFile(file), "the user's") << file.toStdString();
 }
 
 TEST_F(MainWindowTest, NewMameDetectedBySizeRebuildsWithBackups)

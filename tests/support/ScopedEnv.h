@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QString>
 #include <QtGlobal>
 
 class ScopedEnv {
@@ -26,4 +28,16 @@ private:
     const char* m_name;
     bool m_had;
     QByteArray m_old;
+};
+
+// The program's current folder for one test.
+class ScopedCurrentFolder {
+public:
+    explicit ScopedCurrentFolder(const QString& folder) : m_saved(QDir::currentPath()) { QDir::setCurrent(folder); }
+    ~ScopedCurrentFolder() { QDir::setCurrent(m_saved); }
+    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+
+private:
+    QString m_saved;
 };

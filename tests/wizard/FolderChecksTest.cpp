@@ -1,5 +1,7 @@
 #include "wizard/FolderChecks.h"
 
+#include "support/ScopedEnv.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,8 +18,9 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
                                "Please select another folder.";
     const QString root = "%1 cannot reside in the root!  Please select a folder.";
     const QString invalid = "Invalid selection!  Please try again.";
-    const QString tooLong = QString(255, 'x');
-    ASSERT_TRUE(QDir(dir.path()).mkdir(tooLong.chopped(1)));
+    // 255 bytes with the folder it lies in.
+    const QString tooLong = dir.filePath(QString(255 - dir.path().size() - 1, 'x'));
+    ASSERT_TRUE(QDir().mkdir(tooLong.chopped(1)));
     ASSERT_TRUE(QDir(dir.path()).mkdir("a;b"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("say \"hi\""));
     struct Case {
@@ -31,14 +34,14 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
         {"/", "Ini", true, "", mustSelect},
         {"//", "Ini", true, "/", mustSelect},
         // Short names are folders here, not drives.
-        {"mm", "ROMs", true, "mm", ""},
+        {"mm", "ROMs", true, dir.filePath("mm"), ""},
         {"", "Additional Roms", false, "", ""},
         {"", "Comment", false, "", ""},
         {dir.filePath("gone"), "Comment", false, dir.filePath("gone"), missing},
         {file.fileName(), "State", true, file.fileName(), missing},
         // mame.ini cannot hold these, whether the folder exists or not.
-        {"a;b/", "ROMs", true, "a;b", unreadable},
-        {"say \"hi\"", "Artwork", false, "say \"hi\"", unreadable},
+        {"a;b/", "ROMs", true, dir.filePath("a;b"), unreadable},
+        {"say \"hi\"", "Artwork", false, dir.filePath("say \"hi\""), unreadable},
         {dir.filePath("gone;too"), "Comment", false, dir.filePath("gone;too"), unreadable},
         // An optional root would be saved as no folder; a required one is too short.
         {"/", "Additional Roms", false, "", root},
@@ -58,6 +61,44 @@ TEST(CheckFolder, RefusesWhatIsNoFolderAndDropsOneTrailingSeparator)
         EXPECT_EQ(v.title, c.message == invalid ? "Zelvane" : "Directories") << c.text.toStdString();
     }
     QDir::setCurrent(saved);
+}
+
+// MAME runs in its own folder and reads mame.ini's folders from there: a typed folder is saved
+// as the one the check found, and "~" is the home folder as everywhere else.
+TEST(CheckFolder, TypedFolderIsSavedAsTheAbsoluteFolderItNames)
+{
+    QTemporaryDir dir, home;
+    const QString here = QDir(dir.path()).canonicalPath();
+    ASSERT_TRUE(QDir(here).mkpath("data/roms/deep"));
+    ASSERT_TRUE(QDir(home.path()).mkpath(".mame"));
+    // "link/.." is the folder above the link's target, which the cleaned text would not name.
+    ASSERT_TRUE(QFile::link(here + "/data/roms/deep", here + "/link"));
+    ScopedEnv homeFolder("HOME", QFile::encodeName(home.path()));
+    const ScopedCurrentFolder current(here);
+    struct Case {
+        QString text, path;
+        bool passed;
+    };
+    const Case cases[] = {
+        {"data/roms", here + "/data/roms", true},
+        {"./data/roms/deep/../../roms/", here + "/data/roms", true},
+        {"link/..", here + "/link/..", true},
+        {"data/gone", here + "/data/gone", false},
+        {"~", home.path(), true},
+        {"~/", home.path(), true},
+        {"~/.mame", home.path() + "/.mame", true},
+        // Only "~" alone or before a separator is the home folder.
+        {"~.mame", here + "/~.mame", false},
+        {here + "/data/../data/roms", here + "/data/../data/roms", true},
+    };
+    for (const Case& c : cases) {
+        const FolderVerdict v = CheckFolder(c.text, "ROMs", true);
+        EXPECT_EQ(v.passed, c.passed) << c.text.toStdString();
+        EXPECT_EQ(v.path, c.path) << c.text.toStdString();
+        if (c.passed && !c.text.startsWith('~'))
+            EXPECT_EQ(QFileInfo(v.path).canonicalFilePath(), QFileInfo(c.text).canonicalFilePath()) << c.text.toStdString();
+    }
+    EXPECT_EQ(TypedFolder(""), "");
 }
 
 TEST(BrowsedFolderText, KeepsTheCaseOnCaseSensitiveFileSystemsAndOnlyTheRootEndsWithTheSeparator)

@@ -132,17 +132,27 @@ TEST_F(WizardTest, StarFieldReplacesTheColourAndTurningItOffShowsTheSelectedEntr
     EXPECT_EQ(form->lblListBack->palette().color(QPalette::Window), StoredColor(form->cboBackColor->ItemData(0)));
 }
 
-TEST_F(WizardTest, UnknownBackColourFallsBackToEntry25AtOnce)
+// The fallback is the wizard's choice until OK: a Cancel leaves the stored colour in the record.
+TEST_F(WizardTest, UnknownBackColourFallsBackToEntry25WhichOnlyOKTakes)
 {
-    state.appearance.lngBackColor = 0x123457;
-    auto form = openForm();
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].prompt, "Problem getting Back Color.  Reverting to default setting.");
-    EXPECT_EQ(boxes.shown()[0].style, 64);
-    EXPECT_EQ(boxes.shown()[0].title, "Preferences");
-    EXPECT_EQ(form->cboBackColor->currentIndex(), 25);
-    EXPECT_EQ(state.appearance.lngBackColor, -2147483643);
-    EXPECT_EQ(form->previewBackColor(), -2147483643);
+    for (const bool ok : {false, true}) {
+        state.appearance.lngBackColor = 0x123457;
+        state.appearance.blnUseStarfield = false;
+        boxes.clearShown();
+        auto form = openForm();
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(boxes.shown()[0].prompt, "Problem getting Back Color.  Reverting to default setting.");
+        EXPECT_EQ(boxes.shown()[0].style, 64);
+        EXPECT_EQ(boxes.shown()[0].title, "Preferences");
+        EXPECT_EQ(form->cboBackColor->currentIndex(), 25);
+        EXPECT_EQ(form->previewBackColor(), -2147483643);
+        EXPECT_EQ(form->lblListBack->palette().color(QPalette::Window), StoredColor(-2147483643));
+        if (ok)
+            okWithEveryFolder(*form);
+        else
+            form->cmdCancel->click();
+        EXPECT_EQ(state.appearance.lngBackColor, ok ? -2147483643 : 0x123457) << ok;
+    }
 }
 
 TEST_F(WizardTest, StoredColoursAndSizeReachThePreview)
@@ -177,7 +187,7 @@ TEST_F(WizardTest, FontColourComesFromTheColourDialogAndCancelKeepsIt)
     EXPECT_EQ(state.appearance.lngFontColor, 0xFF8000);
 }
 
-TEST_F(WizardTest, ZelvaneChoicesSetsThePresetAndItsColoursAtOnce)
+TEST_F(WizardTest, ZelvaneChoicesSetsThePresetWhichCancelDrops)
 {
     state.appearance.lngBackColor = sysColorValue(SysColor::ButtonFace);
     state.appearance.lngFontColor = 0;
@@ -205,10 +215,13 @@ TEST_F(WizardTest, ZelvaneChoicesSetsThePresetAndItsColoursAtOnce)
     EXPECT_TRUE(form->imgStarfield->isVisible());
     EXPECT_EQ(form->focusWidget(), form->cmdNext);
 
-    // The colours are in the shared record already; Cancel does not take them back.
+    EXPECT_EQ(form->previewBackColor(), -2147483643);
+    EXPECT_EQ(form->previewTextColor(), 16777215);
+
+    // Cancel leaves every record as it was, the colours too.
     form->cmdCancel->click();
-    EXPECT_EQ(state.appearance.lngBackColor, -2147483643);
-    EXPECT_EQ(state.appearance.lngFontColor, 16777215);
+    EXPECT_EQ(state.appearance.lngBackColor, sysColorValue(SysColor::ButtonFace));
+    EXPECT_EQ(state.appearance.lngFontColor, 0);
     EXPECT_EQ(state.appearance.strFontSize, "14");
     EXPECT_TRUE(state.filters.blnHideImperfect);
 }

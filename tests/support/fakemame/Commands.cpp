@@ -112,12 +112,17 @@ QStringList searchFolders(const QString& path)
     return folders;
 }
 
-bool zipFound(const QStringList& folders, const std::string& set)
+// Today's MAME opens "<set>.7z" too where no "<set>.zip" stands.
+bool setFound(const FakeMameConfig& config, const QStringList& folders, const std::string& set)
 {
-    const QString zip = QString::fromStdString(set) + QStringLiteral(".zip");
+    const QString name = QString::fromStdString(set);
+    QStringList files = {name + QStringLiteral(".zip")};
+    if (config.layout == ListingLayout::Current)
+        files << name + QStringLiteral(".7z");
     for (const QString& folder : folders)
-        if (QFileInfo(QDir(folder).filePath(zip)).isFile())
-            return true;
+        for (const QString& file : files)
+            if (QFileInfo(QDir(folder).filePath(file)).isFile())
+                return true;
     return false;
 }
 
@@ -309,7 +314,7 @@ int verify(const FakeMameConfig& config, const QString& pattern, AuditKind kind)
         if ((roms ? game.roms.empty() : game.samples.empty()) || !match.match(QString::fromStdString(game.name)).hasMatch())
             return;
         ++matched;
-        if (!zipFound(folders, game.name)) {
+        if (!setFound(config, folders, game.name)) {
             // Today's MAME says nothing of a set it does not find.
             if (current)
                 return;

@@ -5,9 +5,10 @@
 //   mame -listcrc               "crc romfile description" for every ROM of every set
 //   mame <set|*> -verifyroms    "romset <set> [parent] is good" / "is bad" / "not found",
 //   mame <set|*> -verifysamples   then "<n> romsets found, <m> were OK." (samplesets likewise);
-//                                 a set is found when <set>.zip lies in a folder of the rompath
-//                                 (samplepath) of the mame.ini it reads: the one in the current
-//                                 folder (today's MAME: see ZELVANE_FAKEMAME_LAYOUT)
+//                                 a set is found when <set>.zip (in the current layout also
+//                                 <set>.7z) lies in a folder of the rompath (samplepath) of the
+//                                 mame.ini it reads: the one in the current folder (today's
+//                                 MAME: see ZELVANE_FAKEMAME_LAYOUT)
 //   mame <set> -listroms        the ROM files of the set
 //   mame <set> -listsamples     the sample files of the set
 //   mame -help                  usage, first line "M.A.M.E. v<version> (fakemame)"
