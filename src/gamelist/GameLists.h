@@ -16,9 +16,7 @@ struct GameLists {
     std::vector<ListedGame> games;   // the All Games list, in load order
     std::vector<qint32> installed;   // indexes into games, in load order
     std::vector<qint32> uninstalled;
-    // Whether today's MAME listed the game data (its first record tells, hidden or not): which
-    // command lines the MAME runs over every set take.
-    bool fromTodaysMame = false;
+    bool fromTodaysMame = false;     // a record read, kept or hidden, was listed by today's MAME
 
     qint32 intAllCount() const { return qint32(games.size()); }
     qint32 intInstalledCount() const { return qint32(installed.size()); }

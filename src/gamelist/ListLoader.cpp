@@ -59,7 +59,6 @@ Result<GameLists> readLists(AppState& state, const QString& dataFile, Progress* 
     // last record was kept, else `current`.
     GameRecord current = state.game;
     bool lastKept = false;
-    bool first = true;
     while (!reader.atEnd()) {
         if (Status failed = reader.read(current)) {
             // The fields not reached keep the previous record's values, as in the runtime's buffer.
@@ -69,9 +68,7 @@ Result<GameLists> readLists(AppState& state, const QString& dataFile, Progress* 
             state.game = std::move(current);
             return *failed;
         }
-        if (first)
-            lists.fromTodaysMame = FromTodaysMame(current);
-        first = false;
+        lists.fromTodaysMame = lists.fromTodaysMame || FromTodaysMame(current);
         lastKept = !IsHidden(current, state.filters);
         if (!lastKept)
             continue;
