@@ -109,7 +109,27 @@ struct CurrentItem {
 
 inline constexpr CurrentItem kCurrentVideo[] = {{"GDI", "soft"}, {"DDraw", "accel"}, {"D3D", "opengl"}};
 inline constexpr CurrentItem kCurrentSound[] = {{"0", "none"}, {"1", "auto"}};
+// MAME refuses any other value for a switch ("Illegal boolean value"): a grayed box ("2") writes no
+// line, and MAME keeps its own default.
+inline constexpr CurrentItem kCurrentTick[] = {{"0", "0"}, {"1", "1"}};
 inline constexpr int kCurrentMaxFrameSkip = 10;
+
+// Where today's MAME's own default differs from the older one's: what the panel starts with in a
+// new settings file and after Restore. A stored file keeps what it holds.
+struct CurrentDefault {
+    const char* control;
+    const char* value;
+};
+inline constexpr CurrentDefault kCurrentDefaults[] = {{"chkJoystick", "1"}};
+
+consteval bool defaultsOfCatalogueRows()
+{
+    for (const CurrentDefault& today : kCurrentDefaults)
+        if (findOptionRow(today.control) < 0)
+            return false;
+    return true;
+}
+static_assert(defaultsOfCatalogueRows(), "a default for a control of the catalogue");
 
 // Lines of mame.ini that no panel value sets and today's MAME has no option for.
 inline constexpr const char* kCurrentGoneLines[] = {

@@ -295,6 +295,10 @@ private:
         case CurrentValue::Command:
             break;
         case CurrentValue::Same:
+            if (line.option->kind == OptionKind::Check) {
+                writeTranslated(line, kCurrentTick);
+                break;
+            }
             openSection();
             writeOlder(line);
             break;

@@ -1,4 +1,5 @@
 #include "options/MameIni.h"
+#include "options/SettingsFile.h"
 
 #include "platform/RuntimeErrorText.h"
 #include "shell/FolderTable.h"
@@ -269,6 +270,7 @@ TEST_F(MameIniTest, SettingsValuesAreTranslatedLineByLine)
     const std::pair<const char*, const char*> cases[] = {
         {"[Video Options]\r\nVideo=DDraw", "video\tddraw"},
         {"[Video Options]\r\nWindow=1", "window\t1"},
+        {"[Direct3D-Specific Options]\r\nFilter=2", "filter\t2"}, // the older MAME took a grayed box
         {"[Video Options]\r\nEffect=Scan75 Lines", "effect\tscan75 lines"},
         {"[Per-Window Video Options]\r\nResolution 0=640x480@60", "resolution0\t640x480@60"},
         {"[Game Screen Options]\r\nGamma=1.25", "gamma\t1.25"},
@@ -391,6 +393,35 @@ TEST_F(MameIniTest, TodaysMameGetsNoLineForAValueItWouldRefuse)
         EXPECT_FALSE(names.contains(name)) << stored;
         EXPECT_TRUE(names.contains("window") && names.contains("samplerate")) << stored;
     }
+}
+
+// MAME refuses "2" for a switch: a grayed box leaves the option to MAME, as the Sound box does.
+TEST_F(MameIniTest, TodaysMameGetsNoLineForAGrayedBox)
+{
+    SettingsValues grayed = DefaultSettings(MameLayout::Current);
+    for (size_t row = 0; row < kOptionCatalogue.size(); ++row)
+        if (kOptionCatalogue[row].kind == OptionKind::Check)
+            grayed[row] = QStringLiteral("2");
+    makeDirs(QFileInfo(m_settings).path());
+    ASSERT_FALSE(SaveSettings(m_settings, grayed));
+    IniService::instance().dropAll();
+    BuildIniRequest request;
+    request.settingsFile = m_settings;
+    request.layout = MameLayout::Current;
+    ASSERT_TRUE(BuildIni(m_dirs, request).ok());
+    IniService::instance().dropAll();
+    const QByteArray ini = mameIni();
+    EXPECT_FALSE(ini.contains("\t2\r\n")) << ini.constData();
+    const QList<QByteArray> names = optionNames(ini);
+    for (const char* name : {"skip_gameinfo", "cheat", "throttle", "filter", "joystick", "sound", "steadykey"})
+        EXPECT_FALSE(names.contains(name)) << name;
+    // The lists and the fixed lines of the same sections are still there.
+    for (const char* name : {"readconfig", "bios", "frameskip", "video", "resolution0", "volume", "paddle_device"})
+        EXPECT_TRUE(names.contains(name)) << name;
+
+    for (const char* tick : {"0", "1"})
+        EXPECT_TRUE(buildCurrent(QByteArray("[Direct3D-Specific Options]\r\nFilter=") + tick + "\r\n")
+                        .contains(QByteArray("\r\nfilter\t") + tick + "\r\n"));
 }
 
 TEST_F(MameIniTest, TodaysMameGetsNoLineForAGoneOptionAndNoEmptySection)
