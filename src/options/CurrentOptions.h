@@ -14,6 +14,7 @@ enum class CurrentValue {
     Renamed,   // the value as stored, under `name` (and `alsoName`)
     Video,     // GDI, DDraw and D3D as today's software, accelerated 2D and 3D renderers
     Sound,     // a tick as MAME's own choice of output, no tick as none
+    Effect,    // the effect file's name as it stands in the Artwork folder
     FrameSkip, // at most 10 frames
     Command,   // not in mame.ini: the command line's
 };
@@ -40,7 +41,7 @@ inline constexpr std::array<CurrentOption, kOptionCount> kCurrentOptions = {{
     {"chkMaximize", CurrentValue::Same},
     {"chkKeepAspect", CurrentValue::Same},
     {"cboPrescale", CurrentValue::Same},
-    {"cboEffect", CurrentValue::Same},
+    {"cboEffect", CurrentValue::Effect},
     {"chkWaitVSync", CurrentValue::Same},
     {"chkSyncRefresh", CurrentValue::Same},
     {"chkRotate", CurrentValue::Same},

@@ -1,4 +1,5 @@
 #include "options/MameIni.h"
+#include "options/OptionLists.h"
 #include "options/SettingsFile.h"
 
 #include "platform/RuntimeErrorText.h"
@@ -422,6 +423,29 @@ TEST_F(MameIniTest, TodaysMameGetsNoLineForAGrayedBox)
     for (const char* tick : {"0", "1"})
         EXPECT_TRUE(buildCurrent(QByteArray("[Direct3D-Specific Options]\r\nFilter=") + tick + "\r\n")
                         .contains(QByteArray("\r\nfilter\t") + tick + "\r\n"));
+}
+
+// The effect list shows a file's name in proper case; MAME looks the file up by its exact name, and
+// adds ".png" itself.
+TEST_F(MameIniTest, TodaysMameGetsTheEffectFilesOwnName)
+{
+    for (const char* file : {"MyScan.png", "BIG.PNG", "two words.png", "none.png"})
+        writeFile(m_dirs.strArtworkPath + "/" + file, "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Myscan", "MyScan"},
+        {"Big.png", "BIG"},
+        {"Two Words", "two words"},
+        {"None", "none"},
+        {"Gone", "gone"}, // no such file any more: as before
+    };
+    for (const auto& [item, name] : cases) {
+        SCOPED_TRACE(item);
+        ASSERT_TRUE(QString(item) == "Gone" || EffectItems(m_dirs.strArtworkPath).contains(item));
+        const QByteArray stored = QByteArray("[Video Options]\r\nEffect=") + item + "\r\n";
+        EXPECT_TRUE(buildCurrent(stored).contains(QByteArray("\r\neffect\t") + name + "\r\n"));
+    }
+    // The older MAME, on Windows, found it in lower case.
+    EXPECT_TRUE(optionPart("[Video Options]\r\nEffect=Myscan\r\n").contains("\r\neffect\tmyscan\r\n"));
 }
 
 TEST_F(MameIniTest, TodaysMameGetsNoLineForAGoneOptionAndNoEmptySection)

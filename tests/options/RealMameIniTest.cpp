@@ -196,3 +196,21 @@ TEST_F(RealMameIni, GrayedBoxesLeaveTheirOptionsToMame)
         grayed[static_cast<size_t>(findOptionRow(box))] = QStringLiteral("2");
     checkMameTakes(grayed);
 }
+
+// MAME looks an effect up by its file's exact name in the Artwork folder, which the list shows in
+// proper case.
+TEST_F(RealMameIni, AnEffectIsNamedAsItsFileStandsInTheArtworkFolder)
+{
+    ScopedEnv home("HOME", QFile::encodeName(m_home.path()));
+    ScopedEnv video("SDL_VIDEODRIVER", "offscreen");
+    ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+    writeFile(m_dirs.strArtworkPath + QStringLiteral("/MyScan.png"), tinyPng());
+    const QStringList items = EffectItems(m_dirs.strArtworkPath);
+    ASSERT_TRUE(items.contains(QStringLiteral("Myscan"))) << items.join(u',').toStdString();
+    SettingsValues values = DefaultSettings(MameLayout::Current);
+    values[static_cast<size_t>(findOptionRow("cboEffect"))] = QStringLiteral("Myscan");
+    checkMameTakes(values);
+    EXPECT_TRUE(readFile(MameIniPath(m_dirs)).contains("\r\neffect\tMyScan\r\n"));
+    const MameRun game = runMame({QStringLiteral("pong"), QStringLiteral("-seconds_to_run"), QStringLiteral("1")});
+    EXPECT_FALSE(game.output.contains("Unable to load effect")) << game.output.constData();
+}
