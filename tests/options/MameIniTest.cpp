@@ -1,6 +1,5 @@
 #include "options/MameIni.h"
 #include "options/OptionLists.h"
-#include "options/SettingsFile.h"
 
 #include "platform/RuntimeErrorText.h"
 #include "shell/FolderTable.h"
@@ -367,6 +366,8 @@ TEST_F(MameIniTest, TodaysMameGetsTheOptionsAndValuesItTakes)
         {"[Video Options]\r\nVideo=GDI", "video\tsoft"},
         {"[Sound Options]\r\nSound=0", "sound\tnone"},
         {"[Sound Options]\r\nSound=1", "sound\tauto"},
+        {"[Direct3D-Specific Options]\r\nFilter=0", "filter\t0"},
+        {"[Input Device Options]\r\nJoystick=1", "joystick\t1"},
         {"[Performance Options]\r\nFrameSkip=12", "autoframeskip\t0\r\nframeskip\t10"},
         {"[Performance Options]\r\nFrameSkip=10", "autoframeskip\t0\r\nframeskip\t10"},
         {"[Performance Options]\r\nFrameSkip=Auto", "autoframeskip\t1\r\nframeskip\t0"},
@@ -388,41 +389,15 @@ TEST_F(MameIniTest, TodaysMameGetsNoLineForAValueItWouldRefuse)
         {"[Video Options]\r\nVideo=d3d", "video"},
         {"[Video Options]\r\nVideo=OpenGL", "video"},
         {"[Sound Options]\r\nSound=2", "sound"},
+        // A grayed box: MAME refuses "2" for a switch.
+        {"[Direct3D-Specific Options]\r\nFilter=2", "filter"},
+        {"[Input Device Options]\r\nJoystick=2", "joystick"},
     };
     for (const auto& [stored, name] : cases) {
         const QList<QByteArray> names = optionNames(buildCurrent(QByteArray(stored) + "\r\n"));
         EXPECT_FALSE(names.contains(name)) << stored;
         EXPECT_TRUE(names.contains("window") && names.contains("samplerate")) << stored;
     }
-}
-
-// MAME refuses "2" for a switch: a grayed box leaves the option to MAME, as the Sound box does.
-TEST_F(MameIniTest, TodaysMameGetsNoLineForAGrayedBox)
-{
-    SettingsValues grayed = DefaultSettings(MameLayout::Current);
-    for (size_t row = 0; row < kOptionCatalogue.size(); ++row)
-        if (kOptionCatalogue[row].kind == OptionKind::Check)
-            grayed[row] = QStringLiteral("2");
-    makeDirs(QFileInfo(m_settings).path());
-    ASSERT_FALSE(SaveSettings(m_settings, grayed));
-    IniService::instance().dropAll();
-    BuildIniRequest request;
-    request.settingsFile = m_settings;
-    request.layout = MameLayout::Current;
-    ASSERT_TRUE(BuildIni(m_dirs, request).ok());
-    IniService::instance().dropAll();
-    const QByteArray ini = mameIni();
-    EXPECT_FALSE(ini.contains("\t2\r\n")) << ini.constData();
-    const QList<QByteArray> names = optionNames(ini);
-    for (const char* name : {"skip_gameinfo", "cheat", "throttle", "filter", "joystick", "sound", "steadykey"})
-        EXPECT_FALSE(names.contains(name)) << name;
-    // The lists and the fixed lines of the same sections are still there.
-    for (const char* name : {"readconfig", "bios", "frameskip", "video", "resolution0", "volume", "paddle_device"})
-        EXPECT_TRUE(names.contains(name)) << name;
-
-    for (const char* tick : {"0", "1"})
-        EXPECT_TRUE(buildCurrent(QByteArray("[Direct3D-Specific Options]\r\nFilter=") + tick + "\r\n")
-                        .contains(QByteArray("\r\nfilter\t") + tick + "\r\n"));
 }
 
 // The effect list shows a file's name in proper case; MAME looks the file up by its exact name, and
