@@ -16,6 +16,7 @@ struct GameLists {
     std::vector<ListedGame> games;   // the All Games list, in load order
     std::vector<qint32> installed;   // indexes into games, in load order
     std::vector<qint32> uninstalled;
+    bool fromTodaysMame = false;     // a record read, kept or hidden, was listed by today's MAME
 
     qint32 intAllCount() const { return qint32(games.size()); }
     qint32 intInstalledCount() const { return qint32(installed.size()); }

@@ -68,6 +68,7 @@ Result<GameLists> readLists(AppState& state, const QString& dataFile, Progress* 
             state.game = std::move(current);
             return *failed;
         }
+        lists.fromTodaysMame = lists.fromTodaysMame || FromTodaysMame(current);
         lastKept = !IsHidden(current, state.filters);
         if (!lastKept)
             continue;

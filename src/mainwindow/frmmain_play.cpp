@@ -51,8 +51,8 @@ bool frmMain::writeGameIni(bool playback, bool record)
 {
     const GameRecord& game = m_state.game;
     SettingsEdit& settings = m_state.settings;
-    const SettingsChoice choice = ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM],
-                                                     game[GameColumn::Type], settings.strSettingsType);
+    const SettingsChoice choice =
+        ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM], game[GameColumn::Type]);
     settings.strSettingsType = choice.type;
     const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record,
                                   LayoutOfGame(game)};
