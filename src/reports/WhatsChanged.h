@@ -37,8 +37,8 @@ struct CompareResult {
 
 // ROMs Info: the key of every group of `newList` (lines of one game, in a row) whose lines differ
 // from those of the first group of the same key in `oldList`, or that has none there. Today's
-// list (TABs in its lines) repeats a device's group under each machine: there each key whose
-// groups, as a set, differ from its old ones, or that is new, is listed once.
+// list (TABs in its lines) repeats a device's lines under each machine: there each key whose
+// distinct lines differ from its old ones, or that is new, is listed once.
 Result<CompareResult> CompareCrcLists(QByteArrayView newList, QByteArrayView oldList, const CompareMonitor& monitor);
 
 // All Info: name, TAB and description of every new block that the old listing does not hold
