@@ -344,25 +344,41 @@ Result<CompareResult> CompareFiles(CompareKind kind, const QString& newPath, con
                                          : CompareListings(newFile.bytes(), oldFile.bytes(), monitor);
 }
 
+namespace {
+
+// What stands above a report's lines, up to the first of them.
+QByteArray reportHead(CompareKind kind)
+{
+    return kind == CompareKind::RomsInfo
+               ? QByteArrayLiteral("The following games have been added or their ROMs have changed in this version of "
+                                   "M.A.M.E.  NOTE: This report does not show ROMs that were removed.\r\n\r\n\r\n"
+                                   "Game \r\n\r\n")
+               : QByteArrayLiteral("These games and/or resources have changed in this version of M.A.M.E.  A change "
+                                   "does not necessarily mean the ROM will have to be replaced.  It can be a simple "
+                                   "change such as a release year or even a change in the listxml.txt format."
+                                   "\r\n\r\n\r\nROM\tDescription\r\n\r\n");
+}
+
+} // namespace
+
 QString CompareResultText(CompareKind kind, const CompareResult& result)
 {
-    const bool roms = kind == CompareKind::RomsInfo;
     switch (result.outcome) {
     case CompareResult::Outcome::Cancelled:
         return QStringLiteral("The compare has been cancelled at the users request.");
     case CompareResult::Outcome::Unchanged:
-        return roms ? QStringLiteral("No additions or changes were detected in this version of M.A.M.E.")
-                    : QStringLiteral("No additions, removals, or changes were detected in this version of M.A.M.E.");
+        return kind == CompareKind::RomsInfo
+                   ? QStringLiteral("No additions or changes were detected in this version of M.A.M.E.")
+                   : QStringLiteral("No additions, removals, or changes were detected in this version of M.A.M.E.");
     case CompareResult::Outcome::Changed:
         break;
     }
-    const QString head =
-        roms ? QStringLiteral("The following games have been added or their ROMs have changed in this version of "
-                              "M.A.M.E.  NOTE: This report does not show ROMs that were removed.\r\n\r\n\r\nGame ")
-             : QStringLiteral("These games and/or resources have changed in this version of M.A.M.E.  A change does "
-                              "not necessarily mean the ROM will have to be replaced.  It can be a simple change such "
-                              "as a release year or even a change in the listxml.txt format.\r\n\r\n\r\nROM\tDescription");
-    return head + QStringLiteral("\r\n\r\n") + ShownLines(result.lines);
+    return QString::fromLatin1(reportHead(kind)) + ShownLines(result.lines);
+}
+
+QByteArray CompareReportBytes(CompareKind kind, const CompareResult& result)
+{
+    return reportHead(kind) + result.lines;
 }
 
 QString CompareErrorText(const RuntimeError& error)

@@ -57,8 +57,12 @@ enum class CompareKind { RomsInfo, AllInfo };
 Result<CompareResult> CompareFiles(CompareKind kind, const QString& newPath, const QString& oldPath,
                                    const CompareMonitor& monitor);
 
-// The text the report panel shows for the result, report lines under their heading.
+// The text the report panel shows for the result, report lines under their heading: as much of
+// them as the panel shows.
 QString CompareResultText(CompareKind kind, const CompareResult& result);
+
+// The report file's bytes for a result that found changes: the heading and every line whole.
+QByteArray CompareReportBytes(CompareKind kind, const CompareResult& result);
 
 // "Error: ", the number, the description and "Line Number: " on lines of their own.
 QString CompareErrorText(const RuntimeError& error);

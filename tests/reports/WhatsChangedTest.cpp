@@ -458,7 +458,7 @@ TEST(CompareTexts, ElapsedTimeRoundsHalvesToEvenAndCrossesMidnight)
 } // namespace
 
 // A crcinfo.txt line too long for the panel is cut in the shown report, with a note; the lines
-// around it stay as they were.
+// around it stay as they were, and the saved report keeps it whole.
 TEST(CompareResultText, HugeReportLineIsCutWithANote)
 {
     const QByteArray huge(kShownLineBytes + 7, 'k');
@@ -468,4 +468,7 @@ TEST(CompareResultText, HugeReportLineIsCutWithANote)
     const QString text = CompareResultText(CompareKind::RomsInfo, *result);
     EXPECT_TRUE(text.endsWith("Game \r\n\r\n" + QString(kShownLineBytes, 'k') +
                               QString::fromLatin1(LineCutNote(huge.size())) + "\r\nB\r\n"));
+    const QByteArray saved = CompareReportBytes(CompareKind::RomsInfo, *result);
+    EXPECT_EQ(saved, text.left(text.indexOf("\r\n\r\n\r\n")).toLatin1() + "\r\n\r\n\r\nGame \r\n\r\n" + huge +
+                         "\r\nB\r\n");
 }
