@@ -12,8 +12,8 @@
 // A block runs up to where the next game starts; resources, which follow the games, end a block
 // only when no game follows at all. Of that run, the block is the text up to its last element's
 // closing tag: the line end and indentation before the next block, and the listing's own closing
-// tag after the last one, belong to no game. Today's MAME names every entry, BIOS sets and devices among them,
-// a <machine>: each of them is a game start.
+// tag after the last one, belong to no game. Today's MAME names every entry, BIOS sets and
+// devices among them, a <machine>: each of them is a game start.
 inline constexpr std::array<QByteArrayView, 2> kGameStarts = {QByteArrayView("<game n"), QByteArrayView("<machine n")};
 inline constexpr std::array<QByteArrayView, 1> kResourceStarts = {QByteArrayView("<game r")};
 inline constexpr std::array<QByteArrayView, 2> kGameEnds = {QByteArrayView("</game>"), QByteArrayView("</machine>")};

@@ -124,7 +124,8 @@ QByteArrayView RestOfLine(QByteArrayView line)
 
 namespace {
 
-// A key's lines, each once, sorted; and how many groups (runs of lines of the key) it has.
+// A key's lines, each once and sorted when settled, and how many groups (runs of lines of the
+// key) it has.
 struct KeyLines {
     std::vector<std::string_view> lines;
     qint64 groups = 0;
@@ -363,13 +364,13 @@ QByteArray reportHead(CompareKind kind)
 
 QString CompareResultText(CompareKind kind, const CompareResult& result)
 {
+    const bool roms = kind == CompareKind::RomsInfo;
     switch (result.outcome) {
     case CompareResult::Outcome::Cancelled:
         return QStringLiteral("The compare has been cancelled at the users request.");
     case CompareResult::Outcome::Unchanged:
-        return kind == CompareKind::RomsInfo
-                   ? QStringLiteral("No additions or changes were detected in this version of M.A.M.E.")
-                   : QStringLiteral("No additions, removals, or changes were detected in this version of M.A.M.E.");
+        return roms ? QStringLiteral("No additions or changes were detected in this version of M.A.M.E.")
+                    : QStringLiteral("No additions, removals, or changes were detected in this version of M.A.M.E.");
     case CompareResult::Outcome::Changed:
         break;
     }

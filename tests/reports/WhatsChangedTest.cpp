@@ -44,17 +44,30 @@ QByteArray listing(std::initializer_list<QByteArray> blocks)
     return bareListing(blocks, resource("bios") + "</mame>\r\n");
 }
 
+struct ListingCase {
+    const char* name;
+    QByteArray newListing;
+    QByteArray oldListing;
+    QByteArray report; // empty: nothing changed
+};
+
+void expectReports(std::initializer_list<ListingCase> cases)
+{
+    for (const ListingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result<CompareResult> result = CompareListings(c.newListing, c.oldListing, neverCancel);
+        ASSERT_TRUE(result.ok());
+        EXPECT_EQ(result->lines, c.report);
+        EXPECT_EQ(result->outcome,
+                  c.report.isEmpty() ? CompareResult::Outcome::Unchanged : CompareResult::Outcome::Changed);
+    }
+}
+
 TEST(CompareListings, ReportsByTheBlocksTheOldListingHolds)
 {
-    struct Case {
-        const char* name;
-        QByteArray newListing;
-        QByteArray oldListing;
-        QByteArray report; // empty: nothing changed
-    };
     const QByteArray pac = game("pacman", "Pac-Man");
     const QByteArray gal = game("galaxian", "Galaxian");
-    const Case cases[] = {
+    expectReports({
         {"edited, description kept: once", listing({pac, game("galaxian", "Galaxian", "1979")}), listing({pac, gal}),
          "galaxian\tGalaxian\r\n"},
         {"description changed: new, then old", listing({game("pacman", "Puck Man"), gal}), listing({pac, gal}),
@@ -67,15 +80,7 @@ TEST(CompareListings, ReportsByTheBlocksTheOldListingHolds)
          listing({pac, resource("neogeo"), gal}), ""},
         {"left-overs in old order", listing({pac}), listing({gal, pac, game("zaxxon", "Zaxxon")}),
          "galaxian\tGalaxian\r\nzaxxon\tZaxxon\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Result<CompareResult> result = CompareListings(c.newListing, c.oldListing, neverCancel);
-        ASSERT_TRUE(result.ok());
-        EXPECT_EQ(result->lines, c.report);
-        EXPECT_EQ(result->outcome,
-                  c.report.isEmpty() ? CompareResult::Outcome::Unchanged : CompareResult::Outcome::Changed);
-    }
+    });
 }
 
 TEST(CompareListings, FailsOnListingsWithoutUsableBlocks)
@@ -157,12 +162,6 @@ TEST(CompareListings, FindsTheBlocksOfTodaysLayout)
 // no game's: where a game is added or removed does not change the blocks around it.
 TEST(CompareListings, ABlockEndsWhereItsElementEnds)
 {
-    struct Case {
-        const char* name;
-        QByteArray newListing;
-        QByteArray oldListing;
-        QByteArray report;
-    };
     const QByteArray pac = game("pacman", "Pac-Man");
     const QByteArray gal = game("galaxian", "Galaxian");
     const QByteArray puck = machine("puckman", "Puck Man");
@@ -174,7 +173,7 @@ TEST(CompareListings, ABlockEndsWhereItsElementEnds)
             text += block;
         return text + "</mame>\n";
     };
-    const Case cases[] = {
+    expectReports({
         {"a game added after the last", bareListing({pac, gal, game("zaxxon", "Zaxxon")}), bareListing({pac, gal}),
          "zaxxon\tZaxxon\r\n"},
         {"the last game removed", bareListing({pac}), bareListing({pac, gal}), "galaxian\tGalaxian\r\n"},
@@ -182,13 +181,7 @@ TEST(CompareListings, ABlockEndsWhereItsElementEnds)
         {"today's: a device added after the last", today({puck, z80, ym}), today({puck, z80}),
          "ym2151\tYamaha YM2151\r\n"},
         {"today's: the closing tag without its line end", today({puck, z80}).chopped(1), today({puck, z80}), ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Result<CompareResult> result = CompareListings(c.newListing, c.oldListing, neverCancel);
-        ASSERT_TRUE(result.ok());
-        EXPECT_EQ(result->lines, c.report);
-    }
+    });
 }
 
 TEST(CompareCrcLists, KeysTodaysLinesByTheDescriptionAfterTheLastTab)
