@@ -25,14 +25,13 @@ bool namesSource(const SystemFilter& system, const QString& source)
     return file == QLatin1String(system.source);
 }
 
-// Years compare as text, so a year with unknown digits would pass any limit. The older MAME wrote
-// only "19??" for one; today's writes "????", "20??", "198?" and the like.
+// Years compare as text, so a wholly unknown year would pass any limit: the older MAME wrote
+// "19??" for one, today's writes "????" too. A year known in part ("199?", "20??") is compared:
+// at "1990" a "199?" is dropped, since a "?" sorts after every digit.
 bool yearUnknown(const GameRecord& record)
 {
     const QString& year = record[GameColumn::Year];
-    if (FromTodaysMame(record))
-        return year.contains(QLatin1Char('?'));
-    return year == QLatin1String("19??");
+    return year == QLatin1String("19??") || (year == QLatin1String("????") && FromTodaysMame(record));
 }
 
 } // namespace

@@ -374,6 +374,7 @@ void frmMain::loadLists()
     }();
     if (!lists.ok())
         FatalError(LoadListsErrorText(lists.error(), m_state.game[GameColumn::ROM]));
+    fraDefaults->setMameLayout(lists->fromTodaysMame ? MameLayout::Current : MameLayout::Older);
     showGameLists(std::move(lists.value()));
 }
 

@@ -115,19 +115,17 @@ void frmMain::mnuToolsCustom_Click()
     const QString type = SettingsTypeOf(game[GameColumn::Type]);
     const QString own = settingsPath(game[GameColumn::ROM] + QStringLiteral(".cfg"));
     if (QFileInfo::exists(own)) {
-        if (type == kRasterType || type == kVectorType) {
-            settings.strSettingsType = type;
-            const bool typeFile = QFileInfo::exists(settingsPath(typeFileName(type)));
-            fraDefaults->cmdRestore->setText(!typeFile             ? QStringLiteral("R&estore M.A.M.E. Defaults")
-                                             : type == kRasterType ? QStringLiteral("R&estore Raster Settings")
-                                                                   : QStringLiteral("R&estore Vector Settings"));
-            settings.strSettingsFile = own;
-            fraDefaults->LoadControls(own);
-            fraDefaults->enableVectorControls(type == kVectorType);
-        }
+        settings.strSettingsType = type;
+        const bool typeFile = QFileInfo::exists(settingsPath(typeFileName(type)));
+        fraDefaults->cmdRestore->setText(!typeFile             ? QStringLiteral("R&estore M.A.M.E. Defaults")
+                                         : type == kRasterType ? QStringLiteral("R&estore Raster Settings")
+                                                               : QStringLiteral("R&estore Vector Settings"));
+        settings.strSettingsFile = own;
+        fraDefaults->LoadControls(own);
+        fraDefaults->enableVectorControls(type == kVectorType);
     } else if (type == kRasterType) {
         cmdRaster_Click();
-    } else if (type == kVectorType) {
+    } else {
         cmdVector_Click();
     }
 
@@ -143,7 +141,7 @@ void frmMain::cmdRestore_Click()
     const QString type = SettingsTypeOf(m_state.game[GameColumn::Type]);
     if (fraDefaults->kind() == SettingsKind::Custom &&
         QFileInfo::exists(settingsPath(m_state.game[GameColumn::ROM] + QStringLiteral(".cfg"))) &&
-        (type == kRasterType || type == kVectorType) && QFileInfo::exists(settingsPath(typeFileName(type)))) {
+        QFileInfo::exists(settingsPath(typeFileName(type)))) {
         settings.strSettingsType = type;
         settings.strSettingsFile = settingsPath(typeFileName(type));
         fraDefaults->LoadControls(settings.strSettingsFile);
@@ -189,8 +187,7 @@ void frmMain::cmdOK_Click()
             return;
     } else {
         const QString own = settingsPath(m_state.game[GameColumn::ROM] + QStringLiteral(".cfg"));
-        settings.strSettingsType =
-            SettingsTypeOf(m_state.game[GameColumn::Type]) == kRasterType ? kRasterType : kVectorType;
+        settings.strSettingsType = SettingsTypeOf(m_state.game[GameColumn::Type]);
         if (!save(own))
             return;
         StatusBar[0]->setPanelText(6, QStringLiteral("Custom Settings"));

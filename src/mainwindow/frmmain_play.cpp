@@ -69,8 +69,8 @@ bool frmMain::writeGameIni(bool playback, bool record)
 {
     const GameRecord& game = m_state.game;
     SettingsEdit& settings = m_state.settings;
-    const SettingsChoice choice = ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM],
-                                                     game[GameColumn::Type], settings.strSettingsType);
+    const SettingsChoice choice =
+        ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM], game[GameColumn::Type]);
     settings.strSettingsType = choice.type;
     const BuildIniRequest request{choice.file, game[GameColumn::ROM], playback, record,
                                   LayoutOfGame(game)};
@@ -126,8 +126,8 @@ QString frmMain::missingController()
     // The older MAME went on without the file.
     if (LayoutOfGame(game) != MameLayout::Current)
         return QString();
-    const SettingsChoice choice = ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM],
-                                                     game[GameColumn::Type], m_state.settings.strSettingsType);
+    const SettingsChoice choice =
+        ChooseSettingsFile(m_state.paths.strAppPath, game[GameColumn::ROM], game[GameColumn::Type]);
     if (choice.file.isEmpty())
         return QString();
     const QString file = ControllerFileOf(choice.file);

@@ -9,6 +9,7 @@
 #include "platform/RuntimeClock.h"
 #include "platform/ShownText.h"
 #include "platform/StatusPanels.h"
+#include "platform/WholeFile.h"
 #include "reports/WhatsChanged.h"
 
 #include <QAction>
@@ -160,7 +161,8 @@ void frmMain::runCompare(bool all)
     } else {
         box.setText(CompareResultText(form.kind, *result));
         if (result->outcome == CompareResult::Outcome::Changed) {
-            if (Status saved = box.SaveFile(reportFile(form.reportFile))) {
+            // The panel shows the report up to its bound; the file keeps all of it.
+            if (Status saved = ReplaceWholeFile(reportFile(form.reportFile), CompareReportBytes(form.kind, *result))) {
                 failure = *saved;
                 failure->line = kSavingStep;
             } else {

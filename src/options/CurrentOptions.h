@@ -14,6 +14,7 @@ enum class CurrentValue {
     Renamed,   // the value as stored, under `name` (and `alsoName`)
     Video,     // GDI, DDraw and D3D as today's software, accelerated 2D and 3D renderers
     Sound,     // a tick as MAME's own choice of output, no tick as none
+    Effect,    // the effect file's name as it stands in the Artwork folder
     FrameSkip, // at most 10 frames
     Command,   // not in mame.ini: the command line's
 };
@@ -40,7 +41,7 @@ inline constexpr std::array<CurrentOption, kOptionCount> kCurrentOptions = {{
     {"chkMaximize", CurrentValue::Same},
     {"chkKeepAspect", CurrentValue::Same},
     {"cboPrescale", CurrentValue::Same},
-    {"cboEffect", CurrentValue::Same},
+    {"cboEffect", CurrentValue::Effect},
     {"chkWaitVSync", CurrentValue::Same},
     {"chkSyncRefresh", CurrentValue::Same},
     {"chkRotate", CurrentValue::Same},
@@ -109,7 +110,27 @@ struct CurrentItem {
 
 inline constexpr CurrentItem kCurrentVideo[] = {{"GDI", "soft"}, {"DDraw", "accel"}, {"D3D", "opengl"}};
 inline constexpr CurrentItem kCurrentSound[] = {{"0", "none"}, {"1", "auto"}};
+// MAME refuses any other value for a switch ("Illegal boolean value"): a grayed box ("2") writes no
+// line, and MAME keeps its own default.
+inline constexpr CurrentItem kCurrentTick[] = {{"0", "0"}, {"1", "1"}};
 inline constexpr int kCurrentMaxFrameSkip = 10;
+
+// Where today's MAME's own default differs from the older one's: what the panel starts with in a
+// new settings file and after Restore. A stored file keeps what it holds.
+struct CurrentDefault {
+    const char* control;
+    const char* value;
+};
+inline constexpr CurrentDefault kCurrentDefaults[] = {{"chkJoystick", "1"}};
+
+consteval bool defaultsOfCatalogueRows()
+{
+    for (const CurrentDefault& today : kCurrentDefaults)
+        if (findOptionRow(today.control) < 0)
+            return false;
+    return true;
+}
+static_assert(defaultsOfCatalogueRows(), "a default for a control of the catalogue");
 
 // Lines of mame.ini that no panel value sets and today's MAME has no option for.
 inline constexpr const char* kCurrentGoneLines[] = {

@@ -2,6 +2,7 @@
 
 #include "options/CurrentOptions.h"
 #include "options/OptionCatalogue.h"
+#include "options/OptionLists.h"
 #include "platform/AnsiText.h"
 #include "platform/FileReplacement.h"
 #include "platform/LineReader.h"
@@ -265,7 +266,10 @@ QByteArray pathPart(const DirectorySettings& dirs, MameLayout layout = MameLayou
 
 class OptionWriter {
 public:
-    OptionWriter(QByteArray& out, const BuildIniRequest& request) : m_out(out), m_request(request) {}
+    OptionWriter(QByteArray& out, const BuildIniRequest& request, const QString& artworkFolder)
+        : m_out(out), m_request(request), m_artworkFolder(artworkFolder)
+    {
+    }
 
     void write(const OptionLine& line)
     {
@@ -296,6 +300,10 @@ private:
         case CurrentValue::Command:
             break;
         case CurrentValue::Same:
+            if (line.option->kind == OptionKind::Check) {
+                writeTranslated(line, kCurrentTick);
+                break;
+            }
             openSection();
             writeOlder(line);
             break;
@@ -311,6 +319,14 @@ private:
         case CurrentValue::Sound:
             writeTranslated(line, kCurrentSound);
             break;
+        case CurrentValue::Effect: {
+            // The list shows the file's name in proper case; MAME looks it up by its exact name.
+            openSection();
+            const QString item = value(line);
+            const QString file = item == QLatin1String("None") ? QString() : EffectFileName(m_artworkFolder, item);
+            writeLine(m_out, line.name, toAnsi(file.isEmpty() ? item.toLower() : file));
+            break;
+        }
         case CurrentValue::FrameSkip: {
             openSection();
             const QString item = value(line);
@@ -428,6 +444,7 @@ private:
 
     QByteArray& m_out;
     const BuildIniRequest& m_request;
+    const QString& m_artworkFolder; // as the artpath line names it
     bool m_firstSection = true;
     const OptionLine* m_pendingSection = nullptr;
 };
@@ -536,7 +553,7 @@ Result<QString> BuildIni(const DirectorySettings& dirs, const BuildIniRequest& r
     // Never what the file holds: one left by a game that never returned already has an option part.
     QByteArray content = pathPart(dirs, request.layout);
 
-    OptionWriter writer(content, request);
+    OptionWriter writer(content, request, dirs.strShortArtworkPath);
     for (const OptionLine& line : kOptionPart)
         writer.write(line);
     const QString otherCommands = ReadINI(request.settingsFile, QStringLiteral("Miscellaneous"),

@@ -89,17 +89,35 @@ Result<QStringList> BiosItems(const QString& resourcePath)
     return items;
 }
 
+namespace {
+
+// The effect files of the Artwork folder, in list order.
+QStringList effectFiles(const QString& artworkFolder)
+{
+    if (artworkFolder.isEmpty())
+        return {};
+    // Without QDir::CaseSensitive the pattern matches ".PNG" too, as the system's listing does.
+    return QDir(artworkFolder).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+}
+
+QString effectItem(QString file) { return ProperCase(file.remove(QStringLiteral(".png"))); }
+
+} // namespace
+
 QStringList EffectItems(const QString& artworkFolder)
 {
     QStringList items = {QStringLiteral("None")};
-    if (artworkFolder.isEmpty())
-        return items;
-    const QDir folder(artworkFolder);
-    // Without QDir::CaseSensitive the pattern matches ".PNG" too, as the system's listing does.
-    const QStringList names = folder.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
-    for (QString name : names)
-        items << ProperCase(name.remove(QStringLiteral(".png")));
+    for (const QString& file : effectFiles(artworkFolder))
+        items << effectItem(file);
     return items;
+}
+
+QString EffectFileName(const QString& artworkFolder, const QString& item)
+{
+    for (const QString& file : effectFiles(artworkFolder))
+        if (effectItem(file) == item)
+            return file.chopped(4);
+    return {};
 }
 
 OptionLists DefineComboLists(const QStringList& biosItems, const QStringList& effectItems)

@@ -22,6 +22,11 @@ Result<QStringList> BiosItems(const QString& resourcePath);
 // ".png", in proper case.
 QStringList EffectItems(const QString& artworkFolder);
 
+// The name by which MAME finds the effect the list shows as `item`: the first such file's name as
+// it stands in the Artwork folder, without its extension (MAME adds ".png"); empty when no file
+// is listed so.
+QString EffectFileName(const QString& artworkFolder, const QString& item);
+
 // The 29 lists: the fixed ones, the BIOS list and the effect list given.
 OptionLists DefineComboLists(const QStringList& biosItems, const QStringList& effectItems);
 

@@ -271,16 +271,16 @@ void OptionPanel::setValues(const SettingsValues& values)
 
 Status OptionPanel::SaveControls(const QString& file) const { return SaveSettings(file, values()); }
 
-bool OptionPanel::CheckDefaults() const { return AtDefaults(values()); }
+bool OptionPanel::CheckDefaults() const { return AtDefaults(values(), m_layout); }
 
 void OptionPanel::SetDefaults()
 {
+    const SettingsValues defaults = DefaultSettings(m_layout);
     for (size_t row = 0; row < kOptionCatalogue.size(); ++row) {
-        const OptionDef& option = kOptionCatalogue[row];
-        if (auto* list = qobject_cast<QComboBox*>(m_controls[row]); list && list->findText(QLatin1String(option.defaultText)) < 0)
+        if (auto* list = qobject_cast<QComboBox*>(m_controls[row]); list && list->findText(defaults[row]) < 0)
             FatalError(QStringLiteral("Error In SetDefaults: Invalid property value\rControl: %1")
-                           .arg(QLatin1String(option.control)));
-        setValue(static_cast<int>(row), QLatin1String(option.defaultText));
+                           .arg(QLatin1String(kOptionCatalogue[row].control)));
+        setValue(static_cast<int>(row), defaults[row]);
     }
     SetFrames();
 }

@@ -33,6 +33,8 @@ public:
 
     void setKind(SettingsKind kind);
     SettingsKind kind() const { return m_kind; }
+    // The MAME whose defaults SetDefaults and CheckDefaults mean: the one that listed the games.
+    void setMameLayout(MameLayout layout) { m_layout = layout; }
 
     // The controls as one option set, and put back in catalogue order (change handlers run).
     SettingsValues values() const;
@@ -80,4 +82,5 @@ private:
     QHash<QString, QWidget*> m_byName; // controls, frames ("frame5") and labels ("lblCombo19")
     OptionLists m_lists;
     SettingsKind m_kind = SettingsKind::Raster;
+    MameLayout m_layout = MameLayout::Older;
 };

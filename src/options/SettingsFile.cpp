@@ -1,5 +1,6 @@
 #include "options/SettingsFile.h"
 
+#include "options/CurrentOptions.h"
 #include "platform/AnsiText.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/RuntimeText.h"
@@ -32,21 +33,25 @@ const QString kRebuildAdvice =
 
 } // namespace
 
-SettingsValues DefaultSettings()
+SettingsValues DefaultSettings(MameLayout layout)
 {
     SettingsValues values;
     for (size_t row = 0; row < values.size(); ++row)
         values[row] = text(def(row).defaultText);
+    if (layout == MameLayout::Current)
+        for (const CurrentDefault& today : kCurrentDefaults)
+            values[static_cast<size_t>(findOptionRow(today.control))] = text(today.value);
     return values;
 }
 
-bool AtDefaults(const SettingsValues& values)
+bool AtDefaults(const SettingsValues& values, MameLayout layout)
 {
+    const SettingsValues defaults = DefaultSettings(layout);
     for (size_t row = 0; row < kOtherCommandsRow; ++row) {
         if (def(row).kind == OptionKind::Check) {
-            if (values[row].toInt() != text(def(row).defaultText).toInt())
+            if (values[row].toInt() != defaults[row].toInt())
                 return false;
-        } else if (values[row] != text(def(row).defaultText)) {
+        } else if (values[row] != defaults[row]) {
             return false;
         }
     }

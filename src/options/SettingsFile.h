@@ -2,6 +2,7 @@
 // through the INI service in catalogue order, checked against the value lists, and compared.
 #pragma once
 
+#include "options/MameIni.h"
 #include "options/OptionLists.h"
 #include "platform/RuntimeError.h"
 #include "shell/IniFile.h"
@@ -15,12 +16,12 @@
 // Other Commands.
 using SettingsValues = std::array<QString, kOptionCount>;
 
-// MAME's defaults, with Other Commands empty.
-SettingsValues DefaultSettings();
+// MAME's defaults (those of the MAME of `layout`), with Other Commands empty.
+SettingsValues DefaultSettings(MameLayout layout = MameLayout::Older);
 
 // Every option at MAME's default (check boxes compared as numbers) and Other Commands empty; a
 // text of blanks is not empty.
-bool AtDefaults(const SettingsValues& values);
+bool AtDefaults(const SettingsValues& values, MameLayout layout = MameLayout::Older);
 
 // The most bytes of Other Commands a settings file gives back.
 inline constexpr qsizetype kOtherCommandsLimit = kIniReadLimit;

@@ -47,16 +47,22 @@ public:
         return MakeRuntimeError(m_reader.failed() ? ErrorNumber::DeviceIO : ErrorNumber::InputPastEnd);
     }
 
-    // Skips lines up to and including the first that starts with `marker`.
-    Status skipTo(const char* marker)
+    // Skips lines up to and including the first that starts with `marker`: false when the entry
+    // ends first, since the next entry's sections are another game's.
+    Result<bool> skipTo(const char* marker)
     {
         QByteArrayView line;
-        do {
+        for (;;) {
             if (Status failed = need(line))
-                return failed;
-        } while (!line.startsWith(marker));
-        return std::nullopt;
+                return *failed;
+            if (line.startsWith(marker))
+                return true;
+            if (isEntryEnd(line))
+                return false;
+        }
     }
+
+    static bool isEntryEnd(QByteArrayView line) { return line.startsWith("$end"); }
 
 private:
     LineReader m_reader;
@@ -79,7 +85,8 @@ bool listsGame(QByteArrayView line, QByteArrayView rom, bool lastItemOpen)
     return false;
 }
 
-// A section's text; empty (no value) when the file holds no entry for the game.
+// A section's text; empty (no value) when the file holds no entry for the game, or the game's
+// entry has no such section.
 using Entry = Result<std::optional<QString>>;
 
 // The entry of a file of "$info" entries: past the game's "$info" line to the line that starts
@@ -93,18 +100,23 @@ Entry infoEntry(DatFile& dat, QByteArrayView rom, bool lastItemOpen, const char*
         return found.error();
     if (!*found)
         return std::optional<QString>();
-    if (Status failed = dat.skipTo(block))
-        return *failed;
+    const Result<bool> hasBlock = dat.skipTo(block);
+    if (!hasBlock)
+        return hasBlock.error();
+    if (!*hasBlock)
+        return std::optional<QString>();
+    QString text;
     for (int i = 0; i < dropped; ++i) {
         if (Status failed = dat.need(line))
             return *failed;
+        if (DatFile::isEntryEnd(line))
+            return std::optional<QString>(text);
     }
-    QString text;
     bool cut = false;
     for (;;) {
         if (Status failed = dat.need(line))
             return *failed;
-        if (line.startsWith("$end"))
+        if (DatFile::isEntryEnd(line))
             return std::optional<QString>(text);
         if (text.size() < kShownTextLength) {
             append(text, line);

@@ -57,6 +57,21 @@ qsizetype BlockCutter::blockEnd(qsizetype from) const
     return nextStart(m_text, kResourceStarts, searchFrom);
 }
 
+qsizetype elementEnd(QByteArrayView text, qsizetype from, qsizetype to)
+{
+    // From the end '<' by '<': the closing tag is the run's last tag but for the listing's own.
+    for (qsizetype i = to; i > from;) {
+        i = text.lastIndexOf('<', i - 1);
+        if (i < from)
+            break;
+        const QByteArrayView rest = text.sliced(i, to - i);
+        for (QByteArrayView marker : kGameEnds)
+            if (rest.startsWith(marker))
+                return i + marker.size();
+    }
+    return to;
+}
+
 Result<BlockTitle> blockTitle(QByteArrayView block)
 {
     static constexpr QByteArrayView kName("name=\"");

@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <array>
 
-// A block ends where the next game starts; resources, which follow the games, end a block only
-// when no game follows at all. Today's MAME names every entry, BIOS sets and devices among them,
-// a <machine>: each of them is a game start.
+// A block runs up to where the next game starts; resources, which follow the games, end a block
+// only when no game follows at all. Of that run, the block is the text up to its last element's
+// closing tag: the line end and indentation before the next block, and the listing's own closing
+// tag after the last one, belong to no game. Today's MAME names every entry, BIOS sets and
+// devices among them, a <machine>: each of them is a game start.
 inline constexpr std::array<QByteArrayView, 2> kGameStarts = {QByteArrayView("<game n"), QByteArrayView("<machine n")};
 inline constexpr std::array<QByteArrayView, 1> kResourceStarts = {QByteArrayView("<game r")};
+inline constexpr std::array<QByteArrayView, 2> kGameEnds = {QByteArrayView("</game>"), QByteArrayView("</machine>")};
 // What the progress counts as one block of a listing.
 inline constexpr std::array<QByteArrayView, 3> kCountedStarts = {
     QByteArrayView("<game name="), QByteArrayView("<game runnable="), QByteArrayView("<machine name=")};
@@ -46,6 +49,10 @@ private:
     QByteArrayView m_text;
     qsizetype m_lastGame = -1; // searching past the last game would scan the tail every time
 };
+
+// Where the block that runs over [from, to) of `text` ends: just past the last closing tag of a
+// game in it, or `to` when it closes none.
+qsizetype elementEnd(QByteArrayView text, qsizetype from, qsizetype to);
 
 struct BlockTitle {
     QByteArrayView name;

@@ -207,16 +207,19 @@ qsizetype RemainingListing::firstStartFrom(const std::set<qsizetype>& starts, qs
 
 QByteArray RemainingListing::takeBlock()
 {
-    if (m_kept.empty())
+    if (m_starts.empty())
         return {};
-    const qsizetype start = m_kept.begin()->first;
+    // Removed blocks leave the text between them behind: the next block starts at the next start.
+    const qsizetype front = m_kept.begin()->first;
+    const qsizetype start = m_starts.begin()->first;
     qsizetype end = firstStartFrom(m_gameStarts, start);
     if (end < 0)
         end = firstStartFrom(m_resourceStarts, start);
     if (end < 0)
         end = m_text.size();
     QByteArray block = bytesFrom(start, distance(start, end));
-    removeRange(start, end);
+    block.truncate(elementEnd(block, 0, block.size()));
+    removeRange(front, end);
     return block;
 }
 

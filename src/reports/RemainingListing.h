@@ -17,14 +17,15 @@ public:
     // `text` must outlive this object. `poll` runs now and then while the index is built.
     RemainingListing(QByteArrayView text, const std::function<void()>& poll);
 
-    bool isEmpty() const { return m_size == 0; }
-    qsizetype size() const { return m_size; }
-
     // Removes the first occurrence of `block`, which begins with a block start; false when the
     // remaining text does not hold it.
     bool removeFirst(QByteArrayView block);
 
-    // Cuts the next block off the front, ended as a listing's blocks are.
+    // Whether a block start is left; the text around the blocks belongs to no game.
+    bool hasBlock() const { return !m_starts.empty(); }
+    // Cuts the next block off the front, ended as a listing's blocks are: the text before its
+    // start goes with it, and so does the text after its last closing tag, up to the next block.
+    // Empty when no block is left.
     QByteArray takeBlock();
 
     // The remaining text, for checks.

@@ -124,61 +124,57 @@ QByteArrayView RestOfLine(QByteArrayView line)
 
 namespace {
 
-// A checksum list's groups (lines of one key, in a row), each with the text of its lines joined,
-// handed to `visit(key, text)` in file order; `poll` is heard every few thousand lines.
-template <typename Visit>
-void forEachCrcGroup(QByteArrayView list, const std::function<void()>& poll, Visit visit)
+// A key's lines, each once and sorted when settled, and how many groups (runs of lines of the
+// key) it has.
+struct KeyLines {
+    std::vector<std::string_view> lines;
+    qint64 groups = 0;
+
+    void settle()
+    {
+        std::sort(lines.begin(), lines.end());
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    }
+};
+
+// A checksum list's lines filed under their keys, in `keys` the keys in the order of their first
+// line; `poll` is heard every few thousand lines.
+std::unordered_map<std::string_view, KeyLines> linesByKey(QByteArrayView list, const std::function<void()>& poll,
+                                                          std::vector<std::string_view>* keys = nullptr)
 {
+    std::unordered_map<std::string_view, KeyLines> byKey;
     LineSplitter lines(list);
     QByteArrayView line;
-    QByteArray group;
-    std::string_view groupKey;
-    qint64 read = 0;
-    for (; lines.next(line); ++read) {
+    std::string_view previous;
+    for (qint64 read = 0; lines.next(line); ++read) {
         const std::string_view key = view(RestOfLine(line));
-        if (read > 0 && key != groupKey) {
-            visit(groupKey, group);
-            group.clear();
-        }
-        groupKey = key;
-        group.append(line);
+        KeyLines& filed = byKey[key];
+        if (keys && filed.lines.empty())
+            keys->push_back(key);
+        if (read == 0 || key != previous)
+            ++filed.groups;
+        filed.lines.push_back(view(line));
+        previous = key;
         if (read % kPollLines == 0)
             poll();
     }
-    if (read > 0)
-        visit(groupKey, group);
+    return byKey;
 }
 
-// The groups of each key, sorted, each text once.
-using KeyGroups = std::vector<QByteArray>;
-
-void settle(KeyGroups& groups)
-{
-    std::sort(groups.begin(), groups.end());
-    groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
-}
-
-// Today's MAME repeats a device's ROM lines under every machine that holds it, so one key (the
-// device's description) stands for many groups, in a row or apart. A key has changed when the
-// texts of its groups, taken as a set, differ from the old list's; it is listed once, where its
-// first group stands.
-Result<CompareResult> compareKeyGroups(QByteArrayView newList, QByteArrayView oldList, CompareProgress& progress,
-                                       const CompareMonitor& monitor)
+// Today's MAME repeats a device's ROM lines under every machine that holds it, once or several
+// times in a row, so one key (the device's description) stands for many lines, in a row or apart.
+// A key has changed when its distinct lines differ from the old list's: how often, and in what
+// runs, machines repeat a device is no change of its ROMs. It is listed once, where its first
+// line stands.
+Result<CompareResult> compareKeyLines(QByteArrayView newList, QByteArrayView oldList, CompareProgress& progress,
+                                      const CompareMonitor& monitor)
 {
     const auto poll = [&] { monitor(progress); };
-    std::unordered_map<std::string_view, KeyGroups> oldGroups;
-    forEachCrcGroup(oldList, poll,
-                    [&](std::string_view key, const QByteArray& text) { oldGroups[key].push_back(text); });
-
-    std::unordered_map<std::string_view, KeyGroups> newGroups;
-    std::vector<std::string_view> keys; // in the order of their first group
-    forEachCrcGroup(newList, poll, [&](std::string_view key, const QByteArray& text) {
-        KeyGroups& groups = newGroups[key];
-        if (groups.empty())
-            keys.push_back(key);
-        groups.push_back(text);
-        ++progress.count;
-    });
+    std::unordered_map<std::string_view, KeyLines> oldLines = linesByKey(oldList, poll);
+    std::vector<std::string_view> keys;
+    std::unordered_map<std::string_view, KeyLines> newLines = linesByKey(newList, poll, &keys);
+    for (const auto& [key, filed] : newLines)
+        progress.count += filed.groups;
     if (progress.count == 0)
         return MakeRuntimeError(ErrorNumber::InputPastEnd, Counting);
 
@@ -187,13 +183,13 @@ Result<CompareResult> compareKeyGroups(QByteArrayView newList, QByteArrayView ol
     for (const std::string_view key : keys) {
         if (monitor(progress))
             return cancelled();
-        KeyGroups& groups = newGroups[key];
-        progress.done += qint64(groups.size());
-        settle(groups);
-        const auto old = oldGroups.find(key);
-        if (old != oldGroups.end())
-            settle(old->second);
-        if (old == oldGroups.end() || groups != old->second)
+        KeyLines& filed = newLines[key];
+        progress.done += filed.groups;
+        filed.settle();
+        const auto old = oldLines.find(key);
+        if (old != oldLines.end())
+            old->second.settle();
+        if (old == oldLines.end() || filed.lines != old->second.lines)
             report.append(key.data(), qsizetype(key.size())).append(kLineEnd);
     }
     monitor(progress);
@@ -207,7 +203,7 @@ Result<CompareResult> CompareCrcLists(QByteArrayView newList, QByteArrayView old
     CompareProgress progress;
     // Only today's MAME closes a line's fields with TABs.
     if (newList.contains('\t'))
-        return compareKeyGroups(newList, oldList, progress, monitor);
+        return compareKeyLines(newList, oldList, progress, monitor);
     const auto poll = [&] { monitor(progress); };
 
     // Only the first group of a key counts: later ones with the same key are never looked at.
@@ -301,8 +297,9 @@ Result<CompareResult> CompareListings(QByteArrayView newListing, QByteArrayView 
         if (monitor(progress))
             return cancelled();
         const qsizetype blockEnd = newBlocks.blockEnd(blockStart);
+        const qsizetype runEnd = blockEnd < 0 ? newListing.size() : blockEnd;
         const QByteArrayView block =
-            newListing.sliced(blockStart, (blockEnd < 0 ? newListing.size() : blockEnd) - blockStart);
+            newListing.sliced(blockStart, elementEnd(newListing, blockStart, runEnd) - blockStart);
         const Result<BlockTitle> title = blockTitle(block);
         if (!title)
             return MakeRuntimeError(title.error().number, NewBlocks);
@@ -320,7 +317,7 @@ Result<CompareResult> CompareListings(QByteArrayView newListing, QByteArrayView 
     ReportEntries entries;
     entries.append(report);
     report.clear();
-    while (!old.isEmpty()) {
+    while (old.hasBlock()) {
         if (monitor(progress))
             return cancelled();
         const QByteArray block = old.takeBlock();
@@ -348,6 +345,23 @@ Result<CompareResult> CompareFiles(CompareKind kind, const QString& newPath, con
                                          : CompareListings(newFile.bytes(), oldFile.bytes(), monitor);
 }
 
+namespace {
+
+// What stands above a report's lines, up to the first of them.
+QByteArray reportHead(CompareKind kind)
+{
+    return kind == CompareKind::RomsInfo
+               ? QByteArrayLiteral("The following games have been added or their ROMs have changed in this version of "
+                                   "M.A.M.E.  NOTE: This report does not show ROMs that were removed.\r\n\r\n\r\n"
+                                   "Game \r\n\r\n")
+               : QByteArrayLiteral("These games and/or resources have changed in this version of M.A.M.E.  A change "
+                                   "does not necessarily mean the ROM will have to be replaced.  It can be a simple "
+                                   "change such as a release year or even a change in the listxml.txt format."
+                                   "\r\n\r\n\r\nROM\tDescription\r\n\r\n");
+}
+
+} // namespace
+
 QString CompareResultText(CompareKind kind, const CompareResult& result)
 {
     const bool roms = kind == CompareKind::RomsInfo;
@@ -360,13 +374,12 @@ QString CompareResultText(CompareKind kind, const CompareResult& result)
     case CompareResult::Outcome::Changed:
         break;
     }
-    const QString head =
-        roms ? QStringLiteral("The following games have been added or their ROMs have changed in this version of "
-                              "M.A.M.E.  NOTE: This report does not show ROMs that were removed.\r\n\r\n\r\nGame ")
-             : QStringLiteral("These games and/or resources have changed in this version of M.A.M.E.  A change does "
-                              "not necessarily mean the ROM will have to be replaced.  It can be a simple change such "
-                              "as a release year or even a change in the listxml.txt format.\r\n\r\n\r\nROM\tDescription");
-    return head + QStringLiteral("\r\n\r\n") + ShownLines(result.lines);
+    return QString::fromLatin1(reportHead(kind)) + ShownLines(result.lines);
+}
+
+QByteArray CompareReportBytes(CompareKind kind, const CompareResult& result)
+{
+    return reportHead(kind) + result.lines;
 }
 
 QString CompareErrorText(const RuntimeError& error)

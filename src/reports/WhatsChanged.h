@@ -37,8 +37,8 @@ struct CompareResult {
 
 // ROMs Info: the key of every group of `newList` (lines of one game, in a row) whose lines differ
 // from those of the first group of the same key in `oldList`, or that has none there. Today's
-// list (TABs in its lines) repeats a device's group under each machine: there each key whose
-// groups, as a set, differ from its old ones, or that is new, is listed once.
+// list (TABs in its lines) repeats a device's lines under each machine: there each key whose
+// distinct lines differ from its old ones, or that is new, is listed once.
 Result<CompareResult> CompareCrcLists(QByteArrayView newList, QByteArrayView oldList, const CompareMonitor& monitor);
 
 // All Info: name, TAB and description of every new block that the old listing does not hold
@@ -57,8 +57,12 @@ enum class CompareKind { RomsInfo, AllInfo };
 Result<CompareResult> CompareFiles(CompareKind kind, const QString& newPath, const QString& oldPath,
                                    const CompareMonitor& monitor);
 
-// The text the report panel shows for the result, report lines under their heading.
+// The text the report panel shows for the result, report lines under their heading: as much of
+// them as the panel shows.
 QString CompareResultText(CompareKind kind, const CompareResult& result);
+
+// The report file's bytes for a result that found changes: the heading and every line whole.
+QByteArray CompareReportBytes(CompareKind kind, const CompareResult& result);
 
 // "Error: ", the number, the description and "Line Number: " on lines of their own.
 QString CompareErrorText(const RuntimeError& error);

@@ -270,17 +270,33 @@ TEST_F(LoadListsTest, HideYearComparesYearsAsText)
     EXPECT_EQ(loadedRoms(), (QStringList{"y1990", "unknown", "y1989"}));
 }
 
-// Today's listing (sources with their folder) writes unknown digits in any place of the year.
-TEST_F(LoadListsTest, HideYearKeepsTodaysYearsOfUnknownDigits)
+// Today's listing (sources with their folder) writes unknown digits in any place of the year; only
+// the wholly unknown years stay, the others compare as text.
+TEST(HideYear, KeepsOnlyWhollyUnknownYearsAndComparesTheRestAsText)
 {
-    writeGames({{"y1991", "G", "m/m.cpp", "1991"}, {"y1990", "G", "m/m.cpp", "1990"},
-                {"a19qq", "G", "m/m.cpp", "19??"}, {"aqqqq", "G", "m/m.cpp", "????"},
-                {"a20qq", "G", "m/m.cpp", "20??"}, {"a199q", "G", "m/m.cpp", "199?"},
-                {"a2qq1", "G", "m/m.cpp", "2??1"}, {"y2001", "G", "m/m.cpp", "2001"},
-                {"o20qq", "G", "m.c", "20??"}, {"o19qq", "G", "m.c", "19??"}});
-    m_state.filters.blnHideYear = true;
-    m_state.filters.strHideYear = "1990";
-    EXPECT_EQ(loadedRoms(), (QStringList{"y1990", "a19qq", "aqqqq", "a20qq", "a199q", "a2qq1", "o19qq"}));
+    struct Case {
+        const char* year;
+        const char* limit;
+        bool todays; // else the older listing
+        bool hidden;
+    };
+    const Case cases[] = {
+        {"1990", "1990", true, false}, {"1991", "1990", true, true},   {"1989", "1990", true, false},
+        {"199?", "1990", true, true},  {"198?", "1990", true, false},  {"199?", "1999", true, true},
+        {"20??", "1999", true, true},  {"20??", "2005", true, true},  {"200?", "2005", true, true}, {"199?", "2005", true, false},
+        {"2??1", "1990", true, true},  {"19??", "1985", true, false}, {"????", "1985", true, false},
+        {"????", "2005", true, false}, {"19??", "1990", false, false}, {"199?", "1990", false, true},
+        {"20??", "1990", false, true}, {"????", "1990", false, true},  {"1990", "1990", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.year) + " at " + c.limit + (c.todays ? " today" : " older"));
+        GameRecord record = recordOf({"game", "G", c.todays ? "misc/misc.cpp" : "misc.c", c.year});
+        ListFilters filters;
+        filters.strHideYear = c.limit;
+        EXPECT_FALSE(IsHidden(record, filters)) << "the limit alone hides nothing";
+        filters.blnHideYear = true;
+        EXPECT_EQ(IsHidden(record, filters), c.hidden);
+    }
 }
 
 TEST_F(LoadListsTest, CategoryAndPlayersComeFromTheLookUpFiles)

@@ -1,4 +1,5 @@
 #include "options/MameIni.h"
+#include "options/OptionLists.h"
 
 #include "platform/RuntimeErrorText.h"
 #include "shell/FolderTable.h"
@@ -269,6 +270,7 @@ TEST_F(MameIniTest, SettingsValuesAreTranslatedLineByLine)
     const std::pair<const char*, const char*> cases[] = {
         {"[Video Options]\r\nVideo=DDraw", "video\tddraw"},
         {"[Video Options]\r\nWindow=1", "window\t1"},
+        {"[Direct3D-Specific Options]\r\nFilter=2", "filter\t2"}, // the older MAME took a grayed box
         {"[Video Options]\r\nEffect=Scan75 Lines", "effect\tscan75 lines"},
         {"[Per-Window Video Options]\r\nResolution 0=640x480@60", "resolution0\t640x480@60"},
         {"[Game Screen Options]\r\nGamma=1.25", "gamma\t1.25"},
@@ -377,6 +379,8 @@ TEST_F(MameIniTest, TodaysMameGetsTheOptionsAndValuesItTakes)
         {"[Video Options]\r\nVideo=GDI", "video\tsoft"},
         {"[Sound Options]\r\nSound=0", "sound\tnone"},
         {"[Sound Options]\r\nSound=1", "sound\tauto"},
+        {"[Direct3D-Specific Options]\r\nFilter=0", "filter\t0"},
+        {"[Input Device Options]\r\nJoystick=1", "joystick\t1"},
         {"[Performance Options]\r\nFrameSkip=12", "autoframeskip\t0\r\nframeskip\t10"},
         {"[Performance Options]\r\nFrameSkip=10", "autoframeskip\t0\r\nframeskip\t10"},
         {"[Performance Options]\r\nFrameSkip=Auto", "autoframeskip\t1\r\nframeskip\t0"},
@@ -398,12 +402,38 @@ TEST_F(MameIniTest, TodaysMameGetsNoLineForAValueItWouldRefuse)
         {"[Video Options]\r\nVideo=d3d", "video"},
         {"[Video Options]\r\nVideo=OpenGL", "video"},
         {"[Sound Options]\r\nSound=2", "sound"},
+        // A grayed box: MAME refuses "2" for a switch.
+        {"[Direct3D-Specific Options]\r\nFilter=2", "filter"},
+        {"[Input Device Options]\r\nJoystick=2", "joystick"},
     };
     for (const auto& [stored, name] : cases) {
         const QList<QByteArray> names = optionNames(buildCurrent(QByteArray(stored) + "\r\n"));
         EXPECT_FALSE(names.contains(name)) << stored;
         EXPECT_TRUE(names.contains("window") && names.contains("samplerate")) << stored;
     }
+}
+
+// The effect list shows a file's name in proper case; MAME looks the file up by its exact name, and
+// adds ".png" itself.
+TEST_F(MameIniTest, TodaysMameGetsTheEffectFilesOwnName)
+{
+    for (const char* file : {"MyScan.png", "BIG.PNG", "two words.png", "none.png"})
+        writeFile(m_dirs.strArtworkPath + "/" + file, "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Myscan", "MyScan"},
+        {"Big.png", "BIG"},
+        {"Two Words", "two words"},
+        {"None", "none"},
+        {"Gone", "gone"}, // no such file any more: as before
+    };
+    for (const auto& [item, name] : cases) {
+        SCOPED_TRACE(item);
+        ASSERT_TRUE(QString(item) == "Gone" || EffectItems(m_dirs.strArtworkPath).contains(item));
+        const QByteArray stored = QByteArray("[Video Options]\r\nEffect=") + item + "\r\n";
+        EXPECT_TRUE(buildCurrent(stored).contains(QByteArray("\r\neffect\t") + name + "\r\n"));
+    }
+    // The older MAME, on Windows, found it in lower case.
+    EXPECT_TRUE(optionPart("[Video Options]\r\nEffect=Myscan\r\n").contains("\r\neffect\tmyscan\r\n"));
 }
 
 TEST_F(MameIniTest, TodaysMameGetsNoLineForAGoneOptionAndNoEmptySection)

@@ -176,3 +176,50 @@ TEST_F(RealMameIni, TakesEveryOptionChangedFromItsDefault)
             ASSERT_NE(changed[static_cast<size_t>(row)], DefaultSettings()[static_cast<size_t>(row)]) << row;
     checkMameTakes(changed);
 }
+
+// Today's MAME reads the joystick by default: the panel's defaults for it say so, and MAME takes
+// them as they are.
+TEST_F(RealMameIni, TodaysDefaultsAreMamesOwnAndTakenAsTheyAre)
+{
+    ScopedEnv home("HOME", QFile::encodeName(m_home.path()));
+    ScopedEnv video("SDL_VIDEODRIVER", "offscreen");
+    ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+    // MAME's own defaults, without Debian's /etc/mame/mame.ini.
+    const MameRun builtIn = runMame({QStringLiteral("-noreadconfig"), QStringLiteral("-showconfig")});
+    ASSERT_EQ(builtIn.exitCode, 0) << builtIn.output.constData();
+    const SettingsValues defaults = DefaultSettings(MameLayout::Current);
+    EXPECT_EQ(shownConfig(builtIn.output).value("joystick"),
+              defaults[static_cast<size_t>(findOptionRow("chkJoystick"))].toLatin1());
+    checkMameTakes(defaults);
+}
+
+// MAME refuses a grayed box's "2" ("Illegal boolean value"): it gets no line, and keeps its own.
+TEST_F(RealMameIni, GrayedBoxesLeaveTheirOptionsToMame)
+{
+    ScopedEnv home("HOME", QFile::encodeName(m_home.path()));
+    ScopedEnv video("SDL_VIDEODRIVER", "offscreen");
+    ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+    SettingsValues grayed = DefaultSettings(MameLayout::Current);
+    for (const char* box : {"chkCheat", "chkThrottle", "chkWindow", "chkFilter", "chkSamples", "chkMouse",
+                            "chkJoystick", "chkSteadyKey"})
+        grayed[static_cast<size_t>(findOptionRow(box))] = QStringLiteral("2");
+    checkMameTakes(grayed);
+}
+
+// MAME looks an effect up by its file's exact name in the Artwork folder, which the list shows in
+// proper case.
+TEST_F(RealMameIni, AnEffectIsNamedAsItsFileStandsInTheArtworkFolder)
+{
+    ScopedEnv home("HOME", QFile::encodeName(m_home.path()));
+    ScopedEnv video("SDL_VIDEODRIVER", "offscreen");
+    ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+    writeFile(m_dirs.strArtworkPath + QStringLiteral("/MyScan.png"), tinyPng());
+    const QStringList items = EffectItems(m_dirs.strArtworkPath);
+    ASSERT_TRUE(items.contains(QStringLiteral("Myscan"))) << items.join(u',').toStdString();
+    SettingsValues values = DefaultSettings(MameLayout::Current);
+    values[static_cast<size_t>(findOptionRow("cboEffect"))] = QStringLiteral("Myscan");
+    checkMameTakes(values);
+    EXPECT_TRUE(readFile(MameIniPath(m_dirs)).contains("\r\neffect\tMyScan\r\n"));
+    const MameRun game = runMame({QStringLiteral("pong"), QStringLiteral("-seconds_to_run"), QStringLiteral("1")});
+    EXPECT_FALSE(game.output.contains("Unable to load effect")) << game.output.constData();
+}

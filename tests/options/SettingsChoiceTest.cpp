@@ -11,10 +11,7 @@ class SettingsChoiceTest : public ::testing::Test {
 protected:
     void SetUp() override { makeDirs(settings("")); }
     QString settings(const char* file) const { return m_dir.filePath(QStringLiteral("settings/") + file); }
-    SettingsChoice choose(const char* rom, const char* type, const char* before = "Vector") const
-    {
-        return ChooseSettingsFile(m_dir.path(), rom, type, before);
-    }
+    SettingsChoice choose(const char* rom, const char* type) const { return ChooseSettingsFile(m_dir.path(), rom, type); }
 
     QTemporaryDir m_dir;
 };
@@ -27,32 +24,33 @@ TEST_F(SettingsChoiceTest, OwnFileWinsWhateverTheType)
     writeFile(settings("raster.cfg"), "");
     EXPECT_EQ(choose("pacman", "Raster").file, settings("pacman.cfg"));
     EXPECT_EQ(choose("pacman", "Raster").type, "Raster");
-    // An unknown type keeps the type from before, even with the game's own file.
-    EXPECT_EQ(choose("pacman", "Other", "Vector").file, settings("pacman.cfg"));
-    EXPECT_EQ(choose("pacman", "Other", "Vector").type, "Vector");
+    EXPECT_EQ(choose("pacman", "Vector").file, settings("pacman.cfg"));
+    EXPECT_EQ(choose("pacman", "Vector").type, "Vector");
 }
 
 TEST_F(SettingsChoiceTest, TypeFileOrNone)
 {
     writeFile(settings("vector.cfg"), "");
-    EXPECT_EQ(choose("asteroid", "Vector", "Raster").file, settings("vector.cfg"));
+    EXPECT_EQ(choose("asteroid", "Vector").file, settings("vector.cfg"));
     // No raster.cfg: no file, but the type follows the game.
-    const SettingsChoice none = choose("pacman", "Raster", "Vector");
+    const SettingsChoice none = choose("pacman", "Raster");
     EXPECT_TRUE(none.file.isEmpty());
     EXPECT_EQ(none.type, "Raster");
     // Types compare exactly.
-    EXPECT_TRUE(choose("asteroid", "vector", "Raster").file.isEmpty());
-    EXPECT_EQ(choose("asteroid", "vector", "Raster").type, "Raster");
+    EXPECT_TRUE(choose("asteroid", "vector").file.isEmpty());
+    EXPECT_EQ(choose("asteroid", "vector").type, "Raster");
 }
 
-TEST_F(SettingsChoiceTest, LcdAndSvgGamesRunWithTheRasterSettings)
+// LCD and SVG screens, and machines without a screen (slot machines, pinballs), which have no Type.
+TEST_F(SettingsChoiceTest, EveryTypeButVectorRunsWithTheRasterSettings)
 {
     writeFile(settings("raster.cfg"), "");
-    for (const char* type : {"Lcd", "Svg"}) {
+    writeFile(settings("vector.cfg"), "");
+    for (const char* type : {"Lcd", "Svg", "", "lcd", "vector"}) {
         SCOPED_TRACE(type);
-        const SettingsChoice choice = choose("gnw_ball", type, "Vector");
+        const SettingsChoice choice = choose("gnw_ball", type);
         EXPECT_EQ(choice.file, settings("raster.cfg"));
         EXPECT_EQ(choice.type, "Raster");
     }
-    EXPECT_EQ(choose("gnw_ball", "lcd", "Vector").type, "Vector");
+    EXPECT_EQ(choose("asteroid", "Vector").file, settings("vector.cfg"));
 }

@@ -67,27 +67,40 @@ TEST_F(SettingsFileTest, ExistingFileKeepsItsExtraKeysAndItsOrder)
 
 TEST_F(SettingsFileTest, AtDefaults)
 {
+    constexpr MameLayout older = MameLayout::Older, today = MameLayout::Current;
     struct Case {
+        MameLayout layout;
         const char* control;
         const char* value;
         bool atDefaults;
     };
     const Case cases[] = {
-        {nullptr, nullptr, true},
-        {"txtOtherCommands", " ", false},
-        {"txtOtherCommands", "-numscreens 2", false},
-        {"chkFilter", "2", false}, // grayed is not ticked
-        {"chkFilter", "0", false},
-        {"cboEffect", "none", false},
-        {"cboVideo", "GDI", false},
-        {"cboLEDMode", "USB", false},
+        {older, nullptr, nullptr, true},
+        {older, "txtOtherCommands", " ", false},
+        {older, "txtOtherCommands", "-numscreens 2", false},
+        {older, "chkFilter", "2", false}, // grayed is not ticked
+        {older, "chkFilter", "0", false},
+        {older, "cboEffect", "none", false},
+        {older, "cboVideo", "GDI", false},
+        {older, "cboLEDMode", "USB", false},
+        {older, "chkJoystick", "1", false},
+        // Today's MAME reads the joystick unless told not to.
+        {today, nullptr, nullptr, true},
+        {today, "chkJoystick", "0", false},
+        {today, "chkJoystick", "2", false},
+        {today, "chkMouse", "1", false},
     };
     for (const Case& c : cases) {
-        SettingsValues values = DefaultSettings();
+        SCOPED_TRACE(c.layout == today ? "today's MAME" : "the older MAME");
+        SettingsValues values = DefaultSettings(c.layout);
         if (c.control)
             at(values, c.control) = QLatin1String(c.value);
-        EXPECT_EQ(AtDefaults(values), c.atDefaults) << (c.control ? c.control : "all defaults");
+        EXPECT_EQ(AtDefaults(values, c.layout), c.atDefaults) << (c.control ? c.control : "all defaults");
     }
+    SettingsValues todays = DefaultSettings(today);
+    EXPECT_EQ(at(todays, "chkJoystick"), "1");
+    at(todays, "chkJoystick") = "0";
+    EXPECT_EQ(todays, DefaultSettings(older)) << "the joystick alone differs";
 }
 
 TEST_F(SettingsFileTest, GrayedBoxIsStoredAsTwoAndReadBack)

@@ -140,6 +140,32 @@ TEST_F(Play, GameOfTodaysMameRunsWithTheOptionsItTakes)
     EXPECT_EQ(mameIni(), atRest);
 }
 
+// Today's MAME refuses a grayed box's "2" and looks an effect up by its file's exact name.
+TEST_F(Play, GameOfTodaysMameGetsNoGrayedBoxAndTheEffectFileByItsName)
+{
+    ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
+    const QString artwork = m_root + "/artwork";
+    writeFile(artwork + "/MyScan.png", "");
+    writeFile(settings("raster.cfg"), "[Video Options]\r\nEffect=Myscan\r\n[Direct3D-Specific Options]\r\nFilter=2\r\n"
+                                      "[Input Device Options]\r\nJoystick=2\r\n");
+    std::vector<FixtureGame> games = fiveGames();
+    for (FixtureGame& game : games)
+        game.source = QStringLiteral("pacman/pacman.cpp");
+    writeGames(games);
+    writeOptions("Artwork=" + artwork.toUtf8() + "\r\n");
+    frmMain& w = loadShown();
+    selectRow(w.fraList->lvAll, 3);
+    w.fraList->cmdPlay->click();
+
+    const std::vector<FakeMameRun> r = runs();
+    ASSERT_EQ(r.size(), 1u);
+    ASSERT_TRUE(r[0].mameIni.has_value());
+    EXPECT_TRUE(r[0].refused.isEmpty()) << r[0].refused.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(r[0].mameIni->contains("\r\neffect\tMyScan\r\n"));
+    EXPECT_FALSE(r[0].mameIni->contains("\r\nfilter\t"));
+    EXPECT_FALSE(r[0].mameIni->contains("\r\njoystick\t"));
+}
+
 TEST_F(Play, OtherCommandsReachTheCommandLineWordByWordAndNeverAsShellSyntax)
 {
     writeFile(settings("raster.cfg"), "[Miscellaneous]\r\nOther Commands= -Cheat  -snapname x;touch&pwned\r\n");

@@ -58,9 +58,9 @@ public:
                                                  "<sample name=\"s\"/>", "<driver status=\"good\"/>"};
         // Now and then a fragment of a block start, so that removals may join one across a seam.
         static const QList<QByteArray> kOdd = {"<note text=\"<game r\"/>", "<gam", "e name=\"a\">", "<game",
-                                               "<desc>", "\""};
+                                               "<desc>", "\"", "</gam", "e>"};
         static const QList<QByteArray> kOddCurrent = {"<note text=\"<machine n\"/>", "<mach", "ine name=\"a\">",
-                                                      "<machine", "<game r", "<desc>", "\""};
+                                                      "<machine", "<game r", "<desc>", "\"", "</mach", "ine>"};
         return chance(8) ? pick(current() ? kOddCurrent : kOdd) : pick(kLines);
     }
 
@@ -132,7 +132,8 @@ public:
             text += g.name + "\" sourcefile=\"d.c\">\r\n\t\t<description>" + g.description + "</description>\r\n";
             for (const QByteArray& line : g.body)
                 text += "\t\t" + line + "\r\n";
-            text += "\t</game>\r\n";
+            // Now and then a block that closes no element, which then runs up to the next one.
+            text += chance(3) ? "" : "\t</game>\r\n";
         }
         return text + "</mame>\r\n";
     }
@@ -147,7 +148,7 @@ public:
                     ">\n\t\t<description>" + description + "</description>\n";
             for (const QByteArray& line : body)
                 text += "\t\t" + line + "\n";
-            text += "\t</machine>\n";
+            text += chance(3) ? "" : "\t</machine>\n";
         };
         for (const Game& g : list)
             block(g.name, g.resource ? " isbios=\"yes\"" : "", g.description, g.body);
@@ -192,6 +193,12 @@ public:
                 text += crc.rightJustified(8, '0') + ' ' + rom.leftJustified(32) + '\t' + g.name.leftJustified(16) +
                         '\t' + (chance(10) ? " " : "") + g.description + '\n';
             }
+            // A device under some machines, under a few of them twice in a row.
+            static const QList<QByteArray> kDevice = {
+                "0000000a z80.bin                         \tz80             \tZilog Z80\n",
+                "0000000b z80.bin                         \tz80             \tZilog Z80\n"};
+            for (int held = chance(50) ? 1 + below(2) : 0; held > 0; --held)
+                text += kDevice[chance(90) ? 0 : 1];
         }
         return text;
     }
@@ -315,13 +322,14 @@ TEST(WhatsChangedDifferential, RomsInfoMatchesTheDirectCompare)
     }
 }
 
-// The remaining old text against a plain string on texts made of block starts, their fragments and
-// line ends, so that removals join block starts across the gap they leave, and blocks are cut
-// where removals left fewer bytes than the positions suggest.
+// The remaining old text against a plain string on texts made of block starts, closing tags, their
+// fragments and line ends, so that removals join block starts across the gap they leave, and
+// blocks are cut where removals left fewer bytes than the positions suggest.
 TEST(RemainingListingDifferential, RemovesAndCutsAsAPlainTextDoes)
 {
     static const QList<QByteArray> kTokens = {"<game n", "<game r", "<machine n", "<gam", "<mach", "e n", "e r",
-                                              "ine n", "x", "ab", "\n", "\t", QByteArray(300, 'y')};
+                                              "ine n", "</game>", "</machine>", "</mame>", "</", "e>", "x", "ab",
+                                              "\n", "\t", QByteArray(300, 'y')};
     for (int seed = 0; seed < kCases; ++seed) {
         Generator gen{unsigned(seed) + 20000};
         const auto tokens = [&](int count) {
@@ -335,20 +343,35 @@ TEST(RemainingListingDifferential, RemovesAndCutsAsAPlainTextDoes)
         RemainingListing fast(original, [] {});
         for (int step = 0; !plain.isEmpty() && step < 40; ++step) {
             SCOPED_TRACE(testing::Message() << "case " << seed << ", step " << step);
+            // A block that starts as blocks do: often a piece of the text itself, else made up.
+            static const QList<QByteArray> kStarts = {"<game n", "<game r", "<machine n"};
             if (gen.chance(25)) {
-                QByteArray want;
+                // The text before the first start goes, and the text after the last closing tag.
+                qsizetype first = -1;
+                for (const QByteArray& start : kStarts) {
+                    const qsizetype at = plain.indexOf(start);
+                    if (at >= 0 && (first < 0 || at < first))
+                        first = at;
+                }
+                ASSERT_EQ(fast.hasBlock(), first >= 0);
+                if (first < 0)
+                    continue;
+                plain.remove(0, first);
                 const qsizetype game = plain.indexOf("<game n", 6);
                 const qsizetype machine = plain.indexOf("<machine n", 6);
                 qsizetype end = game < 0 || machine < 0 ? std::max(game, machine) : std::min(game, machine);
                 if (end < 0)
                     end = plain.indexOf("<game r", 6);
-                want = end < 0 ? plain : plain.left(end);
+                QByteArray want = end < 0 ? plain : plain.left(end);
                 plain.remove(0, want.size());
+                const qsizetype gameEnd = want.lastIndexOf("</game>");
+                const qsizetype machineEnd = want.lastIndexOf("</machine>");
+                if (gameEnd >= 0 || machineEnd >= 0)
+                    want.truncate(gameEnd > machineEnd ? gameEnd + 7 : machineEnd + 10);
                 ASSERT_EQ(fast.takeBlock().toStdString(), want.toStdString());
+                ASSERT_EQ(fast.text().toStdString(), plain.toStdString());
                 continue;
             }
-            // A block that starts as blocks do: often a piece of the text itself, else made up.
-            static const QList<QByteArray> kStarts = {"<game n", "<game r", "<machine n"};
             QByteArray block = gen.pick(kStarts);
             const qsizetype start = plain.indexOf(block, gen.below(int(plain.size())));
             block = start >= 0 && gen.chance(70) ? plain.mid(start, kLongestStart + gen.below(40)) : block + tokens(gen.below(4));

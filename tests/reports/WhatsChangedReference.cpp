@@ -76,16 +76,39 @@ qsizetype nextStart(const QByteArray& text)
     return instr(7, text, "<game r");
 }
 
-// Cuts the next block off the front of `text`; true when it was the last.
+// The text up to the end of its last closing tag of a game, or all of it when it has none.
+QByteArray closedElement(const QByteArray& run)
+{
+    const qsizetype game = run.lastIndexOf("</game>");
+    const qsizetype machine = run.lastIndexOf("</machine>");
+    if (game < 0 && machine < 0)
+        return run;
+    return game > machine ? run.left(game + 7) : run.left(machine + 10);
+}
+
+// Cuts the next block off the front of `text`, the text before its start dropped, and what
+// follows its element up to the next block; true when it was the last.
 bool cutBlock(QByteArray& text, QByteArray& block)
 {
-    const qsizetype end = nextStart(text);
-    if (end == 0) {
-        block = text;
+    qsizetype first = 0;
+    for (const char* start : {"<game n", "<machine n", "<game r"}) {
+        const qsizetype at = instr(1, text, start);
+        if (at > 0 && (first == 0 || at < first))
+            first = at;
+    }
+    if (first == 0) {
+        block.clear();
         text.clear();
         return true;
     }
-    block = text.left(end - 1);
+    text = mid(text, first);
+    const qsizetype end = nextStart(text);
+    if (end == 0) {
+        block = closedElement(text);
+        text.clear();
+        return true;
+    }
+    block = closedElement(text.left(end - 1));
     text = mid(text, end);
     return false;
 }
@@ -165,20 +188,14 @@ std::optional<QByteArray> romsInfoByKey(const QByteArray& newList, const QByteAr
     const QList<QByteArray> lines = linesOf(newList);
     if (lines.isEmpty())
         return std::nullopt;
-    // Every group of the key in the list, each text once, sorted.
-    const auto groupsOf = [](const QList<QByteArray>& list, const QByteArray& key) {
-        QList<QByteArray> groups;
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            if (restOfLine(list[i]) != key || (i > 0 && restOfLine(list[i - 1]) == key))
-                continue;
-            QByteArray group;
-            for (qsizetype j = i; j < list.size() && restOfLine(list[j]) == key; ++j)
-                group += list[j];
-            if (!groups.contains(group))
-                groups.append(group);
-        }
-        std::sort(groups.begin(), groups.end());
-        return groups;
+    // Every line of the key in the list, each once, sorted.
+    const auto linesOfKey = [](const QList<QByteArray>& list, const QByteArray& key) {
+        QList<QByteArray> found;
+        for (const QByteArray& line : list)
+            if (restOfLine(line) == key && !found.contains(line))
+                found.append(line);
+        std::sort(found.begin(), found.end());
+        return found;
     };
     const QList<QByteArray> oldLines = linesOf(oldList);
     QList<QByteArray> seen;
@@ -188,8 +205,8 @@ std::optional<QByteArray> romsInfoByKey(const QByteArray& newList, const QByteAr
         if (seen.contains(key))
             continue;
         seen.append(key);
-        const QList<QByteArray> oldGroups = groupsOf(oldLines, key);
-        if (oldGroups.isEmpty() || groupsOf(lines, key) != oldGroups)
+        const QList<QByteArray> oldOfKey = linesOfKey(oldLines, key);
+        if (oldOfKey.isEmpty() || linesOfKey(lines, key) != oldOfKey)
             report += key + "\r\n";
     }
     return report;
@@ -219,6 +236,8 @@ std::optional<QByteArray> allInfo(const QByteArray& newListing, const QByteArray
     }
     while (!oldText.isEmpty()) {
         cutBlock(oldText, block);
+        if (block.isEmpty())
+            break;
         const std::optional<QByteArray> entry = title(block);
         if (!entry)
             return std::nullopt;

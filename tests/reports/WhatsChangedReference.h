@@ -11,8 +11,8 @@ namespace reference {
 
 // The report's lines (each ended by CR LF), or nothing when the compare fails.
 std::optional<QByteArray> romsInfo(const QByteArray& newList, const QByteArray& oldList);
-// Today's lists: each key once, in the order of its first line, when the set of its groups'
-// texts differs from the old list's.
+// Today's lists: each key once, in the order of its first line, when its distinct lines differ
+// from the old list's.
 std::optional<QByteArray> romsInfoByKey(const QByteArray& newList, const QByteArray& oldList);
 std::optional<QByteArray> allInfo(const QByteArray& newListing, const QByteArray& oldListing);
 

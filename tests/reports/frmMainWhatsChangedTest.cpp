@@ -3,7 +3,9 @@
 #include "support/MainWindowFixture.h"
 
 #include "platform/MsgBox.h"
+#include "platform/AnsiText.h"
 #include "platform/RichTextBox.h"
+#include "platform/ShownText.h"
 #include "platform/StatusPanels.h"
 #include "shell/IniFile.h"
 #include "support/Files.h"
@@ -107,8 +109,14 @@ protected:
         frmMain& w = loaded();
         writeLists(k, newText, oldText);
         m_boxes.answer(MsgAnswer::Yes);
-        if (meanwhile)
-            QTimer::singleShot(0, &w, [&w, meanwhile] { meanwhile(w); });
+        // A timer rather than a posted call: painting the panel before the compare lets posted
+        // events through, but no timers.
+        QTimer firstTurn;
+        firstTurn.setSingleShot(true);
+        if (meanwhile) {
+            QObject::connect(&firstTurn, &QTimer::timeout, &w, [&w, meanwhile] { meanwhile(w); });
+            firstTurn.start(0);
+        }
         (w.*k.start)->trigger();
         return w;
     }
@@ -186,6 +194,43 @@ TEST_F(WhatsChangedTest, DescriptionsThatAreNoUtf8KeepTheirBytesInTheSavedReport
         frmMain& w = compare(k, newText, k.oldText);
         expectEnded(w, k);
         EXPECT_TRUE(readFile(report(k.reportFile)).contains("Zax\xe9on \xc3\xa9")) << readFile(report(k.reportFile)).toStdString();
+    }
+}
+
+// The panel shows as much of a report as it holds; the saved report keeps every line.
+TEST_F(WhatsChangedTest, AReportLongerThanThePanelShowsIsSavedWhole)
+{
+    constexpr int kGames = 40000;
+    const QByteArray pad(100, 'x');
+    QByteArray crcList, newGames, oldGames, romsLines, newLines, oldLines;
+    for (int i = 0; i < kGames; ++i) {
+        const QByteArray name = "g" + QByteArray::number(i);
+        const QByteArray description = "Game " + QByteArray::number(i) + ' ' + pad;
+        crcList += "0001 r.1 " + description + "\r\n";
+        romsLines += description + "\r\n";
+        // Every description changed: each game listed with its new one, then with its old one.
+        newGames += game(name, "New " + description);
+        newLines += name + "\tNew " + description + "\r\n";
+        oldGames += game(name, description);
+        oldLines += name + '\t' + description + "\r\n";
+    }
+    const std::pair<const Kind&, std::pair<QByteArray, QByteArray>> lists[] = {
+        {kinds()[0], {crcList, "0002 r.1 Other Game\r\n"}},
+        {kinds()[1], {listing(newGames), listing(oldGames)}},
+    };
+    const QByteArray reportLines[] = {romsLines, newLines + oldLines};
+    for (int i = 0; i < 2; ++i) {
+        const Kind& k = lists[i].first;
+        SCOPED_TRACE(k.name);
+        frmMain& w = compare(k, lists[i].second.first, lists[i].second.second);
+        expectEnded(w, k);
+        const QString shown = text(w);
+        ASSERT_TRUE(shown.contains(TextCutNote())) << "the report must be longer than the panel shows";
+        const QByteArray saved = readFile(report(k.reportFile));
+        EXPECT_TRUE(saved.startsWith(toAnsi(shown.left(shown.indexOf(TextCutNote())))));
+        EXPECT_TRUE(saved.endsWith("\r\n\r\n" + reportLines[i])) << saved.right(300).toStdString();
+        EXPECT_FALSE(saved.contains("[... cut here"));
+        expectBold(w, k);
     }
 }
 

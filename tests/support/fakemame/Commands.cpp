@@ -69,6 +69,8 @@ QHash<QString, QString> readMameIni(const FakeMameConfig& config)
     return options;
 }
 
+QStringList searchFolders(const QString& path);
+
 // What today's MAME says of the mame.ini values it does not take, in its words; it passes over
 // options it does not have without a word. The older MAME took what the program writes.
 QStringList refusedValues(const FakeMameConfig& config, const QHash<QString, QString>& ini)
@@ -90,6 +92,33 @@ QStringList refusedValues(const FakeMameConfig& config, const QHash<QString, QSt
     const QString sound = ini.value(QStringLiteral("sound"), QStringLiteral("auto"));
     if (!kSound.contains(sound))
         refused << QStringLiteral("Value %1 not supported for option sound - falling back to auto").arg(sound);
+    // A switch takes 0 or 1; MAME names the default it keeps.
+    static const QStringList kSwitches = {
+        "readconfig", "skip_gameinfo", "cheat", "autosave", "log", "oslog", "verbose", "autoframeskip", "throttle",
+        "sleep", "window", "maximize", "keepaspect", "waitvsync", "syncrefresh", "rotate", "ror", "rol", "autoror",
+        "autorol", "flipx", "flipy", "filter", "switchres", "artwork_crop", "samples", "mouse", "joystick",
+        "lightgun", "offscreen_reload", "steadykey"};
+    static const QStringList kSwitchesOn = {"readconfig", "throttle", "sleep", "maximize", "keepaspect",
+                                            "rotate", "filter", "samples", "joystick"};
+    for (const QString& name : kSwitches) {
+        const QString value = ini.value(name, QStringLiteral("0"));
+        if (value != QLatin1String("0") && value != QLatin1String("1"))
+            refused << QStringLiteral("Illegal boolean value for %1: \"%2\"; reverting to %3")
+                           .arg(name, value, kSwitchesOn.contains(name) ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    // An effect is a PNG file of the artwork path, found by its exact name; MAME puts ".png" in the
+    // place of any extension the name has.
+    QString effect = ini.value(QStringLiteral("effect"), QStringLiteral("none"));
+    if (effect != QLatin1String("none")) {
+        if (effect.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            effect.chop(4);
+        const QString file = effect + QStringLiteral(".png");
+        bool found = false;
+        for (const QString& folder : searchFolders(ini.value(QStringLiteral("artpath"))))
+            found = found || QFileInfo(QDir(folder).filePath(file)).isFile();
+        if (!found)
+            refused << QStringLiteral("Unable to load effect PNG file '%1'").arg(file);
+    }
     return refused;
 }
 

@@ -45,15 +45,16 @@
 //                                 run reports no set it does not find and puts its summary on
 //                                 standard error with exit code 2 when a set is bad (nothing found:
 //                                 'romset "<set>" not found!' there); a game run puts what it
-//                                 says of mame.ini's frameskip, video and sound values that it
-//                                 does not take on standard error, records into and plays back
-//                                 from the file the record or playback line names as it stands
-//                                 (no ".inp" added), and stops with "Input file <name> not found"
-//                                 and exit code 3 when there is none to play back, and with "Could
-//                                 not load controller configuration file <ctrlr>.cfg" and exit code
-//                                 3 when the ctrlr option's file is in no folder of its ctrlrpath.
-//                                 Every run reads mame.ini only from the first folder of its
-//                                 -inipath that holds one, or without -inipath from $HOME/.mame
+//                                 says of mame.ini's frameskip, video, sound, switch and effect
+//                                 values that it does not take on standard error, records into
+//                                 and plays back from the file the record or playback line names
+//                                 as it stands (no ".inp" added), and stops with "Input file
+//                                 <name> not found" and exit code 3 when there is none to play
+//                                 back, and with "Could not load controller configuration file
+//                                 <ctrlr>.cfg" and exit code 3 when the ctrlr option's file is in
+//                                 no folder of its ctrlrpath. Every run reads mame.ini only from
+//                                 the first folder of its -inipath that holds one, or without
+//                                 -inipath from $HOME/.mame
 #include "Commands.h"
 
 #include <QString>
