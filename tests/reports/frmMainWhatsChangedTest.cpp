@@ -252,21 +252,26 @@ TEST_F(WhatsChangedTest, CancelDuringTheCompareLeavesTheCancelledTextAndNoReport
         // A click on the button while it still reads "E&xit" would end the test's process with
         // status 0: the click waits for the compare's first poll, where the button cancels.
         bool cancelled = false;
-        QTimer poll;
-        poll.setInterval(1);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            frmMain& running = *m_window;
+        const auto cancelOnceRunning = [&cancelled](frmMain& running) {
             if (running.exitMode() != frmMain::ExitMode::Cancel)
-                return;
-            poll.stop();
+                return false;
             EXPECT_EQ(running.cmdExit->text(), "&Cancel");
             EXPECT_EQ(running.cmdExit->toolTip(), "Cancels The Compare");
             EXPECT_FALSE(running.fraVerify->cmdGameList->isEnabled());
             EXPECT_FALSE(running.mnuFileExit->isEnabled());
             running.cmdExit->click();
-            cancelled = true;
+            return cancelled = true;
+        };
+        QTimer poll;
+        poll.setInterval(1);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (cancelOnceRunning(*m_window))
+                poll.stop();
         });
-        frmMain& w = compare(k, k.newText, k.oldText, [&poll](frmMain&) { poll.start(); });
+        frmMain& w = compare(k, k.newText, k.oldText, [&](frmMain& running) {
+            if (!cancelOnceRunning(running))
+                poll.start();
+        });
         ASSERT_TRUE(cancelled);
         expectEnded(w, k);
         EXPECT_EQ(text(w), "The compare has been cancelled at the users request.");
