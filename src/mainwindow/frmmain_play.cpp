@@ -5,6 +5,7 @@
 #include "gamelist/GameListModel.h"
 #include "options/MameIni.h"
 #include "options/SettingsChoice.h"
+#include "platform/ListingText.h"
 #include "platform/MsgBox.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/ToolOutput.h"
@@ -156,7 +157,7 @@ void frmMain::cmdPlay_Click()
     game[GameColumn::ROM] = (*selected)[GameColumn::ROM];
     game[GameColumn::Source] = (*selected)[GameColumn::Source];
     const QString rom = game[GameColumn::ROM];
-    const QString description = (*selected)[GameColumn::Game];
+    const QString description = ShownListingText((*selected)[GameColumn::Game]);
     if (lv == fraList->lvAll && !gameIsInstalled(*selected)) {
         showNotInstalled();
         return;

@@ -359,7 +359,10 @@ TEST_F(Play, MamesErrorsAreShownAfterTheGameWhenItStopsWithAnError)
         ScopedEnv layout("ZELVANE_FAKEMAME_LAYOUT", "current");
         ScopedEnv exit("ZELVANE_FAKEMAME_EXIT", c.exitCode);
         writeFile(settings("raster.cfg"), QByteArray("[Miscellaneous]\r\nOther Commands=") + c.otherCommands + "\r\n");
-        writeGames(fromTodaysMame(fiveGames()));
+        // The title shows the name as the lists do, MAME's "&amp;" as "&".
+        std::vector<FixtureGame> games = fromTodaysMame(fiveGames());
+        games[0].game = QStringLiteral("Pac &amp; Pal");
+        writeGames(games);
         writeOptions();
         frmMain& w = loadShown();
         selectRow(w.fraList->lvAll, 3);
@@ -378,7 +381,7 @@ TEST_F(Play, MamesErrorsAreShownAfterTheGameWhenItStopsWithAnError)
         ASSERT_EQ(m_boxes.shown().size(), 1u);
         EXPECT_EQ(m_boxes.shown()[0].prompt, c.shown);
         EXPECT_EQ(m_boxes.shown()[0].style, MsgStyle::Critical);
-        EXPECT_EQ(m_boxes.shown()[0].title, "Pac-Man");
+        EXPECT_EQ(m_boxes.shown()[0].title, "Pac & Pal");
     }
 }
 
