@@ -8,8 +8,9 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include "support/WheelTurn.h"
 
 TEST(ContentScroll, RangeAndStepsInTwipsFromTheHiddenHeight)
 {
@@ -101,12 +102,6 @@ TEST(ContentScroll, BoxesAndListsWithoutTheFocusLeaveTheWheelToTheBar)
     QApplication::setActiveWindow(&window);
 
     const auto value = [&] { return QList<int>{combo->currentIndex(), spin->value(), list->verticalScrollBar()->value()}; };
-    const auto turnDown = [](QWidget* receiver) {
-        const QPointF at(5, 5);
-        QWheelEvent wheel(at, receiver->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(receiver, &wheel);
-    };
     const struct {
         QWidget* control;
         QWidget* receiver; // where the wheel arrives

@@ -17,9 +17,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
-#include <QWheelEvent>
 
 #include "support/Files.h"
+#include "support/WheelTurn.h"
 
 namespace {
 
@@ -29,15 +29,6 @@ double tw(int pixels) { return pixelsToTwips(pixels); }
 bool nearColour(const QColor& a, const QColor& b)
 {
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())}) <= 10;
-}
-
-// One click of the wheel turned down over `receiver`.
-void turnDown(QWidget* receiver)
-{
-    const QPointF at(5, 5);
-    QWheelEvent wheel(at, receiver->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(receiver, &wheel);
 }
 
 // Pixel positions are twips rounded to whole pixels, each step on its own: allow one pixel.
