@@ -2,6 +2,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/LineReader.h"
+#include "platform/ListingText.h"
 #include "platform/RuntimeErrorText.h"
 #include "platform/RuntimeText.h"
 #include "platform/ShownText.h"
@@ -374,7 +375,10 @@ QString CompareResultText(CompareKind kind, const CompareResult& result)
     case CompareResult::Outcome::Changed:
         break;
     }
-    return QString::fromLatin1(reportHead(kind)) + ShownLines(result.lines);
+    // All Info names each game by the listing's description, which MAME writes with XML's entities;
+    // the panel shows their characters, as the lists do.
+    const QString lines = ShownLines(result.lines);
+    return QString::fromLatin1(reportHead(kind)) + (roms ? lines : ShownListingText(lines));
 }
 
 QByteArray CompareReportBytes(CompareKind kind, const CompareResult& result)

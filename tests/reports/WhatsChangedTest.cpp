@@ -465,3 +465,21 @@ TEST(CompareResultText, HugeReportLineIsCutWithANote)
     EXPECT_EQ(saved, text.left(text.indexOf("\r\n\r\n\r\n")).toLatin1() + "\r\n\r\n\r\nGame \r\n\r\n" + huge +
                          "\r\nB\r\n");
 }
+
+// All Info's lines carry the listing's descriptions, which MAME writes with XML's entities: the
+// panel shows their characters, as the game lists do; the saved report keeps them as written.
+// ROMs Info's descriptions are MAME's plain text, shown as they stand.
+TEST(CompareResultText, AllInfoShowsTheListingsEntitiesAsTheirCharacters)
+{
+    const QByteArray game = "<game name=\"konsega\">\r\n\t\t<description>Konami &amp; Sega &lt;1&gt;</description>"
+                            "\r\n\t</game>\r\n";
+    const Result<CompareResult> all = CompareListings(listing({game}), listing({}), neverCancel);
+    ASSERT_TRUE(all.ok());
+    ASSERT_EQ(all->lines, "konsega\tKonami &amp; Sega &lt;1&gt;\r\n");
+    EXPECT_TRUE(CompareResultText(CompareKind::AllInfo, *all).endsWith("\r\nkonsega\tKonami & Sega <1>\r\n"));
+    EXPECT_TRUE(CompareReportBytes(CompareKind::AllInfo, *all).endsWith("\r\nkonsega\tKonami &amp; Sega &lt;1&gt;\r\n"));
+
+    const Result<CompareResult> roms = CompareCrcLists("1 a.bin AT&amp;T\r\n", "", neverCancel);
+    ASSERT_TRUE(roms.ok());
+    EXPECT_TRUE(CompareResultText(CompareKind::RomsInfo, *roms).endsWith("\r\nAT&amp;T\r\n"));
+}
