@@ -6,5 +6,6 @@
 
 // Paints every shown window as it stands (buttons just disabled look disabled), runs `job`, then
 // drops the mouse and keyboard input that arrived while it ran, and returns the job's result.
-// Other pending events (paints, timers, sockets) wait for the event loop as before.
+// The other events that came meanwhile are delivered with it; timers and sockets wait for the
+// event loop as before.
 int RunWithInputDropped(const std::function<int()>& job);
