@@ -65,7 +65,9 @@ Status KillFile(const QString& path)
 
 GamePath GameFolder(const QString& folder, const QString& rom)
 {
-    return {IsPlainFileName(rom) ? FileInFolder(folder, rom) : QString(), true};
+    // "." would name the folder itself, with every other game's files in it.
+    const bool entry = IsPlainFileName(rom) && rom != QLatin1String(".");
+    return {entry ? FileInFolder(folder, rom) : QString(), true};
 }
 
 bool GamePathExists(const GamePath& item)

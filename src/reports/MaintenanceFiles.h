@@ -43,7 +43,7 @@ struct GamePath {
     bool folder = false;
 };
 
-// The game's folder in `folder`; "" as GameFile.
+// The game's folder in `folder`; "" as GameFile, and for a name that is no entry of it (".").
 GamePath GameFolder(const QString& folder, const QString& rom);
 
 // Whether the file or the folder (a link to one counts as one) is there.

@@ -90,6 +90,32 @@ TEST_F(FolderTest, KillFileRemovesOneFileAndNeverAFolderOrALinksTarget)
     EXPECT_EQ(KillFile(QString())->number, ErrorNumber::FileNotFound);
 }
 
+// A game's folder is one entry of the folder the command names: a game data line whose ROM name
+// is "." names the folder itself, and nothing of it is offered or deleted.
+TEST_F(FolderTest, GameFolderIsOneEntryOfItsFolder)
+{
+    writeFile(path("nvram/pacman/eeprom"), "x");
+    const struct {
+        const char* rom;
+        const char* expected; // in nvram
+    } cases[] = {
+        {"pacman", "pacman"}, {".", ""}, {"..", ""}, {"", ""}, {"sub/pacman", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rom);
+        const GamePath item = GameFolder(path("nvram"), QLatin1String(c.rom));
+        EXPECT_TRUE(item.folder);
+        EXPECT_EQ(item.path, *c.expected ? QDir::toNativeSeparators(path("nvram/") + c.expected) : QString());
+        if (*c.expected)
+            continue;
+        EXPECT_FALSE(GamePathExists(item));
+        const Status killed = KillGamePath(item);
+        ASSERT_TRUE(killed.has_value());
+        EXPECT_EQ(killed->number, ErrorNumber::FileNotFound);
+        EXPECT_TRUE(QFileInfo::exists(path("nvram/pacman/eeprom")));
+    }
+}
+
 QByteArray exported(const std::vector<ExportRow>& rows)
 {
     return ExportListText(qint32(rows.size()), [&rows](qint32 i) { return rows[size_t(i)]; });
