@@ -30,8 +30,10 @@ int RunCommandLine(const QString& cmdLine, int showState, const QString& folder,
     HANDLE errors = INVALID_HANDLE_VALUE;
     if (!errorFile.isEmpty()) {
         SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-        errors = CreateFileW(errorFile.toStdWString().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        // The caller's temporary file holds the name open for writing: share everything with it.
+        errors = CreateFileW(errorFile.toStdWString().c_str(), GENERIC_WRITE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherited, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
         if (errors != INVALID_HANDLE_VALUE) {
             si.dwFlags |= STARTF_USESTDHANDLES;
             si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
