@@ -1,16 +1,10 @@
 #include "platform/TwipsLayout.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include "support/WheelTurn.h"
 
 TEST(ContentScroll, RangeAndStepsInTwipsFromTheHiddenHeight)
 {
@@ -73,57 +67,4 @@ TEST(ContentScroll, TabReachesTheBarAndItsKeysScroll)
     QTest::keyClick(bar, Qt::Key_PageDown);
     EXPECT_EQ(bar->value(), bar->pageStep());
     EXPECT_EQ(content->y(), -twipsToPixels(bar->pageStep()));
-}
-
-TEST(ContentScroll, BoxesAndListsWithoutTheFocusLeaveTheWheelToTheBar)
-{
-    QWidget window;
-    window.resize(200, 400);
-    auto* viewport = new QFrame(&window);
-    viewport->setGeometry(0, 0, 150, 300);
-    auto* content = new QFrame(viewport);
-    content->resize(130, 900);
-    auto* frame = new QGroupBox(content); // the controls stand in frames on the content
-    frame->resize(130, 900);
-    auto* combo = new QComboBox(frame);
-    combo->addItems({"1.00", "1.05", "1.10"});
-    auto* spin = new QSpinBox(frame);
-    spin->setGeometry(0, 40, 60, 20);
-    spin->setValue(50);
-    auto* list = new QListWidget(frame);
-    list->setGeometry(0, 80, 120, 60);
-    for (int i = 0; i < 40; ++i)
-        list->addItem(QString::number(i));
-    auto* bar = new QScrollBar(Qt::Vertical, viewport);
-    bar->setGeometry(130, 0, 17, 300);
-    ConnectContentScroll(bar, content);
-    setUpContentScroll(bar, content, viewport);
-    window.show();
-    QApplication::setActiveWindow(&window);
-
-    const auto value = [&] { return QList<int>{combo->currentIndex(), spin->value(), list->verticalScrollBar()->value()}; };
-    const struct {
-        QWidget* control;
-        QWidget* receiver; // where the wheel arrives
-    } controls[] = {{combo, combo}, {spin, spin}, {list, list->viewport()}};
-    for (const auto& c : controls) {
-        SCOPED_TRACE(c.control->metaObject()->className());
-        // A wheel turn over the control would otherwise hand it the focus first.
-        EXPECT_NE(c.control->focusPolicy(), Qt::WheelFocus);
-
-        bar->setValue(0);
-        bar->setFocus();
-        const QList<int> before = value();
-        turnDown(c.receiver);
-        EXPECT_EQ(value(), before);
-        const int scrolled = bar->value();
-        EXPECT_GT(scrolled, 0);
-
-        // With the focus, the control takes the wheel as it always does.
-        c.control->setFocus();
-        ASSERT_TRUE(c.control->hasFocus());
-        turnDown(c.receiver);
-        EXPECT_NE(value(), before);
-        EXPECT_EQ(bar->value(), scrolled);
-    }
 }

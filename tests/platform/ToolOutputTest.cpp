@@ -36,7 +36,6 @@ TEST(ToolOutput, OnlyARunThatEndedAndLeftItsFileCounts)
 
 TEST(LastLines, TakesTheLastLinesThatAreNotBlankInTheirOrder)
 {
-    EXPECT_EQ(LastLines("", 10), "");
     EXPECT_EQ(LastLines("\n\r\n  \n", 10), "");
     EXPECT_EQ(LastLines("one\r\n\r\ntwo\nthree\n\n", 10), "one\rtwo\rthree");
     EXPECT_EQ(LastLines("one\ntwo\nthree", 2), "two\rthree");

@@ -83,9 +83,7 @@ TEST(CheckFolder, TypedFolderIsSavedAsTheAbsoluteFolderItNames)
         {"data/roms", here + "/data/roms", true},
         {"./data/roms/deep/../../roms/", here + "/data/roms", true},
         {"link/..", here + "/link/..", true},
-        {"data/gone", here + "/data/gone", false},
         {"~", home.path(), true},
-        {"~/", home.path(), true},
         {"~/.mame", home.path() + "/.mame", true},
         // Only "~" alone or before a separator is the home folder.
         {"~.mame", here + "/~.mame", false},
@@ -95,8 +93,6 @@ TEST(CheckFolder, TypedFolderIsSavedAsTheAbsoluteFolderItNames)
         const FolderVerdict v = CheckFolder(c.text, "ROMs", true);
         EXPECT_EQ(v.passed, c.passed) << c.text.toStdString();
         EXPECT_EQ(v.path, c.path) << c.text.toStdString();
-        if (c.passed && !c.text.startsWith('~'))
-            EXPECT_EQ(QFileInfo(v.path).canonicalFilePath(), QFileInfo(c.text).canonicalFilePath()) << c.text.toStdString();
     }
     EXPECT_EQ(TypedFolder(""), "");
 }

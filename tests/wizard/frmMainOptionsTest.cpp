@@ -126,30 +126,6 @@ TEST_F(MainWindowOptions, CancelledToolsOptionsLeavesTheWindowAsItWas)
     EXPECT_EQ(m_state.dirs.strTempROMsPath, "");
 }
 
-// A preset tried and cancelled leaves the user's colours, also for the next OK that saves
-// something else.
-TEST_F(MainWindowOptions, ZelvaneChoicesCancelledKeepsTheUsersColoursThroughTheNextOK)
-{
-    const qint32 grey = sysColorValue(SysColor::ButtonFace);
-    const qint32 yellow = 0x00FFFF;
-    frmMain& w = loaded("UseStarfield=False\r\nBackColor=" + QByteArray::number(grey) + "\r\nFontColor=" +
-                        QByteArray::number(yellow) + "\r\n");
-    m_wizard = [](frmChoose& form) {
-        form.cmdMyDefaults->click();
-        form.cmdCancel->click();
-    };
-    w.mnuToolsOptions->trigger();
-    EXPECT_EQ(m_state.appearance.lngBackColor, grey);
-    EXPECT_EQ(m_state.appearance.lngFontColor, yellow);
-
-    options(w, [](frmChoose& form) { form.chkHideVS->setChecked(true); });
-    EXPECT_EQ(storedOption(optionsIni(), "Preferences", "HideVs"), "True");
-    EXPECT_EQ(storedOption(optionsIni(), "Preferences", "BackColor"), QString::number(grey));
-    EXPECT_EQ(storedOption(optionsIni(), "Preferences", "FontColor"), QString::number(yellow));
-    EXPECT_EQ(w.fraList->lvAll->palette().color(QPalette::Base), StoredColor(grey));
-    EXPECT_EQ(w.fraList->lvAll->palette().color(QPalette::Text), StoredColor(yellow));
-}
-
 TEST_F(MainWindowOptions, CancelAfterAFailedOKLeavesARefreshOnTheSavedMame)
 {
     frmMain& w = loaded();
