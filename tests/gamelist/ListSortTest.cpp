@@ -54,8 +54,6 @@ TEST(ListSort, OrdersByTheColumnsTextAsTheListControlCompares)
         {fighters, false, {3, 1, 4, 2, 0}, "long texts sharing their start compared whole"},
         {fighters, true, {0, 2, 1, 4, 3}, "long texts, descending"},
         {{"Öl", "öa", "Ob"}, false, {2, 1, 0}, "letters beyond ASCII folded"},
-        // As shown: "Let's Go" is "lets go", after "lets dance"; '"' comes before '#'.
-        {{"Let&apos;s Go", "Lets Dance"}, false, {1, 0}, "the listing's entities read as their characters"},
         {{"#1", "&quot;Z&quot;"}, false, {1, 0}, "the listing's entities read as their characters"},
     };
     for (const Case& c : cases) {
