@@ -294,7 +294,7 @@ TEST_F(GameAuditTest, ReportHoldsWhatTodaysMameWritesToStandardError)
         w.fraList->cmdVerify->click();
         const QString text = w.fraVerify->txtVerify->Text();
         EXPECT_TRUE(text.startsWith(c.romsSection)) << text.toStdString();
-        // Each of the four runs names the Ini folder, which MAME reads mame.ini from.
+        // Each run names the Ini folder, which MAME reads mame.ini from.
         for (const FakeMameRun& run : readFakeMameRuns(m_root + "/runs.log")) {
             const qsizetype at = run.args.indexOf("-inipath");
             ASSERT_GT(at, 0) << run.args.join(' ').toStdString();

