@@ -162,36 +162,15 @@ TEST_F(GameInfo, CheatsAreTheGamesOwnConsecutiveLines)
     }
 }
 
-// The next entry is another game's: a section that the game's entry lacks is not looked for past
-// its "$end".
+// A section that the game's entry lacks is not looked for past its "$end", in the next game's entry.
 TEST_F(GameInfo, AnEntryEndsAtItsEnd)
 {
-    const QByteArray history = "$info=galaxian,\r\n$bio\r\n\r\nGalaxian history.\r\n$end\r\n";
-    const QByteArray mameinfo = "$info=galaxian\r\n$mame\r\nGalaxian notes.\r\n$end\r\n";
-    struct Case {
-        const char* name;
-        QByteArray history;
-        QByteArray mameinfo;
-        QString shownHistory;
-        QString shownMameinfo;
-    };
-    const Case cases[] = {
-        {"entries without their section", "$info=pacman,\r\n$end\r\n" + history,
-         "$info=pacman\r\n$drv\r\nDriver notes.\r\n$end\r\n" + mameinfo, kNoHistory, kNoMameinfo},
-        {"a history entry that ends at the line under $bio", "$info=pacman,\r\n$bio\r\n$end\r\n" + history,
-         "$info=pacman\r\n$mame\r\n$end\r\n" + mameinfo, "\r\n", "\r\n"},
-        {"the sections after other lines of the entry",
-         "$info=pacman,\r\n$other\r\nx\r\n$bio\r\ndropped\r\nPac-Man history.\r\n$end\r\n" + history,
-         "$info=pacman\r\n$drv\r\nx\r\n$mame\r\nPac-Man notes.\r\n$end\r\n" + mameinfo, "Pac-Man history. \r\n",
-         "Pac-Man notes.\r\n\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const DataFiles files{c.history.constData(), c.mameinfo.constData(), "galaxian:0:1:Lives\r\n"};
-        const Result<GameInfoReport> r = look(files, "pacman");
-        ASSERT_TRUE(r.ok());
-        EXPECT_EQ(r->text, report(c.shownHistory, c.shownMameinfo, kNoCheats));
-    }
+    const DataFiles files{"$info=pacman,\r\n$end\r\n$info=galaxian,\r\n$bio\r\n\r\nGalaxian history.\r\n$end\r\n",
+                          "$info=pacman\r\n$drv\r\nx\r\n$end\r\n$info=galaxian\r\n$mame\r\nGalaxian notes.\r\n$end\r\n",
+                          "galaxian:0:1:Lives\r\n"};
+    const Result<GameInfoReport> r = look(files, "pacman");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->text, report(kNoHistory, kNoMameinfo, kNoCheats));
 }
 
 TEST_F(GameInfo, AnEntryCutShortIsTheErrorOfTheWholeReport)

@@ -194,11 +194,9 @@ public:
                         '\t' + (chance(10) ? " " : "") + g.description + '\n';
             }
             // A device under some machines, under a few of them twice in a row.
-            static const QList<QByteArray> kDevice = {
-                "0000000a z80.bin                         \tz80             \tZilog Z80\n",
-                "0000000b z80.bin                         \tz80             \tZilog Z80\n"};
             for (int held = chance(50) ? 1 + below(2) : 0; held > 0; --held)
-                text += kDevice[chance(90) ? 0 : 1];
+                text += QByteArray(chance(90) ? "0000000a" : "0000000b") + " z80.bin" + QByteArray(25, ' ') +
+                        "\tz80             \tZilog Z80\n";
         }
         return text;
     }
