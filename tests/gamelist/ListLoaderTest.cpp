@@ -269,7 +269,7 @@ TEST_F(LoadListsTest, HideYearComparesYearsAsText)
 
 // Today's listing (sources with their folder) writes unknown digits in any place of the year; only
 // the wholly unknown years stay, the others compare as text.
-TEST_F(LoadListsTest, HideYearKeepsTodaysYearsOfUnknownDigits)
+TEST_F(LoadListsTest, HideYearKeepsOnlyWhollyUnknownYearsAndComparesTheRestAsText)
 {
     writeGames({{"y1991", "G", "m/m.cpp", "1991"}, {"y1990", "G", "m/m.cpp", "1990"},
                 {"a19qq", "G", "m/m.cpp", "19??"}, {"aqqqq", "G", "m/m.cpp", "????"},
